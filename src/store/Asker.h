@@ -1,0 +1,24 @@
+#pragma once
+// The one way the program asks the user something. The window shows real dialogs;
+// tests and the command line answer from a script, so every flow runs headless.
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Asker {
+public:
+    virtual ~Asker() = default;
+    // A message box with an OK button.
+    virtual void Message(const QString& text) = 0;
+    // A Yes/No question; true for Yes.
+    virtual bool AskYesNo(const QString& question) = 0;
+    // A one-line text prompt; nullopt when the user cancels.
+    virtual std::optional<QString> AskText(const QString& prompt, const QString& preset = {}) = 0;
+    // File choosers; empty when cancelled. `filter` uses Qt's "描述(*.jpg);;..." form.
+    virtual QString ChooseOpenFile(const QString& caption, const QString& filter) = 0;
+    virtual QString ChooseSaveFile(const QString& caption, const QString& filter,
+                                   const QString& suggestedName = {}) = 0;
+    // Pick one entry of a list; nullopt when cancelled.
+    virtual std::optional<int> ChooseItem(const QString& caption, const QStringList& items,
+                                          int preselected = 0) = 0;
+};

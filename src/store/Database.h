@@ -1,0 +1,88 @@
+#pragma once
+// The one connection to the encrypted database file (SQLCipher through the sqlite3
+// C API). It is opened once at start-up and kept, because key derivation is slow.
+// Every statement binds its values as parameters; user text never becomes SQL.
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <memory>
+
+struct sqlite3;
+
+// The rows a query returned, with the column names in result order.
+struct QueryResult {
+    QStringList columns;
+    QList<QVariantList> rows;
+
+    bool Empty() const { return rows.isEmpty(); }
+    // The value of a named column in a row; an invalid QVariant when absent.
+    QVariant Value(qsizetype row, const QString& column) const;
+};
+
+class Database {
+public:
+    // The fixed key of the database file.
+    static const char* const kKey;
+
+    // Opens (creating when missing) the file with the key and checks that it reads.
+    // Returns nullptr with `error` set to "无法建立数据库连接！" when the file cannot be
+    // opened: a wrong key or a damaged file is left exactly as it is.
+    static std::unique_ptr<Database> Open(const QString& path, QString* error = nullptr);
+    ~Database();
+    Database(const Database&) = delete;
+    Database& operator=(const Database&) = delete;
+
+    QString Path() const { return path_; }
+
+    // Runs one statement; false (and LastError()) when it fails.
+    bool Exec(const QString& sql, const QVariantList& params = {});
+    // Runs a query; an empty result when it fails.
+    QueryResult Query(const QString& sql, const QVariantList& params = {});
+    qint64 LastInsertId() const;
+    QString LastError() const { return lastError_; }
+
+    // Table and column checks (exact, case-sensitive names).
+    bool TableExists(const QString& table);
+    bool ColumnExists(const QString& table, const QString& column);
+    // Adds the column when missing and sets it to 0 in every existing row.
+    bool AddColumnIfMissing(const QString& table, const QString& column, const QString& type);
+    // Drops the table when it exists; gives up after a bounded wait when it stays.
+    bool DropTable(const QString& table);
+
+    // The value of `column` in the first row of `table` with this ID; "" when none.
+    QString LookupById(const QString& table, qint64 id, const QString& column);
+    // The same for a condition with bound values, e.g. ("Var=?", {key}).
+    QString LookupWhere(const QString& table, const QString& condition,
+                        const QVariantList& params, const QString& column);
+    // Distinct non-empty values of a column of Fmt, sorted.
+    QStringList FillDistinctList(const QString& column);
+
+    // A transaction for the lifetime of the object: rolled back unless committed.
+    // Nested scopes join the outermost one.
+    class Transaction {
+    public:
+        explicit Transaction(Database& db);
+        ~Transaction();
+        bool Commit();
+        Transaction(const Transaction&) = delete;
+        Transaction& operator=(const Transaction&) = delete;
+
+    private:
+        Database& db_;
+        bool outermost_ = false;
+        bool done_ = false;
+    };
+
+    sqlite3* Handle() const { return db_; }
+
+private:
+    Database(sqlite3* db, QString path);
+    sqlite3* db_ = nullptr;
+    QString path_;
+    QString lastError_;
+    int transactionDepth_ = 0;
+};
+
+// Escapes `%`, `_` and `\` so that a name matches itself in `LIKE ? ESCAPE '\'`.
+QString EscapeLike(const QString& text);

@@ -1,0 +1,40 @@
+#include "store/Format.h"
+
+#include <gtest/gtest.h>
+
+TEST(PageOptions, EncodeDecodeRoundTripAndShortListThresholds) {
+    PageOptions o;
+    o.setPaper = true;
+    o.optionBoxes = {1, 0, 1, 0, 1};
+    o.currency = QStringLiteral("$");
+    o.passwordArea = QStringLiteral("1{[]}2{[]}3{[]}4");
+    o.barcodeStandard = 2;
+    const QString mem = EncodePageOptions(o);
+    EXPECT_EQ(mem.split(QLatin1Char('|')).size(), 17);
+    EXPECT_TRUE(mem.endsWith(QLatin1Char('|')));
+    PageOptions back;
+    DecodePageOptions(mem, back);
+    EXPECT_EQ(back, o);
+
+    // Seven pieces: nothing applies. Ten pieces: the currency (item 9) needs eleven.
+    PageOptions shortList;
+    DecodePageOptions(QStringLiteral("True|True|1|1|1|1|"), shortList);
+    EXPECT_FALSE(shortList.setPaper);
+    DecodePageOptions(QStringLiteral("True|False|1|0|0|0|1|False|True|$"), shortList);
+    EXPECT_TRUE(shortList.setPaper);
+    EXPECT_TRUE(shortList.monthZero);
+    EXPECT_EQ(shortList.currency, QStringLiteral("￥"));
+}
+
+TEST(DisplayFactor, FontSizeOnAWiderScreen) {
+    const double factor = DisplayFactor(15360, 19200);
+    EXPECT_DOUBLE_EQ(ScaledFontSize(12, factor), 15.07);
+    EXPECT_DOUBLE_EQ(DisplayFactor(0, 15360), 1.0);
+}
+
+TEST(Links, RetargetKeepsSignAndFraction) {
+    EXPECT_EQ(LinkTarget(-5.1), 5);
+    EXPECT_DOUBLE_EQ(RetargetLink(-5.1, 42), -42.1);
+    EXPECT_DOUBLE_EQ(RetargetLink(7, 9), 9);
+    EXPECT_DOUBLE_EQ(RetargetLink(-1000000003.0, 12), -12);
+}
