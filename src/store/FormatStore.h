@@ -1,0 +1,65 @@
+#pragma once
+// Reading and writing formats in table Fmt: page parameters, box records, the
+// last-use row, save-as and delete. Each write is one transaction, so a crash
+// leaves the old format or the new one, never a mix.
+#include "store/Format.h"
+
+#include <QStringList>
+#include <array>
+#include <optional>
+
+class Asker;
+class Database;
+class Progress;
+
+class FormatStore {
+public:
+    explicit FormatStore(Database& db) : db_(db) {}
+
+    // Whether a format of this name has any rows (page parameters or boxes).
+    bool Exists(const QString& name);
+    // The names of all formats that have a page-parameter row, sorted.
+    QStringList FormatNames();
+
+    // Page parameters of a format; nullopt when it has no page-parameter row.
+    std::optional<PageParams> LoadPageParams(const QString& name);
+    // Writes the page-parameter row (adds it when missing, never a second one).
+    // `screenWidthTwips` becomes the design width stored in `Color`.
+    bool SavePageParams(const QString& name, const PageParams& page, qint64 screenWidthTwips);
+
+    // The box records of a format ordered by kind, then ID, with the font size
+    // scaled for this screen. nullopt when the format has no page-parameter row.
+    std::optional<Format> LoadFormat(const QString& name, qint64 screenWidthTwips);
+
+    // Stores `format.boxes` and the page parameters under `name` (empty: format.name)
+    // in one transaction: rows of boxes no longer present are deleted, boxes with a
+    // temporary ID or an ID not of this format get new rows, and links (RCtl, SumID,
+    // SumID1, RCtl1) pointing at old IDs are rewritten to the new ones. Updates the
+    // IDs and links in `format` to match the database. The caller puts the current
+    // text of unlabelled text boxes into their `mem` first.
+    bool SaveFormat(Format& format, const QString& name, qint64 screenWidthTwips,
+                    Progress& progress);
+
+    // Copies the per-format parameters ("name=>...") of `from` to `to`, replacing
+    // those `to` had. One transaction.
+    bool CopyFormatParams(const QString& from, const QString& to);
+
+    // Removes a format's rows from Fmt, 历史, 默认, 映射 and its per-format
+    // parameters. The asking and the current-format check are the caller's.
+    bool DeleteFormatRows(const QString& name);
+
+    // The last-use row: the last format's name and option boxes 0..2.
+    struct LastUse {
+        QString formatName;
+        std::optional<std::array<int, 3>> optionBoxes;
+    };
+    LastUse ReadLastUse();
+    bool WriteLastUse(const QString& name, const std::array<int, 3>& optionBoxes);
+
+private:
+    Database& db_;
+};
+
+// The background picture of a format: data folder + "/" + name + ".jpg", with the
+// characters * ? < > / \ : | " of the name replaced by the digits 0..8.
+QString BackgroundPicturePath(const QString& formatName);

@@ -1,0 +1,36 @@
+#pragma once
+// The parameter store (table 参数: Var -> Con) and the per-user settings store
+// (QSettings under application/section/key).
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class Database;
+
+class ParamStore {
+public:
+    explicit ParamStore(Database& db) : db_(db) {}
+    // "" when the key is missing.
+    QString GetParam(const QString& key);
+    // Changes the first row of the key in place, or inserts one row.
+    bool SetParam(const QString& key, const QString& value);
+
+    // Keyword histories: entries joined by "||", newest first.
+    QStringList LoadKeywordHistory(const QString& key);
+    void SaveKeywordHistory(const QString& key, const QString& current, const QStringList& entries);
+
+    // Window placement as "left;top;width;height" in twips under "窗口参数：" + name.
+    // `screenWidthTwips` decides the "0;0;0;0" of a screen-wide window.
+    struct Placement { int left = 0, top = 0, width = 0, height = 0; };
+    void SaveWindowPlacement(const QString& name, const Placement& placement, int screenWidthTwips);
+    std::optional<Placement> ReadWindowPlacement(const QString& name);
+
+private:
+    Database& db_;
+};
+
+// Per-user settings, the same application/section/key paths on every platform.
+QString ReadSetting(const QString& application, const QString& section, const QString& key,
+                    const QString& defaultValue);
+bool WriteSetting(const QString& application, const QString& section, const QString& key,
+                  const QString& value);
