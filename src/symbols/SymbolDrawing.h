@@ -1,0 +1,11 @@
+#pragma once
+// The one entry point the canvas, the printer and the picture output use to draw the
+// barcode or QR code of a picture box.
+class QPainter;
+class QRectF;
+class QFont;
+class QString;
+
+// Draws `content` as the format's barcode standard (0 Code 39, 1 EAN-13, 2 QR) into `rect`.
+// Returns false (drawing nothing) when the content cannot be encoded in that standard.
+bool DrawSymbol(QPainter& painter, const QRectF& rect, const QString& content, int barcodeStandard, const QFont& font);
