@@ -9,6 +9,7 @@
 #include <memory>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 // The rows a query returned, with the column names in result order.
 struct QueryResult {
@@ -40,6 +41,8 @@ public:
     // Runs a query; an empty result when it fails.
     QueryResult Query(const QString& sql, const QVariantList& params = {});
     qint64 LastInsertId() const;
+    // Rows changed by the last INSERT, UPDATE or DELETE.
+    int Changes() const;
     QString LastError() const { return lastError_; }
 
     // Table and column checks (exact, case-sensitive names).
@@ -64,6 +67,10 @@ public:
     public:
         explicit Transaction(Database& db);
         ~Transaction();
+        // False when it never began (another process kept the lock past the busy
+        // timeout) or an inner scope gave up; statements then fail instead of running
+        // outside the transaction.
+        bool Active() const;
         bool Commit();
         Transaction(const Transaction&) = delete;
         Transaction& operator=(const Transaction&) = delete;
@@ -77,11 +84,18 @@ public:
     sqlite3* Handle() const { return db_; }
 
 private:
+    struct StatementCache;
     Database(sqlite3* db, QString path);
+    sqlite3_stmt* Prepare(const QString& sql);
+    bool BindAll(sqlite3_stmt* stmt, const QVariantList& params);
+
     sqlite3* db_ = nullptr;
     QString path_;
     QString lastError_;
     int transactionDepth_ = 0;
+    bool transactionOpen_ = false;
+    bool rollbackOnly_ = false;
+    std::unique_ptr<StatementCache> cache_;
 };
 
 // Escapes `%`, `_` and `\` so that a name matches itself in `LIKE ? ESCAPE '\'`.

@@ -40,6 +40,11 @@ public:
     bool SaveFormat(Format& format, const QString& name, qint64 screenWidthTwips,
                     Progress& progress);
 
+    // SaveFormat under `newName` and CopyFormatParams from format.name to it, in one
+    // transaction; `format` is updated only when both are stored.
+    bool SaveAs(Format& format, const QString& newName, qint64 screenWidthTwips,
+                Progress& progress);
+
     // Copies the per-format parameters ("name=>...") of `from` to `to`, replacing
     // those `to` had. One transaction.
     bool CopyFormatParams(const QString& from, const QString& to);

@@ -24,6 +24,16 @@ public:
     struct Placement { int left = 0, top = 0, width = 0, height = 0; };
     void SaveWindowPlacement(const QString& name, const Placement& placement, int screenWidthTwips);
     std::optional<Placement> ReadWindowPlacement(const QString& name);
+    // What a dialog applies when it opens on a screen of this size: the stored position
+    // only when the window would lie at least partly on the screen, the stored size only
+    // when both measures are positive. nullopt when nothing is stored.
+    struct Restore {
+        bool move = false;
+        bool resize = false;
+        Placement placement;
+    };
+    std::optional<Restore> RestoreWindowPlacement(const QString& name, int screenWidthTwips,
+                                                  int screenHeightTwips);
 
 private:
     Database& db_;

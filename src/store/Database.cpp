@@ -1,0 +1,332 @@
+#include "store/Database.h"
+
+#include "store/StoreTexts.h"
+
+#include <sqlcipher/sqlite3.h>
+
+#include <QHash>
+#include <QThread>
+
+const char* const Database::kKey = "58203614";
+
+namespace {
+
+// How long a statement waits for another process (the window beside a command-line
+// run) to release its lock before it gives up.
+constexpr int kBusyTimeoutMs = 5000;
+// Prepared statements kept per connection; formats reuse a handful of texts.
+constexpr int kStatementCacheLimit = 64;
+
+QString Quoted(const QString& identifier) {
+    QString escaped = identifier;
+    escaped.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + escaped + QLatin1Char('"');
+}
+
+QString ErrorOf(sqlite3* db) { return QString::fromUtf8(sqlite3_errmsg(db)); }
+
+bool IsBlank(const char* text) {
+    for (; text && *text; ++text)
+        if (!QChar::isSpace(static_cast<unsigned char>(*text))) return false;
+    return true;
+}
+
+int Bind(sqlite3_stmt* stmt, int index, const QVariant& value) {
+    if (!value.isValid() || value.isNull()) return sqlite3_bind_null(stmt, index);
+    switch (value.typeId()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::Long:
+    case QMetaType::LongLong:
+    case QMetaType::Short:
+    case QMetaType::UShort:
+        return sqlite3_bind_int64(stmt, index, value.toLongLong());
+    case QMetaType::ULongLong:
+        return sqlite3_bind_int64(stmt, index, static_cast<sqlite3_int64>(value.toULongLong()));
+    case QMetaType::Double:
+    case QMetaType::Float:
+        return sqlite3_bind_double(stmt, index, value.toDouble());
+    case QMetaType::QByteArray: {
+        const QByteArray bytes = value.toByteArray();
+        return sqlite3_bind_blob64(stmt, index, bytes.constData(), bytes.size(), SQLITE_TRANSIENT);
+    }
+    default: {
+        const QByteArray text = value.toString().toUtf8();
+        return sqlite3_bind_text64(stmt, index, text.constData(), text.size(), SQLITE_TRANSIENT,
+                                   SQLITE_UTF8);
+    }
+    }
+}
+
+QVariant ColumnValue(sqlite3_stmt* stmt, int column) {
+    switch (sqlite3_column_type(stmt, column)) {
+    case SQLITE_INTEGER: return QVariant::fromValue<qint64>(sqlite3_column_int64(stmt, column));
+    case SQLITE_FLOAT: return sqlite3_column_double(stmt, column);
+    case SQLITE_TEXT:
+        return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, column)),
+                                 sqlite3_column_bytes(stmt, column));
+    case SQLITE_BLOB:
+        return QByteArray(static_cast<const char*>(sqlite3_column_blob(stmt, column)),
+                          sqlite3_column_bytes(stmt, column));
+    default: return QVariant();
+    }
+}
+
+} // namespace
+
+// Prepared statements by SQL text, so a format save prepares each text once.
+struct Database::StatementCache {
+    QHash<QString, sqlite3_stmt*> statements;
+
+    void Clear() {
+        for (sqlite3_stmt* stmt : std::as_const(statements)) sqlite3_finalize(stmt);
+        statements.clear();
+    }
+};
+
+QVariant QueryResult::Value(qsizetype row, const QString& column) const {
+    const qsizetype index = columns.indexOf(column);
+    if (index < 0 || row < 0 || row >= rows.size()) return {};
+    return rows[row].value(index);
+}
+
+std::unique_ptr<Database> Database::Open(const QString& path, QString* error) {
+    auto fail = [error](sqlite3* db) -> std::unique_ptr<Database> {
+        if (db) sqlite3_close(db);
+        if (error) *error = StoreTexts::kNoConnection;
+        return nullptr;
+    };
+    sqlite3* db = nullptr;
+    const QByteArray file = path.toUtf8();
+    if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
+        != SQLITE_OK)
+        return fail(db);
+    if (sqlite3_key(db, kKey, int(strlen(kKey))) != SQLITE_OK) return fail(db);
+    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    // The first read decrypts page 1: a wrong key or a damaged file fails here, before
+    // anything could be written to it.
+    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr)
+        != SQLITE_OK)
+        return fail(db);
+    // WAL lets a second process read while the window writes; NORMAL sync is safe
+    // against a killed process in WAL mode.
+    if (sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK
+        || sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr) != SQLITE_OK
+        || sqlite3_exec(db, "PRAGMA foreign_keys=OFF", nullptr, nullptr, nullptr) != SQLITE_OK)
+        return fail(db);
+    return std::unique_ptr<Database>(new Database(db, path));
+}
+
+Database::Database(sqlite3* db, QString path)
+    : db_(db), path_(std::move(path)), cache_(std::make_unique<StatementCache>()) {}
+
+Database::~Database() {
+    cache_->Clear();
+    sqlite3_close(db_);
+}
+
+sqlite3_stmt* Database::Prepare(const QString& sql) {
+    if (transactionDepth_ > 0 && !transactionOpen_) {
+        lastError_ = QStringLiteral("the enclosing transaction could not begin");
+        return nullptr;
+    }
+    if (sqlite3_stmt* cached = cache_->statements.value(sql)) return cached;
+    const QByteArray text = sql.toUtf8();
+    sqlite3_stmt* stmt = nullptr;
+    const char* tail = nullptr;
+    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt, &tail) != SQLITE_OK
+        || !stmt) {
+        lastError_ = stmt ? ErrorOf(db_) : (ErrorOf(db_) + QStringLiteral(" (empty statement)"));
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    // One statement per call: a second one would otherwise be dropped silently.
+    if (!IsBlank(tail)) {
+        lastError_ = QStringLiteral("more than one statement in one call");
+        sqlite3_finalize(stmt);
+        return nullptr;
+    }
+    if (cache_->statements.size() >= kStatementCacheLimit) cache_->Clear();
+    cache_->statements.insert(sql, stmt);
+    return stmt;
+}
+
+bool Database::BindAll(sqlite3_stmt* stmt, const QVariantList& params) {
+    sqlite3_reset(stmt);
+    sqlite3_clear_bindings(stmt);
+    if (params.size() != sqlite3_bind_parameter_count(stmt)) {
+        lastError_ = QStringLiteral("%1 values for %2 parameters")
+                         .arg(params.size())
+                         .arg(sqlite3_bind_parameter_count(stmt));
+        return false;
+    }
+    for (int i = 0; i < params.size(); ++i) {
+        if (Bind(stmt, i + 1, params[i]) != SQLITE_OK) {
+            lastError_ = ErrorOf(db_);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool Database::Exec(const QString& sql, const QVariantList& params) {
+    sqlite3_stmt* stmt = Prepare(sql);
+    if (!stmt || !BindAll(stmt, params)) return false;
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {}
+    const bool ok = rc == SQLITE_DONE;
+    lastError_ = ok ? QString() : ErrorOf(db_);
+    sqlite3_reset(stmt);
+    return ok;
+}
+
+QueryResult Database::Query(const QString& sql, const QVariantList& params) {
+    QueryResult result;
+    sqlite3_stmt* stmt = Prepare(sql);
+    if (!stmt || !BindAll(stmt, params)) return result;
+    const int columnCount = sqlite3_column_count(stmt);
+    for (int c = 0; c < columnCount; ++c)
+        result.columns << QString::fromUtf8(sqlite3_column_name(stmt, c));
+    int rc;
+    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        QVariantList row;
+        row.reserve(columnCount);
+        for (int c = 0; c < columnCount; ++c) row << ColumnValue(stmt, c);
+        result.rows << std::move(row);
+    }
+    if (rc != SQLITE_DONE) {
+        lastError_ = ErrorOf(db_);
+        result.rows.clear();
+    } else {
+        lastError_.clear();
+    }
+    sqlite3_reset(stmt);
+    return result;
+}
+
+qint64 Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+
+int Database::Changes() const { return sqlite3_changes(db_); }
+
+bool Database::TableExists(const QString& table) {
+    return !Query(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"),
+                  {table})
+                .Empty();
+}
+
+bool Database::ColumnExists(const QString& table, const QString& column) {
+    const QueryResult info = Query(QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(table)));
+    for (qsizetype row = 0; row < info.rows.size(); ++row)
+        if (info.Value(row, QStringLiteral("name")).toString() == column) return true;
+    return false;
+}
+
+bool Database::AddColumnIfMissing(const QString& table, const QString& column,
+                                  const QString& type) {
+    if (ColumnExists(table, column)) return true;
+    for (QChar c : type)
+        if (!(c.isLetterOrNumber() || c == QLatin1Char(' ') || c == QLatin1Char('(')
+              || c == QLatin1Char(')') || c == QLatin1Char(','))) {
+            lastError_ = QStringLiteral("unexpected column type: ") + type;
+            return false;
+        }
+    Transaction transaction(*this);
+    return Exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
+                    .arg(Quoted(table), Quoted(column), type))
+           && Exec(QStringLiteral("UPDATE %1 SET %2=0").arg(Quoted(table), Quoted(column)))
+           && transaction.Commit();
+}
+
+bool Database::DropTable(const QString& table) {
+    // A drop waits up to the busy timeout for other processes each time; a few tries
+    // bound the whole wait.
+    constexpr int kTries = 3;
+    for (int attempt = 0; attempt < kTries; ++attempt) {
+        if (!TableExists(table)) return true;
+        if (Exec(QStringLiteral("DROP TABLE %1").arg(Quoted(table)))) continue;
+        QThread::msleep(100);
+    }
+    return !TableExists(table);
+}
+
+QString Database::LookupById(const QString& table, qint64 id, const QString& column) {
+    return LookupWhere(table, QStringLiteral("ID=?"), {id}, column);
+}
+
+QString Database::LookupWhere(const QString& table, const QString& condition,
+                              const QVariantList& params, const QString& column) {
+    const QueryResult result =
+        Query(QStringLiteral("SELECT %1 FROM %2 WHERE %3 ORDER BY rowid LIMIT 1")
+                  .arg(Quoted(column), Quoted(table), condition),
+              params);
+    return result.Empty() ? QString() : result.rows.first().value(0).toString();
+}
+
+QStringList Database::FillDistinctList(const QString& column) {
+    // A column name cannot be bound; only a real column of Fmt is accepted.
+    if (!ColumnExists(QStringLiteral("Fmt"), column)) return {};
+    const QString quoted = Quoted(column);
+    const QueryResult result = Query(
+        QStringLiteral("SELECT %1 FROM Fmt GROUP BY %1 ORDER BY %1").arg(quoted));
+    QStringList values;
+    for (const QVariantList& row : result.rows) {
+        const QString value = row.value(0).toString();
+        if (!value.isEmpty()) values << value;
+    }
+    return values;
+}
+
+Database::Transaction::Transaction(Database& db) : db_(db) {
+    outermost_ = db_.transactionDepth_ == 0;
+    if (outermost_) {
+        db_.rollbackOnly_ = false;
+        // IMMEDIATE takes the write lock now, so a concurrent writer makes us wait
+        // here instead of failing half-way through.
+        db_.transactionOpen_ =
+            sqlite3_exec(db_.db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
+        if (!db_.transactionOpen_) db_.lastError_ = ErrorOf(db_.db_);
+    }
+    ++db_.transactionDepth_;
+}
+
+bool Database::Transaction::Active() const { return db_.transactionOpen_ && !db_.rollbackOnly_; }
+
+bool Database::Transaction::Commit() {
+    if (done_) return false;
+    done_ = true;
+    --db_.transactionDepth_;
+    if (!outermost_) return !db_.rollbackOnly_ && db_.transactionOpen_;
+    const bool open = db_.transactionOpen_;
+    db_.transactionOpen_ = false;
+    if (!open) return false;
+    if (!db_.rollbackOnly_
+        && sqlite3_exec(db_.db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
+        return true;
+    if (!db_.rollbackOnly_) db_.lastError_ = ErrorOf(db_.db_);
+    sqlite3_exec(db_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    return false;
+}
+
+Database::Transaction::~Transaction() {
+    if (done_) return;
+    --db_.transactionDepth_;
+    if (!outermost_) {
+        // An inner scope that did not finish dooms the whole transaction.
+        db_.rollbackOnly_ = true;
+        return;
+    }
+    if (db_.transactionOpen_) sqlite3_exec(db_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    db_.transactionOpen_ = false;
+}
+
+QString EscapeLike(const QString& text) {
+    QString escaped;
+    escaped.reserve(text.size() + 4);
+    for (QChar c : text) {
+        if (c == QLatin1Char('\\') || c == QLatin1Char('%') || c == QLatin1Char('_'))
+            escaped += QLatin1Char('\\');
+        escaped += c;
+    }
+    return escaped;
+}

@@ -1,0 +1,47 @@
+#include "store/FormatOperations.h"
+
+#include "store/Asker.h"
+#include "store/FormatStore.h"
+#include "store/StoreTexts.h"
+
+#include <QFile>
+
+bool DeleteFormat(FormatStore& store, Asker& asker, const QString& name,
+                  const QString& currentName) {
+    if (name == currentName) {
+        asker.Message(StoreTexts::kCurrentFormatNotDeletable);
+        return false;
+    }
+    if (!asker.AskYesNo(StoreTexts::ConfirmDeleteFormat(name))) return false;
+    return store.DeleteFormatRows(name);
+}
+
+namespace {
+
+// Copies through a temporary file so a half-written picture never takes the name.
+bool CopyPicture(const QString& from, const QString& to) {
+    const QString partial = to + QStringLiteral(".part");
+    QFile::remove(partial);
+    if (!QFile::copy(from, partial)) return false;
+    if (QFile::rename(partial, to)) return true;
+    QFile::remove(partial);
+    return false;
+}
+
+} // namespace
+
+SaveAsOutcome SaveFormatAs(FormatStore& store, Asker& asker, Format& current,
+                           const QString& newName, qint64 screenWidthTwips, Progress& progress) {
+    if (newName.isEmpty()) return SaveAsOutcome::Declined;
+    // Asked before anything is touched, so No leaves both formats as they were.
+    if (store.Exists(newName) && !asker.AskYesNo(StoreTexts::kOverwriteFormat))
+        return SaveAsOutcome::Declined;
+
+    const QString oldName = current.name;
+    if (!store.SaveAs(current, newName, screenWidthTwips, progress)) return SaveAsOutcome::Failed;
+
+    const QString picture = BackgroundPicturePath(oldName);
+    const QString newPicture = BackgroundPicturePath(newName);
+    if (QFile::exists(picture) && !QFile::exists(newPicture)) CopyPicture(picture, newPicture);
+    return SaveAsOutcome::Saved;
+}

@@ -1,0 +1,88 @@
+#include "store/Schema.h"
+
+#include "store/DataFolder.h"
+#include "store/Database.h"
+#include "store/StoreTexts.h"
+
+#include <QStringList>
+
+namespace {
+
+// Jet types translated: text and memo are TEXT, numbers REAL, long integers and
+// Booleans INTEGER. ID keeps AUTOINCREMENT so a deleted box's ID is never reused
+// by a new box while history and defaults still name it.
+const QStringList kCreateTables = {
+    QStringLiteral(
+        "CREATE TABLE IF NOT EXISTS Fmt(ID INTEGER PRIMARY KEY AUTOINCREMENT, Fmt TEXT, LBL TEXT,"
+        " Clas INTEGER DEFAULT 0, X REAL DEFAULT 0, Y REAL DEFAULT 0, W REAL DEFAULT 0,"
+        " H REAL DEFAULT 0, S REAL DEFAULT 0, L REAL DEFAULT 0, Color INTEGER DEFAULT 0, Mem TEXT,"
+        " fName TEXT, fSize REAL DEFAULT 0, fBold INTEGER DEFAULT 0, fItalic INTEGER DEFAULT 0,"
+        " fUnderline INTEGER DEFAULT 0, fStrikethru INTEGER DEFAULT 0, Dir INTEGER DEFAULT 0,"
+        " Cash REAL DEFAULT 0, RCtl REAL DEFAULT 0, SumID REAL DEFAULT 0, SumID1 REAL DEFAULT 0,"
+        " RCtl1 INTEGER DEFAULT 0)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS 历史(ID INTEGER, Fmt TEXT, CID INTEGER, Con TEXT)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS 默认(Fmt TEXT, ID INTEGER, Con TEXT)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS 参数(Var TEXT, Con TEXT)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS 映射(ID INTEGER, Fmt TEXT, Map TEXT)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS 网站格式(ID INTEGER, Clas TEXT, Name TEXT, Dat TEXT,"
+                   " fPath TEXT, pPath TEXT)"),
+};
+
+// Every lookup of the program goes by format name, bill number, box ID or key.
+const QStringList kCreateIndexes = {
+    QStringLiteral("CREATE INDEX IF NOT EXISTS Fmt_Fmt ON Fmt(Fmt)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_Fmt ON 历史(Fmt, ID)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_CID ON 历史(CID)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS 默认_Fmt ON 默认(Fmt, ID)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS 参数_Var ON 参数(Var)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS 映射_Fmt ON 映射(Fmt, ID)"),
+};
+
+int UserVersion(Database& db) {
+    const QueryResult result = db.Query(QStringLiteral("PRAGMA user_version"));
+    return result.Empty() ? -1 : result.rows.first().value(0).toInt();
+}
+
+bool RunAll(Database& db, const QStringList& statements) {
+    for (const QString& sql : statements)
+        if (!db.Exec(sql)) return false;
+    return true;
+}
+
+bool EnsureLastUseRow(Database& db) {
+    if (!db.Query(QStringLiteral("SELECT 1 FROM Fmt WHERE Fmt='' LIMIT 1")).Empty()) return true;
+    return db.Exec(QStringLiteral("INSERT INTO Fmt(Fmt, LBL, fName) VALUES('', '', '')"));
+}
+
+} // namespace
+
+bool UpgradeSchema(Database& db) {
+    if (UserVersion(db) == kSchemaVersion) return true;
+    Database::Transaction transaction(db);
+    // Read again under the write lock: another process may have just upgraded it.
+    const int version = UserVersion(db);
+    if (version < 0) return false;
+    // A newer program's file is left as it is.
+    if (version >= kSchemaVersion) return transaction.Commit();
+    // SQLite columns take any number, so the old widening of Cash, RCtl, SumID and
+    // SumID1 to Double needs no statement; only the missing columns are added.
+    const bool ok = RunAll(db, kCreateTables)
+                    && db.AddColumnIfMissing(QStringLiteral("Fmt"), QStringLiteral("SumID"),
+                                             QStringLiteral("REAL"))
+                    && db.AddColumnIfMissing(QStringLiteral("Fmt"), QStringLiteral("SumID1"),
+                                             QStringLiteral("REAL"))
+                    && db.AddColumnIfMissing(QStringLiteral("Fmt"), QStringLiteral("RCtl1"),
+                                             QStringLiteral("INTEGER"))
+                    && RunAll(db, kCreateIndexes) && EnsureLastUseRow(db)
+                    && db.Exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
+    return ok && transaction.Commit();
+}
+
+std::unique_ptr<Database> OpenDataDatabase(QString* error) {
+    std::unique_ptr<Database> db = Database::Open(DataFolder::DatabasePath(), error);
+    if (db && !UpgradeSchema(*db)) {
+        if (error) *error = StoreTexts::kNoConnection;
+        return nullptr;
+    }
+    return db;
+}

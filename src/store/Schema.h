@@ -1,0 +1,19 @@
+#pragma once
+// The tables of DATA.db and the start-up upgrade. The layout version lives in
+// PRAGMA user_version: 0 is a file from before versioning, kSchemaVersion the
+// current layout, which the upgrade leaves untouched.
+#include <QString>
+#include <memory>
+
+class Database;
+
+inline constexpr int kSchemaVersion = 1;
+
+// Creates the tables of a new file, or brings an older file up to the current layout
+// (missing tables, the columns SumID, SumID1 and RCtl1 filled with 0, the last-use
+// row). One transaction: a failure leaves the file as it was.
+bool UpgradeSchema(Database& db);
+
+// Opens the data folder's DATA.db and upgrades it: the start-up connection.
+// nullptr with `error` set to the connection message when it cannot be opened.
+std::unique_ptr<Database> OpenDataDatabase(QString* error = nullptr);
