@@ -1,8 +1,54 @@
-// The vellumark program: with no arguments it shows the main window; sub-commands
-// run the same code without one.
+// The vellumark program: without a sub-command it shows the main window; a
+// sub-command runs the same code without one.
+#include "app/CommandLine.h"
+#include "app/WindowApp.h"
+#include "store/DataFolder.h"
+
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
+#include <memory>
+
+namespace {
+
+QStringList Arguments(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+void SetNames() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Vellumark"));
+    QCoreApplication::setApplicationName(QStringLiteral("Vellumark"));
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
-    QApplication app(argc, argv);
-    return 0;
+    const ParsedCommandLine parsed = ParseCommandLine(Arguments(argc, argv));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    if (!parsed.error.isEmpty()) {
+        err << "vellumark: " << parsed.error << '\n';
+        return 2;
+    }
+    if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
+
+    if (parsed.command.isEmpty()) {
+        QApplication app(argc, argv);
+        SetNames();
+        QApplication::setApplicationDisplayName(QStringLiteral("Vellumark"));
+        return RunWindowApp();
+    }
+
+    // No window for a sub-command; a Gui application only when it paints or prints.
+    const SubCommand* command = FindSubCommand(SubCommands(), parsed.command);
+    std::unique_ptr<QCoreApplication> app;
+    if (command && command->needs == SubCommand::Needs::Gui)
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    else
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    SetNames();
+    return RunSubCommand(parsed, SubCommands(), out, err);
 }

@@ -1,0 +1,42 @@
+#pragma once
+// The box grid (MSF index 3): a table view's model over the open format's box
+// records. The Format is the authority; this adapter shows its cells in the grid's
+// column order and cell forms and writes edits straight back into the records.
+#include <QAbstractTableModel>
+
+struct BoxRecord;
+struct Format;
+
+class BoxGridModel final : public QAbstractTableModel {
+    Q_OBJECT
+public:
+    enum Column {
+        kId = 0, kBlank, kLabel, kDir, kX, kY, kW, kH, kS, kL, kColor, kFontName, kFontSize,
+        kBold, kItalic, kUnderline, kStrikeout, kKind, kCash, kRCtl, kSumId, kSumId1, kRCtl1,
+        kColumnCount
+    };
+
+    explicit BoxGridModel(QObject* parent = nullptr);
+
+    // Shows `format`'s boxes (nullptr: none). The model does not own it; call again,
+    // or Reload(), after the box list itself was replaced or reordered.
+    void SetFormat(Format* format);
+    void Reload();
+
+    int rowCount(const QModelIndex& parent = {}) const override;
+    int columnCount(const QModelIndex& parent = {}) const override;
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
+    QVariant headerData(int section, Qt::Orientation orientation,
+                        int role = Qt::DisplayRole) const override;
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
+    // Numeric cells accept only numbers: a typo must not turn a position into 0.
+    bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
+
+    // The cell text of one box record in the grid's form.
+    static QString CellText(const BoxRecord& box, int column);
+    // The flag cells: non-empty means on.
+    static const QString kFlagOn;
+
+private:
+    Format* format_ = nullptr;
+};

@@ -1,0 +1,75 @@
+#include "app/MainMenu.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace {
+
+// One row per menu entry. A row with `submenu` set opens a nested menu that holds
+// the following rows up to the next row with `endSubmenu`.
+struct Entry {
+    const char* objectName;
+    const char16_t* text;
+    bool checkable = false;
+    bool submenu = false;
+    bool endSubmenu = false;
+};
+
+struct TopMenu {
+    const char* objectName;
+    const char16_t* title;
+    std::initializer_list<Entry> entries;
+};
+
+const TopMenu kMenus[] = {
+    {"mPrintMenu", u"打印(&P)",
+     {{"mPrint", u"打印当前单据"}, {"mPrintAll", u"打印所有单据"}}},
+    {"mFmtMenu", u"格式(&F)",
+     {{"mNewFmt", u"新建格式"}, {"mSelFmt", u"选择格式"}, {"mSaveFmt", u"保存格式"},
+      {"mSaveAsFmt", u"另存格式"}, {"mManageFmt", u"管理格式"}, {"mExportFmt", u"导出格式"},
+      {"mImportFmt", u"导入格式"}, {"mDownFmt", u"下载格式"}}},
+    {"mCtlMenu", u"内容框设置(&C)",
+     {{"mAlignMenu", u"内容框对齐", false, true}, {"mAlignLeft", u"左对齐"},
+      {"mAlignRight", u"右对齐"}, {"mAlignTop", u"顶端对齐"},
+      {"mAlighBottom", u"底部对齐", false, false, true},
+      {"mSizeMenu", u"内容框尺寸", false, true}, {"mAlighWidth", u"统一宽度"},
+      {"mAlighHight", u"统一高度"}, {"mAlignSize", u"统一尺寸", false, false, true}}},
+    {"mSetMenu", u"设置",
+     {{"mSetPaper", u"自动设置纸张", true}, {"mDiTuPrint", u"连同底图打印", true},
+      {"mPrintRulers", u"打印标尺坐标", true}, {"mMonthZero", u"中文月加“零”", true},
+      {"mSetCashChr", u"设置货币符号"}, {"mNumCut", u"设置小数进位"},
+      {"mSetCrlfChr", u"设置换行特殊符"}, {"mAutoFontsize", u"自动缩小字体", true},
+      {"mBarCodeSet", u"设置条码标准"}, {"mInvoicePSDSet", u"设置票据密码"},
+      {"mPagesAutoJump", u"多页自动跳转", true}, {"mClearAfterPrint", u"打印后自动清空", true},
+      {"mNoPicClear", u"禁止图片清空", true}, {"mLoginPSD", u"登录密码设置"}}},
+    {"mToolMenu", u"工具",
+     {{"mCheckCtl", u"检查凭据外内容框"}, {"mCompactDB", u"压缩整理数据库"},
+      {"mAddTable", u"添加表格"}}},
+    {"mHelpMenu", u"帮助(&H)", {{"mHelp", u"使用说明"}}},
+};
+
+} // namespace
+
+void BuildMainMenu(QMenuBar* bar) {
+    for (const TopMenu& top : kMenus) {
+        QMenu* menu = bar->addMenu(QString::fromUtf16(top.title));
+        menu->setObjectName(QString::fromLatin1(top.objectName));
+        menu->menuAction()->setObjectName(QString::fromLatin1(top.objectName));
+        QMenu* target = menu;
+        for (const Entry& entry : top.entries) {
+            const QString name = QString::fromLatin1(entry.objectName);
+            const QString text = QString::fromUtf16(entry.text);
+            if (entry.submenu) {
+                target = menu->addMenu(text);
+                target->setObjectName(name);
+                continue;
+            }
+            QAction* action = target->addAction(text);
+            action->setObjectName(name);
+            action->setCheckable(entry.checkable);
+            action->setEnabled(false);
+            if (entry.endSubmenu) target = menu;
+        }
+    }
+}

@@ -1,0 +1,331 @@
+#include "app/MainWindow.h"
+
+#include "app/AppTexts.h"
+#include "app/BoxGridModel.h"
+#include "app/MainMenu.h"
+#include "app/NumCutDialog.h"
+#include "app/PasswordDialog.h"
+#include "app/ProgressWindow.h"
+#include "app/Session.h"
+#include "app/WindowPlacement.h"
+#include "store/Asker.h"
+#include "store/DataFolder.h"
+#include "store/FormatOperations.h"
+#include "store/FormatStore.h"
+#include "store/ParamStore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenuBar>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QTableView>
+#include <QTableWidget>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+QString Number(double value) { return QString::number(value, 'g', 15); }
+
+bool& OptionOf(PageOptions& options, MenuToggle toggle) {
+    switch (toggle) {
+    case MenuToggle::SetPaper: return options.setPaper;
+    case MenuToggle::PrintBackground: return options.printBackground;
+    case MenuToggle::PrintRulers: return options.printRulers;
+    case MenuToggle::MonthZero: return options.monthZero;
+    case MenuToggle::AutoFontSize: return options.autoFontSize;
+    case MenuToggle::AutoJump: return options.autoJump;
+    case MenuToggle::ClearAfterPrint: return options.clearAfterPrint;
+    case MenuToggle::KeepPictures: return options.keepPictures;
+    }
+    return options.setPaper;
+}
+
+QLabel* NamedLabel(const QString& objectName, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(objectName);
+    return label;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
+    : QMainWindow(parent), session_(session), asker_(asker), boxGrid_(new BoxGridModel(this)),
+      progress_(new ProgressWindow(this)) {
+    setObjectName(QStringLiteral("MF"));
+    setWindowTitle(QStringLiteral("Vellumark"));
+    BuildMainMenu(menuBar());
+    setCentralWidget(BuildCentre());
+    ConnectMenu();
+    boxGrid_->SetFormat(&session_.CurrentFormat());
+    ShowFormat();
+    resize(1100, 760);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::BuildCentre() {
+    tree_ = new QTreeWidget(this);
+    tree_->setObjectName(QStringLiteral("TV"));
+    tree_->setHeaderHidden(true);
+
+    viewport_ = new QScrollArea(this);
+    viewport_->setObjectName(QStringLiteral("PFrm"));
+    viewport_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    hint_ = new QLabel(AppText::kNoFormatHint, this);
+    hint_->setObjectName(QStringLiteral("NoFormatHint"));
+    hint_->setAlignment(Qt::AlignCenter);
+    hint_->setWordWrap(true);
+
+    auto* page = new QWidget(this);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->addWidget(BuildLabelRow());
+    pageLayout->addWidget(hint_);
+    pageLayout->addWidget(viewport_, 1);
+    pageLayout->addWidget(BuildOptionRow());
+
+    auto* right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(page);
+    right->addWidget(BuildGrids());
+    right->setStretchFactor(0, 3);
+    right->setStretchFactor(1, 1);
+
+    auto* centre = new QSplitter(Qt::Horizontal, this);
+    centre->addWidget(tree_);
+    centre->addWidget(right);
+    centre->setStretchFactor(1, 1);
+    centre->setSizes({220, 880});
+    return centre;
+}
+
+QWidget* MainWindow::BuildLabelRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 2, 4, 2);
+    formatName_ = NamedLabel(QStringLiteral("LFMT"), row);
+    width_ = NamedLabel(QStringLiteral("Wid"), row);
+    height_ = NamedLabel(QStringLiteral("Hie"), row);
+    offsetX_ = NamedLabel(QStringLiteral("M_X"), row);
+    offsetY_ = NamedLabel(QStringLiteral("M_Y"), row);
+    layout->addWidget(formatName_, 1);
+    for (QLabel* label : {width_, height_, offsetX_, offsetY_}) layout->addWidget(label);
+    return row;
+}
+
+QWidget* MainWindow::BuildOptionRow() {
+    auto* row = new QWidget(this);
+    auto* layout = new QHBoxLayout(row);
+    layout->setContentsMargins(4, 2, 4, 2);
+    for (int i = 0; i < int(optionBoxes_.size()); ++i) {
+        auto* box = new QCheckBox(AppText::kOptionBoxes[i], row);
+        box->setObjectName(QStringLiteral("O2"));
+        box->setProperty("index", i);
+        box->setToolTip(AppText::kOptionTips[i]);
+        connect(box, &QCheckBox::toggled, this, [this, i](bool on) { OnOptionBox(i, on); });
+        optionBoxes_[i] = box;
+        layout->addWidget(box);
+    }
+    layout->addStretch(1);
+    return row;
+}
+
+QWidget* MainWindow::BuildGrids() {
+    auto* tabs = new QTabWidget(this);
+    tabs->setObjectName(QStringLiteral("MSFTabs"));
+    // The bill-data and history grids are filled by the import and history modules.
+    auto* billData = new QTableWidget(this);
+    auto* history = new QTableWidget(this);
+    auto* boxes = new QTableView(this);
+    boxes->setModel(boxGrid_);
+    boxes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    int index = 1;
+    for (QAbstractItemView* grid : {static_cast<QAbstractItemView*>(billData),
+                                    static_cast<QAbstractItemView*>(history),
+                                    static_cast<QAbstractItemView*>(boxes)}) {
+        grid->setObjectName(QStringLiteral("MSF"));
+        grid->setProperty("index", index++);
+    }
+    tabs->addTab(billData, AppText::kBillDataTab);
+    tabs->addTab(history, AppText::kHistoryTab);
+    tabs->addTab(boxes, AppText::kBoxGridTab);
+    return tabs;
+}
+
+void MainWindow::ConnectMenu() {
+    auto on = [this](const char* name, auto handler) {
+        QAction* action = findChild<QAction*>(QString::fromLatin1(name));
+        Q_ASSERT(action);
+        connect(action, &QAction::triggered, this, handler);
+    };
+    on("mSaveFmt", [this] { SaveFormat(); });
+    on("mSaveAsFmt", [this] { SaveFormatAs(QString()); });
+    on("mSetCrlfChr", [this] { SetLineBreakMarker(); });
+    on("mNumCut", [this] { SetRoundingMethod(); });
+    on("mSetCashChr", [this] { SetCurrencySymbol(); });
+    on("mLoginPSD", [this] { ChangeLoginPassword(); });
+    for (const ToggleAction& entry : kToggleActions) {
+        const MenuToggle toggle = entry.toggle;
+        on(entry.objectName, [this, toggle](bool checked) {
+            OptionOf(session_.CurrentFormat().page.options, toggle) = checked;
+        });
+    }
+}
+
+void MainWindow::UpdateMenuState() {
+    const bool open = session_.HasFormat();
+    for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
+    for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
+    PageOptions& options = session_.CurrentFormat().page.options;
+    for (const ToggleAction& entry : kToggleActions) {
+        QAction* action = findChild<QAction*>(QString::fromLatin1(entry.objectName));
+        action->setEnabled(open);
+        action->setChecked(open && OptionOf(options, entry.toggle));
+    }
+}
+
+void MainWindow::StartUp() {
+    DataFolder::EnsureSubfolder(QStringLiteral("Temp"));
+    session_.SetLineBreakMarker(ReadSetting(QStringLiteral("QMX"), QStringLiteral("Para"),
+                                            QStringLiteral("CrlfChr"), AppText::kDefaultCrlf));
+    RestoreWindowPlacement(session_.Params(), this, AppText::kMainWindowPlacement);
+    const FormatStore::LastUse last = session_.Formats().ReadLastUse();
+    if (last.optionBoxes)
+        for (int i = 0; i < 3; ++i) optionBoxes_[i]->setChecked((*last.optionBoxes)[i] != 0);
+    if (!last.formatName.isEmpty()) OpenFormat(last.formatName, true);
+    session_.SetRoundingMethod(
+        int(session_.Params().GetParam(AppText::kNumCutParam).toDouble()));
+}
+
+bool MainWindow::OpenFormat(const QString& name, bool force) {
+    if (name.isEmpty()) return false;
+    if (name == session_.CurrentFormat().name && !force) return true;
+    std::optional<Format> loaded = session_.Formats().LoadFormat(name, ScreenWidthTwips(this));
+    if (!loaded) return false;
+    Format& format = session_.CurrentFormat();
+    format = std::move(*loaded);
+    format.name = name;
+    // An unlabelled text box shows the fixed text saved with the format.
+    Bill& bill = session_.CurrentBill();
+    bill.Clear();
+    for (const BoxRecord& box : format.boxes)
+        if (box.Kind() == BoxKind::Text && box.label.isEmpty()) bill.SetValue(box.id, box.mem);
+    boxGrid_->SetFormat(&format);
+    ShowFormat();
+    session_.Formats().WriteLastUse(name, LastUseBoxes());
+    Q_EMIT FormatOpened();
+    return true;
+}
+
+void MainWindow::ShowFormat() {
+    const Format& format = session_.CurrentFormat();
+    const bool open = session_.HasFormat();
+    hint_->setVisible(!open);
+    formatName_->setText(format.name);
+    width_->setText(open ? Number(format.page.width) : QString());
+    height_->setText(open ? Number(format.page.height) : QString());
+    offsetX_->setText(open ? Number(format.page.offsetX) : QString());
+    offsetY_->setText(open ? Number(format.page.offsetY) : QString());
+    if (open) ApplyOptionBoxes();
+    UpdateMenuState();
+}
+
+void MainWindow::ApplyOptionBoxes() {
+    // Copy first: each check box writes back into the options as it changes.
+    const std::array<int, 5> values = session_.CurrentFormat().page.options.optionBoxes;
+    for (int i = 0; i < int(optionBoxes_.size()); ++i) optionBoxes_[i]->setChecked(values[i] != 0);
+}
+
+void MainWindow::OnOptionBox(int index, bool on) {
+    if (session_.HasFormat()) session_.CurrentFormat().page.options.optionBoxes[index] = on ? 1 : 0;
+    Q_EMIT OptionBoxToggled(index, on);
+}
+
+std::array<int, 3> MainWindow::LastUseBoxes() const {
+    return {optionBoxes_[0]->isChecked() ? 1 : 0, optionBoxes_[1]->isChecked() ? 1 : 0,
+            optionBoxes_[2]->isChecked() ? 1 : 0};
+}
+
+bool MainWindow::SaveFormat() {
+    if (!session_.HasFormat()) return false;
+    Format& format = session_.CurrentFormat();
+    Bill& bill = session_.CurrentBill();
+    // An unlabelled text box keeps its text with the format.
+    for (BoxRecord& box : format.boxes)
+        if (box.Kind() == BoxKind::Text && box.label.isEmpty() && bill.Values().contains(box.id))
+            box.mem = bill.Value(box.id);
+    QList<qint64> oldIds;
+    for (const BoxRecord& box : format.boxes) oldIds << box.id;
+    const bool saved = session_.Formats().SaveFormat(format, QString(), ScreenWidthTwips(this),
+                                                      *progress_);
+    // New boxes got their real IDs: the bill follows them.
+    if (oldIds.size() == format.boxes.size())
+        for (qsizetype i = 0; i < oldIds.size(); ++i) bill.Rekey(oldIds[i], format.boxes[i].id);
+    boxGrid_->Reload();
+    return saved;
+}
+
+void MainWindow::InstallCanvas(QWidget* canvas) {
+    viewport_->setWidget(canvas);
+}
+
+bool MainWindow::SaveFormatAs(const QString& name) {
+    if (!session_.HasFormat()) return false;
+    QString newName = name.trimmed();
+    if (newName.isEmpty()) {
+        const std::optional<QString> answer = asker_.AskText(AppText::kChooseFormatName);
+        if (!answer || answer->trimmed().isEmpty()) return false;
+        newName = answer->trimmed();
+    }
+    // These characters separate names in the stored format tree; a name holding one
+    // would break the tree.
+    static const QRegularExpression kForbidden(QStringLiteral("[\\\\/|,'\"]"));
+    if (newName.contains(kForbidden)) {
+        asker_.Message(AppText::kBadFormatName);
+        return false;
+    }
+    if (::SaveFormatAs(session_.Formats(), asker_, session_.CurrentFormat(), newName,
+                       ScreenWidthTwips(this), *progress_) != SaveAsOutcome::Saved)
+        return false;
+    return OpenFormat(newName, true);
+}
+
+void MainWindow::SetLineBreakMarker() {
+    const std::optional<QString> answer =
+        asker_.AskText(AppText::kCrlfPrompt, session_.LineBreakMarker());
+    if (!answer || answer->isEmpty()) return;
+    WriteSetting(QStringLiteral("QMX"), QStringLiteral("Para"), QStringLiteral("CrlfChr"), *answer);
+    session_.SetLineBreakMarker(*answer);
+}
+
+void MainWindow::SetRoundingMethod() {
+    NumCutDialog dialog(session_.RoundingMethod(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    session_.Params().SetParam(AppText::kNumCutParam, QString::number(dialog.Method()));
+    session_.SetRoundingMethod(dialog.Method());
+}
+
+void MainWindow::SetCurrencySymbol() {
+    PageOptions& options = session_.CurrentFormat().page.options;
+    if (const std::optional<QString> answer = asker_.AskText(AppText::kCurrencyPrompt, options.currency))
+        options.currency = *answer;
+}
+
+void MainWindow::ChangeLoginPassword() {
+    PasswordDialog dialog(session_.Params(), asker_, this);
+    dialog.exec();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    SaveWindowPlacement(session_.Params(), this, AppText::kMainWindowPlacement);
+    event->accept();
+}

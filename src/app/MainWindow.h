@@ -1,0 +1,81 @@
+#pragma once
+// The main window MF: format tree, viewport for the canvas, option boxes, page labels,
+// the three grids and the main menu. It drives the format's road from opening to
+// saving; the designer installs its canvas into the viewport and follows FormatOpened.
+#include <QMainWindow>
+#include <array>
+
+class Asker;
+class BoxGridModel;
+class ProgressWindow;
+class QCheckBox;
+class QLabel;
+class QScrollArea;
+class QTreeWidget;
+class Session;
+
+class MainWindow final : public QMainWindow {
+    Q_OBJECT
+public:
+    MainWindow(Session& session, Asker& asker, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The main-window start-up: Temp folder, line-break marker, last-use row and its
+    // option boxes, the last format, the rounding method, the stored placement.
+    void StartUp();
+
+    // Makes a format current: loads it, shows it, rewrites the last-use row. A format
+    // that cannot be loaded leaves the current one as it was; false then.
+    bool OpenFormat(const QString& name, bool force);
+    // "保存格式": stores the box grid and page parameters of the current format.
+    bool SaveFormat();
+    // "另存格式": stores the open format under another name and opens it there; an
+    // empty name asks for one.
+    bool SaveFormatAs(const QString& name);
+
+    // The designer's canvas goes into the viewport PFrm; the window owns it from then.
+    void InstallCanvas(QWidget* canvas);
+    QScrollArea* Viewport() const { return viewport_; }
+    BoxGridModel& BoxGrid() const { return *boxGrid_; }
+    ProgressWindow& ProgressIndicator() const { return *progress_; }
+    Session& CurrentSession() const { return session_; }
+
+Q_SIGNALS:
+    // A format was made current; the canvas rebuilds its boxes from the session.
+    void FormatOpened();
+    // An option box O2 was clicked (index 0..4); rulers and background follow.
+    void OptionBoxToggled(int index, bool on);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* BuildCentre();
+    QWidget* BuildLabelRow();
+    QWidget* BuildOptionRow();
+    QWidget* BuildGrids();
+    void ConnectMenu();
+    void ShowFormat();
+    void ApplyOptionBoxes();
+    void OnOptionBox(int index, bool on);
+    std::array<int, 3> LastUseBoxes() const;
+    void SetLineBreakMarker();
+    void SetRoundingMethod();
+    void SetCurrencySymbol();
+    void ChangeLoginPassword();
+    void UpdateMenuState();
+
+    Session& session_;
+    Asker& asker_;
+    BoxGridModel* boxGrid_;
+    ProgressWindow* progress_;
+    QTreeWidget* tree_ = nullptr;
+    QScrollArea* viewport_ = nullptr;
+    QLabel* hint_ = nullptr;
+    QLabel* formatName_ = nullptr;
+    QLabel* width_ = nullptr;
+    QLabel* height_ = nullptr;
+    QLabel* offsetX_ = nullptr;
+    QLabel* offsetY_ = nullptr;
+    std::array<QCheckBox*, 5> optionBoxes_{};
+};

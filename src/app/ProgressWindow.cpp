@@ -1,0 +1,50 @@
+#include "app/ProgressWindow.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+#include <QVBoxLayout>
+
+ProgressWindow::ProgressWindow(QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowTitleHint | Qt::CustomizeWindowHint),
+      caption_(new QLabel(this)), bar_(new QProgressBar(this)), percent_(new QLabel(this)) {
+    setObjectName(QStringLiteral("Progress"));
+    setWindowModality(Qt::ApplicationModal);
+    bar_->setTextVisible(false);
+    percent_->setAlignment(Qt::AlignCenter);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(caption_);
+    layout->addWidget(bar_);
+    layout->addWidget(percent_);
+    setMinimumWidth(320);
+}
+
+void ProgressWindow::Start(const QString& caption, int steps) {
+    caption_->setText(caption);
+    setWindowTitle(caption);
+    bar_->setRange(0, qMax(1, steps));
+    bar_->setValue(0);
+    show();
+    raise();
+    Repaint();
+}
+
+void ProgressWindow::Step() {
+    if (bar_->value() < bar_->maximum()) bar_->setValue(bar_->value() + 1);
+    Repaint();
+}
+
+void ProgressWindow::Close() { hide(); }
+
+QString ProgressWindow::Caption() const { return caption_->text(); }
+
+int ProgressWindow::Percent() const {
+    return bar_->maximum() > 0 ? bar_->value() * 100 / bar_->maximum() : 0;
+}
+
+void ProgressWindow::Repaint() {
+    percent_->setText(QStringLiteral("%1%").arg(Percent()));
+    repaint();
+    // Let the window system show the new state; input stays blocked by the modality.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}

@@ -1,0 +1,19 @@
+#include "app/Session.h"
+
+#include "store/Database.h"
+#include "store/FormatStore.h"
+#include "store/ParamStore.h"
+
+Session::Session(std::unique_ptr<Database> db)
+    : db_(std::move(db)), formats_(std::make_unique<FormatStore>(*db_)),
+      params_(std::make_unique<ParamStore>(*db_)) {}
+
+Session::~Session() = default;
+
+ConversionSettings Session::Conversion() const {
+    ConversionSettings settings;
+    settings.currency = format_.page.options.currency;
+    settings.roundingMethod = roundingMethod_;
+    settings.monthZero = format_.page.options.monthZero;
+    return settings;
+}
