@@ -1,0 +1,23 @@
+#include "content/layout/BoxFont.h"
+
+#include "store/Format.h"
+
+namespace {
+constexpr double kDefaultSize = 9; // the check box template's size
+} // namespace
+
+QColor ColorFromRecord(qint64 color) {
+    return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
+}
+
+BoxFont BoxFontOf(const BoxRecord& record) {
+    BoxFont font;
+    font.name = record.fontName;
+    font.designSize = record.fontSize > 0 ? record.fontSize : kDefaultSize;
+    font.bold = record.bold;
+    font.italic = record.italic;
+    font.underline = record.underline;
+    font.strikeout = record.strikeout;
+    font.color = ColorFromRecord(record.color);
+    return font;
+}

@@ -1,0 +1,111 @@
+#include "content/layout/PrinterFont.h"
+
+#include "content/layout/BoxFont.h"
+#include "content/layout/TextTokens.h"
+#include "content/layout/Twips.h"
+#include "content/layout/TwipSurface.h"
+
+#include <QFontMetricsF>
+#include <QHash>
+#include <QImage>
+#include <cmath>
+
+namespace {
+
+// Twelve CJK characters: one four-character word three times.
+const QString kSample = QStringLiteral("票据打印票据打印票据打印");
+constexpr double kSearchStart = 10.5;
+constexpr double kCanvasFrameTwips = 340;
+constexpr double kSmallestAutoSize = 2;
+
+double RoundToTenth(double size) { return std::round(size * 10) / 10; }
+
+// A device of 1440 dpi, whose pixels are twips: measuring on it gives the widths
+// any surface sees, since TwipFont sizes fonts in twips on every device.
+const QImage& TwipDevice() {
+    static const QImage device = [] {
+        QImage image(1, 1, QImage::Format_RGB32);
+        const int dotsPerMeter = qRound(kTwipsPerInch / 0.0254);
+        image.setDotsPerMeterX(dotsPerMeter);
+        image.setDotsPerMeterY(dotsPerMeter);
+        return image;
+    }();
+    return device;
+}
+
+}  // namespace
+
+double TextWidthTwips(const BoxFont& font, double sizePt, const QString& text) {
+    const QImage& device = TwipDevice();
+    return QFontMetricsF(TwipFont(font, sizePt, device.logicalDpiY()), &device)
+        .horizontalAdvance(text);
+}
+
+namespace {
+
+} // namespace
+
+double DesignToPaper(double pageWidthMm, double canvasWidthTwips) {
+    return canvasWidthTwips > 0 ? pageWidthMm / canvasWidthTwips : 0;
+}
+
+double FitWidthCanvasTwips(double screenWidthTwips) {
+    return screenWidthTwips - kCanvasFrameTwips;
+}
+
+double FitFontSize(double targetWidth, double startSize,
+                   const std::function<double(double)>& sampleWidth) {
+    double size = startSize;
+    double width = sampleWidth(size);
+    double step = width > targetWidth ? -4 : 10;
+    for (int round = 0; round < 501 && std::fabs(step) >= 0.3; ++round) {
+        if (size + step <= 0) step = -size / 2; // never reach zero
+        size += step;
+        width = sampleWidth(size);
+        if ((step < 0 && width < targetWidth) || (step > 0 && width >= targetWidth)) step = -step / 2;
+    }
+    const double fine = width > targetWidth ? -0.1 : 0.1;
+    for (int i = 0; i < 10 && size + fine > 0; ++i) {
+        size += fine;
+        width = sampleWidth(size);
+        if (fine < 0 ? width < targetWidth : width >= targetWidth) break;
+    }
+    return size;
+}
+
+double PrinterFontSize(const BoxFont& font, double designToPaper) {
+    static QHash<QString, double> cache;
+    const QString key = QStringLiteral("%1|%2|%3|%4|%5")
+                            .arg(font.name)
+                            .arg(font.bold)
+                            .arg(font.italic)
+                            .arg(font.designSize, 0, 'g', 17)
+                            .arg(designToPaper, 0, 'g', 17);
+    if (const auto found = cache.constFind(key); found != cache.cend()) return *found;
+
+    // The sample's width on the canvas (twips there are points × 20 as on paper),
+    // carried to paper.
+    const double target =
+        TextWidthTwips(font, font.designSize, kSample) * designToPaper * kTwipsPerMm;
+    const double size = FitFontSize(target, kSearchStart, [&](double candidate) {
+        return TextWidthTwips(font, candidate, kSample);
+    });
+    cache.insert(key, size);
+    return size;
+}
+
+double ShrinkToFit(const QString& content, double boxWidth, double letterSpacing,
+                   double startSize, const std::function<double(double, const QString&)>& widthAt) {
+    const QStringList lines = SplitSourceLines(content);
+    const auto widest = [&](double size) {
+        double result = 0;
+        for (const QString& line : lines)
+            result = std::max(result, widthAt(size, line) +
+                                          (CharacterCount(line) - 1) * letterSpacing);
+        return result;
+    };
+    double size = RoundToTenth(startSize);
+    while (size > kSmallestAutoSize && widest(size) > boxWidth)
+        size = std::max(kSmallestAutoSize, RoundToTenth(size - 0.1));
+    return size;
+}

@@ -1,0 +1,47 @@
+#pragma once
+// A drawing surface addressed in twips from the device's top-left corner, with the
+// operations the box layout needs: a current font, text width and height, and
+// printing a string whose top-left corner is at a point. Font sizes are points on
+// paper whatever the device's resolution, so text measures the same on a printer,
+// a PDF file and a picture.
+#include <QFont>
+#include <QFontMetricsF>
+
+class QPainter;
+struct BoxFont;
+
+class TwipSurface {
+public:
+    // Scales the painter (on top of its current transform) to twips.
+    explicit TwipSurface(QPainter& painter);
+    ~TwipSurface();
+    TwipSurface(const TwipSurface&) = delete;
+    TwipSurface& operator=(const TwipSurface&) = delete;
+
+    QPainter& Painter() { return painter_; }
+
+    void SetFont(const BoxFont& font, double sizePt);
+    double FontSize() const { return sizePt_; }
+    const QFont& Font() const { return font_; }
+
+    double TextWidth(const QString& text) const { return metrics_.horizontalAdvance(text); }
+    // The height of one line of the current font.
+    double TextHeight() const { return metrics_.height(); }
+    // Draws text with its top-left corner at (x, y), in the current font and colour.
+    void Print(double x, double y, const QString& text);
+
+    // The printable extent of the device in twips.
+    double DeviceWidth() const;
+    double DeviceHeight() const;
+
+private:
+    QPainter& painter_;
+    QFont font_;
+    QFontMetricsF metrics_;
+    double sizePt_ = 0;
+    double dpiY_;
+};
+
+// A QFont of `sizePt` points on paper for a device of `logicalDpiY` whose painter
+// works in twips. Exposed for measuring without painting.
+QFont TwipFont(const BoxFont& font, double sizePt, double logicalDpiY);
