@@ -1,0 +1,84 @@
+#include "common/TempDataFolder.h"
+#include "store/DataFolder.h"
+#include "store/Database.h"
+#include "store/Schema.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Everything a file holds that the upgrade could touch: layout, version and rows.
+QString Dump(Database& db) {
+    QString dump = db.Query(QStringLiteral("PRAGMA user_version")).rows[0][0].toString();
+    const QueryResult schema =
+        db.Query(QStringLiteral("SELECT name, sql FROM sqlite_master ORDER BY name"));
+    for (const QVariantList& row : schema.rows) {
+        dump += row[0].toString() + row[1].toString();
+        if (row[1].toString().startsWith(QStringLiteral("CREATE TABLE")))
+            for (const QVariantList& data :
+                 db.Query(QStringLiteral("SELECT * FROM \"%1\"").arg(row[0].toString())).rows)
+                for (const QVariant& value : data) dump += QLatin1Char('|') + value.toString();
+    }
+    return dump;
+}
+
+} // namespace
+
+TEST(Schema, OlderFileGetsTheMissingColumnsWithZeroAndTheLastUseRow) {
+    TempDataFolder folder;
+    {
+        std::unique_ptr<Database> old = Database::Open(DataFolder::DatabasePath());
+        ASSERT_TRUE(old);
+        ASSERT_TRUE(old->Exec(QStringLiteral(
+            "CREATE TABLE Fmt(ID INTEGER PRIMARY KEY AUTOINCREMENT, Fmt TEXT, LBL TEXT, Clas INTEGER,"
+            " X REAL, Y REAL, W REAL, H REAL, S REAL, L REAL, Color INTEGER, Mem TEXT, fName TEXT,"
+            " fSize REAL, fBold INTEGER, fItalic INTEGER, fUnderline INTEGER, fStrikethru INTEGER,"
+            " Dir INTEGER, Cash INTEGER, RCtl INTEGER)")));
+        ASSERT_TRUE(old->Exec(QStringLiteral("CREATE TABLE 参数(Var TEXT, Con TEXT)")));
+        for (int i = 0; i < 3; ++i)
+            old->Exec(QStringLiteral("INSERT INTO Fmt(Fmt, LBL, RCtl) VALUES('旧', ?, 7)"),
+                      {QString::number(i)});
+    }
+    std::unique_ptr<Database> db = OpenDataDatabase();
+    ASSERT_TRUE(db);
+    for (const char* column : {"SumID", "SumID1", "RCtl1"}) {
+        EXPECT_TRUE(db->ColumnExists(QStringLiteral("Fmt"), QString::fromLatin1(column)));
+        EXPECT_EQ(db->Query(QStringLiteral("SELECT count(*) FROM Fmt WHERE Fmt='旧' AND %1=0")
+                                .arg(QString::fromLatin1(column)))
+                      .rows[0][0].toInt(),
+                  3)
+            << column;
+    }
+    EXPECT_TRUE(db->TableExists(QStringLiteral("映射")));
+    EXPECT_FALSE(db->TableExists(QStringLiteral("映射 ")));
+    EXPECT_EQ(db->Query(QStringLiteral("SELECT count(*) FROM Fmt WHERE Fmt=''")).rows[0][0].toInt(), 1);
+    // A fractional sum link fits the widened column.
+    db->Exec(QStringLiteral("UPDATE Fmt SET SumID=-5.25 WHERE LBL='0'"));
+    EXPECT_DOUBLE_EQ(db->LookupWhere(QStringLiteral("Fmt"), QStringLiteral("LBL='0'"), {},
+                                     QStringLiteral("SumID")).toDouble(),
+                     -5.25);
+}
+
+TEST(Schema, CurrentFileIsLeftUnchanged) {
+    TempDataFolder folder;
+    QString before;
+    {
+        std::unique_ptr<Database> db = OpenDataDatabase();
+        ASSERT_TRUE(db);
+        db->Exec(QStringLiteral("INSERT INTO Fmt(Fmt, LBL, SumID) VALUES('甲', 'x', 1.5)"));
+        before = Dump(*db);
+    }
+    std::unique_ptr<Database> db = OpenDataDatabase();
+    ASSERT_TRUE(db);
+    EXPECT_EQ(Dump(*db), before);
+    EXPECT_TRUE(before.contains(QStringLiteral("AUTOINCREMENT")));
+}
+
+TEST(Schema, DropTableRemovesAndToleratesMissingTables) {
+    TempDataFolder folder;
+    std::unique_ptr<Database> db = OpenDataDatabase();
+    ASSERT_TRUE(db->Exec(QStringLiteral("CREATE TABLE TEMP_Ana(DT Date, Sm DOUBLE)")));
+    EXPECT_TRUE(db->DropTable(QStringLiteral("TEMP_Ana")));
+    EXPECT_FALSE(db->TableExists(QStringLiteral("TEMP_Ana")));
+    EXPECT_TRUE(db->DropTable(QStringLiteral("TEMP_Ana")));
+}

@@ -1,0 +1,49 @@
+#pragma once
+// A fresh data folder with an opened, upgraded DATA.db, and sample formats.
+#include "common/TempDataFolder.h"
+#include "store/Database.h"
+#include "store/Format.h"
+#include "store/Schema.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+inline constexpr qint64 kScreenWidth = 15360;
+
+class StoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        db = OpenDataDatabase();
+        ASSERT_TRUE(db);
+    }
+    qint64 Count(const QString& sql, const QVariantList& params = {}) {
+        return db->Query(sql, params).rows.value(0).value(0).toLongLong();
+    }
+
+    TempDataFolder folder;
+    std::unique_ptr<Database> db;
+};
+
+// A format of `count` text boxes with temporary IDs, labelled prefix + number.
+inline Format GeneratedFormat(const QString& name, int count, const QString& prefix) {
+    Format format;
+    format.name = name;
+    format.page.width = 210;
+    format.page.height = 99;
+    for (int i = 0; i < count; ++i) {
+        BoxRecord box;
+        box.id = kFirstTemporaryId + i;
+        box.label = prefix + QString::number(i);
+        box.kind = i % 5;
+        box.x = i * 0.5;
+        box.y = 3 + i % 40;
+        box.w = 30;
+        box.h = 6;
+        box.fontName = QStringLiteral("宋体");
+        box.fontSize = 10.5;
+        box.cash = 103;
+        format.boxes << box;
+    }
+    return format;
+}
