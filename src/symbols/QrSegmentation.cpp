@@ -25,34 +25,59 @@ constexpr int kInfinity = INT_MAX / 2;
 struct Node {
     int cost = kInfinity;
     int start = 0;    // byte where the open segment starts
-    int count = 0;    // characters in the open segment
     int8_t from = -1; // state at `start` the segment follows; -1 at the beginning
 };
+
+int CharacterCount(QrMode mode, int bytes) { return mode == QrMode::Kanji ? bytes / 2 : bytes; }
+int BytesPerCharacter(QrMode mode) { return mode == QrMode::Kanji ? 2 : 1; }
+
+int SegmentBits(QrMode mode, int count, int group) {
+    const int header = kModeBits + QrCountBits(mode, group);
+    switch (mode) {
+    case QrMode::Numeric: return header + 10 * (count / 3) + (count % 3 == 0 ? 0 : 3 * (count % 3) + 1);
+    case QrMode::Alphanumeric: return header + 11 * (count / 2) + 6 * (count % 2);
+    case QrMode::Kanji: return header + 13 * count;
+    case QrMode::Byte: return header + 8 * count;
+    }
+    return 0;
+}
+
+// A segment longer than its count indicator can count continues in further segments of
+// the same mode. Only runs far too long for every version of the group are cut, so the
+// extra headers never decide which version is chosen.
+void AppendWithinCountLimit(QrSegment segment, int group, QrSegmentation& result) {
+    const int limit = QrCountLimit(segment.mode, group);
+    while (segment.count > 0) {
+        const int count = std::min(segment.count, limit);
+        const int bytes = count * BytesPerCharacter(segment.mode);
+        result.segments.push_back({segment.mode, segment.start, bytes, count});
+        result.dataBits += SegmentBits(segment.mode, count, group);
+        segment.start += bytes;
+        segment.count -= count;
+    }
+}
 
 class Search {
 public:
     Search(const uint8_t* data, int size, int group, bool allowKanji)
-        : data_(data), size_(size), allowKanji_(allowKanji),
+        : data_(data), size_(size), group_(group), allowKanji_(allowKanji),
           nodes_(static_cast<size_t>(size + 1) * kStateCount) {
-        for (int mode = 0; mode < 4; ++mode) {
-            headerBits_[mode] = kModeBits + QrCountBits(static_cast<QrMode>(mode), group);
-            limit_[mode] = QrCountLimit(static_cast<QrMode>(mode), group);
-        }
+        for (int mode = 0; mode < 4; ++mode) headerBits_[mode] = kModeBits + QrCountBits(static_cast<QrMode>(mode), group);
     }
 
     QrSegmentation Run() {
         for (int at = 1; at <= size_; ++at) Step(at);
-        QrSegmentation result;
-        if (size_ == 0) return result;
-        const int8_t last = Cheapest(size_);
-        result.dataBits = NodeAt(size_, last).cost;
-        for (int at = size_, state = last; at > 0;) {
+        std::vector<QrSegment> segments;
+        for (int at = size_, state = size_ > 0 ? Cheapest(size_) : -1; at > 0;) {
             const Node& node = NodeAt(at, state);
-            result.segments.push_back({kStateMode[state], node.start, at - node.start, node.count});
+            const QrMode mode = kStateMode[state];
+            segments.push_back({mode, node.start, at - node.start, CharacterCount(mode, at - node.start)});
             at = node.start;
             state = node.from;
         }
-        std::reverse(result.segments.begin(), result.segments.end());
+        QrSegmentation result;
+        for (auto segment = segments.rbegin(); segment != segments.rend(); ++segment)
+            AppendWithinCountLimit(*segment, group_, result);
         return result;
     }
 
@@ -70,9 +95,9 @@ private:
     // The open segment of `from` grows by one character of `bits`.
     void Extend(int at, int state, int from, int fromAt, int bits) {
         const Node& prev = NodeAt(fromAt, from);
-        if (prev.cost >= kInfinity || prev.count >= limit_[static_cast<int>(kStateMode[state])]) return;
+        if (prev.cost >= kInfinity) return;
         Node& node = NodeAt(at, state);
-        if (prev.cost + bits < node.cost) node = {prev.cost + bits, prev.start, prev.count + 1, prev.from};
+        if (prev.cost + bits < node.cost) node = {prev.cost + bits, prev.start, prev.from};
     }
 
     // A new segment of `state`'s mode starts at `fromAt` after the cheapest prefix there.
@@ -85,7 +110,7 @@ private:
         }
         cost += headerBits_[static_cast<int>(kStateMode[state])] + bits;
         Node& node = NodeAt(at, state);
-        if (cost < node.cost) node = {cost, fromAt, 1, from};
+        if (cost < node.cost) node = {cost, fromAt, from};
     }
 
     void Step(int at) {
@@ -113,10 +138,10 @@ private:
 
     const uint8_t* data_;
     int size_;
+    int group_;
     bool allowKanji_;
     std::vector<Node> nodes_;
     int headerBits_[4];
-    int limit_[4];
 };
 
 void WriteNumeric(const uint8_t* digits, int count, BitWriter& out) {

@@ -19,8 +19,10 @@ struct QrSegmentation {
     int dataBits = 0;  // mode indicators, counts and data, without the terminator
 };
 
-// The cheapest segmentation for the count widths of `group` (see QrVersionGroup).
-// Kanji mode is offered only when `allowKanji`: it is meaningful for Shift JIS bytes alone.
+// The cheapest segmentation for the count widths of `group` (see QrVersionGroup); on
+// equal cost the mode first in QrMode order is kept. Runs longer than a count indicator
+// can count are cut into several segments of their mode. Kanji mode is offered only when
+// `allowKanji`: it is meaningful for Shift JIS bytes alone.
 QrSegmentation SegmentQrData(const uint8_t* data, int size, int group, bool allowKanji);
 
 // Appends the segments (indicator, count, data), without the terminator.
