@@ -1,0 +1,62 @@
+#include "print/BillPage.h"
+
+#include "content/layout/BoxContent.h"
+#include "content/layout/BoxDrawing.h"
+#include "content/layout/PrinterFont.h"
+#include "content/layout/TwipSurface.h"
+#include "content/layout/Twips.h"
+#include "store/Bill.h"
+#include "store/Format.h"
+#include "store/FormatStore.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace {
+
+// Centre-fed paper guides put the bill in the middle of the printer's extent: half
+// the difference, along the width when fed lengthwise, else along the height. The
+// boxes move with the picture, so that data and background stay together.
+QPointF CentreShift(const TwipSurface& surface, const PageParams& page) {
+    if (!page.options.optionBoxes[kCentreFed]) return {};
+    if (page.options.optionBoxes[kLengthwise])
+        return {(surface.DeviceWidth() - MmToTwips(page.width)) / 2, 0};
+    return {0, (surface.DeviceHeight() - MmToTwips(page.height)) / 2};
+}
+
+void DrawBackground(TwipSurface& surface, const Format& format, const QPointF& origin) {
+    const QImage picture(BackgroundPicturePath(format.name));
+    if (picture.isNull()) return;
+    surface.Painter().drawImage(
+        QRectF(origin, QSizeF(MmToTwips(format.page.width), MmToTwips(format.page.height))),
+        picture);
+}
+
+} // namespace
+
+double ShiftXmm(const Format& format) { return format.page.offsetX - 10; }
+double ShiftYmm(const Format& format) { return format.page.offsetY - 10; }
+
+void PrintPage(QPainter& painter, const Format& format, const Bill& bill,
+               const BillPageOptions& options) {
+    TwipSurface surface(painter);
+    QPointF shift;
+    if (options.calibrated)
+        shift = QPointF(MmToTwips(ShiftXmm(format)), MmToTwips(ShiftYmm(format))) -
+                CentreShift(surface, format.page);
+    if (options.background) DrawBackground(surface, format, -shift);
+
+    BoxDrawContext context;
+    context.shiftX = shift.x();
+    context.shiftY = shift.y();
+    context.designToPaper = DesignToPaper(format.page.width, options.canvasWidthTwips);
+    context.autoFontSize = format.page.options.autoFontSize;
+    context.barcodeStandard = format.page.options.barcodeStandard;
+    context.conversion.currency = format.page.options.currency;
+    context.conversion.monthZero = format.page.options.monthZero;
+    context.conversion.roundingMethod = options.roundingMethod;
+
+    for (int kind = 0; kind < kBoxKindCount; ++kind)
+        for (const BoxRecord& box : format.boxes)
+            if (box.kind == kind) DrawBox(surface, box, PrintedContent(box, bill), context);
+}

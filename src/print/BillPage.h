@@ -1,0 +1,24 @@
+#pragma once
+// One page of a bill on any painter: the background picture when asked for, then
+// every box, kind by kind (text boxes, check boxes, pictures, lines, labels last),
+// moved by the calibration shift.
+class Bill;
+class QPainter;
+struct Format;
+
+struct BillPageOptions {
+    // The canvas width in screen twips at fit width on which the fonts were sized
+    // (see FitWidthCanvasTwips); fonts keep their share of the page on paper.
+    double canvasWidthTwips = 15020;
+    int roundingMethod = 0;     // NumCutMethod, for amounts spread over cells
+    bool background = false;    // paint the format's background picture
+    bool calibrated = true;     // apply the stored offsets and the centre-fed shift
+};
+
+// The shift in mm of a format's print: stored offset − 10 (positive moves left/up).
+double ShiftXmm(const Format& format);
+double ShiftYmm(const Format& format);
+
+// Draws the bill onto the painter's device, addressed in twips from its corner.
+void PrintPage(QPainter& painter, const Format& format, const Bill& bill,
+               const BillPageOptions& options);

@@ -1,0 +1,132 @@
+#include "print/PrintCommand.h"
+
+#include "content/ConversionSettings.h"
+#include "content/layout/PrinterFont.h"
+#include "print/BillFilling.h"
+#include "print/PrintJob.h"
+#include "print/PrintTexts.h"
+#include "print/PrinterChoice.h"
+#include "print/StreamAsker.h"
+#include "store/Bill.h"
+#include "store/Database.h"
+#include "store/FormatStore.h"
+#include "store/ParamStore.h"
+#include "store/Schema.h"
+
+#include <QList>
+#include <QPair>
+#include <QPrinter>
+#include <QTextStream>
+#include <memory>
+
+namespace {
+
+constexpr int kUsageError = 2;
+constexpr int kFailure = 1;
+constexpr qint64 kDefaultDesignWidth = 15360; // a stored design width of 0 stands for it
+
+const QString kUsage = QStringLiteral(
+    "用法: print FORMAT [--set LABEL=VALUE]... (--pdf FILE | --printer NAME) [--copies N]");
+
+struct PrintArgs {
+    QString format;
+    QList<QPair<QString, QString>> values;
+    QString pdf, printer;
+    int copies = 1;
+};
+
+// Empty error when the arguments are well formed.
+QString Parse(const QStringList& args, PrintArgs& parsed) {
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        const bool hasValue = i + 1 < args.size();
+        if (arg == u"--set" || arg == u"--pdf" || arg == u"--printer" || arg == u"--copies") {
+            if (!hasValue) return QStringLiteral("%1 需要一个值").arg(arg);
+            const QString value = args.at(++i);
+            if (arg == u"--set") {
+                const qsizetype equals = value.indexOf(u'=');
+                if (equals <= 0) return QStringLiteral("--set 的格式应为 LABEL=VALUE: %1").arg(value);
+                parsed.values.append({value.left(equals), value.mid(equals + 1)});
+            } else if (arg == u"--pdf") {
+                parsed.pdf = value;
+            } else if (arg == u"--printer") {
+                parsed.printer = value;
+            } else {
+                bool ok = false;
+                parsed.copies = value.toInt(&ok);
+                if (!ok || parsed.copies < 1) return QStringLiteral("份数无效: %1").arg(value);
+            }
+        } else if (arg.startsWith(u"--") || !parsed.format.isEmpty()) {
+            return QStringLiteral("未知参数: %1").arg(arg);
+        } else {
+            parsed.format = arg;
+        }
+    }
+    if (parsed.format.isEmpty()) return QStringLiteral("缺少格式名称");
+    if (parsed.pdf.isEmpty() == parsed.printer.isEmpty())
+        return QStringLiteral("请指定 --pdf 或 --printer 之一");
+    return {};
+}
+
+} // namespace
+
+int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    PrintArgs parsed;
+    if (const QString error = Parse(args, parsed); !error.isEmpty()) {
+        err << error << Qt::endl << kUsage << Qt::endl;
+        return kUsageError;
+    }
+
+    QString error;
+    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
+    if (!db) {
+        err << error << Qt::endl;
+        return kFailure;
+    }
+    FormatStore store(*db);
+    const std::optional<PageParams> page = store.LoadPageParams(parsed.format);
+    if (!page) {
+        err << QStringLiteral("格式不存在: ") << parsed.format << Qt::endl;
+        return kFailure;
+    }
+    // Fonts as designed: load at the design screen's own width, so no rescaling.
+    const qint64 designWidth = page->designScreenWidth > 0 ? page->designScreenWidth
+                                                           : kDefaultDesignWidth;
+    std::optional<Format> format = store.LoadFormat(parsed.format, designWidth);
+    if (!format) {
+        err << QStringLiteral("格式不存在: ") << parsed.format << Qt::endl;
+        return kFailure;
+    }
+
+    ParamStore params(*db);
+    ConversionSettings conversion;
+    conversion.currency = format->page.options.currency;
+    conversion.monthZero = format->page.options.monthZero;
+    conversion.roundingMethod = params.GetParam(PrintText::kNumCutParam).toInt();
+    const QString lineBreak = ReadSetting(PrintText::kSettingsApp, PrintText::kParaSection,
+                                          PrintText::kCrlfKey, PrintText::kDefaultCrlf);
+    Bill bill;
+    for (const auto& [label, value] : parsed.values) {
+        if (!FillBoxByLabel(*format, bill, label, value, lineBreak, conversion)) {
+            err << QStringLiteral("格式中没有标签为“%1”的内容框").arg(label) << Qt::endl;
+            return kUsageError;
+        }
+    }
+
+    QPrinter printer(QPrinter::HighResolution);
+    if (!parsed.pdf.isEmpty()) {
+        UsePdfFile(printer, parsed.pdf);
+    } else if (!UsePrinter(printer, parsed.printer)) {
+        err << PrintText::kNoPrinter << Qt::endl;
+        return kFailure;
+    }
+    StreamAsker asker(err);
+    PrintJob job(printer, asker);
+    BillPrintRequest request;
+    request.copies = parsed.copies;
+    request.page.canvasWidthTwips = FitWidthCanvasTwips(double(designWidth));
+    request.page.roundingMethod = conversion.roundingMethod;
+    if (!job.PrintBill(*format, bill, request)) return kFailure;
+    out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
+    return 0;
+}

@@ -1,0 +1,49 @@
+#include "print/PrintJob.h"
+
+#include "print/PageSetup.h"
+#include "print/PrintTexts.h"
+#include "print/RulerGrid.h"
+#include "store/Asker.h"
+#include "store/Format.h"
+
+#include <QPrinter>
+#include <algorithm>
+
+PrintJob::PrintJob(QPrinter& printer, Asker& asker) : printer_(printer), asker_(asker) {}
+
+PrintJob::~PrintJob() {
+    if (painter_.isActive()) painter_.end();
+}
+
+bool PrintJob::StartPage(const Format& format) {
+    // The page set-up applies from the next page on, so it comes first.
+    ApplyPageSetup(printer_, format.page, asker_);
+    if (!painter_.isActive()) return painter_.begin(&printer_);
+    return printer_.newPage();
+}
+
+bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
+    BillPageOptions options = request.page;
+    options.background = format.page.options.printBackground;
+    const int copies = std::max(1, request.copies);
+    for (int copy = 0; copy < copies; ++copy) {
+        if (!StartPage(format)) {
+            asker_.Message(PrintText::kPrintError);
+            return false;
+        }
+        PrintPage(painter_, format, bill, options);
+        if (format.page.options.printRulers) PrintRulers(painter_);
+        ++pages_;
+    }
+    if (request.endJob && !End()) {
+        asker_.Message(PrintText::kPrintError);
+        return false;
+    }
+    if (onBillPrinted) onBillPrinted(format, bill);
+    return true;
+}
+
+bool PrintJob::End() {
+    if (!painter_.isActive()) return true;
+    return painter_.end() && printer_.printerState() != QPrinter::Error;
+}

@@ -1,0 +1,42 @@
+#pragma once
+// A print job on one printer: bills are printed page by page (every copy on its own
+// page) until the job ends. A batch keeps the job open across bills.
+#include "print/BillPage.h"
+
+#include <QPainter>
+#include <functional>
+
+class Asker;
+class QPrinter;
+
+struct BillPrintRequest {
+    int copies = 1;       // values below 1 print one copy
+    bool endJob = true;   // end the document after this bill
+    BillPageOptions page; // `background` is taken from the format
+};
+
+class PrintJob {
+public:
+    PrintJob(QPrinter& printer, Asker& asker);
+    ~PrintJob(); // ends an open document
+    PrintJob(const PrintJob&) = delete;
+    PrintJob& operator=(const PrintJob&) = delete;
+
+    // PrintBill: the copies of the bill, each set up for the format's page, with the
+    // ruler grid when the format asks for it. Called after each bill is printed:
+    // the after-print steps (history, clearing, the next page of a bill).
+    std::function<void(const Format&, const Bill&)> onBillPrinted;
+    bool PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request);
+
+    // Ends the document; false when the printer reports a failure.
+    bool End();
+    int PagesPrinted() const { return pages_; }
+
+private:
+    bool StartPage(const Format& format);
+
+    QPrinter& printer_;
+    Asker& asker_;
+    QPainter painter_;
+    int pages_ = 0;
+};

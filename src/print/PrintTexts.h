@@ -1,0 +1,27 @@
+#pragma once
+// The texts the print job shows, kept in one place.
+#include <QString>
+
+namespace PrintText {
+inline const QString kCustomPaperName = QStringLiteral("Marrowby格式");
+inline const QString kNoPrinter = QStringLiteral("没有正常连接打印机！");
+inline const QString kPrintError = QStringLiteral("打印出错！");
+inline const QString kPaperErrorNumber = QStringLiteral("错误号: ");
+inline QString PaperAccessDenied(const QString& printer) {
+    return QStringLiteral("对打印机“") + printer + QStringLiteral("”您没有权限添加自定义纸张!");
+}
+inline const QString kCalibrationQuestion =
+    QStringLiteral("您是否需要打印校验图形？如果要打印，请在打印机中放好A4纸一张。");
+inline const QString kCalibrationTitle = QStringLiteral("校验图形打印");
+
+// Settings store: the remembered printer.
+inline const QString kSettingsApp = QStringLiteral("QMX");
+inline const QString kPrinterSection = QStringLiteral("Validate");
+inline const QString kPrinterKey = QStringLiteral("Printer");
+// Settings store: the line-break marker of box contents.
+inline const QString kParaSection = QStringLiteral("Para");
+inline const QString kCrlfKey = QStringLiteral("CrlfChr");
+inline const QString kDefaultCrlf = QStringLiteral("//");
+// Parameter store: the rounding method of amounts.
+inline const QString kNumCutParam = QStringLiteral("NumCutMethod");
+} // namespace PrintText
