@@ -92,7 +92,10 @@ qint64 LinkTarget(double link) {
 
 double RetargetLink(double link, qint64 newId) {
     const double magnitude = std::fabs(link);
-    const double fraction = magnitude - double(LinkTarget(link));
+    // Temporary IDs are near 1e9, where a double keeps only about seven decimals of
+    // the fraction: round it so the flags it carries come out as they were set.
+    const double fraction =
+        std::round((magnitude - double(LinkTarget(link))) * 1e6) / 1e6;
     const double moved = double(newId) + (fraction > 1e-9 ? fraction : 0.0);
     return link < 0 ? -moved : moved;
 }

@@ -13,16 +13,14 @@ inline constexpr qint64 kScreenWidth = 15360;
 
 class StoreTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        db = OpenDataDatabase();
-        ASSERT_TRUE(db);
-    }
+    // Opened in the constructor, so the stores of derived fixtures can bind to it.
+    void SetUp() override { ASSERT_TRUE(db); }
     qint64 Count(const QString& sql, const QVariantList& params = {}) {
         return db->Query(sql, params).rows.value(0).value(0).toLongLong();
     }
 
     TempDataFolder folder;
-    std::unique_ptr<Database> db;
+    std::unique_ptr<Database> db = OpenDataDatabase();
 };
 
 // A format of `count` text boxes with temporary IDs, labelled prefix + number.
