@@ -12,6 +12,7 @@
 #include "store/DataFolder.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
+#include "store/Maintenance.h"
 #include "store/ParamStore.h"
 
 #include <QAction>
@@ -171,6 +172,9 @@ void MainWindow::ConnectMenu() {
     on("mNumCut", [this] { SetRoundingMethod(); });
     on("mSetCashChr", [this] { SetCurrencySymbol(); });
     on("mLoginPSD", [this] { ChangeLoginPassword(); });
+    on("mCompactDB", [this] {
+        TidyAndCompactDatabase(session_.Db(), asker_, *progress_, session_.CurrentFormat().name);
+    });
     for (const ToggleAction& entry : kToggleActions) {
         const MenuToggle toggle = entry.toggle;
         on(entry.objectName, [this, toggle](bool checked) {
@@ -181,7 +185,7 @@ void MainWindow::ConnectMenu() {
 
 void MainWindow::UpdateMenuState() {
     const bool open = session_.HasFormat();
-    for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD"})
+    for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
     for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);

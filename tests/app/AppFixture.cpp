@@ -1,0 +1,53 @@
+#include "AppFixture.h"
+
+#include "app/Session.h"
+#include "app/WindowApp.h"
+#include "store/FormatStore.h"
+#include "store/Progress.h"
+
+#include <QSettings>
+
+AppFixture::AppFixture() {
+    // Settings go to this test's own folder, never the user's.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settingsDir_.path());
+}
+
+AppFixture::~AppFixture() = default;
+
+std::unique_ptr<Session> AppFixture::OpenSession() {
+    std::unique_ptr<Session> session = ::OpenSession(asker_);
+    EXPECT_TRUE(session) << asker_.messages.join(' ').toStdString();
+    return session;
+}
+
+void AppFixture::StoreSampleFormat(Session& session, const QString& name,
+                                   std::array<int, 5> optionBoxes) {
+    Format format;
+    format.name = name;
+    format.page.width = 210;
+    format.page.height = 99;
+    format.page.offsetX = 11.5;
+    format.page.offsetY = 9;
+    format.page.options.optionBoxes = optionBoxes;
+    BoxRecord fixed;
+    fixed.id = kFirstTemporaryId;
+    fixed.x = 10;
+    fixed.y = 20;
+    fixed.w = 50;
+    fixed.h = 8;
+    fixed.fontSize = 12;
+    fixed.mem = QStringLiteral("固定文字");
+    BoxRecord payee = fixed;
+    payee.id = kFirstTemporaryId + 1;
+    payee.label = QStringLiteral("收款人");
+    payee.mem.clear();
+    BoxRecord check = payee;
+    check.id = kFirstTemporaryId + 2;
+    check.kind = int(BoxKind::Check);
+    check.label = QStringLiteral("现金");
+    check.dir = 2;
+    check.bold = true;
+    format.boxes = {fixed, payee, check};
+    SilentProgress progress;
+    ASSERT_TRUE(session.Formats().SaveFormat(format, QString(), 15360, progress));
+}

@@ -1,0 +1,29 @@
+#pragma once
+// A fresh data folder and settings file per test, and a real database opened the
+// way the program opens it.
+#include "common/ScriptedAsker.h"
+#include "common/TempDataFolder.h"
+#include "store/Format.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+#include <memory>
+
+class Session;
+
+class AppFixture : public ::testing::Test {
+protected:
+    AppFixture();
+    ~AppFixture() override;
+
+    // The program's start-up connection on the temporary data folder.
+    std::unique_ptr<Session> OpenSession();
+    // Stores a format with one unlabelled text box ("固定文字"), one labelled text box
+    // and a check box; the page options carry `optionBoxes`.
+    static void StoreSampleFormat(Session& session, const QString& name,
+                                  std::array<int, 5> optionBoxes = {1, 0, 1, 0, 1});
+
+    TempDataFolder folder_;
+    QTemporaryDir settingsDir_;
+    ScriptedAsker asker_;
+};

@@ -1,0 +1,81 @@
+#include "app/BoxGridModel.h"
+#include "store/Format.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class BoxGrid : public ::testing::Test {
+protected:
+    BoxGrid() {
+        BoxRecord box;
+        box.id = 42;
+        box.label = QStringLiteral("金额");
+        box.dir = 3;
+        box.x = 12.5;
+        box.color = 255;
+        box.fontName = QStringLiteral("宋体");
+        box.fontSize = 10.5;
+        box.italic = true;
+        box.cash = 114.08;
+        box.rctl1 = 7;
+        format_.boxes = {box};
+        model_.SetFormat(&format_);
+    }
+    QString Cell(int column) const { return model_.data(model_.index(0, column)).toString(); }
+    bool Edit(int column, const QString& text) {
+        return model_.setData(model_.index(0, column), text, Qt::EditRole);
+    }
+
+    Format format_;
+    BoxGridModel model_;
+};
+
+} // namespace
+
+TEST_F(BoxGrid, ShowsTheTwentyThreeColumnsInTheGridsOrder) {
+    const QStringList expected = {
+        "序号", "", "标签内容", "标签位置", "横向位置(毫米)", "纵向位置(毫米)", "宽度(毫米)",
+        "高度(毫米)", "字间距(毫米)", "行距(毫米)", "字体颜色", "字体", "字号", "黑体", "斜体",
+        "下划线", "删除线", "类别", "数据类别", "关联项", "累加框", "累加框1", "相关项1"};
+    ASSERT_EQ(model_.columnCount(), expected.size());
+    for (int i = 0; i < expected.size(); ++i)
+        EXPECT_EQ(model_.headerData(i, Qt::Horizontal).toString(), expected[i]) << i;
+}
+
+TEST_F(BoxGrid, CellsUseTheWordForDirAndNonEmptyFlags) {
+    EXPECT_EQ(Cell(BoxGridModel::kId), "42");
+    EXPECT_EQ(Cell(BoxGridModel::kDir), "下方");
+    EXPECT_EQ(Cell(BoxGridModel::kX), "12.5");
+    EXPECT_EQ(Cell(BoxGridModel::kCash), "114.08");
+    EXPECT_EQ(Cell(BoxGridModel::kFontSize), "10.5");
+    EXPECT_TRUE(Cell(BoxGridModel::kBold).isEmpty());
+    EXPECT_FALSE(Cell(BoxGridModel::kItalic).isEmpty());
+    EXPECT_EQ(Cell(BoxGridModel::kRCtl1), "7");
+}
+
+TEST_F(BoxGrid, EditsWriteBackIntoTheBoxRecord) {
+    const BoxRecord& box = format_.boxes[0];
+    EXPECT_TRUE(Edit(BoxGridModel::kDir, "左边"));
+    EXPECT_EQ(box.dir, 1);
+    EXPECT_TRUE(Edit(BoxGridModel::kDir, "旁边")); // any other word is "above"
+    EXPECT_EQ(box.dir, 0);
+    EXPECT_TRUE(Edit(BoxGridModel::kBold, "x"));
+    EXPECT_TRUE(Edit(BoxGridModel::kItalic, ""));
+    EXPECT_TRUE(box.bold);
+    EXPECT_FALSE(box.italic);
+    EXPECT_TRUE(Edit(BoxGridModel::kY, " 33.25 "));
+    EXPECT_DOUBLE_EQ(box.y, 33.25);
+    EXPECT_TRUE(Edit(BoxGridModel::kLabel, "付款人"));
+    EXPECT_EQ(box.label, "付款人");
+}
+
+TEST_F(BoxGrid, RefusesEditsThatWouldCorruptTheRecord) {
+    const BoxRecord before = format_.boxes[0];
+    EXPECT_FALSE(Edit(BoxGridModel::kX, "12,5mm"));     // not a number: the position stays
+    EXPECT_FALSE(Edit(BoxGridModel::kKind, "9"));       // no such box kind
+    EXPECT_FALSE(Edit(BoxGridModel::kColor, "-1"));     // not a 24-bit colour
+    EXPECT_FALSE(Edit(BoxGridModel::kId, "5"));         // the identity is not editable
+    EXPECT_FALSE(model_.flags(model_.index(0, BoxGridModel::kId)) & Qt::ItemIsEditable);
+    EXPECT_EQ(format_.boxes[0], before);
+}

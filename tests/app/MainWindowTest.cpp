@@ -1,0 +1,175 @@
+#include "AppFixture.h"
+
+#include "app/BoxGridModel.h"
+#include "app/MainWindow.h"
+#include "app/ProgressWindow.h"
+#include "app/Session.h"
+#include "store/DataFolder.h"
+#include "store/FormatStore.h"
+#include "store/ParamStore.h"
+
+#include <QAbstractItemView>
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollArea>
+#include <QTimer>
+
+namespace {
+
+class MainWindowTest : public AppFixture {
+protected:
+    void SetUp() override {
+        session_ = OpenSession();
+        ASSERT_TRUE(session_);
+        StoreSampleFormat(*session_, "支票");
+        ASSERT_TRUE(session_->Formats().WriteLastUse("支票", {0, 0, 0}));
+        window_ = std::make_unique<MainWindow>(*session_, asker_);
+        window_->StartUp();
+        window_->show();
+        ASSERT_EQ(session_->CurrentFormat().name, "支票");
+    }
+    QAction* Action(const char* name) { return window_->findChild<QAction*>(name); }
+    Format Stored(const QString& name) {
+        return session_->Formats().LoadFormat(name, 15360).value_or(Format());
+    }
+
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+// The object names of a menu's entries in order, submenus as "name[...]".
+QStringList Entries(const QMenu* menu) {
+    QStringList names;
+    for (QAction* action : menu->actions()) {
+        if (action->isSeparator()) continue;
+        if (QMenu* sub = action->menu())
+            names << sub->objectName() + "[" + Entries(sub).join(',') + "]";
+        else
+            names << action->objectName();
+    }
+    return names;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
+    QStringList menus;
+    for (QAction* top : window_->menuBar()->actions())
+        menus << top->text() + ":" + Entries(top->menu()).join(',');
+    EXPECT_EQ(menus, QStringList({
+        "打印(&P):mPrint,mPrintAll",
+        "格式(&F):mNewFmt,mSelFmt,mSaveFmt,mSaveAsFmt,mManageFmt,mExportFmt,mImportFmt,mDownFmt",
+        "内容框设置(&C):mAlignMenu[mAlignLeft,mAlignRight,mAlignTop,mAlighBottom],"
+        "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize]",
+        "设置:mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
+        "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"
+        "mLoginPSD",
+        "工具:mCheckCtl,mCompactDB,mAddTable",
+        "帮助(&H):mHelp"}));
+    EXPECT_EQ(Action("mMonthZero")->text(), "中文月加“零”");
+    EXPECT_EQ(Action("mCompactDB")->text(), "压缩整理数据库");
+    EXPECT_TRUE(Action("mSaveFmt")->isEnabled());
+    EXPECT_FALSE(Action("mPrint")->isEnabled()); // printing comes with its module
+
+    QStringList options;
+    for (QCheckBox* box : window_->findChildren<QCheckBox*>("O2")) options << box->text();
+    EXPECT_EQ(options, QStringList({"显示标尺(1厘米/大格；2毫米/小格)", "纵向打印", "锁定格式",
+                                    "卡纸器两边向中间收缩", "显示底图"}));
+    EXPECT_EQ(window_->findChildren<QAbstractItemView*>("MSF").size(), 3);
+    EXPECT_TRUE(window_->findChild<QScrollArea*>("PFrm"));
+}
+
+TEST_F(MainWindowTest, SavingStoresGridEditsOptionsAndTheUnlabelledText) {
+    Format& format = session_->CurrentFormat();
+    BoxGridModel& grid = window_->BoxGrid();
+    ASSERT_TRUE(grid.setData(grid.index(1, BoxGridModel::kX), "77.5"));
+    const qint64 fixedId = format.boxes[0].id;
+    session_->CurrentBill().SetValue(fixedId, "改过的文字");
+    // A box added in the designer, linked to the payee box.
+    BoxRecord added = format.boxes[1];
+    added.id = format.NextTemporaryId();
+    added.label = "大写";
+    added.rctl = double(format.boxes[1].id);
+    format.boxes << added;
+    session_->CurrentBill().SetValue(added.id, "壹佰元");
+    grid.Reload();
+    window_->findChildren<QCheckBox*>("O2")[3]->setChecked(true);
+    Action("mMonthZero")->trigger();
+
+    Action("mSaveFmt")->trigger();
+
+    const Format stored = Stored("支票");
+    ASSERT_EQ(stored.boxes.size(), 4);
+    EXPECT_DOUBLE_EQ(stored.boxes[1].x, 77.5);
+    EXPECT_EQ(stored.boxes[0].mem, "改过的文字");
+    EXPECT_EQ(stored.page.options.optionBoxes[3], 1);
+    EXPECT_TRUE(stored.page.options.monthZero);
+    // The new box has its real ID in the model, the grid and the bill.
+    const BoxRecord& saved = format.boxes[3];
+    EXPECT_FALSE(IsTemporaryId(saved.id));
+    EXPECT_EQ(session_->CurrentBill().Value(saved.id), "壹佰元");
+    EXPECT_EQ(grid.data(grid.index(3, BoxGridModel::kId)).toString(), QString::number(saved.id));
+}
+
+TEST_F(MainWindowTest, SaveAsAsksForANameThenOpensTheCopy) {
+    asker_.Text(QStringLiteral("支票2"));
+    Action("mSaveAsFmt")->trigger();
+    EXPECT_EQ(session_->CurrentFormat().name, "支票2");
+    EXPECT_EQ(window_->findChild<QLabel*>("LFMT")->text(), "支票2");
+    EXPECT_EQ(Stored("支票2").boxes.size(), 3);
+    EXPECT_EQ(session_->Formats().ReadLastUse().formatName, "支票2");
+
+    // Onto an existing name only after a Yes; No leaves both as they were.
+    asker_.Text(QStringLiteral("支票")).No();
+    EXPECT_FALSE(window_->SaveFormatAs(QString()));
+    EXPECT_EQ(asker_.questions.last(), "该格式已经存在，是否覆盖？");
+    EXPECT_EQ(session_->CurrentFormat().name, "支票2");
+
+    // Cancelling the name, or a name that would break the format tree, does nothing.
+    asker_.Text(std::nullopt);
+    EXPECT_FALSE(window_->SaveFormatAs(QString()));
+    EXPECT_FALSE(window_->SaveFormatAs(QStringLiteral("a|b")));
+    EXPECT_FALSE(session_->Formats().Exists("a|b"));
+    EXPECT_TRUE(asker_.AllAnswered());
+}
+
+TEST_F(MainWindowTest, LineBreakMarkerChangesOnlyOnANonEmptyAnswer) {
+    asker_.Text(QStringLiteral("##")).Text(QString()).Text(std::nullopt);
+    Action("mSetCrlfChr")->trigger();
+    EXPECT_EQ(session_->LineBreakMarker(), "##");
+    EXPECT_EQ(ReadSetting("QMX", "Para", "CrlfChr", "//"), "##");
+    Action("mSetCrlfChr")->trigger();
+    Action("mSetCrlfChr")->trigger();
+    EXPECT_EQ(ReadSetting("QMX", "Para", "CrlfChr", "//"), "##");
+    EXPECT_EQ(asker_.questions.first(), "请输入表示回车的表示字符串");
+}
+
+TEST_F(MainWindowTest, RoundingMethodIsChosenInItsDialogAndStored) {
+    QTimer::singleShot(0, [] {
+        QWidget* dialog = QApplication::activeModalWidget();
+        ASSERT_TRUE(dialog);
+        dialog->findChild<QRadioButton*>("Option1")->click();
+        dialog->findChild<QPushButton*>("OK")->click();
+    });
+    Action("mNumCut")->trigger();
+    EXPECT_EQ(session_->RoundingMethod(), 1);
+    EXPECT_EQ(session_->Conversion().roundingMethod, 1);
+    EXPECT_EQ(session_->Params().GetParam("NumCutMethod"), "1");
+}
+
+TEST_F(MainWindowTest, CompactingKeepsEveryFormatAndLeavesABackup) {
+    Action("mCompactDB")->trigger();
+    EXPECT_TRUE(asker_.shown.isEmpty()) << asker_.shown.join('\n').toStdString();
+    EXPECT_TRUE(QFile::exists(DataFolder::TempPath() + "/backup.db"));
+    EXPECT_FALSE(QFile::exists(DataFolder::TempPath() + "/TEMP.db"));
+    EXPECT_EQ(Stored("支票").boxes.size(), 3);
+    EXPECT_FALSE(window_->ProgressIndicator().isVisible());
+}
