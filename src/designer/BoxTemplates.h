@@ -1,0 +1,16 @@
+#pragma once
+// The hidden template of each box kind: the size, font and colours every new box of
+// the kind starts with, and its position when the add command names no point.
+#include "store/Format.h"
+
+#include <QRect>
+
+class CanvasScale;
+
+// Left, top, width, height in canvas twips; for a line the two end points
+// (left, top) and (left + width, top + height).
+QRect TemplateTwips(BoxKind kind);
+
+// A new record for the kind at its template place, positions through `scale`.
+// The caller gives it its ID.
+BoxRecord TemplateRecord(BoxKind kind, const CanvasScale& scale);

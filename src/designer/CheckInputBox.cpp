@@ -1,0 +1,37 @@
+#include "designer/CheckInputBox.h"
+
+#include <QCheckBox>
+#include <QVBoxLayout>
+
+CheckInputBox::CheckInputBox(QWidget* canvas) : InputBox(BoxKind::Check, canvas) {
+    setObjectName(QStringLiteral("CheckBox"));
+    check_ = new QCheckBox(this);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(check_);
+    setFocusProxy(check_);
+    WatchInput(check_);
+    connect(check_, &QCheckBox::toggled, this, [this] {
+        if (!showing_) Q_EMIT ContentEdited(this);
+    });
+}
+
+QString CheckInputBox::Content() const {
+    return check_->isChecked() ? QStringLiteral("1") : QString();
+}
+
+// Stored values read "0" as unchecked; anything else that is not blank ticks the box.
+void CheckInputBox::ShowContent(const QString& text) {
+    const QString value = text.trimmed();
+    showing_ = true;
+    check_->setChecked(!value.isEmpty() && value != QLatin1String("0"));
+    showing_ = false;
+}
+
+void CheckInputBox::ShowSelection(bool selected) {
+    // Flat when selected, three-dimensional otherwise.
+    setAutoFillBackground(selected);
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::Window, selected ? QColor(208, 208, 208) : QColor(Qt::white));
+    setPalette(palette);
+}

@@ -1,0 +1,128 @@
+// Commands on several boxes at once: delete, copy, clear, and ruling a table.
+#include "designer/DesignerView.h"
+
+#include "designer/BoxFactory.h"
+#include "designer/BoxPlacement.h"
+#include "designer/BoxTemplates.h"
+#include "designer/CanvasScale.h"
+#include "designer/CopyCaption.h"
+#include "designer/DesignerTexts.h"
+#include "designer/InputBox.h"
+#include "designer/PageCanvas.h"
+#include "designer/TableDialog.h"
+#include "designer/TextNumber.h"
+#include "store/Asker.h"
+#include "store/Bill.h"
+#include "store/Format.h"
+
+#include <QSet>
+#include <cmath>
+
+namespace {
+// Removes the records with these IDs and their contents in the bill.
+void RemoveRecords(Format& format, Bill* bill, const QSet<qint64>& ids) {
+    format.boxes.removeIf([&](const BoxRecord& record) { return ids.contains(record.id); });
+    if (bill)
+        for (qint64 id : ids) bill->Remove(id);
+}
+} // namespace
+
+void DesignerView::DeleteSelectedBoxes() {
+    if (!format_ || !asker_) return;
+    QSet<qint64> ids;
+    for (const InputBox* box : BoxesToActOn()) ids.insert(box->Id());
+    if (ids.isEmpty() || !asker_->AskYesNo(DesignerText::kAskDeleteSelected)) return;
+    RemoveRecords(*format_, bill_, ids);
+    RebuildBoxes();
+    Q_EMIT RecordsChanged();
+}
+
+bool DesignerView::DeleteBoxRows(int first, int last) {
+    if (!format_ || !asker_ || first < 0 || last <= first || last >= format_->boxes.size()) return false;
+    if (!asker_->AskYesNo(DesignerText::AskDeleteRows(first + 1, last + 1))) return false;
+    QSet<qint64> ids;
+    for (int row = first; row <= last; ++row) ids.insert(format_->boxes[row].id);
+    RemoveRecords(*format_, bill_, ids);
+    RebuildBoxes();
+    Q_EMIT RecordsChanged();
+    return true;
+}
+
+void DesignerView::CopyBoxes() {
+    if (!format_ || !asker_) return;
+    const QList<InputBox*> sources = BoxesToActOn();
+    if (sources.isEmpty()) return;
+    const auto answer = asker_->AskText(DesignerText::kAskCopyCount, QStringLiteral("1"));
+    if (!answer) return;
+    const long count = std::lround(NumberFromText(*answer));
+    if (count <= 0) return;
+    const CanvasScale scale = canvas_->Scale();
+    bool added = false, full = false;
+    for (InputBox* source : sources) {
+        const BoxRecord original = *RecordOf(source);
+        const QRect from = source->Twips();
+        for (int c = 1; c <= count && !full; ++c) {
+            if ((full = KindIsFull(original.kind))) break;
+            BoxRecord copy = original;
+            if (source->Kind() == BoxKind::Text || source->Kind() == BoxKind::Check ||
+                source->Kind() == BoxKind::Picture)
+                copy.label = CopyCaption(original.label, c);
+            InputBox* box = AddRecord(copy);
+            if (!box) break;
+            // Up and left by 200 twips per copy; the next drag pulls it back onto the page.
+            box->SetTwips(from.translated(-200 * c, -200 * c));
+            WriteBackPlace(box);
+            added = true;
+        }
+        source->SetSelected(false);
+    }
+    if (added) Q_EMIT RecordsChanged();
+}
+
+void DesignerView::ClearContents() {
+    if (!format_) return;
+    QList<InputBox*> targets;
+    for (InputBox* box : boxes_)
+        if (box->IsSelected() && box->Kind() <= BoxKind::Picture) targets.append(box);
+    if (targets.isEmpty()) targets = boxes_;
+    const bool keepPictures = format_->page.options.keepPictures;
+    for (InputBox* box : targets) {
+        const BoxRecord* record = RecordOf(box);
+        if (!record) continue;
+        // An unlabelled text box holds fixed text, not bill data.
+        if (box->Kind() == BoxKind::Text && record->label.isEmpty()) continue;
+        if (box->Kind() == BoxKind::Picture && keepPictures) continue;
+        if (box->Kind() > BoxKind::Picture || box->Content().isEmpty()) continue;
+        box->ClearContent();
+        StoreContent(box);
+        Q_EMIT ContentChanged(box->Id());
+    }
+}
+
+void DesignerView::AddTable() {
+    if (!format_) return;
+    TableDialog dialog(this);
+    if (dialog.exec() == QDialog::Accepted) RuleTableLines(dialog.Spec());
+}
+
+int DesignerView::RuleTableLines(const TableSpec& spec) {
+    if (!format_) return 0;
+    const QList<QLineF> lines = RuleTable(spec);
+    if (lines.isEmpty()) return 0;
+    const int kind = static_cast<int>(BoxKind::Line);
+    if (counts_[kind] + lines.size() > kMaxBoxesPerKind) {
+        if (asker_) asker_->Message(DesignerText::kTooManyBoxes);
+        return 0;
+    }
+    const BoxRecord base = TemplateRecord(BoxKind::Line, canvas_->Scale());
+    for (const QLineF& line : lines) {
+        BoxRecord record = base;
+        record.x = line.x1();
+        record.y = line.y1();
+        record.w = line.x2();
+        record.h = line.y2();
+        AddRecord(record);
+    }
+    Q_EMIT RecordsChanged();
+    return int(lines.size());
+}

@@ -1,0 +1,119 @@
+#include "designer/InputBox.h"
+
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <cmath>
+
+QColor ColorFromRecord(qint64 value) {
+    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
+}
+
+Qt::Alignment AlignmentFromRecord(double packedL) {
+    switch (static_cast<int>(std::fabs(packedL) / 1000.0)) {
+    case 1: return Qt::AlignRight;
+    case 2: return Qt::AlignHCenter;
+    default: return Qt::AlignLeft;
+    }
+}
+
+QFont FontFromRecord(const BoxRecord& record) {
+    QFont font(record.fontName.isEmpty() ? QStringLiteral("宋体") : record.fontName);
+    if (record.fontSize > 0) font.setPointSizeF(record.fontSize);
+    font.setBold(record.bold);
+    font.setItalic(record.italic);
+    font.setUnderline(record.underline);
+    font.setStrikeOut(record.strikeout);
+    return font;
+}
+
+InputBox::InputBox(BoxKind kind, QWidget* canvas) : QWidget(canvas), kind_(kind) {
+    if (kind == BoxKind::Text || kind == BoxKind::Check || kind == BoxKind::Picture) {
+        caption_ = new QLabel(canvas);
+        caption_->setObjectName(QStringLiteral("LL"));
+        caption_->setTextFormat(Qt::PlainText);
+        caption_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    }
+}
+
+InputBox::~InputBox() {
+    delete caption_;
+}
+
+void InputBox::SetIdentity(qint64 id, int number) {
+    id_ = id;
+    number_ = number;
+}
+
+void InputBox::SetTwips(const QRect& twips) {
+    twips_ = twips;
+    LayOut();
+}
+
+void InputBox::LayOut() {
+    const QRect twips = twips_;
+    const double tpp = environment_.twipsPerPixel;
+    setGeometry(int(std::lround(twips.x() / tpp)), int(std::lround(twips.y() / tpp)),
+                int(std::lround(twips.width() / tpp)), int(std::lround(twips.height() / tpp)));
+    PlaceCaption();
+}
+
+void InputBox::ApplyRecord(const BoxRecord& record) {
+    dir_ = record.dir;
+    setFont(FontFromRecord(record));
+    if (caption_) {
+        caption_->setText(record.label);
+        caption_->adjustSize();
+        PlaceCaption();
+    }
+}
+
+void InputBox::PlaceCaption() {
+    if (!caption_) return;
+    const QRect box = geometry();
+    const QSize size = caption_->sizeHint();
+    const int inset = int(std::lround(40 / environment_.twipsPerPixel));
+    QPoint at;
+    switch (dir_) {
+    case 1: at = {box.left() - size.width(), box.top() + inset}; break;
+    case 2: at = {box.left() + box.width(), box.top() + inset}; break;
+    case 3: at = {box.left(), box.top() + box.height()}; break;
+    default: at = {box.left(), box.top() - size.height()}; break;
+    }
+    caption_->setGeometry(QRect(at, size));
+}
+
+void InputBox::SetSelected(bool selected) {
+    selected_ = selected;
+    ShowSelection(selected);
+}
+
+void InputBox::WatchInput(QWidget* input) {
+    input->installEventFilter(this);
+}
+
+bool InputBox::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && (mouse->modifiers() & Qt::ControlModifier)) {
+            Q_EMIT CtrlClicked(this);
+            return true;
+        }
+    } else if (event->type() == QEvent::ContextMenu) {
+        Q_EMIT MenuRequested(this, static_cast<QContextMenuEvent*>(event)->globalPos());
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void InputBox::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier)) {
+        Q_EMIT CtrlClicked(this);
+        return;
+    }
+    QWidget::mousePressEvent(event);
+}
+
+void InputBox::contextMenuEvent(QContextMenuEvent* event) {
+    Q_EMIT MenuRequested(this, event->globalPos());
+}

@@ -1,0 +1,86 @@
+#pragma once
+// An input box on the canvas: the on-screen object of one box record. It knows its
+// record's ID, its box number (kind * 1000 + n) and its place in canvas twips; the
+// record stays the authority and is written back by the view after every change.
+#include "store/Format.h"
+
+#include <QRect>
+#include <QWidget>
+
+class QLabel;
+
+// What a box needs from its surroundings when it is built.
+struct BoxEnvironment {
+    double twipsPerPixel = 15;
+    int barcodeStandard = 0;
+};
+
+class InputBox : public QWidget {
+    Q_OBJECT
+public:
+    InputBox(BoxKind kind, QWidget* canvas);
+    ~InputBox() override;
+
+    BoxKind Kind() const { return kind_; }
+    qint64 Id() const { return id_; }
+    int Number() const { return number_; }
+    void SetIdentity(qint64 id, int number);
+
+    // Position and size in canvas twips (a line: the two end points as corners).
+    QRect Twips() const { return twips_; }
+    void SetTwips(const QRect& twips);
+    // Lays the widget and its caption out from the twips in canvas pixels.
+    virtual void LayOut();
+
+    // Font, colours and the kind's own properties from the record.
+    virtual void ApplyRecord(const BoxRecord& record);
+
+    // The content as text (GetBoxContent) and showing a stored content as it is.
+    virtual QString Content() const { return {}; }
+    virtual void ShowContent(const QString&) {}
+    virtual void ClearContent() {}
+    virtual bool HasCaption() const { return true; }
+
+    bool IsSelected() const { return selected_; }
+    void SetSelected(bool selected);
+
+    // The caption label beside text, check and picture boxes (none for other kinds).
+    QLabel* Caption() const { return caption_; }
+    void PlaceCaption();
+
+Q_SIGNALS:
+    // The user changed the content (typed, ticked).
+    void ContentEdited(InputBox* box);
+    // The user left a text box: its text is converted by its data type.
+    void EditingFinished(InputBox* box);
+    void CtrlClicked(InputBox* box);
+    void MenuRequested(InputBox* box, const QPoint& globalPos);
+
+protected:
+    // Routes Ctrl-clicks and the context menu of a child editor through the box.
+    void WatchInput(QWidget* input);
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    virtual void ShowSelection(bool selected) = 0;
+    const BoxEnvironment& Environment() const { return environment_; }
+
+    int dir_ = 0;
+
+private:
+    friend class BoxFactory;
+    BoxKind kind_;
+    qint64 id_ = 0;
+    int number_ = 0;
+    QRect twips_;
+    bool selected_ = false;
+    QLabel* caption_ = nullptr;
+    BoxEnvironment environment_;
+};
+
+// 24-bit RGB with red in the low byte, as the records keep colours.
+QColor ColorFromRecord(qint64 value);
+// Alignment code packed into L: 0 left, 1 right, 2 centre.
+Qt::Alignment AlignmentFromRecord(double packedL);
+// The record's font as shown on screen.
+QFont FontFromRecord(const BoxRecord& record);

@@ -1,0 +1,71 @@
+#include "designer/LineInputBox.h"
+
+#include <QPainter>
+#include <QtMath>
+#include <algorithm>
+#include <cmath>
+
+namespace {
+Qt::PenStyle StyleFromRecord(double cash) {
+    switch (static_cast<int>(cash)) {
+    case 0: return Qt::NoPen;
+    case 2: return Qt::DashLine;
+    case 3: return Qt::DotLine;
+    case 4: return Qt::DashDotLine;
+    case 5: return Qt::DashDotDotLine;
+    default: return Qt::SolidLine;
+    }
+}
+} // namespace
+
+double DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b) {
+    const QPointF ab = b - a;
+    const double length2 = QPointF::dotProduct(ab, ab);
+    const double t = length2 > 0 ? std::clamp(QPointF::dotProduct(p - a, ab) / length2, 0.0, 1.0) : 0.0;
+    const QPointF nearest = a + t * ab;
+    return std::hypot(p.x() - nearest.x(), p.y() - nearest.y());
+}
+
+LineInputBox::LineInputBox(QWidget* canvas) : InputBox(BoxKind::Line, canvas) {
+    setObjectName(QStringLiteral("Line"));
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void LineInputBox::ApplyRecord(const BoxRecord& record) {
+    InputBox::ApplyRecord(record);
+    color_ = ColorFromRecord(record.color);
+    if (record.fontSize > 0) penWidth_ = std::max(1, int(std::lround(record.fontSize)));
+    style_ = StyleFromRecord(record.cash);
+    update();
+}
+
+QPoint LineInputBox::FirstEnd() const {
+    return Twips().topLeft();
+}
+
+QPoint LineInputBox::SecondEnd() const {
+    return Twips().topLeft() + QPoint(Twips().width(), Twips().height());
+}
+
+bool LineInputBox::Hits(const QPointF& twips) const {
+    const double tolerance = std::max(30.0, penWidth_ * Environment().twipsPerPixel / 2);
+    return DistanceToSegment(twips, FirstEnd(), SecondEnd()) <= tolerance;
+}
+
+void LineInputBox::LayOut() {
+    const double tpp = Environment().twipsPerPixel;
+    const QPointF a = QPointF(FirstEnd()) / tpp, b = QPointF(SecondEnd()) / tpp;
+    const int margin = penWidth_ + 1;
+    const QRectF bounds = QRectF(a, b).normalized().adjusted(-margin, -margin, margin, margin);
+    setGeometry(bounds.toAlignedRect());
+    update();
+}
+
+void LineInputBox::paintEvent(QPaintEvent*) {
+    const double tpp = Environment().twipsPerPixel;
+    const QPointF origin = pos();
+    QPainter painter(this);
+    QPen pen(IsSelected() ? QColor(208, 208, 208) : color_, penWidth_, style_);
+    painter.setPen(pen);
+    painter.drawLine(QPointF(FirstEnd()) / tpp - origin, QPointF(SecondEnd()) / tpp - origin);
+}

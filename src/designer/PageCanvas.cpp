@@ -1,0 +1,108 @@
+#include "designer/PageCanvas.h"
+
+#include "designer/CanvasScale.h"
+#include "designer/RulerGrid.h"
+
+#include <QContextMenuEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace {
+const QColor kMajorRuler(255, 114, 0);
+const QColor kMinorRuler(255, 192, 141);
+constexpr int kNumberPixels = 15;
+} // namespace
+
+PageCanvas::PageCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("PG"));
+}
+
+void PageCanvas::SetPage(double widthMm, double heightMm, double canvasWidthTwips) {
+    pageWidth_ = widthMm;
+    pageHeight_ = heightMm;
+    canvasWidth_ = canvasWidthTwips;
+    const double tpp = TwipsPerPixel();
+    resize(int(std::lround(CanvasWidth() / tpp)), int(std::lround(CanvasHeight() / tpp)));
+    update();
+}
+
+double PageCanvas::CanvasHeight() const {
+    return canvasWidth_ * pageHeight_ / pageWidth_;
+}
+
+CanvasScale PageCanvas::Scale() const {
+    return CanvasScale(canvasWidth_, pageWidth_);
+}
+
+double PageCanvas::TwipsPerPixel() const {
+    return ::TwipsPerPixel(logicalDpiX());
+}
+
+void PageCanvas::SetBackground(const QImage& picture) {
+    background_ = picture;
+    update();
+}
+
+void PageCanvas::SetShowBackground(bool show) {
+    showBackground_ = show;
+    update();
+}
+
+void PageCanvas::SetShowRulers(bool show) {
+    showRulers_ = show;
+    update();
+}
+
+void PageCanvas::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    // Stretched over the whole page: the page proportions rule, not the picture's.
+    if (PaintsBackground()) painter.drawImage(rect(), background_);
+    if (showRulers_) PaintRulers(painter);
+}
+
+void PageCanvas::PaintRulers(QPainter& painter) const {
+    const double tpp = TwipsPerPixel();
+    const double k = Scale().K() / tpp; // pixels per millimetre
+    const double width = CanvasWidth() / tpp, height = CanvasHeight() / tpp;
+    const RulerGrid grid = BuildRulerGrid(pageWidth_, CanvasHeight() / canvasWidth_ * pageWidth_);
+    for (const RulerLine& line : grid.verticals) {
+        painter.setPen(line.major ? kMajorRuler : kMinorRuler);
+        painter.drawLine(QPointF(line.mm * k, 0), QPointF(line.mm * k, height));
+    }
+    for (const RulerLine& line : grid.horizontals) {
+        painter.setPen(line.major ? kMajorRuler : kMinorRuler);
+        painter.drawLine(QPointF(0, line.mm * k), QPointF(width, line.mm * k));
+    }
+    QFont font = painter.font();
+    font.setPixelSize(kNumberPixels);
+    painter.setFont(font);
+    painter.setPen(kMajorRuler);
+    const QFontMetrics metrics(font);
+    for (const RulerNumber& number : grid.numbers) {
+        const double at = number.mm * k;
+        const double textWidth = metrics.horizontalAdvance(number.text);
+        if (number.vertical) {
+            painter.drawText(QPointF(at, metrics.ascent()), number.text);
+            painter.drawText(QPointF(at, height - metrics.descent()), number.text);
+        } else {
+            painter.drawText(QPointF(0, at + metrics.ascent()), number.text);
+            painter.drawText(QPointF(width - textWidth - 1, at + metrics.ascent()), number.text);
+        }
+    }
+}
+
+QPoint PageCanvas::ToTwips(const QPoint& pixels) const {
+    const double tpp = TwipsPerPixel();
+    return QPoint(int(std::lround(pixels.x() * tpp)), int(std::lround(pixels.y() * tpp)));
+}
+
+void PageCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Q_EMIT Pressed(ToTwips(event->pos()), event->modifiers());
+    QWidget::mousePressEvent(event);
+}
+
+void PageCanvas::contextMenuEvent(QContextMenuEvent* event) {
+    Q_EMIT MenuRequested(ToTwips(event->pos()), event->globalPos());
+}

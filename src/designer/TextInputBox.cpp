@@ -1,0 +1,66 @@
+#include "designer/TextInputBox.h"
+
+#include "content/DataTypes.h"
+
+#include <QEvent>
+#include <QPlainTextEdit>
+#include <QTextDocument>
+#include <QTextOption>
+#include <QVBoxLayout>
+
+TextInputBox::TextInputBox(QWidget* canvas) : InputBox(BoxKind::Text, canvas) {
+    setObjectName(QStringLiteral("TextBox"));
+    editor_ = new QPlainTextEdit(this);
+    editor_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor_->document()->setDocumentMargin(1);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(editor_);
+    WatchInput(editor_);
+    WatchInput(editor_->viewport());
+    setFocusProxy(editor_);
+    connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!showing_) Q_EMIT ContentEdited(this);
+    });
+}
+
+void TextInputBox::ApplyRecord(const BoxRecord& record) {
+    InputBox::ApplyRecord(record);
+    editor_->setFont(font());
+    textColor_ = ColorFromRecord(record.color);
+    bordered_ = HasSingleBorder(record.cash);
+    QTextOption option = editor_->document()->defaultTextOption();
+    option.setAlignment(AlignmentFromRecord(record.l));
+    editor_->document()->setDefaultTextOption(option);
+    UpdateLook();
+}
+
+QString TextInputBox::Content() const {
+    return editor_->toPlainText();
+}
+
+void TextInputBox::ShowContent(const QString& text) {
+    showing_ = true;
+    editor_->setPlainText(text);
+    showing_ = false;
+}
+
+bool TextInputBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_ && event->type() == QEvent::FocusOut) Q_EMIT EditingFinished(this);
+    return InputBox::eventFilter(watched, event);
+}
+
+void TextInputBox::ShowSelection(bool) {
+    UpdateLook();
+}
+
+void TextInputBox::UpdateLook() {
+    const QColor background = IsSelected() ? QColor(208, 208, 208) : QColor(Qt::white);
+    editor_->setFrameShape(bordered_ ? QFrame::Box : QFrame::NoFrame);
+    editor_->setLineWidth(1);
+    QPalette palette = editor_->palette();
+    palette.setColor(QPalette::Base, background);
+    palette.setColor(QPalette::Text, textColor_);
+    editor_->setPalette(palette);
+}

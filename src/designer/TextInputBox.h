@@ -1,0 +1,30 @@
+#pragma once
+// Kind 0: a multi-line text box. Its border follows the data type; leaving it sends
+// EditingFinished so the view can convert the text by its type.
+#include "designer/InputBox.h"
+
+class QPlainTextEdit;
+
+class TextInputBox : public InputBox {
+    Q_OBJECT
+public:
+    explicit TextInputBox(QWidget* canvas);
+
+    void ApplyRecord(const BoxRecord& record) override;
+    QString Content() const override;
+    void ShowContent(const QString& text) override;
+    void ClearContent() override { ShowContent({}); }
+    QPlainTextEdit* Editor() const { return editor_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void ShowSelection(bool selected) override;
+
+private:
+    void UpdateLook();
+
+    QPlainTextEdit* editor_;
+    QColor textColor_;
+    bool bordered_ = false;
+    bool showing_ = false; // set while the program, not the user, puts text in
+};

@@ -1,0 +1,35 @@
+#include "designer/ViewportScrolling.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+// Int() of the original arithmetic: the whole part towards minus infinity.
+int Int(double value) { return static_cast<int>(std::floor(value)); }
+
+int FifthsToCover(double canvasSize, double viewSize) {
+    return 5 * Int((canvasSize - viewSize) / viewSize + 0.999);
+}
+} // namespace
+
+ScrollRange FitVerticalRange(double canvasHeight, double viewHeight) {
+    if (viewHeight <= 0 || canvasHeight <= viewHeight) return {};
+    return {true, FifthsToCover(canvasHeight, viewHeight), 0};
+}
+
+ScrollRange ZoomVerticalRange(double canvasHeight, double viewHeight) {
+    if (viewHeight <= 0 || canvasHeight <= viewHeight) return {};
+    const int maximum = Int((canvasHeight - viewHeight) / (viewHeight / 5) + 0.4999999) + 1;
+    return {true, std::max(1, maximum), 0};
+}
+
+ScrollRange ZoomHorizontalRange(double canvasWidth, double viewWidth, double canvasLeft) {
+    if (viewWidth <= 0 || canvasWidth <= viewWidth) return {};
+    const int maximum = FifthsToCover(canvasWidth, viewWidth);
+    const int value = std::clamp(Int(std::fabs(canvasLeft / canvasWidth) * maximum), 0, maximum);
+    return {true, maximum, value};
+}
+
+double ScrollOffset(int value, double viewSize) {
+    return -(viewSize / 5.0) * value;
+}
