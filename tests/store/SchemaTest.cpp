@@ -1,28 +1,11 @@
+#include "StoreFixture.h"
+
 #include "common/TempDataFolder.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-
-// Everything a file holds that the upgrade could touch: layout, version and rows.
-QString Dump(Database& db) {
-    QString dump = db.Query(QStringLiteral("PRAGMA user_version")).rows[0][0].toString();
-    const QueryResult schema =
-        db.Query(QStringLiteral("SELECT name, sql FROM sqlite_master ORDER BY name"));
-    for (const QVariantList& row : schema.rows) {
-        dump += row[0].toString() + row[1].toString();
-        if (row[1].toString().startsWith(QStringLiteral("CREATE TABLE")))
-            for (const QVariantList& data :
-                 db.Query(QStringLiteral("SELECT * FROM \"%1\"").arg(row[0].toString())).rows)
-                for (const QVariant& value : data) dump += QLatin1Char('|') + value.toString();
-    }
-    return dump;
-}
-
-} // namespace
 
 TEST(Schema, OlderFileGetsTheMissingColumnsWithZeroAndTheLastUseRow) {
     TempDataFolder folder;
