@@ -22,3 +22,28 @@ QImage QrScannable(const QrSymbol& symbol, int scale) {
     const int pixels = symbol.Size() * scale;
     return WithQuietZone(QrModuleImage(symbol).scaled(pixels, pixels), 4 * scale);
 }
+
+namespace {
+bool IsDark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 128; }
+}  // namespace
+
+QRect DarkBounds(const QImage& image) {
+    QRect bounds;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (IsDark(image, x, y)) bounds |= QRect(x, y, 1, 1);
+    return bounds;
+}
+
+std::vector<int> RunLengths(const QImage& image, int y) {
+    int first = 0;
+    int last = image.width() - 1;
+    while (first <= last && !IsDark(image, first, y)) ++first;
+    while (last >= first && !IsDark(image, last, y)) --last;
+    std::vector<int> runs;
+    for (int x = first; x <= last; ++x) {
+        if (x == first || IsDark(image, x, y) != IsDark(image, x - 1, y)) runs.push_back(0);
+        ++runs.back();
+    }
+    return runs;
+}

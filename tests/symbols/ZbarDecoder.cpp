@@ -13,7 +13,6 @@ std::vector<DecodedSymbol> DecodeWithZbar(const QImage& image, bool binaryQr) {
         pixels.append(reinterpret_cast<const char*>(gray.constScanLine(y)), gray.width());
 
     zbar::zbar_image_scanner_t* scanner = zbar::zbar_image_scanner_create();
-    zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_NONE, zbar::ZBAR_CFG_ENABLE, 1);
     if (binaryQr) zbar::zbar_image_scanner_set_config(scanner, zbar::ZBAR_QRCODE, zbar::ZBAR_CFG_BINARY, 1);
     zbar::zbar_image_t* zimage = zbar::zbar_image_create();
     zbar::zbar_image_set_format(zimage, zbar_fourcc('Y', '8', '0', '0'));

@@ -1,0 +1,84 @@
+// Code 39 symbols drawn through the box path and read back by zbar.
+#include "SymbolRendering.h"
+#include "ZbarDecoder.h"
+#include "symbols/Code39.h"
+#include "symbols/SymbolTexts.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kCode39 = 0;
+constexpr int kMargin = 40;
+
+// A box two device pixels per narrow width wide, with room for the human-readable line.
+QImage DrawCode39Box(const QString& text, bool* drawn = nullptr, QRect* box = nullptr) {
+    const int units = kCode39CharacterUnits * static_cast<int>(text.size() + 2) - 3;
+    const QRect rect(kMargin, kMargin, units * 2, 90);
+    if (box) *box = rect;
+    return DrawSymbolImage(text, kCode39, QSize(rect.width() + 2 * kMargin, rect.height() + 2 * kMargin), rect, drawn);
+}
+
+}  // namespace
+
+TEST(Code39, EverySupportedCharacterReadsBack) {
+    for (const char* text : {"0123456789", "ABCDEFGHIJKLM", "NOPQRSTUVWXYZ", "-%$", "AB-1", "Z9%$-0"}) {
+        bool drawn = false;
+        const QImage image = DrawCode39Box(QString::fromLatin1(text), &drawn);
+        ASSERT_TRUE(drawn) << text;
+        EXPECT_EQ(DecodeSingle(image), QByteArray(text)) << text;
+    }
+}
+
+TEST(Code39, LowerCaseIsDrawnAsUpperCaseAndGivenStopCharactersAreNotDoubled) {
+    EXPECT_EQ(DecodeSingle(DrawCode39Box("abc")), "ABC");
+    EXPECT_EQ(Code39Text("abc"), QStringLiteral("*ABC*"));
+    EXPECT_EQ(Code39Text("*AB*"), QStringLiteral("*AB*"));
+    EXPECT_EQ(Code39Text("*AB"), QStringLiteral("*AB*"));
+    EXPECT_EQ(Code39Text("*"), QStringLiteral("**"));
+}
+
+TEST(Code39, UnsupportedCharactersAreRefusedWithoutDrawing) {
+    for (const QString& text : {QStringLiteral("A.B"), QStringLiteral("A B"), QStringLiteral("票据"),
+                                QStringLiteral("straße")}) {
+        bool drawn = true;
+        const QImage image = DrawCode39Box(text, &drawn);
+        EXPECT_FALSE(drawn) << text.toStdString();
+        EXPECT_TRUE(DarkBounds(image).isEmpty()) << text.toStdString();
+        EXPECT_FALSE(Code39Text(text));
+    }
+    EXPECT_EQ(QString::fromUtf8(kInvalidCode39Text),
+              QStringLiteral("要打印的条形码字符串中包含无效字符！当前版本只支持字符0-9,A-Z,-,%,$和*"));
+}
+
+// *AB-1* is six characters of five bars and four spaces, three of the nine wide (3:1),
+// with a gap of three narrow widths after each character.
+TEST(Code39, ElementsAreNarrowOrThreeTimesWideWithThreeNarrowGaps) {
+    QRect box;
+    const QImage image = DrawCode39Box("AB-1", nullptr, &box);
+    const std::vector<int> runs = RunLengths(image, box.top() + 5);
+    ASSERT_EQ(runs.size(), 6u * 9 + 5);
+    const int narrow = 2;
+    for (int character = 0; character < 6; ++character) {
+        int wide = 0;
+        for (int element = 0; element < 9; ++element) {
+            const int run = runs[character * 10 + element];
+            EXPECT_TRUE(run == narrow || run == 3 * narrow) << "run " << character * 10 + element << " is " << run;
+            wide += run == 3 * narrow;
+        }
+        EXPECT_EQ(wide, 3) << "character " << character;
+        if (character < 5) EXPECT_EQ(runs[character * 10 + 9], 3 * narrow) << "gap after character " << character;
+    }
+}
+
+TEST(Code39, BarsAndTextStayInTheBox) {
+    QRect box;
+    const QImage image = DrawCode39Box("VELLUMARK-2026", nullptr, &box);
+    const QRect dark = DarkBounds(image);
+    EXPECT_TRUE(box.contains(dark)) << "drawn " << dark.x() << "," << dark.y() << " " << dark.width() << "x" << dark.height();
+    // The human-readable line lies under the bars: the lowest rows are not all bars.
+    const std::vector<int> barRow = RunLengths(image, box.top() + 2);
+    const std::vector<int> textRow = RunLengths(image, dark.bottom() - 2);
+    EXPECT_NE(barRow, textRow);
+    EXPECT_GT(dark.bottom(), box.top() + box.height() / 2);
+}
