@@ -1,0 +1,95 @@
+// How long the program takes from start to the main window showing the last format
+// (offscreen): opening the encrypted database (key derivation included), the schema
+// check, building the window and loading a format of 60 boxes.
+#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "app/WindowApp.h"
+#include "store/Asker.h"
+#include "store/DataFolder.h"
+#include "store/FormatStore.h"
+#include "store/Progress.h"
+
+#include <QApplication>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+constexpr int kBoxes = 60;
+
+class SilentAsker final : public Asker {
+public:
+    void Message(const QString& text) override { qFatal("unexpected: %s", qPrintable(text)); }
+    bool AskYesNo(const QString&) override { return false; }
+    std::optional<QString> AskText(const QString&, const QString&) override { return {}; }
+    QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
+    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
+    std::optional<int> ChooseItem(const QString&, const QStringList&, int) override { return {}; }
+};
+
+void PrepareDataFolder() {
+    SilentAsker asker;
+    std::unique_ptr<Session> session = OpenSession(asker);
+    Format format;
+    format.name = QStringLiteral("进账单");
+    format.page.width = 210;
+    format.page.height = 99;
+    for (int i = 0; i < kBoxes; ++i) {
+        BoxRecord box;
+        box.id = kFirstTemporaryId + i;
+        box.kind = i % 3;
+        box.label = QStringLiteral("框%1").arg(i);
+        box.x = i % 10 * 20;
+        box.y = i / 10 * 15;
+        box.w = 18;
+        box.h = 6;
+        box.fontName = QStringLiteral("宋体");
+        box.fontSize = 10.5;
+        format.boxes << box;
+    }
+    SilentProgress progress;
+    session->Formats().SaveFormat(format, QString(), 15360, progress);
+    session->Formats().WriteLastUse(format.name, {0, 0, 0});
+}
+
+void BM_StartToLastFormatShown(benchmark::State& state) {
+    SilentAsker asker;
+    for (auto _ : state) {
+        std::unique_ptr<Session> session = OpenSession(asker);
+        MainWindow window(*session, asker);
+        window.StartUp();
+        window.show();
+        QCoreApplication::processEvents();
+        if (session->CurrentFormat().boxes.size() != kBoxes) state.SkipWithError("format not shown");
+    }
+}
+BENCHMARK(BM_StartToLastFormatShown)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+// The window part alone, with the connection already open.
+void BM_WindowWithOpenConnection(benchmark::State& state) {
+    SilentAsker asker;
+    std::unique_ptr<Session> session = OpenSession(asker);
+    for (auto _ : state) {
+        MainWindow window(*session, asker);
+        window.StartUp();
+        window.show();
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_WindowWithOpenConnection)->Unit(benchmark::kMillisecond)->MinTime(3.0);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTemporaryDir data, settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
+    DataFolder::SetOverride(data.path());
+    PrepareDataFolder();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
