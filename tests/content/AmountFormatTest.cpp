@@ -1,6 +1,8 @@
 // Lowercase amounts, numbers in box texts, percentages and XXXX元.
 #include "content/Amounts.h"
 
+#include "QStringPrinting.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -1,6 +1,8 @@
 // Amounts in Chinese capitals and reading them back.
 #include "content/Amounts.h"
 
+#include "QStringPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>

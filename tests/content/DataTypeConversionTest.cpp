@@ -2,6 +2,8 @@
 #include "content/Conversions.h"
 #include "content/DataTypes.h"
 
+#include "QStringPrinting.h"
+
 #include <gtest/gtest.h>
 
 #include <limits>

@@ -2,6 +2,8 @@
 #include "content/Conversions.h"
 #include "content/Dates.h"
 
+#include "QStringPrinting.h"
+
 #include <gtest/gtest.h>
 
 namespace {
