@@ -29,6 +29,7 @@ inline const QString kNumCutButton = QStringLiteral("确   定");
 inline const QString kNumCutParam = QStringLiteral("NumCutMethod");
 
 // Main window
+inline const QString kSaveFailed = QStringLiteral("格式保存失败！");
 inline const QString kChooseFormatName = QStringLiteral("请选择格式名称");
 inline const QString kBadFormatName = QStringLiteral("名称不能包含字符： / \\ | , ' ！");
 inline const QString kCurrencyPrompt = QStringLiteral("请输入本单据的货币符号：");

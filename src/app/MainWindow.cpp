@@ -275,6 +275,8 @@ bool MainWindow::SaveFormat() {
     if (oldIds.size() == format.boxes.size())
         for (qsizetype i = 0; i < oldIds.size(); ++i) bill.Rekey(oldIds[i], format.boxes[i].id);
     boxGrid_->Reload();
+    // The store keeps the old format intact on failure; the user must know it was not saved.
+    if (!saved) asker_.Message(AppText::kSaveFailed);
     return saved;
 }
 

@@ -5,6 +5,7 @@
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
 #include "store/DataFolder.h"
+#include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
 
@@ -117,6 +118,18 @@ TEST_F(MainWindowTest, SavingStoresGridEditsOptionsAndTheUnlabelledText) {
     EXPECT_FALSE(IsTemporaryId(saved.id));
     EXPECT_EQ(session_->CurrentBill().Value(saved.id), "壹佰元");
     EXPECT_EQ(grid.data(grid.index(3, BoxGridModel::kId)).toString(), QString::number(saved.id));
+}
+
+TEST_F(MainWindowTest, ASaveTheDatabaseRefusesIsReportedAndChangesNothing) {
+    // Another process holds the write lock past the busy timeout.
+    std::unique_ptr<Database> other = Database::Open(DataFolder::DatabasePath());
+    ASSERT_TRUE(other && other->Exec("BEGIN IMMEDIATE"));
+    BoxGridModel& grid = window_->BoxGrid();
+    ASSERT_TRUE(grid.setData(grid.index(1, BoxGridModel::kX), "77.5"));
+    EXPECT_FALSE(window_->SaveFormat());
+    EXPECT_EQ(asker_.messages, QStringList({"格式保存失败！"}));
+    other->Exec("ROLLBACK");
+    EXPECT_DOUBLE_EQ(Stored("支票").boxes[1].x, 10);
 }
 
 TEST_F(MainWindowTest, SaveAsAsksForANameThenOpensTheCopy) {
