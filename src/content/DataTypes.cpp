@@ -55,6 +55,17 @@ int DataTypeBase(double dataType) {
     return int(std::trunc(dataType));
 }
 
+int DataTypeListIndex(double dataType) {
+    const int base = DataTypeBase(dataType);
+    int entryCode = base;
+    if (DigitCellCount(dataType) > 0) entryCode = base < 100 ? 11 : base < 300 ? 211 : 311;
+    else if (base != 114 && base != 121 && base != dataType) return -1;  // only these carry a fraction
+    const QList<DataTypeEntry>& list = DataTypeList();
+    for (qsizetype i = 0; i < list.size(); ++i)
+        if (int(list[i].code) == entryCode) return int(i);
+    return -1;
+}
+
 bool HasSingleBorder(double dataType) {
     return (dataType > 0 && dataType < 100) || (dataType > 200 && dataType < 400);
 }

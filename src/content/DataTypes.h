@@ -13,6 +13,10 @@ struct DataTypeEntry {
 // All 38 entries in the order the box editor offers them.
 const QList<DataTypeEntry>& DataTypeList();
 
+// The list entry the box editor selects for a stored code: 011 for 1..99, 211 for
+// 201..299, 311 for 301..399, 114 and 121 whatever their positions; -1 for none.
+int DataTypeListIndex(double dataType);
+
 // Integer part of a code, the part that selects the conversion; 0 for codes that are
 // not finite or out of any sensible range.
 int DataTypeBase(double dataType);

@@ -46,7 +46,7 @@ std::optional<QDate> ParseDateText(const QString& text, const QDate& today) {
     static const QRegularExpression kFullDate(
         QStringLiteral(R"(^(\d{4})\s*[-/.年]\s*(\d{1,2})\s*[-/.月]\s*(\d{1,2})\s*日?$)"));
     static const QRegularExpression kYearMonth(QStringLiteral(R"(^(\d{4})\s*[-/.年]\s*(\d{1,2})\s*月?$)"));
-    static const QRegularExpression kMonthDay(QStringLiteral(R"(^(\d{1,2})\s*[-/.月]\s*(\d{1,2})\s*日?$)"));
+    static const QRegularExpression kMonthDay(QStringLiteral(R"(^(\d{1,2})\s*[-/月]\s*(\d{1,2})\s*日?$)"));
     static const QRegularExpression kTime(QStringLiteral(R"(^\d{1,2}:\d{1,2}(:\d{1,2})?$)"));
     static const QRegularExpression kTimeStart(QStringLiteral(R"(\s+\d{1,2}:)"));
 

@@ -8,7 +8,7 @@
 enum class DatePart { kYear = 0, kMonth = 1, kDay = 2 };
 
 // Reads a date as a person writes it: 2023-05-01, 2023/5/1, 2023.5.1, 2023年5月1日,
-// 5-1, 5/1, 5月1日 (year of today), optionally followed by a time.
+// 5-1, 5/1, 5月1日 (year of today; 5.1 is a number), optionally followed by a time.
 std::optional<QDate> ParseDateText(const QString& text, const QDate& today);
 
 // The date text written by pattern ("YYYY", "MM", "DD" replaced); an identity-card

@@ -49,6 +49,21 @@ TEST(DataTypes, BordersCellsAndPositions) {
         EXPECT_EQ(CapitalDigitsPositions(DataTypeWithCount(114, n)), n);
         EXPECT_EQ(CapitalDigitsPositions(DataTypeWithCount(121, n)), n + 2);
     }
+    // The editor finds the entry of a stored code.
+    const QList<DataTypeEntry>& list = DataTypeList();
+    const auto entryCode = [&list](double code) {
+        const int index = DataTypeListIndex(code);
+        return index < 0 ? -1 : int(list[index].code);
+    };
+    EXPECT_EQ(entryCode(12), 11);
+    EXPECT_EQ(entryCode(208), 211);
+    EXPECT_EQ(entryCode(308), 311);
+    EXPECT_EQ(entryCode(114.1), 114);
+    EXPECT_EQ(entryCode(121.06), 121);
+    EXPECT_EQ(entryCode(0), 0);
+    EXPECT_EQ(entryCode(133), 133);
+    EXPECT_EQ(entryCode(103.5), -1);
+    EXPECT_EQ(entryCode(500), -1);
     EXPECT_EQ(DataTypeBase(std::numeric_limits<double>::infinity()), 0);
     EXPECT_EQ(DataTypeBase(-1e300), 0);
 }

@@ -20,7 +20,7 @@ TEST(ParseDateText, ReadsTheWaysPeopleWriteDates) {
     EXPECT_EQ(ParseDateText("5月1日", kToday), QDate(2023, 5, 1));
     EXPECT_EQ(ParseDateText("2023年5月", kToday), QDate(2023, 5, 1));
     EXPECT_EQ(ParseDateText("02-29", kToday), QDate(2020, 2, 29));
-    for (const char* notADate : {"", "2023-02-30", "2023-13-01", "20230501", "hello", "2023-05-01 noon", "0000-01-01"})
+    for (const char* notADate : {"", "2023-02-30", "2023-13-01", "20230501", "hello", "2023-05-01 noon", "0000-01-01", "5.1"})
         EXPECT_FALSE(ParseDateText(notADate, kToday)) << notADate;
 }
 
