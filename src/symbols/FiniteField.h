@@ -15,6 +15,8 @@ public:
     int Divide(int a, int b) const;  // b must not be 0
     int Exp(int power) const;        // generator^power, any power >= 0
     int Log(int a) const { return log_[a]; }  // a must not be 0
+    // generator^(a + b) for logarithms a and b: the product of the numbers they stand for.
+    int ExpOfLogSum(int a, int b) const { return exp_[a + b]; }
 
 private:
     int size_;

@@ -24,6 +24,12 @@ struct Choice {
     QrSegmentation segmentation;
 };
 
+// No segmentation spends fewer bits on a byte than a digit takes (10 bits for three), nor
+// fewer than one mode indicator and count before them.
+int LeastDataBits(int size, int group) {
+    return size == 0 ? 0 : 4 + QrCountBits(QrMode::Numeric, group) + (10 * size + 2) / 3;
+}
+
 // The smallest version in [first, last] whose capacity holds the data bits; the terminator
 // is left out of the comparison, so it may be shortened or dropped on a full symbol.
 std::optional<Choice> ChooseVersion(const uint8_t* data, int size, int first, int last, QrLevel level,
@@ -33,6 +39,11 @@ std::optional<Choice> ChooseVersion(const uint8_t* data, int size, int first, in
     for (int version = first; version <= last; ++version) {
         if (QrVersionGroup(version) != group) {
             group = QrVersionGroup(version);
+            const int groupLast = std::min(last, QrLastVersionOfGroup(group));
+            if (LeastDataBits(size, group) > CapacityBits(groupLast, level)) {
+                version = groupLast;  // too long for the whole group: no need to segment
+                continue;
+            }
             segmentation = SegmentQrData(data, size, group, allowKanji);
         }
         if (segmentation->dataBits <= CapacityBits(version, level)) return Choice{version, std::move(*segmentation)};

@@ -16,17 +16,24 @@ constexpr int kFormatGenerator = 0x537;   // BCH(15,5)
 constexpr int kFormatXorMask = 0x5412;
 constexpr int kVersionGenerator = 0x1F25;  // BCH(18,6)
 
-bool MaskHolds(int mask, int x, int y) {
-    switch (mask) {
-    case 0: return (x + y) % 2 == 0;
-    case 1: return y % 2 == 0;
-    case 2: return x % 3 == 0;
-    case 3: return (x + y) % 3 == 0;
-    case 4: return (y / 2 + x / 3) % 2 == 0;
-    case 5: return (x * y) % 2 + (x * y) % 3 == 0;
-    case 6: return ((x * y) % 2 + (x * y) % 3) % 2 == 0;
-    default: return ((x + y) % 2 + (x * y) % 3) % 2 == 0;
-    }
+// Mask patterns of ISO/IEC 18004 by column x and row y.
+template <int kMask>
+bool MaskHolds(int x, int y) {
+    if constexpr (kMask == 0) return (x + y) % 2 == 0;
+    if constexpr (kMask == 1) return y % 2 == 0;
+    if constexpr (kMask == 2) return x % 3 == 0;
+    if constexpr (kMask == 3) return (x + y) % 3 == 0;
+    if constexpr (kMask == 4) return (y / 2 + x / 3) % 2 == 0;
+    if constexpr (kMask == 5) return (x * y) % 2 + (x * y) % 3 == 0;
+    if constexpr (kMask == 6) return ((x * y) % 2 + (x * y) % 3) % 2 == 0;
+    if constexpr (kMask == 7) return ((x + y) % 2 + (x * y) % 3) % 2 == 0;
+}
+
+template <int kMask>
+void Invert(int size, const std::vector<uint8_t>& function, std::vector<uint8_t>& modules) {
+    for (int y = 0, i = 0; y < size; ++y)
+        for (int x = 0; x < size; ++x, ++i)
+            modules[i] ^= static_cast<uint8_t>(!function[i] && MaskHolds<kMask>(x, y));
 }
 
 }  // namespace
@@ -132,7 +139,9 @@ void QrMatrix::PlaceCodewords(const std::vector<uint8_t>& codewords) {
 }
 
 void QrMatrix::ApplyMask(int mask) {
-    for (int y = 0; y < size_; ++y)
-        for (int x = 0; x < size_; ++x)
-            if (!function_[Index(x, y)] && MaskHolds(mask, x, y)) modules_[Index(x, y)] ^= 1;
+    // One loop per pattern, so that the test inside is not a switch per module.
+    using Inverter = void (*)(int, const std::vector<uint8_t>&, std::vector<uint8_t>&);
+    static constexpr Inverter kInverters[8] = {Invert<0>, Invert<1>, Invert<2>, Invert<3>,
+                                               Invert<4>, Invert<5>, Invert<6>, Invert<7>};
+    kInverters[mask & 7](size_, function_, modules_);
 }

@@ -61,14 +61,17 @@ class Search {
 public:
     Search(const uint8_t* data, int size, int group, bool allowKanji)
         : data_(data), size_(size), group_(group), allowKanji_(allowKanji),
-          nodes_(static_cast<size_t>(size + 1) * kStateCount) {
+          nodes_(static_cast<size_t>(size + 1) * kStateCount), cheapest_(size + 1, -1) {
         for (int mode = 0; mode < 4; ++mode) headerBits_[mode] = kModeBits + QrCountBits(static_cast<QrMode>(mode), group);
     }
 
     QrSegmentation Run() {
-        for (int at = 1; at <= size_; ++at) Step(at);
+        for (int at = 1; at <= size_; ++at) {
+            Step(at);
+            cheapest_[at] = Cheapest(at);
+        }
         std::vector<QrSegment> segments;
-        for (int at = size_, state = size_ > 0 ? Cheapest(size_) : -1; at > 0;) {
+        for (int at = size_, state = cheapest_[size_]; at > 0;) {
             const Node& node = NodeAt(at, state);
             const QrMode mode = kStateMode[state];
             segments.push_back({mode, node.start, at - node.start, CharacterCount(mode, at - node.start)});
@@ -105,7 +108,7 @@ private:
         int8_t from = -1;
         int cost = 0;
         if (fromAt > 0) {
-            from = Cheapest(fromAt);
+            from = cheapest_[fromAt];
             cost = NodeAt(fromAt, from).cost;
         }
         cost += headerBits_[static_cast<int>(kStateMode[state])] + bits;
@@ -141,6 +144,7 @@ private:
     int group_;
     bool allowKanji_;
     std::vector<Node> nodes_;
+    std::vector<int8_t> cheapest_;  // Cheapest() of every position once it is complete
     int headerBits_[4];
 };
 

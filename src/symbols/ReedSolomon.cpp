@@ -20,11 +20,14 @@ const std::vector<uint8_t>& ReedSolomon::Generator(int degree) {
             poly[k] = field_.Add(poly[k], field_.Multiply(poly[k - 1], root));
     }
     generator.assign(poly.begin() + 1, poly.end());
+    if (static_cast<int>(generatorLogs_.size()) <= degree) generatorLogs_.resize(degree + 1);
+    for (uint8_t coefficient : generator) generatorLogs_[degree].push_back(coefficient ? field_.Log(coefficient) : -1);
     return generator;
 }
 
 void ReedSolomon::Remainder(const uint8_t* data, int dataCount, int ecCount, uint8_t* out) {
-    const std::vector<uint8_t>& generator = Generator(ecCount);
+    Generator(ecCount);
+    const std::vector<int>& generatorLogs = generatorLogs_[ecCount];
     std::fill(out, out + ecCount, uint8_t{0});
     // Shift register division: out holds the running remainder.
     for (int i = 0; i < dataCount; ++i) {
@@ -34,8 +37,7 @@ void ReedSolomon::Remainder(const uint8_t* data, int dataCount, int ecCount, uin
         if (factor == 0) continue;
         const int logFactor = field_.Log(factor);
         for (int k = 0; k < ecCount; ++k) {
-            if (generator[k] != 0)
-                out[k] ^= static_cast<uint8_t>(field_.Exp(logFactor + field_.Log(generator[k])));
+            if (generatorLogs[k] >= 0) out[k] ^= static_cast<uint8_t>(field_.ExpOfLogSum(logFactor, generatorLogs[k]));
         }
     }
 }

@@ -20,4 +20,5 @@ public:
 private:
     const FiniteField& field_;
     std::vector<std::vector<uint8_t>> generators_;  // by degree, built on first use
+    std::vector<std::vector<int>> generatorLogs_;   // their logarithms, -1 for a zero coefficient
 };
