@@ -183,6 +183,7 @@ bool Database::Exec(const QString& sql, const QVariantList& params) {
 
 QueryResult Database::Query(const QString& sql, const QVariantList& params) {
     QueryResult result;
+    result.failed = true;
     sqlite3_stmt* stmt = Prepare(sql);
     if (!stmt || !BindAll(stmt, params)) return result;
     const int columnCount = sqlite3_column_count(stmt);
@@ -200,6 +201,7 @@ QueryResult Database::Query(const QString& sql, const QVariantList& params) {
         result.rows.clear();
     } else {
         lastError_.clear();
+        result.failed = false;
     }
     sqlite3_reset(stmt);
     return result;

@@ -15,6 +15,8 @@ struct sqlite3_stmt;
 struct QueryResult {
     QStringList columns;
     QList<QVariantList> rows;
+    // The statement failed: `rows` is empty because of an error, not because nothing matched.
+    bool failed = false;
 
     bool Empty() const { return rows.isEmpty(); }
     // The value of a named column in a row; an invalid QVariant when absent.

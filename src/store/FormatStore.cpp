@@ -113,6 +113,7 @@ bool FormatStore::SavePageParams(const QString& name, const PageParams& page,
     const QueryResult existing = db_.Query(
         QStringLiteral("SELECT ID FROM Fmt WHERE Fmt=? AND LBL=? ORDER BY ID"),
         {name, kPageParamsLabel});
+    if (existing.failed) return false;
     const QVariantList values = {name, kPageParamsLabel, page.width, page.height, page.offsetX,
                                  page.offsetY, screenWidthTwips, EncodePageOptions(page.options)};
     bool ok;
@@ -163,6 +164,8 @@ bool FormatStore::SaveFormat(Format& format, const QString& name, qint64 screenW
     QSet<qint64> stored;
     const QueryResult rows = db_.Query(
         QStringLiteral("SELECT ID FROM Fmt WHERE %1").arg(kBoxRowsOf), {target, kPageParamsLabel});
+    // Without the stored rows, old rows would survive beside the new ones.
+    if (rows.failed) return false;
     for (const QVariantList& row : rows.rows) stored.insert(row.value(0).toLongLong());
 
     // A box keeps its row when the row is this format's; every other box (temporary
@@ -227,6 +230,7 @@ bool FormatStore::CopyFormatParams(const QString& from, const QString& to) {
     const QueryResult source = db_.Query(
         QStringLiteral("SELECT Var, Con FROM 参数 WHERE %1 ORDER BY rowid").arg(kParamsOfFormat),
         ParamsOfFormat(from));
+    if (source.failed) return false;
     if (!db_.Exec(QStringLiteral("DELETE FROM 参数 WHERE %1").arg(kParamsOfFormat),
                   ParamsOfFormat(to)))
         return false;

@@ -19,6 +19,8 @@ bool ParamStore::SetParam(const QString& key, const QString& value) {
     Database::Transaction transaction(db_);
     const QueryResult first = db_.Query(
         QStringLiteral("SELECT rowid FROM 参数 WHERE Var=? ORDER BY rowid LIMIT 1"), {key});
+    // A failed look-up must not add a second row for the key.
+    if (first.failed) return false;
     const bool ok =
         first.Empty()
             ? db_.Exec(QStringLiteral("INSERT INTO 参数(Var, Con) VALUES(?, ?)"), {key, value})

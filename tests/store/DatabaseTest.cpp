@@ -124,14 +124,3 @@ TEST_F(StoreTest, NestedTransactionsCommitOrRollBackAsOne) {
     }
     EXPECT_EQ(Count(QStringLiteral("SELECT count(*) FROM 参数")), 1);
 }
-
-TEST_F(StoreTest, AnotherConnectionSeesOnlyCommittedWrites) {
-    std::unique_ptr<Database> other = Database::Open(DataFolder::DatabasePath());
-    ASSERT_TRUE(other);
-    // While one connection writes, another still reads the last committed state.
-    Database::Transaction writing(*db);
-    ASSERT_TRUE(db->Exec(QStringLiteral("INSERT INTO 参数(Var) VALUES('x')")));
-    EXPECT_EQ(other->Query(QStringLiteral("SELECT count(*) FROM 参数")).rows[0][0].toInt(), 0);
-    EXPECT_TRUE(writing.Commit());
-    EXPECT_EQ(other->Query(QStringLiteral("SELECT count(*) FROM 参数")).rows[0][0].toInt(), 1);
-}

@@ -56,12 +56,3 @@ TEST(Schema, CurrentFileIsLeftUnchanged) {
     EXPECT_EQ(Dump(*db), before);
     EXPECT_TRUE(before.contains(QStringLiteral("AUTOINCREMENT")));
 }
-
-TEST(Schema, DropTableRemovesAndToleratesMissingTables) {
-    TempDataFolder folder;
-    std::unique_ptr<Database> db = OpenDataDatabase();
-    ASSERT_TRUE(db->Exec(QStringLiteral("CREATE TABLE TEMP_Ana(DT Date, Sm DOUBLE)")));
-    EXPECT_TRUE(db->DropTable(QStringLiteral("TEMP_Ana")));
-    EXPECT_FALSE(db->TableExists(QStringLiteral("TEMP_Ana")));
-    EXPECT_TRUE(db->DropTable(QStringLiteral("TEMP_Ana")));
-}
