@@ -1,0 +1,121 @@
+// The page on screen: fitting, rulers, the background picture and its captions,
+// and page-size changes.
+#include "DesignerFixture.h"
+
+#include "common/TempDataFolder.h"
+#include "designer/CanvasScale.h"
+#include "store/FormatStore.h"
+
+#include <QFile>
+#include <QLabel>
+#include <QScrollBar>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+using DesignerCanvas = DesignerFixture;
+
+namespace {
+QColor PixelAtMm(PageCanvas* canvas, double xMm, double yMm) {
+    const QImage image = canvas->grab().toImage();
+    const double pixelsPerMm = canvas->Scale().K() / canvas->TwipsPerPixel();
+    return image.pixelColor(int(xMm * pixelsPerMm), int(yMm * pixelsPerMm));
+}
+
+QString SaveJpeg(const QString& path, Qt::GlobalColor color) {
+    QImage image(40, 40, QImage::Format_RGB32);
+    image.fill(color);
+    image.save(path, "JPG");
+    return path;
+}
+} // namespace
+
+TEST_F(DesignerCanvas, FitsThePageToTheViewportWidth) {
+    EXPECT_NEAR(view.CanvasWidthTwips(), view.ViewportWidthTwips(), 1e-6);
+    auto* frame = view.findChild<QWidget*>("PFrm");
+    ASSERT_NE(frame, nullptr);
+    EXPECT_EQ(view.Canvas()->parentWidget(), frame);
+    EXPECT_EQ(view.Canvas()->objectName(), "PG");
+    EXPECT_EQ(view.findChildren<QToolButton*>("Zm").size(), 3);
+    // A4 is taller than the viewport: the vertical bar scrolls by fifths of it.
+    const auto bars = view.findChildren<QScrollBar*>();
+    QScrollBar* vertical = nullptr;
+    for (QScrollBar* bar : bars)
+        if (bar->orientation() == Qt::Vertical) vertical = bar;
+    ASSERT_TRUE(vertical && vertical->isEnabled());
+    vertical->setValue(2);
+    EXPECT_EQ(view.Canvas()->y(), -2 * frame->height() / 5);
+}
+
+TEST_F(DesignerCanvas, DrawsTheRulerGridWhenAsked) {
+    EXPECT_EQ(PixelAtMm(view.Canvas(), 20, 15), QColor(Qt::white));
+    view.SetOption(kShowRulers, true);
+    EXPECT_EQ(PixelAtMm(view.Canvas(), 20, 15), QColor(255, 114, 0));   // 20 mm: major
+    EXPECT_EQ(PixelAtMm(view.Canvas(), 22, 15), QColor(255, 192, 141)); // 22 mm: minor
+    EXPECT_EQ(PixelAtMm(view.Canvas(), 21, 15), QColor(Qt::white));
+}
+
+TEST_F(DesignerCanvas, BackgroundHidesCaptionsOnlyWhenAPictureShows) {
+    TempDataFolder folder;
+    const qint64 id = AddRecord(0, "金额", 50, 50).id;
+    view.Rebuild();
+    QLabel* caption = view.BoxById(id)->Caption();
+    view.SetOption(kShowBackground, true);
+    EXPECT_TRUE(caption->isVisible()); // no picture loaded
+    EXPECT_EQ(PixelAtMm(view.Canvas(), 100, 100), QColor(Qt::white));
+
+    QTemporaryDir dir;
+    asker.File(SaveJpeg(dir.filePath("scan.JPG"), Qt::blue));
+    ChooseCanvasItem(QPoint(100, 100), "mModiBackgroundPic");
+    const QString stored = BackgroundPicturePath(format.name);
+    EXPECT_TRUE(QFile::exists(stored));
+    EXPECT_FALSE(view.BoxById(id)->Caption()->isVisible());
+    EXPECT_LT(PixelAtMm(view.Canvas(), 100, 280).red(), 60); // stretched over the page
+
+    // Replacing asks first; No keeps the old picture.
+    asker.File(SaveJpeg(dir.filePath("other.jpg"), Qt::green)).No();
+    view.ReplaceBackground();
+    EXPECT_EQ(asker.questions.last(), "当前格式已有底图，是否要替换？");
+    EXPECT_GT(PixelAtMm(view.Canvas(), 100, 100).blue(), 200);
+    // Choosing the stored picture itself keeps it.
+    asker.File(stored).Yes();
+    view.ReplaceBackground();
+    EXPECT_TRUE(QFile::exists(stored));
+    // Only .jpg files are taken.
+    asker.File(dir.filePath("scan.png"));
+    view.ReplaceBackground();
+
+    asker.Yes();
+    ChooseCanvasItem(QPoint(100, 100), "mClearBackPic");
+    EXPECT_EQ(asker.questions.last(), "您确定要清除背景图？");
+    EXPECT_FALSE(QFile::exists(stored));
+    EXPECT_TRUE(view.BoxById(id)->Caption()->isVisible());
+    EXPECT_TRUE(asker.AllAnswered());
+}
+
+TEST_F(DesignerCanvas, PageSizeChangesKeepBoxPositionsInMillimetres) {
+    const qint64 id = AddRecord(0, "a", 10, 10, 30, 8).id;
+    view.RebuildBoxes();
+    const int before = view.BoxById(id)->x();
+    view.SetPageSize(QSizeF(105, 148));
+    EXPECT_EQ(format.page.width, 105);
+    EXPECT_EQ(format.FindBox(id)->x, 10);
+    EXPECT_EQ(format.FindBox(id)->w, 30);
+    // Half the page width on the same canvas width: everything twice as large.
+    EXPECT_NEAR(view.BoxById(id)->x(), 2 * before, 1);
+    const CanvasScale scale = view.Canvas()->Scale();
+    EXPECT_EQ(view.BoxById(id)->Twips().width(), scale.MmToCanvas(30));
+}
+
+TEST_F(DesignerCanvas, CaptionsSitOnTheSideTheirRecordNames) {
+    BoxRecord& left = AddRecord(0, "左边的标签", 50, 50);
+    left.dir = 1;
+    BoxRecord& below = AddRecord(2, "下面", 50, 100);
+    below.dir = 3;
+    const qint64 leftId = left.id, belowId = below.id;
+    view.RebuildBoxes();
+    const InputBox* l = view.BoxById(leftId);
+    EXPECT_EQ(l->Caption()->geometry().right() + 1, l->x());
+    const InputBox* b = view.BoxById(belowId);
+    EXPECT_EQ(b->Caption()->y(), b->geometry().bottom() + 1);
+    EXPECT_EQ(b->Caption()->text(), "下面");
+}

@@ -1,0 +1,79 @@
+#pragma once
+// A designer on the offscreen screen with an A4 format, a bill and scripted answers.
+#include "common/ScriptedAsker.h"
+#include "designer/DesignerView.h"
+#include "designer/InputBox.h"
+#include "designer/PageCanvas.h"
+#include "store/Bill.h"
+#include "store/Format.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QCoreApplication>
+#include <QMenu>
+#include <QTest>
+#include <gtest/gtest.h>
+
+class DesignerFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        format.name = QStringLiteral("测试格式");
+        format.page.width = 210;
+        format.page.height = 297;
+        view.SetFormat(&format);
+        view.SetBill(&bill);
+        view.SetAsker(&asker);
+        view.resize(700, 600);
+        view.show();
+        view.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&view));
+        view.Rebuild();
+    }
+
+    // A record as the store would load it.
+    BoxRecord& AddRecord(int kind, const QString& label, double x, double y, double w = 20,
+                         double h = 6) {
+        BoxRecord record;
+        record.id = nextId_++;
+        record.kind = kind;
+        record.label = label;
+        record.x = x, record.y = y, record.w = w, record.h = h;
+        record.fontName = QStringLiteral("宋体");
+        record.fontSize = 9;
+        format.boxes.append(record);
+        return format.boxes.last();
+    }
+
+    // Right-clicks the canvas at a point in twips and chooses a canvas-menu item.
+    void ChooseCanvasItem(const QPoint& twips, const char* item) {
+        const double tpp = view.Canvas()->TwipsPerPixel();
+        const QPoint pixels(int(twips.x() / tpp), int(twips.y() / tpp));
+        QContextMenuEvent event(QContextMenuEvent::Mouse, pixels, view.Canvas()->mapToGlobal(pixels));
+        QCoreApplication::sendEvent(view.Canvas(), &event);
+        TriggerItem(view.CanvasMenu(), item);
+    }
+
+    // Right-clicks a box and chooses a box-menu item.
+    void ChooseBoxItem(InputBox* box, const char* item) {
+        QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(box, &event);
+        TriggerItem(view.BoxMenu(), item);
+    }
+
+    static void TriggerItem(QMenu* menu, const char* item) {
+        ASSERT_TRUE(menu->isVisible());
+        QAction* action = menu->findChild<QAction*>(QLatin1String(item));
+        ASSERT_NE(action, nullptr) << item;
+        ASSERT_TRUE(action->isEnabled()) << item;
+        menu->hide();
+        action->trigger();
+    }
+
+    Format format;
+    Bill bill;
+    ScriptedAsker asker;
+    DesignerView view;
+
+private:
+    qint64 nextId_ = 1;
+};
