@@ -25,9 +25,13 @@ struct Choice {
 };
 
 // No segmentation spends fewer bits on a byte than a digit takes (10 bits for three), nor
-// fewer than one mode indicator and count before them.
+// fewer than the shortest mode indicator and count before them.
 int LeastDataBits(int size, int group) {
-    return size == 0 ? 0 : 4 + QrCountBits(QrMode::Numeric, group) + (10 * size + 2) / 3;
+    if (size == 0) return 0;
+    int shortestCount = QrCountBits(QrMode::Byte, group);
+    for (QrMode mode : {QrMode::Numeric, QrMode::Alphanumeric, QrMode::Kanji})
+        shortestCount = std::min(shortestCount, QrCountBits(mode, group));
+    return 4 + shortestCount + (10 * size + 2) / 3;
 }
 
 // The smallest version in [first, last] whose capacity holds the data bits; the terminator

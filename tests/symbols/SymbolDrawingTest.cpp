@@ -53,6 +53,18 @@ TEST(SymbolDrawing, QrModulesAreStretchedOverTheWholeBox) {
     }
 }
 
+// Bars, digits and text never leave the box; Code 39 and EAN-13 print a line of text
+// under their bars.
+TEST(SymbolDrawing, EverythingStaysInTheBox) {
+    const QRect box(20, 20, 360, 90);
+    for (int standard : {0, 1, 2}) {
+        const QImage image = DrawSymbolImage("VELLUMARK-2026", standard, QSize(400, 130), box);
+        const QRect dark = DarkBounds(image);
+        EXPECT_TRUE(box.contains(dark)) << "standard " << standard;
+        if (standard != 2) EXPECT_NE(RunLengths(image, box.top() + 2), RunLengths(image, dark.bottom() - 2));
+    }
+}
+
 TEST(SymbolDrawing, EmptyContentDrawsNothingAndUnknownStandardsAreRefused) {
     for (int standard : {0, 1, 2}) {
         bool drawn = false;
