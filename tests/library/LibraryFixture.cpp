@@ -16,60 +16,26 @@ LibraryFixture::~LibraryFixture() = default;
 
 Format SampleFormat() {
     Format f;
-    f.page.width = 210;
-    f.page.height = 99.5;
-    f.page.offsetX = 10;
-    f.page.offsetY = 12.5;
-    f.page.options.setPaper = true;
-    f.page.options.optionBoxes = {1, 0, 1, 0, 1};
-    f.page.options.currency = QStringLiteral("$");
-    f.page.options.passwordArea = QStringLiteral("1{[]}2{[]}3{[]}4");
-    f.page.options.autoFontSize = true;
-    f.page.options.barcodeStandard = 2;
+    f.page = {.width = 210, .height = 99.5, .offsetX = 10, .offsetY = 12.5};
+    PageOptions& o = f.page.options;
+    o.setPaper = o.autoFontSize = true;
+    o.optionBoxes = {1, 0, 1, 0, 1};
+    o.currency = QStringLiteral("$");
+    o.passwordArea = QStringLiteral("1{[]}2{[]}3{[]}4");
+    o.barcodeStandard = 2;
 
     const qint64 a = kFirstTemporaryId, b = a + 1, c = a + 2, d = a + 3;
-    BoxRecord payee;
-    payee.id = a;
-    payee.label = QStringLiteral("收款人\r\n全称");
-    payee.dir = 1;
-    payee.x = 12.5;
-    payee.y = 20;
-    payee.w = 60;
-    payee.h = 8;
-    payee.s = 0.5;
-    payee.l = 1004.5;
-    payee.color = 255;
-    payee.fontName = QStringLiteral("宋体");
-    payee.fontSize = 10.5;
-    payee.bold = true;
-    payee.cash = 103;
-    payee.rctl = double(b);
-    payee.sumId = -double(c);
-    payee.rctl1 = -b;
-
-    BoxRecord fixed;
-    fixed.id = b;
-    fixed.x = 5;
-    fixed.mem = QStringLiteral("固定\r\n文字");
-    fixed.sumId1 = double(a);
-
-    BoxRecord label;
-    label.id = c;
-    label.kind = int(BoxKind::Label);
-    label.label = QStringLiteral("标签一\r\n标签二");
-    label.italic = label.underline = label.strikeout = true;
-    label.cash = 2;
-
-    BoxRecord line;
-    line.id = d;
-    line.kind = int(BoxKind::Line);
-    line.x = 1;
-    line.y = 2;
-    line.w = 200;
-    line.h = 2;
-    line.fontSize = 0.3;
-    line.cash = 1;
-    f.boxes = {payee, fixed, line, label};
+    f.boxes = {
+        {.id = a, .label = QStringLiteral("收款人\r\n全称"), .dir = 1, .x = 12.5, .y = 20, .w = 60,
+         .h = 8, .s = 0.5, .l = 1004.5, .color = 255, .fontName = QStringLiteral("宋体"),
+         .fontSize = 10.5, .bold = true, .cash = 103, .rctl = double(b), .sumId = -double(c),
+         .rctl1 = -b},
+        {.id = b, .x = 5, .sumId1 = double(a), .mem = QStringLiteral("固定\r\n文字")},
+        {.id = d, .kind = int(BoxKind::Line), .x = 1, .y = 2, .w = 200, .h = 2, .fontSize = 0.3,
+         .cash = 1},
+        {.id = c, .label = QStringLiteral("标签一\r\n标签二"), .kind = int(BoxKind::Label),
+         .italic = true, .underline = true, .strikeout = true, .cash = 2},
+    };
     return f;
 }
 
