@@ -5,6 +5,7 @@
 #include "designer/FormSizeDialog.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
+#include "designer/PageSizeRules.h"
 #include "designer/ViewportScrolling.h"
 #include "store/Asker.h"
 #include "store/Format.h"
@@ -62,7 +63,10 @@ void DesignerView::BuildViewport() {
     grid->addWidget(horizontal_, 2, 0);
 }
 
-void DesignerView::SetFormat(Format* format) { format_ = format; }
+void DesignerView::SetFormat(Format* format) {
+    DestroyBoxes();
+    format_ = format;
+}
 void DesignerView::SetBill(Bill* bill) { bill_ = bill; }
 void DesignerView::SetAsker(Asker* asker) { asker_ = asker; }
 void DesignerView::SetProgress(Progress* progress) { progress_ = progress; }
@@ -102,7 +106,10 @@ double DesignerView::ViewportWidthTwips() const {
 }
 
 void DesignerView::FitPageToViewport() {
-    if (!format_ || !(format_->page.width > 0) || !(format_->page.height > 0)) return;
+    if (!format_ || !(format_->page.width > 0) || !(format_->page.height > 0)) {
+        DestroyBoxes(); // no page to place them on
+        return;
+    }
     const double tpp = canvas_->TwipsPerPixel();
     canvas_->SetPage(format_->page.width, format_->page.height, frame_->width() * tpp);
     const ScrollRange v = FitVerticalRange(canvas_->CanvasHeight(), frame_->height() * tpp);
@@ -145,11 +152,11 @@ void DesignerView::RedrawCanvas() {
 }
 
 void DesignerView::SetPageSize(QSizeF sizeMm) {
-    if (!format_) return;
+    if (!format_ || !IsValidPageRatio(sizeMm.width(), sizeMm.height())) return;
     format_->page.width = sizeMm.width();
     format_->page.height = sizeMm.height();
     FitPageToViewport();
-    Q_EMIT RecordsChanged();
+    Q_EMIT PageChanged();
 }
 
 bool DesignerView::EditPageSize() {

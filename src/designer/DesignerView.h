@@ -30,7 +30,8 @@ public:
     explicit DesignerView(QWidget* parent = nullptr);
     ~DesignerView() override;
 
-    // Context. The view keeps the pointers; the window owns the objects.
+    // Context. The view keeps the pointers; the window owns the objects. A new
+    // format removes the old boxes; Rebuild() then shows it.
     void SetFormat(Format* format);
     void SetBill(Bill* bill);
     void SetAsker(Asker* asker);
@@ -106,6 +107,8 @@ Q_SIGNALS:
     // A box's content in the bill changed.
     void ContentChanged(qint64 id);
     void BackgroundChanged();
+    // The page size (format->page.width/height) changed.
+    void PageChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

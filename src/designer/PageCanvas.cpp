@@ -16,6 +16,9 @@ constexpr int kNumberPixels = 15;
 
 PageCanvas::PageCanvas(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("PG"));
+    // Explicit roles: inherited from the grey viewport, captions would turn white.
+    setBackgroundRole(QPalette::Base);
+    setForegroundRole(QPalette::WindowText);
 }
 
 void PageCanvas::SetPage(double widthMm, double heightMm, double canvasWidthTwips) {

@@ -118,4 +118,7 @@ TEST_F(DesignerCanvas, CaptionsSitOnTheSideTheirRecordNames) {
     const InputBox* b = view.BoxById(belowId);
     EXPECT_EQ(b->Caption()->y(), b->geometry().bottom() + 1);
     EXPECT_EQ(b->Caption()->text(), "下面");
+    // Readable on the white page, whatever the grey viewport around it.
+    const QLabel* caption = b->Caption();
+    EXPECT_LT(qGray(caption->palette().color(caption->foregroundRole()).rgb()), 64);
 }
