@@ -17,6 +17,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <utility>
 
 namespace {
 bool HasContent(BoxKind kind) {
@@ -29,8 +30,12 @@ BoxRecord* DesignerView::RecordOf(const InputBox* box) const {
 }
 
 void DesignerView::DestroyBoxes() {
-    qDeleteAll(boxes_);
-    boxes_.clear();
+    // The box being typed in is left now: its text is converted before it goes.
+    for (InputBox* box : boxes_)
+        if (box->Kind() == BoxKind::Text && box->hasFocus()) OnEditingFinished(box);
+    const QList<InputBox*> old = std::exchange(boxes_, {});
+    for (InputBox* box : old) box->disconnect(this);
+    qDeleteAll(old);
     counts_.fill(0);
     currentId_ = 0;
 }

@@ -14,7 +14,9 @@ void PictureInputBox::ShowContent(const QString& content) {
     picture_ = QPixmap();
     // A picture that fails to load leaves the box empty rather than drawing its
     // path as a barcode.
-    if (!content.isEmpty() && QFileInfo(content).isFile()) picture_.load(content);
+    const bool file = !content.isEmpty() && QFileInfo(content).isFile();
+    barcode_ = !content.isEmpty() && !file;
+    if (file) picture_.load(content);
     update();
 }
 
@@ -23,7 +25,7 @@ void PictureInputBox::paintEvent(QPaintEvent*) {
     painter.fillRect(rect(), Qt::white);
     if (!picture_.isNull()) {
         painter.drawPixmap(rect(), picture_);
-    } else if (!content_.isEmpty() && !QFileInfo(content_).isFile()) {
+    } else if (barcode_) {
         DrawSymbol(painter, QRectF(rect()), content_, Environment().barcodeStandard, font());
     }
     if (IsSelected()) {

@@ -23,4 +23,5 @@ protected:
 private:
     QString content_;
     QPixmap picture_;
+    bool barcode_ = false; // content that names no file is a barcode
 };

@@ -87,6 +87,14 @@ TEST_F(DesignerBoxes, TypedTextReachesTheBillAndIsConvertedOnLeaving) {
     QTest::keyClick(other->Editor(), Qt::Key_Return);
     QTest::keyClicks(other->Editor(), "b");
     EXPECT_EQ(view.GetBoxContent(other->Id()), "a\nb");
+
+    // A zoom while still typing converts the text before the box is rebuilt.
+    box->Editor()->setFocus();
+    box->Editor()->selectAll();
+    QTest::keyClicks(box->Editor(), "0.5");
+    view.Zoom(0);
+    EXPECT_EQ(bill.Value(id), "50%");
+    EXPECT_EQ(view.GetBoxContent(id), "50%");
 }
 
 TEST_F(DesignerBoxes, TypedContentsSurviveZoomAndResize) {
