@@ -1,0 +1,146 @@
+// A box record drawn as a whole: what each kind and data type puts on paper.
+#include "LayoutFixture.h"
+#include "content/layout/BoxContent.h"
+#include "content/layout/BoxDrawing.h"
+#include "content/layout/PackedSpacing.h"
+#include "content/layout/PrinterFont.h"
+#include "content/layout/Twips.h"
+#include "store/Bill.h"
+#include "store/Format.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+BoxRecord TextBox(double cash, double x = 20, double w = 60) {
+    BoxRecord box;
+    box.id = 7;
+    box.label = QStringLiteral("金额");
+    box.x = x;
+    box.y = 10;
+    box.w = w;
+    box.h = 8;
+    box.cash = cash;
+    box.fontName = TestFont().name;
+    box.fontSize = 12;
+    return box;
+}
+
+// A ratio that keeps design sizes unchanged on paper.
+BoxDrawContext OneToOne() {
+    BoxDrawContext context;
+    context.designToPaper = 1.0 / kTwipsPerMm;
+    return context;
+}
+
+Recording DrawOne(const BoxRecord& box, const QString& content,
+                        const BoxDrawContext& context = OneToOne()) {
+    return Record([&](TwipSurface& s) { DrawBox(s, box, content, context); });
+}
+
+} // namespace
+
+TEST(BoxDrawing, DataTypeChoosesTheLayout) {
+    EXPECT_EQ(DrawOne(TextBox(0), QStringLiteral("文本")).AllText(), QStringLiteral("文本"));
+    // Postcode: six equal cells over the box.
+    const auto postcode = DrawOne(TextBox(109, 20, 60), QStringLiteral("036100"));
+    ASSERT_EQ(postcode.texts.size(), 6);
+    const double cell = MmToTwips(60) / 6;
+    for (int i = 0; i < 6; ++i)
+        EXPECT_NEAR(postcode.texts[i].origin.x() + postcode.texts[i].width / 2,
+                    MmToTwips(20) + (i + 0.5) * cell, 0.05);
+    // Digits 对格 with 8 cells: one character per cell.
+    EXPECT_EQ(DrawOne(TextBox(208), QStringLiteral("1234")).texts.size(), 4);
+    // Hidden types and code types print nothing here.
+    EXPECT_TRUE(DrawOne(TextBox(150), QStringLiteral("x")).texts.isEmpty());
+    EXPECT_TRUE(DrawOne(TextBox(400), QStringLiteral("x")).texts.isEmpty());
+    EXPECT_TRUE(DrawOne(TextBox(300), QStringLiteral("x")).texts.isEmpty());
+    // A capital amount flows as text.
+    EXPECT_EQ(DrawOne(TextBox(103), QStringLiteral("壹元整")).AllText(), QStringLiteral("壹元整"));
+}
+
+TEST(BoxDrawing, CalibrationShiftMovesTheBox) {
+    BoxDrawContext context = OneToOne();
+    context.shiftX = MmToTwips(2);
+    context.shiftY = MmToTwips(-1);
+    const auto drawn = DrawOne(TextBox(0, 30), QStringLiteral("A"), context);
+    EXPECT_NEAR(drawn.texts.first().origin.x(), MmToTwips(28), 0.5);
+}
+
+TEST(BoxDrawing, CheckMarkOnlyWhenCheckedAndLabelsShowTheirText) {
+    BoxRecord check = TextBox(0);
+    check.kind = int(BoxKind::Check);
+    Bill bill;
+    EXPECT_TRUE(PrintedContent(check, bill).isEmpty());
+    bill.SetValue(check.id, QStringLiteral("0"));
+    EXPECT_TRUE(PrintedContent(check, bill).isEmpty());
+    bill.SetValue(check.id, QStringLiteral("1"));
+    EXPECT_EQ(DrawOne(check, PrintedContent(check, bill)).AllText(), QStringLiteral("√"));
+
+    BoxRecord label = TextBox(0);
+    label.kind = int(BoxKind::Label);
+    label.label = QStringLiteral("收款人");
+    EXPECT_EQ(PrintedContent(label, Bill()), QStringLiteral("收款人"));
+
+    // An unlabelled text box prints its fixed text until the bill holds another.
+    BoxRecord fixed = TextBox(0);
+    fixed.label.clear();
+    fixed.mem = QStringLiteral("固定");
+    Bill empty;
+    EXPECT_EQ(PrintedContent(fixed, empty), QStringLiteral("固定"));
+    empty.SetValue(fixed.id, QString());
+    EXPECT_TRUE(PrintedContent(fixed, empty).isEmpty());
+}
+
+TEST(BoxDrawing, LineEndsAndThickness) {
+    BoxRecord line;
+    line.kind = int(BoxKind::Line);
+    line.x = 10; line.y = 20; line.w = 90; line.h = 20;
+    const auto drawn = DrawOne(line, QString());
+    ASSERT_EQ(drawn.lines.size(), 1);
+    EXPECT_NEAR(drawn.lines[0].x1(), MmToTwips(10), 1e-6);
+    EXPECT_NEAR(drawn.lines[0].x2(), MmToTwips(90), 1e-6);
+    EXPECT_NEAR(drawn.lines[0].y1(), MmToTwips(20), 1e-6);
+}
+
+TEST(PackedSpacing, AlignmentAndSpacingShareOneNumber) {
+    EXPECT_EQ(AlignmentCode(2003.5), 2);
+    EXPECT_DOUBLE_EQ(LineSpacingMm(2003.5), 3.5);
+    EXPECT_EQ(AlignmentCode(-1002), 1);
+    EXPECT_DOUBLE_EQ(LineSpacingMm(-1002), -2);
+    EXPECT_DOUBLE_EQ(LineSpacingMm(PackSpacing(1, -2)), -2);
+    EXPECT_EQ(AlignmentCode(PackSpacing(1, -2)), 1);
+}
+
+TEST(PrinterFont, TextKeepsItsShareOfThePage) {
+    // A 210 mm page on a 15020-twip canvas: text at 12 pt there takes width / 15020 of
+    // the page; on paper it takes the same share of 210 mm.
+    BoxFont font = TestFont();
+    font.designSize = 12;
+    const double ratio = DesignToPaper(210, 15020);
+    const double size = PrinterFontSize(font, ratio);
+    const QString text = QStringLiteral("票据打印格式");
+    const double canvasShare = TextWidthTwips(font, 12, text) / 15020;
+    const double paperShare = TextWidthTwips(font, size, text) / MmToTwips(210);
+    EXPECT_NEAR(paperShare / canvasShare, 1.0, 0.01);
+    // The search itself works on any monotonic measure.
+    EXPECT_NEAR(FitFontSize(300, 10.5, [](double s) { return s * 10; }), 30, 0.11);
+    EXPECT_NEAR(FitFontSize(5, 10.5, [](double s) { return s * 10; }), 0.5, 0.11);
+}
+
+TEST(PrinterFont, AutomaticSizeShrinksTheWidestLineIntoTheBox) {
+    BoxRecord box = TextBox(0, 20, 30);
+    const QString content = QStringLiteral("很长的一行文字放不下\n短");
+    BoxDrawContext context = OneToOne();
+    context.autoFontSize = true;
+    const auto drawn = DrawOne(box, content, context);
+    double lineEnd = 0;
+    for (const RecordedText& t : drawn.texts)
+        if (t.text != QStringLiteral("短")) lineEnd = std::max(lineEnd, t.origin.x() + t.width);
+    EXPECT_LE(lineEnd, MmToTwips(50) + 1e-6);
+    // Still one line: shrinking, not wrapping, made it fit.
+    EXPECT_EQ(drawn.texts.first().origin.y(), drawn.texts[8].origin.y());
+    // Never below 2 pt.
+    const auto widthAt = [](double size, const QString& s) { return size * 20 * s.size(); };
+    EXPECT_DOUBLE_EQ(ShrinkToFit(QStringLiteral("很长"), 1, 0, 12, widthAt), 2);
+}

@@ -1,0 +1,101 @@
+// Where the print lands on paper, read back from the PDF QPrinter writes.
+#include "PdfProbe.h"
+#include "PrintFixture.h"
+
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr int kDpi = 600;
+
+QRectF FirstWord(const QString& pdf, const QString& text) {
+    const QList<PdfPage> pages = ReadPdf(pdf);
+    if (pages.isEmpty()) return {};
+    for (const PdfWord& word : pages.first().words)
+        if (word.text == text) return word.box;
+    return {};
+}
+
+} // namespace
+
+TEST(PrintAccuracy, TextBoxStartsAtItsPositionMinusTheStoredOffset) {
+    QTemporaryDir dir;
+    Format format = MakeFormat();
+    format.boxes << MakeBox(1, BoxKind::Text, 30, 40, 80, 10);
+    Bill bill;
+    bill.SetValue(1, QStringLiteral("Vellumark"));
+
+    const QString plain = dir.filePath("plain.pdf");
+    ASSERT_EQ(PrintToPdf(format, bill, plain), 1);
+    const QRectF word = FirstWord(plain, QStringLiteral("Vellumark"));
+    EXPECT_NEAR(word.left(), 30, 0.1);
+    // The text's top: rasterised ink of a capital starts just below the box top.
+    const QRectF ink = DarkBox(RasterisePage(plain, 1, kDpi), kDpi, QRectF(25, 35, 60, 15));
+    EXPECT_GT(ink.top(), 40);
+    EXPECT_LT(ink.top(), 41.5);
+
+    format.page.offsetX = 12;
+    format.page.offsetY = 7;
+    const QString shifted = dir.filePath("shifted.pdf");
+    ASSERT_EQ(PrintToPdf(format, bill, shifted), 1);
+    const QRectF moved = FirstWord(shifted, QStringLiteral("Vellumark"));
+    EXPECT_NEAR(moved.left(), 28, 0.1);
+    EXPECT_NEAR(moved.top() - word.top(), 3, 0.1);
+}
+
+TEST(PrintAccuracy, LineEndsLandWhereTheRecordPutsThem) {
+    QTemporaryDir dir;
+    Format format = MakeFormat();
+    BoxRecord line = MakeBox(1, BoxKind::Line, 20, 50, 120, 50);
+    line.fontSize = 2;
+    format.boxes << line;
+    const QString pdf = dir.filePath("line.pdf");
+    ASSERT_EQ(PrintToPdf(format, Bill(), pdf), 1);
+    const QRectF ink = DarkBox(RasterisePage(pdf, 1, kDpi), kDpi, QRectF(0, 40, 200, 20));
+    EXPECT_NEAR(ink.left(), 20, 0.1);
+    EXPECT_NEAR(ink.right(), 120, 0.1);
+    EXPECT_NEAR(ink.center().y(), 50, 0.1);
+}
+
+TEST(PrintAccuracy, CustomPaperAndLengthwiseFeed) {
+    QTemporaryDir dir;
+    Format cheque = MakeFormat(241, 93.1);
+    cheque.page.options.setPaper = true;
+    cheque.boxes << MakeBox(1, BoxKind::Text, 10, 10, 50, 10);
+    Bill bill;
+    bill.SetValue(1, QStringLiteral("A"));
+    const QString custom = dir.filePath("custom.pdf");
+    ASSERT_EQ(PrintToPdf(cheque, bill, custom), 1);
+    const QList<PdfPage> pages = ReadPdf(custom);
+    ASSERT_EQ(pages.size(), 1);
+    EXPECT_NEAR(pages[0].size.width(), 241, 0.2);
+    EXPECT_NEAR(pages[0].size.height(), 93.1, 0.2);
+
+    // "纵向打印": the same paper turned to landscape.
+    Format lengthwise = MakeFormat();
+    lengthwise.page.options.optionBoxes[kLengthwise] = 1;
+    const QString turned = dir.filePath("turned.pdf");
+    ASSERT_EQ(PrintToPdf(lengthwise, bill, turned), 1);
+    const QList<PdfPage> landscape = ReadPdf(turned);
+    ASSERT_EQ(landscape.size(), 1);
+    EXPECT_GT(landscape[0].size.width(), landscape[0].size.height());
+}
+
+TEST(PrintJob, CopiesArePagesOfOneJobAndOneBill) {
+    QTemporaryDir dir;
+    Format format = MakeFormat();
+    format.boxes << MakeBox(1, BoxKind::Text, 30, 40, 80, 10);
+    Bill bill;
+    bill.SetValue(1, QStringLiteral("Copy"));
+    int bills = 0;
+    const QString pdf = dir.filePath("copies.pdf");
+    EXPECT_EQ(PrintToPdf(format, bill, pdf, 3, &bills), 3);
+    EXPECT_EQ(bills, 1);
+    const QList<PdfPage> pages = ReadPdf(pdf);
+    ASSERT_EQ(pages.size(), 3);
+    for (const PdfPage& page : pages) {
+        ASSERT_EQ(page.words.size(), 1);
+        EXPECT_NEAR(page.words[0].box.left(), 30, 0.1);
+    }
+}

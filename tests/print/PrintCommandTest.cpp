@@ -1,0 +1,161 @@
+// The print sub-command from a stored format to a finished PDF, and to a real CUPS
+// printer queue.
+#include "PdfProbe.h"
+#include "common/TempDataFolder.h"
+#include "print/PrintCommand.h"
+#include "store/Database.h"
+#include "store/FormatStore.h"
+#include "store/Progress.h"
+#include "store/Schema.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QThread>
+#include <gtest/gtest.h>
+
+namespace {
+
+BoxRecord StoredBox(BoxKind kind, const QString& label, double x, double y, double w, double h,
+                    double cash = 0) {
+    BoxRecord box;
+    box.id = kFirstTemporaryId + x * 1000 + y;
+    box.kind = int(kind);
+    box.label = label;
+    box.x = x;
+    box.y = y;
+    box.w = w;
+    box.h = h;
+    box.cash = cash;
+    box.fontName = QStringLiteral("Noto Sans CJK SC");
+    box.fontSize = 12;
+    return box;
+}
+
+// A format "支票" with a payee box at (30, 40) and an amount box of type 104.
+void StoreChequeFormat() {
+    std::unique_ptr<Database> db = OpenDataDatabase();
+    ASSERT_TRUE(db);
+    Format format;
+    format.name = QStringLiteral("支票");
+    format.page.width = 210;
+    format.page.height = 297;
+    format.boxes << StoredBox(BoxKind::Text, QStringLiteral("收款人"), 30, 40, 100, 10)
+                 << StoredBox(BoxKind::Text, QStringLiteral("金额"), 30, 80, 100, 10, 104)
+                 << StoredBox(BoxKind::Line, QString(), 20, 120, 150, 120);
+    SilentProgress progress;
+    FormatStore store(*db);
+    ASSERT_TRUE(store.SaveFormat(format, format.name, 15360, progress));
+}
+
+struct Outcome {
+    int code;
+    QString out, err;
+};
+
+Outcome RunCommand(const QStringList& args) {
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
+    const int code = RunPrintCommand(args, outStream, errStream);
+    return {code, out, err};
+}
+
+QString WordAt(const QList<PdfPage>& pages, const QString& prefix, QRectF* box) {
+    for (const PdfWord& word : pages.value(0).words)
+        if (word.text.startsWith(prefix)) {
+            *box = word.box;
+            return word.text;
+        }
+    return {};
+}
+
+// Starts the CUPS scheduler with a cups-pdf queue "PDF"; empty when ready,
+// otherwise why not.
+QString StartCupsPdfQueue() {
+    QDir().mkpath(QStringLiteral("/run/cups"));
+    if (QProcess::execute(QStringLiteral("lpstat"), {"-r"}) != 0 ||
+        QProcess::execute(QStringLiteral("sh"), {"-c", "lpstat -r | grep -q 'is running'"}) != 0) {
+        QProcess::execute(QStringLiteral("cupsd"), {});
+        QThread::sleep(2);
+    }
+    if (QProcess::execute(QStringLiteral("sh"), {"-c", "lpstat -r | grep -q 'is running'"}) != 0)
+        return QStringLiteral("cupsd could not be started (needs root and the cups package)");
+    if (QProcess::execute(QStringLiteral("lpadmin"),
+                          {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-m",
+                           "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}) != 0)
+        return QStringLiteral("lpadmin could not add the cups-pdf queue");
+    return {};
+}
+
+} // namespace
+
+TEST(PrintCommand, FillsBoxesByLabelAndPrintsToPdf) {
+    TempDataFolder folder;
+    StoreChequeFormat();
+    const QString pdf = folder.File(QStringLiteral("out.pdf"));
+    const Outcome done = RunCommand({QStringLiteral("支票"), "--set", QStringLiteral("收款人=Vellumark"),
+                              "--set", QStringLiteral("金额=1234.5"), "--pdf", pdf, "--copies", "2"});
+    ASSERT_EQ(done.code, 0) << done.err.toStdString();
+    const QList<PdfPage> pages = ReadPdf(pdf);
+    ASSERT_EQ(pages.size(), 2);
+    QRectF payee, amount;
+    EXPECT_EQ(WordAt(pages, QStringLiteral("Vellumark"), &payee), QStringLiteral("Vellumark"));
+    EXPECT_NEAR(payee.left(), 30, 0.1);
+    // The amount was converted by its data type on the way in.
+    EXPECT_EQ(WordAt(pages, QStringLiteral("￥"), &amount), QStringLiteral("￥1,234.50"));
+}
+
+TEST(PrintCommand, RefusesUnknownLabelsFormatsAndArguments) {
+    TempDataFolder folder;
+    StoreChequeFormat();
+    const QString pdf = folder.File(QStringLiteral("never.pdf"));
+    const Outcome unknownLabel =
+        RunCommand({QStringLiteral("支票"), "--set", QStringLiteral("付款人=x"), "--pdf", pdf});
+    EXPECT_NE(unknownLabel.code, 0);
+    EXPECT_TRUE(unknownLabel.err.contains(QStringLiteral("付款人")));
+    EXPECT_FALSE(QFileInfo::exists(pdf));
+
+    EXPECT_NE(RunCommand({QStringLiteral("无此格式"), "--pdf", pdf}).code, 0);
+    EXPECT_NE(RunCommand({QStringLiteral("支票")}).code, 0);
+    EXPECT_NE(RunCommand({QStringLiteral("支票"), "--pdf", pdf, "--printer", "PDF"}).code, 0);
+    EXPECT_NE(RunCommand({QStringLiteral("支票"), "--pdf", pdf, "--copies", "0"}).code, 0);
+    EXPECT_NE(RunCommand({QStringLiteral("支票"), "--printer", QStringLiteral("没有这台打印机")}).code, 0);
+}
+
+TEST(PrintCommand, PrintsThroughARealCupsQueue) {
+    const QString why = StartCupsPdfQueue();
+    if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+    TempDataFolder folder;
+    StoreChequeFormat();
+    const QDir outputDir(QDir::home().filePath(QStringLiteral("PDF")));
+    const QStringList before = outputDir.entryList({"*.pdf"}, QDir::Files);
+
+    const Outcome done =
+        RunCommand({QStringLiteral("支票"), "--set", QStringLiteral("收款人=CUPS"), "--printer", "PDF"});
+    ASSERT_EQ(done.code, 0) << done.err.toStdString();
+
+    QString printed;
+    QElapsedTimer waited;
+    waited.start();
+    while (printed.isEmpty() && waited.elapsed() < 60000) {
+        QThread::msleep(300);
+        for (const QString& name : outputDir.entryList({"*.pdf"}, QDir::Files, QDir::Time))
+            if (!before.contains(name)) {
+                printed = outputDir.filePath(name);
+                break;
+            }
+    }
+    ASSERT_FALSE(printed.isEmpty()) << "cups-pdf wrote no file into " << outputDir.path().toStdString();
+    QThread::msleep(500); // cups-pdf may still be closing the file
+    const QImage page = RasterisePage(printed, 1, 600);
+    ASSERT_FALSE(page.isNull());
+    const QRectF line = DarkBox(page, 600, QRectF(10, 115, 180, 10));
+    EXPECT_NEAR(line.left(), 20, 0.3);
+    EXPECT_NEAR(line.right(), 150, 0.3);
+    EXPECT_NEAR(line.center().y(), 120, 0.3);
+    const QRectF text = DarkBox(page, 600, QRectF(25, 38, 60, 8));
+    EXPECT_NEAR(text.left(), 30, 0.3);
+}

@@ -1,0 +1,22 @@
+#include "PrintFixture.h"
+
+#include "common/ScriptedAsker.h"
+#include "print/PrintJob.h"
+#include "print/PrinterChoice.h"
+
+#include <QPrinter>
+
+int PrintToPdf(const Format& format, const Bill& bill, const QString& pdfPath, int copies,
+               int* billsPrinted) {
+    QPrinter printer(QPrinter::HighResolution);
+    UsePdfFile(printer, pdfPath);
+    ScriptedAsker asker;
+    PrintJob job(printer, asker);
+    int bills = 0;
+    job.onBillPrinted = [&](const Format&, const Bill&) { ++bills; };
+    BillPrintRequest request;
+    request.copies = copies;
+    if (!job.PrintBill(format, bill, request)) return -1;
+    if (billsPrinted) *billsPrinted = bills;
+    return job.PagesPrinted();
+}
