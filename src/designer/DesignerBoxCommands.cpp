@@ -1,7 +1,6 @@
 // Commands on several boxes at once: delete, copy, clear, and ruling a table.
 #include "designer/DesignerView.h"
 
-#include "designer/BoxFactory.h"
 #include "designer/BoxPlacement.h"
 #include "designer/BoxTemplates.h"
 #include "designer/CanvasScale.h"
@@ -56,10 +55,11 @@ void DesignerView::CopyBoxes() {
     if (!answer) return;
     const long count = std::lround(NumberFromText(*answer));
     if (count <= 0) return;
-    const CanvasScale scale = canvas_->Scale();
     bool added = false, full = false;
     for (InputBox* source : sources) {
-        const BoxRecord original = *RecordOf(source);
+        const BoxRecord* record = RecordOf(source);
+        if (!record) continue;
+        const BoxRecord original = *record;
         const QRect from = source->Twips();
         for (int c = 1; c <= count && !full; ++c) {
             if ((full = KindIsFull(original.kind))) break;
