@@ -1,0 +1,43 @@
+#pragma once
+// The window's printing commands on the current printer: print the current bill
+// ("打印当前单据"), the calibration page, and the print preview. The printer chosen
+// once stays current for the next command.
+#include "print/BillPage.h"
+
+#include <functional>
+#include <memory>
+
+class Asker;
+class QPrinter;
+class QWidget;
+
+class BillPrinter {
+public:
+    BillPrinter(QWidget* parent, Asker& asker);
+    ~BillPrinter();
+    BillPrinter(const BillPrinter&) = delete;
+    BillPrinter& operator=(const BillPrinter&) = delete;
+
+    // Called after each printed bill: history, then the next page of a multi-page
+    // bill or clearing the boxes.
+    std::function<void(const Format&, const Bill&)> afterPrint;
+
+    // Asks for the printer and copies, then prints. False when cancelled or failed.
+    // Does nothing (false) while the chooser is already open.
+    bool PrintCurrentBill(const Format& format, const Bill& bill, const BillPageOptions& options);
+    // Chooses the printer, then prints the calibration page after asking.
+    bool PrintCalibration();
+    // The bill as it will print, in a preview window.
+    void Preview(const Format& format, const Bill& bill, const BillPageOptions& options);
+
+    QPrinter& Printer() { return *printer_; }
+
+private:
+    // The chooser dialog; the copies, or 0 when cancelled or no printer can be used.
+    int ChoosePrinter();
+
+    QWidget* parent_;
+    Asker& asker_;
+    std::unique_ptr<QPrinter> printer_;
+    bool choosing_ = false;
+};
