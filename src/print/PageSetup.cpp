@@ -13,7 +13,7 @@ int SetCustomPaper(QPrinter& printer, const QString& formName, double widthMm, d
     // The spooler's forms are sized in thousandths of a millimetre.
     const QSizeF size(std::round(widthMm * 1000) / 1000, std::round(heightMm * 1000) / 1000);
     const QPageSize form(size, QPageSize::Millimeter, formName, QPageSize::ExactMatch);
-    if (form.isValid() && printer.setPageSize(form)) return 0;
+    if (widthMm > 0 && heightMm > 0 && form.isValid() && printer.setPageSize(form)) return 0;
     asker.Message(PrintText::kPaperErrorNumber + QString::number(kPaperRefused));
     return kPaperRefused;
 }

@@ -43,7 +43,7 @@ TEST(PrintPage, QrCodeBoxDecodesToItsText) {
     EXPECT_EQ(DecodeSymbol(symbol), text.toUtf8());
 }
 
-TEST(PrintPage, PictureBoxAndBackgroundAreDrawnWhereThePageIs) {
+TEST(PrintPage, PictureBoxIsDrawnIntoItsShiftedRectangle) {
     QTemporaryDir dir;
     // A black picture file in a picture box.
     QImage black(40, 20, QImage::Format_RGB32);
