@@ -2,7 +2,27 @@
 // one row here; the dispatcher and main need no change.
 #include "app/CommandLine.h"
 
+#include "library/FormatCommands.h"
+
+namespace {
+
+// The format commands take their own name as the first argument.
+SubCommand FormatSubCommand(const QString& name, const QString& summary) {
+    return {name, summary, SubCommand::Needs::Core,
+            [name](const QStringList& args, QTextStream& out, QTextStream& err) {
+                return RunFormatCommand(QStringList{name} + args, out, err);
+            }};
+}
+
+} // namespace
+
 const QList<SubCommand>& SubCommands() {
-    static const QList<SubCommand> table = {};
+    static const QList<SubCommand> table = {
+        FormatSubCommand(QStringLiteral("formats"), QStringLiteral("列出所有格式，每行一个")),
+        FormatSubCommand(QStringLiteral("import-format"),
+                         QStringLiteral("import-format 文件.zhq [--name 名称]：导入格式文件")),
+        FormatSubCommand(QStringLiteral("export-format"),
+                         QStringLiteral("export-format 名称 文件.zhq：导出格式文件")),
+    };
     return table;
 }
