@@ -59,14 +59,6 @@ TEST(BoxDrawing, DataTypeChoosesTheLayout) {
     EXPECT_EQ(DrawOne(TextBox(103), QStringLiteral("壹元整")).AllText(), QStringLiteral("壹元整"));
 }
 
-TEST(BoxDrawing, CalibrationShiftMovesTheBox) {
-    BoxDrawContext context = OneToOne();
-    context.shiftX = MmToTwips(2);
-    context.shiftY = MmToTwips(-1);
-    const auto drawn = DrawOne(TextBox(0, 30), QStringLiteral("A"), context);
-    EXPECT_NEAR(drawn.texts.first().origin.x(), MmToTwips(28), 0.5);
-}
-
 TEST(BoxDrawing, CheckMarkOnlyWhenCheckedAndLabelsShowTheirText) {
     BoxRecord check = TextBox(0);
     check.kind = int(BoxKind::Check);
@@ -90,17 +82,6 @@ TEST(BoxDrawing, CheckMarkOnlyWhenCheckedAndLabelsShowTheirText) {
     EXPECT_EQ(PrintedContent(fixed, empty), QStringLiteral("固定"));
     empty.SetValue(fixed.id, QString());
     EXPECT_TRUE(PrintedContent(fixed, empty).isEmpty());
-}
-
-TEST(BoxDrawing, LineEndsAndThickness) {
-    BoxRecord line;
-    line.kind = int(BoxKind::Line);
-    line.x = 10; line.y = 20; line.w = 90; line.h = 20;
-    const auto drawn = DrawOne(line, QString());
-    ASSERT_EQ(drawn.lines.size(), 1);
-    EXPECT_NEAR(drawn.lines[0].x1(), MmToTwips(10), 1e-6);
-    EXPECT_NEAR(drawn.lines[0].x2(), MmToTwips(90), 1e-6);
-    EXPECT_NEAR(drawn.lines[0].y1(), MmToTwips(20), 1e-6);
 }
 
 TEST(PackedSpacing, AlignmentAndSpacingShareOneNumber) {

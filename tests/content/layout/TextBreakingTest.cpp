@@ -14,9 +14,6 @@ QStringList Tokens(QString line) {
     return tokens;
 }
 
-// Every character is 10 units wide.
-const TextMeasure kFixed = [](const QString& s) { return 10.0 * CharacterCount(s); };
-
 } // namespace
 
 TEST(TextBreaking, WordsAndNumbersStayWholeButBreakAfterPunctuation) {
@@ -29,20 +26,6 @@ TEST(TextBreaking, WordsAndNumbersStayWholeButBreakAfterPunctuation) {
     EXPECT_FALSE(IsWordChar(u'中'));
     EXPECT_FALSE(IsWordChar(u' '));
     EXPECT_TRUE(IsWordChar(u';'));
-}
-
-TEST(TextBreaking, FillsLinesGreedilyWithSpacing) {
-    // "hello world" in 60 units: the words go to separate lines, the space stays with
-    // the first one.
-    EXPECT_EQ(BreakSourceLine(QStringLiteral("hello world"), 60, 0, kFixed),
-              (QStringList{"hello ", "world"}));
-    // Letter spacing counts once per character: 3 × (10 + 5) = 45 fits, 4 × 15 does not.
-    EXPECT_EQ(BreakSourceLine(QStringLiteral("中文中文"), 45, 5, kFixed),
-              (QStringList{"中文中", "文"}));
-    // A token wider than the box stands alone and overflows.
-    EXPECT_EQ(BreakSourceLine(QStringLiteral("abcdefgh 中"), 30, 0, kFixed),
-              (QStringList{"abcdefgh", " 中"}));
-    EXPECT_EQ(BreakSourceLine(QString(), 30, 0, kFixed), QStringList{QString()});
 }
 
 TEST(TextBreaking, SourceLinesSplitAtEveryKindOfLineBreak) {
