@@ -46,4 +46,11 @@ inline const QString kOptionTips[] = {QStringLiteral("显示标尺网格，方�
                                       QString(), QStringLiteral("选择此项后，格式被锁定，无法进行修改。"),
                                       QString(), QStringLiteral("显示单据的背景图片。")};
 inline const QString kMainWindowPlacement = QStringLiteral("MF");
+inline const QString kPageSizeButton = QStringLiteral("页面尺寸");
+
+// Barcode standard
+inline const QString kBarcodeTitle = QStringLiteral("条码编码标准设置");
+inline const QString kBarcodeOptions[] = {QStringLiteral(" 39码"), QStringLiteral(" EAN-13码"),
+                                          QStringLiteral(" 二维码")};
+inline const QString kBarcodeButton = QStringLiteral("确     定");
 } // namespace AppText

@@ -8,6 +8,7 @@
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
 #include "app/WindowPlacement.h"
+#include "designer/DesignerView.h"
 #include "store/Asker.h"
 #include "store/DataFolder.h"
 #include "store/FormatOperations.h"
@@ -22,8 +23,8 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -65,6 +66,8 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     BuildMainMenu(menuBar());
     setCentralWidget(BuildCentre());
     ConnectMenu();
+    ConnectDesigner();
+    ConnectFormatCommands();
     boxGrid_->SetFormat(&session_.CurrentFormat());
     ShowFormat();
     resize(1100, 760);
@@ -77,9 +80,9 @@ QWidget* MainWindow::BuildCentre() {
     tree_->setObjectName(QStringLiteral("TV"));
     tree_->setHeaderHidden(true);
 
-    viewport_ = new QScrollArea(this);
-    viewport_->setObjectName(QStringLiteral("PFrm"));
-    viewport_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    designer_ = new DesignerView(this);
+    designer_->SetAsker(&asker_);
+    designer_->SetProgress(progress_);
     hint_ = new QLabel(AppText::kNoFormatHint, this);
     hint_->setObjectName(QStringLiteral("NoFormatHint"));
     hint_->setAlignment(Qt::AlignCenter);
@@ -90,7 +93,7 @@ QWidget* MainWindow::BuildCentre() {
     pageLayout->setContentsMargins(0, 0, 0, 0);
     pageLayout->addWidget(BuildLabelRow());
     pageLayout->addWidget(hint_);
-    pageLayout->addWidget(viewport_, 1);
+    pageLayout->addWidget(designer_, 1);
     pageLayout->addWidget(BuildOptionRow());
 
     auto* right = new QSplitter(Qt::Vertical, this);
@@ -116,8 +119,13 @@ QWidget* MainWindow::BuildLabelRow() {
     height_ = NamedLabel(QStringLiteral("Hie"), row);
     offsetX_ = NamedLabel(QStringLiteral("M_X"), row);
     offsetY_ = NamedLabel(QStringLiteral("M_Y"), row);
+    pageSizeButton_ = new QPushButton(AppText::kPageSizeButton, row);
+    pageSizeButton_->setObjectName(QStringLiteral("CmdPageSize"));
+    connect(pageSizeButton_, &QPushButton::clicked, this, [this] { EditPageSize(); });
     layout->addWidget(formatName_, 1);
-    for (QLabel* label : {width_, height_, offsetX_, offsetY_}) layout->addWidget(label);
+    for (QLabel* label : {width_, height_}) layout->addWidget(label);
+    layout->addWidget(pageSizeButton_);
+    for (QLabel* label : {offsetX_, offsetY_}) layout->addWidget(label);
     return row;
 }
 
@@ -179,6 +187,7 @@ void MainWindow::ConnectMenu() {
         const MenuToggle toggle = entry.toggle;
         on(entry.objectName, [this, toggle](bool checked) {
             OptionOf(session_.CurrentFormat().page.options, toggle) = checked;
+            if (toggle == MenuToggle::MonthZero) RefreshConversion();
         });
     }
 }
@@ -187,8 +196,15 @@ void MainWindow::UpdateMenuState() {
     const bool open = session_.HasFormat();
     for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
-    for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr"})
+    for (const char* name : {"mNewFmt", "mImportFmt"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
+    for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
+    // A locked format keeps its boxes and page as they are.
+    const bool editable = open && !designer_->IsLocked();
+    findChild<QAction*>(QStringLiteral("mAddTable"))->setEnabled(editable);
+    findChild<QMenu*>(QStringLiteral("mCtlMenu"))->menuAction()->setEnabled(editable);
+    pageSizeButton_->setEnabled(editable);
     PageOptions& options = session_.CurrentFormat().page.options;
     for (const ToggleAction& entry : kToggleActions) {
         QAction* action = findChild<QAction*>(QString::fromLatin1(entry.objectName));
@@ -208,6 +224,7 @@ void MainWindow::StartUp() {
     if (!last.formatName.isEmpty()) OpenFormat(last.formatName, true);
     session_.SetRoundingMethod(
         int(session_.Params().GetParam(AppText::kNumCutParam).toDouble()));
+    RefreshConversion();
 }
 
 bool MainWindow::OpenFormat(const QString& name, bool force) {
@@ -224,6 +241,11 @@ bool MainWindow::OpenFormat(const QString& name, bool force) {
     for (const BoxRecord& box : format.boxes)
         if (box.Kind() == BoxKind::Text && box.label.isEmpty()) bill.SetValue(box.id, box.mem);
     boxGrid_->SetFormat(&format);
+    designer_->SetFormat(&format);
+    designer_->SetBill(&bill);
+    designer_->SetLineBreakMarker(session_.LineBreakMarker());
+    designer_->SetConversionSettings(session_.Conversion());
+    designer_->Rebuild();
     ShowFormat();
     session_.Formats().WriteLastUse(name, LastUseBoxes());
     Q_EMIT FormatOpened();
@@ -250,7 +272,11 @@ void MainWindow::ApplyOptionBoxes() {
 }
 
 void MainWindow::OnOptionBox(int index, bool on) {
-    if (session_.HasFormat()) session_.CurrentFormat().page.options.optionBoxes[index] = on ? 1 : 0;
+    if (session_.HasFormat()) {
+        session_.CurrentFormat().page.options.optionBoxes[index] = on ? 1 : 0;
+        designer_->SetOption(index, on);
+        if (index == kLocked) UpdateMenuState();
+    }
     Q_EMIT OptionBoxToggled(index, on);
 }
 
@@ -280,8 +306,13 @@ bool MainWindow::SaveFormat() {
     return saved;
 }
 
-void MainWindow::InstallCanvas(QWidget* canvas) {
-    viewport_->setWidget(canvas);
+bool MainWindow::AcceptFormatName(const QString& name) {
+    // These characters separate names in the stored format tree; a name holding one
+    // would break the tree.
+    static const QRegularExpression kForbidden(QStringLiteral("[\\\\/|,'\"]"));
+    if (!name.contains(kForbidden)) return true;
+    asker_.Message(AppText::kBadFormatName);
+    return false;
 }
 
 bool MainWindow::SaveFormatAs(const QString& name) {
@@ -292,13 +323,7 @@ bool MainWindow::SaveFormatAs(const QString& name) {
         if (!answer || answer->trimmed().isEmpty()) return false;
         newName = answer->trimmed();
     }
-    // These characters separate names in the stored format tree; a name holding one
-    // would break the tree.
-    static const QRegularExpression kForbidden(QStringLiteral("[\\\\/|,'\"]"));
-    if (newName.contains(kForbidden)) {
-        asker_.Message(AppText::kBadFormatName);
-        return false;
-    }
+    if (!AcceptFormatName(newName)) return false;
     if (::SaveFormatAs(session_.Formats(), asker_, session_.CurrentFormat(), newName,
                        ScreenWidthTwips(this), *progress_) != SaveAsOutcome::Saved)
         return false;
@@ -311,6 +336,7 @@ void MainWindow::SetLineBreakMarker() {
     if (!answer || answer->isEmpty()) return;
     WriteSetting(QStringLiteral("QMX"), QStringLiteral("Para"), QStringLiteral("CrlfChr"), *answer);
     session_.SetLineBreakMarker(*answer);
+    designer_->SetLineBreakMarker(*answer);
 }
 
 void MainWindow::SetRoundingMethod() {
@@ -318,12 +344,14 @@ void MainWindow::SetRoundingMethod() {
     if (dialog.exec() != QDialog::Accepted) return;
     session_.Params().SetParam(AppText::kNumCutParam, QString::number(dialog.Method()));
     session_.SetRoundingMethod(dialog.Method());
+    RefreshConversion();
 }
 
 void MainWindow::SetCurrencySymbol() {
     PageOptions& options = session_.CurrentFormat().page.options;
     if (const std::optional<QString> answer = asker_.AskText(AppText::kCurrencyPrompt, options.currency))
         options.currency = *answer;
+    RefreshConversion();
 }
 
 void MainWindow::ChangeLoginPassword() {

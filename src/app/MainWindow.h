@@ -1,16 +1,17 @@
 #pragma once
 // The main window MF: format tree, viewport for the canvas, option boxes, page labels,
 // the three grids and the main menu. It drives the format's road from opening to
-// saving; the designer installs its canvas into the viewport and follows FormatOpened.
+// saving; the designer's view is the page area and follows every opened format.
 #include <QMainWindow>
 #include <array>
 
 class Asker;
 class BoxGridModel;
+class DesignerView;
 class ProgressWindow;
 class QCheckBox;
 class QLabel;
-class QScrollArea;
+class QPushButton;
 class QTreeWidget;
 class Session;
 
@@ -33,9 +34,10 @@ public:
     // empty name asks for one.
     bool SaveFormatAs(const QString& name);
 
-    // The designer's canvas goes into the viewport PFrm; the window owns it from then.
-    void InstallCanvas(QWidget* canvas);
-    QScrollArea* Viewport() const { return viewport_; }
+    // "新建格式": asks for name and page size, then stores and opens the empty format.
+    bool NewFormat();
+
+    DesignerView& Designer() const { return *designer_; }
     BoxGridModel& BoxGrid() const { return *boxGrid_; }
     ProgressWindow& ProgressIndicator() const { return *progress_; }
     Session& CurrentSession() const { return session_; }
@@ -64,13 +66,24 @@ private:
     void SetCurrencySymbol();
     void ChangeLoginPassword();
     void UpdateMenuState();
+    // Menu commands that hand over to the designer and the format files (MainWindowCommands.cpp).
+    void ConnectDesigner();
+    void ConnectFormatCommands();
+    void EditPageSize();
+    void ImportFormatFile();
+    void ExportFormatFile();
+    void ChooseBarcodeStandard();
+    void RefreshConversion();
+    // False (after saying why) for a name the format tree cannot hold.
+    bool AcceptFormatName(const QString& name);
 
     Session& session_;
     Asker& asker_;
     BoxGridModel* boxGrid_;
     ProgressWindow* progress_;
     QTreeWidget* tree_ = nullptr;
-    QScrollArea* viewport_ = nullptr;
+    DesignerView* designer_ = nullptr;
+    QPushButton* pageSizeButton_ = nullptr;
     QLabel* hint_ = nullptr;
     QLabel* formatName_ = nullptr;
     QLabel* width_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
 #include <QVBoxLayout>
 
 ProgressWindow::ProgressWindow(QWidget* parent)
@@ -46,5 +47,9 @@ void ProgressWindow::Repaint() {
     percent_->setText(QStringLiteral("%1%").arg(Percent()));
     repaint();
     // Let the window system show the new state; input stays blocked by the modality.
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    // Before the event loop runs (start-up) nothing waits to be shown, and handling
+    // posted events then would run deferred deletions in the middle of the caller's
+    // own work (a window being shown and laid out).
+    if (QThread::currentThread()->loopLevel() > 0)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }

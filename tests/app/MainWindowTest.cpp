@@ -85,7 +85,8 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
     EXPECT_EQ(options, QStringList({"显示标尺(1厘米/大格；2毫米/小格)", "纵向打印", "锁定格式",
                                     "卡纸器两边向中间收缩", "显示底图"}));
     EXPECT_EQ(window_->findChildren<QAbstractItemView*>("MSF").size(), 3);
-    EXPECT_TRUE(window_->findChild<QScrollArea*>("PFrm"));
+    EXPECT_TRUE(window_->findChild<QWidget*>("PFrm"));
+    EXPECT_TRUE(window_->findChild<QWidget*>("PG"));
 }
 
 TEST_F(MainWindowTest, SavingStoresGridEditsOptionsAndTheUnlabelledText) {

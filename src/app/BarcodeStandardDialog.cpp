@@ -1,0 +1,28 @@
+#include "app/BarcodeStandardDialog.h"
+
+#include "app/AppTexts.h"
+
+#include <QButtonGroup>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+BarcodeStandardDialog::BarcodeStandardDialog(int standard, QWidget* parent)
+    : QDialog(parent), options_(new QButtonGroup(this)) {
+    setObjectName(QStringLiteral("BarCodeSet"));
+    setWindowTitle(AppText::kBarcodeTitle);
+    auto* layout = new QVBoxLayout(this);
+    for (int i = 0; i < 3; ++i) {
+        auto* option = new QRadioButton(AppText::kBarcodeOptions[i], this);
+        options_->addButton(option, i);
+        layout->addWidget(option);
+    }
+    QAbstractButton* current = options_->button(standard);
+    (current ? current : options_->button(0))->setChecked(true);
+    auto* ok = new QPushButton(AppText::kBarcodeButton, this);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(ok);
+}
+
+int BarcodeStandardDialog::Standard() const { return options_->checkedId(); }

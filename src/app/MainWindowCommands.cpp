@@ -1,0 +1,88 @@
+// The main window's commands that hand over to the designer and to the format files.
+#include "app/MainWindow.h"
+
+#include "app/BarcodeStandardDialog.h"
+#include "app/BoxGridModel.h"
+#include "app/AppTexts.h"
+#include "app/ProgressWindow.h"
+#include "app/Session.h"
+#include "designer/DesignerView.h"
+#include "designer/PageSizeRules.h"
+#include "library/FormatExport.h"
+#include "library/FormatImport.h"
+#include "app/WindowPlacement.h"
+#include "store/Asker.h"
+#include "store/FormatStore.h"
+#include "store/StoreTexts.h"
+
+#include <QAction>
+
+void MainWindow::ConnectDesigner() {
+    // Edits on the canvas show in the box grid at once, and grid edits on the canvas.
+    connect(designer_, &DesignerView::RecordsChanged, boxGrid_, &BoxGridModel::Reload);
+    connect(designer_, &DesignerView::RecordChanged, boxGrid_, [this] { boxGrid_->Reload(); });
+    connect(designer_, &DesignerView::PageChanged, this, [this] { ShowFormat(); });
+    connect(boxGrid_, &QAbstractItemModel::dataChanged, designer_, [this] {
+        designer_->RebuildBoxes();
+    });
+}
+
+void MainWindow::ConnectFormatCommands() {
+    auto on = [this](const char* name, auto handler) {
+        connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    };
+    on("mNewFmt", [this] { NewFormat(); });
+    on("mImportFmt", [this] { ImportFormatFile(); });
+    on("mExportFmt", [this] { ExportFormatFile(); });
+    on("mBarCodeSet", [this] { ChooseBarcodeStandard(); });
+    on("mAddTable", [this] { designer_->AddTable(); });
+}
+
+bool MainWindow::NewFormat() {
+    const Format& current = session_.CurrentFormat();
+    const std::optional<NewFormatPage> page =
+        AskNewFormat(asker_, current.page.width, current.page.height);
+    if (!page) return false;
+    const QString name = page->name.trimmed();
+    if (!AcceptFormatName(name)) return false;
+    if (session_.Formats().Exists(name) && !asker_.AskYesNo(StoreTexts::kOverwriteFormat))
+        return false;
+    // A new format starts empty with default options: it must not inherit the open
+    // format's boxes, scanned picture or per-format lists.
+    Format fresh;
+    fresh.name = name;
+    fresh.page.width = page->widthMm;
+    fresh.page.height = page->heightMm;
+    fresh.page.options.optionBoxes = current.page.options.optionBoxes;
+    fresh.page.options.optionBoxes[kLocked] = 0;
+    if (!session_.Formats().SaveFormat(fresh, name, ScreenWidthTwips(this), *progress_)) {
+        asker_.Message(AppText::kSaveFailed);
+        return false;
+    }
+    return OpenFormat(name, true);
+}
+
+void MainWindow::EditPageSize() {
+    if (designer_->EditPageSize()) ShowFormat();
+}
+
+void MainWindow::ImportFormatFile() {
+    const ImportResult result = ImportFormat(QString(), asker_, session_.Db(), *progress_);
+    if (result.imported && result.openNow) OpenFormat(result.name, true);
+}
+
+void MainWindow::ExportFormatFile() {
+    ExportFormat(session_.CurrentFormat().name, asker_, session_.Db());
+}
+
+void MainWindow::ChooseBarcodeStandard() {
+    PageOptions& options = session_.CurrentFormat().page.options;
+    BarcodeStandardDialog dialog(options.barcodeStandard, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    options.barcodeStandard = dialog.Standard();
+    designer_->RebuildBoxes();
+}
+
+void MainWindow::RefreshConversion() {
+    designer_->SetConversionSettings(session_.Conversion());
+}
