@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 
 #include "library/FormatCommands.h"
+#include "print/PrintCommand.h"
 
 namespace {
 
@@ -18,6 +19,9 @@ SubCommand FormatSubCommand(const QString& name, const QString& summary) {
 
 const QList<SubCommand>& SubCommands() {
     static const QList<SubCommand> table = {
+        {QStringLiteral("print"),
+         QStringLiteral("print 格式 [--set 标签=内容]... (--pdf 文件 | --printer 打印机) [--copies 份数]：打印一张单据"),
+         SubCommand::Needs::Gui, RunPrintCommand},
         FormatSubCommand(QStringLiteral("formats"), QStringLiteral("列出所有格式，每行一个")),
         FormatSubCommand(QStringLiteral("import-format"),
                          QStringLiteral("import-format 文件.zhq [--name 名称]：导入格式文件")),

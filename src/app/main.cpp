@@ -1,6 +1,7 @@
 // The vellumark program: without a sub-command it shows the main window; a
 // sub-command runs the same code without one.
 #include "app/CommandLine.h"
+#include "app/FontMapping.h"
 #include "app/WindowApp.h"
 #include "store/DataFolder.h"
 
@@ -45,9 +46,14 @@ int main(int argc, char** argv) {
     // No window for a sub-command; a Gui application only when it paints or prints.
     const SubCommand* command = FindSubCommand(SubCommands(), parsed.command);
     std::unique_ptr<QCoreApplication> app;
-    if (command && command->needs == SubCommand::Needs::Gui)
+    if (command && command->needs == SubCommand::Needs::Gui) {
+        // Printing from a script needs no screen: without a display, draw offscreen.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
         app = std::make_unique<QGuiApplication>(argc, argv);
-    else
+        InstallChineseFontSubstitutions();
+    } else
         app = std::make_unique<QCoreApplication>(argc, argv);
     SetNames();
     return RunSubCommand(parsed, SubCommands(), out, err);

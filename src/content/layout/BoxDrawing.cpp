@@ -88,7 +88,7 @@ Qt::PenStyle LineStyle(double code) {
 
 void DrawLine(TwipSurface& surface, const BoxRecord& box, const BoxDrawContext& context) {
     const double thickness = box.fontSize > 0 ? box.fontSize : 1;
-    QPen pen(ColorFromRecord(box.color), MmToTwips(thickness * kLineUnitMm), LineStyle(box.cash));
+    QPen pen(RecordColor(box.color), MmToTwips(thickness * kLineUnitMm), LineStyle(box.cash));
     pen.setCapStyle(Qt::FlatCap);
     QPainter& painter = surface.Painter();
     painter.save();

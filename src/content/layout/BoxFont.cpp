@@ -6,7 +6,7 @@ namespace {
 constexpr double kDefaultSize = 9; // the check box template's size
 } // namespace
 
-QColor ColorFromRecord(qint64 color) {
+QColor RecordColor(qint64 color) {
     return QColor(int(color & 0xFF), int((color >> 8) & 0xFF), int((color >> 16) & 0xFF));
 }
 
@@ -18,6 +18,6 @@ BoxFont BoxFontOf(const BoxRecord& record) {
     font.italic = record.italic;
     font.underline = record.underline;
     font.strikeout = record.strikeout;
-    font.color = ColorFromRecord(record.color);
+    font.color = RecordColor(record.color);
     return font;
 }

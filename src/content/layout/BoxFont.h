@@ -15,4 +15,4 @@ struct BoxFont {
 // The record's font; a record without a size (check boxes keep their own) gets 9 pt.
 BoxFont BoxFontOf(const BoxRecord& record);
 // `Color`: 24-bit RGB with red in the low byte.
-QColor ColorFromRecord(qint64 color);
+QColor RecordColor(qint64 color);
