@@ -47,6 +47,9 @@ inline const QString kOptionTips[] = {QStringLiteral("显示标尺网格，方�
                                       QString(), QStringLiteral("显示单据的背景图片。")};
 inline const QString kMainWindowPlacement = QStringLiteral("MF");
 inline const QString kPageSizeButton = QStringLiteral("页面尺寸");
+inline const QString kOffsetsButton = QStringLiteral("打印边距");
+inline const QString kCalibrationButton = QStringLiteral("打印校验图形");
+inline const QString kOutputPicture = QStringLiteral("导出图片");
 
 // Barcode standard
 inline const QString kBarcodeTitle = QStringLiteral("条码编码标准设置");

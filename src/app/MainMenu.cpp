@@ -24,7 +24,8 @@ struct TopMenu {
 
 const TopMenu kMenus[] = {
     {"mPrintMenu", u"打印(&P)",
-     {{"mPrint", u"打印当前单据"}, {"mPrintAll", u"打印所有单据"}}},
+     {{"mPrint", u"打印当前单据"}, {"mPrintAll", u"打印所有单据"},
+      {"mPrintPreview", u"打印预览"}}},
     {"mFmtMenu", u"格式(&F)",
      {{"mNewFmt", u"新建格式"}, {"mSelFmt", u"选择格式"}, {"mSaveFmt", u"保存格式"},
       {"mSaveAsFmt", u"另存格式"}, {"mManageFmt", u"管理格式"}, {"mExportFmt", u"导出格式"},

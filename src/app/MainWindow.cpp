@@ -8,6 +8,7 @@
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
 #include "app/WindowPlacement.h"
+#include "app/printing/BillPrinter.h"
 #include "designer/DesignerView.h"
 #include "store/Asker.h"
 #include "store/DataFolder.h"
@@ -68,6 +69,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectMenu();
     ConnectDesigner();
     ConnectFormatCommands();
+    ConnectPrinting();
     boxGrid_->SetFormat(&session_.CurrentFormat());
     ShowFormat();
     resize(1100, 760);
@@ -126,6 +128,12 @@ QWidget* MainWindow::BuildLabelRow() {
     for (QLabel* label : {width_, height_}) layout->addWidget(label);
     layout->addWidget(pageSizeButton_);
     for (QLabel* label : {offsetX_, offsetY_}) layout->addWidget(label);
+    offsetsButton_ = new QPushButton(AppText::kOffsetsButton, row);
+    offsetsButton_->setObjectName(QStringLiteral("CmdOffsets"));
+    calibrationButton_ = new QPushButton(AppText::kCalibrationButton, row);
+    calibrationButton_->setObjectName(QStringLiteral("CmdCalibrate"));
+    layout->addWidget(offsetsButton_);
+    layout->addWidget(calibrationButton_);
     return row;
 }
 
@@ -205,6 +213,10 @@ void MainWindow::UpdateMenuState() {
     findChild<QAction*>(QStringLiteral("mAddTable"))->setEnabled(editable);
     findChild<QMenu*>(QStringLiteral("mCtlMenu"))->menuAction()->setEnabled(editable);
     pageSizeButton_->setEnabled(editable);
+    offsetsButton_->setEnabled(editable);
+    calibrationButton_->setEnabled(open);
+    for (const char* name : {"mPrint", "mPrintPreview"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
     PageOptions& options = session_.CurrentFormat().page.options;
     for (const ToggleAction& entry : kToggleActions) {
         QAction* action = findChild<QAction*>(QString::fromLatin1(entry.objectName));

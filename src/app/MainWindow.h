@@ -4,8 +4,10 @@
 // saving; the designer's view is the page area and follows every opened format.
 #include <QMainWindow>
 #include <array>
+#include <memory>
 
 class Asker;
+class BillPrinter;
 class BoxGridModel;
 class DesignerView;
 class ProgressWindow;
@@ -38,6 +40,14 @@ public:
     bool NewFormat();
 
     DesignerView& Designer() const { return *designer_; }
+
+    // Printing (MainWindowPrinting.cpp): "打印当前单据", the preview, the calibration
+    // page, the print offsets and the bill as a picture.
+    bool PrintCurrentBill();
+    void PreviewCurrentBill();
+    void PrintCalibration();
+    void EditOffsets();
+    bool OutputPicture();
     BoxGridModel& BoxGrid() const { return *boxGrid_; }
     ProgressWindow& ProgressIndicator() const { return *progress_; }
     Session& CurrentSession() const { return session_; }
@@ -69,6 +79,9 @@ private:
     // Menu commands that hand over to the designer and the format files (MainWindowCommands.cpp).
     void ConnectDesigner();
     void ConnectFormatCommands();
+    void ConnectPrinting();
+    // Leaves the box being typed in, so its text is converted before it is used.
+    void CommitTyping();
     void EditPageSize();
     void ImportFormatFile();
     void ExportFormatFile();
@@ -84,6 +97,9 @@ private:
     QTreeWidget* tree_ = nullptr;
     DesignerView* designer_ = nullptr;
     QPushButton* pageSizeButton_ = nullptr;
+    QPushButton* offsetsButton_ = nullptr;
+    QPushButton* calibrationButton_ = nullptr;
+    std::unique_ptr<BillPrinter> printer_;
     QLabel* hint_ = nullptr;
     QLabel* formatName_ = nullptr;
     QLabel* width_ = nullptr;

@@ -1,0 +1,84 @@
+// The main window's printing commands: the current bill, its preview, the calibration
+// page, the print offsets and the bill saved as a picture.
+#include "app/MainWindow.h"
+
+#include "app/AppTexts.h"
+#include "app/Session.h"
+#include "app/WindowPlacement.h"
+#include "app/printing/BillPrinter.h"
+#include "app/printing/OffsetsDialog.h"
+#include "content/layout/PrinterFont.h"
+#include "designer/DesignerView.h"
+#include "designer/PageCanvas.h"
+#include "picture/OutputPicture.h"
+#include "store/FormatStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenu>
+#include <QPushButton>
+
+void MainWindow::ConnectPrinting() {
+    printer_ = std::make_unique<BillPrinter>(this, asker_);
+    printer_->afterPrint = [this](const Format& format, const Bill&) {
+        // History and the next page of a multi-page bill join here as they come.
+        if (format.page.options.clearAfterPrint) designer_->ClearContents();
+    };
+    auto on = [this](const char* name, auto handler) {
+        connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    };
+    on("mPrint", [this] { PrintCurrentBill(); });
+    on("mPrintPreview", [this] { PreviewCurrentBill(); });
+    connect(offsetsButton_, &QPushButton::clicked, this, [this] { EditOffsets(); });
+    connect(calibrationButton_, &QPushButton::clicked, this, [this] { PrintCalibration(); });
+    // The bill page's popup menu saves the page as a picture.
+    QAction* picture = designer_->CanvasMenu()->addAction(AppText::kOutputPicture);
+    picture->setObjectName(QStringLiteral("mOutputPic"));
+    connect(picture, &QAction::triggered, this, [this] { OutputPicture(); });
+}
+
+void MainWindow::CommitTyping() {
+    if (QWidget* focused = QApplication::focusWidget(); focused && designer_->isAncestorOf(focused))
+        focused->clearFocus();
+}
+
+namespace {
+BillPageOptions PageOptionsFor(const Session& session, const QWidget* window) {
+    BillPageOptions options;
+    options.canvasWidthTwips = FitWidthCanvasTwips(ScreenWidthTwips(window));
+    options.roundingMethod = session.RoundingMethod();
+    options.background = session.CurrentFormat().page.options.printBackground;
+    return options;
+}
+} // namespace
+
+bool MainWindow::PrintCurrentBill() {
+    if (!session_.HasFormat()) return false;
+    CommitTyping();
+    return printer_->PrintCurrentBill(session_.CurrentFormat(), session_.CurrentBill(),
+                                      PageOptionsFor(session_, this));
+}
+
+void MainWindow::PreviewCurrentBill() {
+    if (!session_.HasFormat()) return;
+    CommitTyping();
+    printer_->Preview(session_.CurrentFormat(), session_.CurrentBill(), PageOptionsFor(session_, this));
+}
+
+void MainWindow::PrintCalibration() {
+    if (session_.HasFormat()) printer_->PrintCalibration();
+}
+
+void MainWindow::EditOffsets() {
+    Format& format = session_.CurrentFormat();
+    if (!session_.HasFormat() || !EditPrintOffsets(format.page, this)) return;
+    // A measured calibration is worth keeping at once, not only with the next save.
+    session_.Formats().SavePageParams(format.name, format.page, ScreenWidthTwips(this));
+    ShowFormat();
+}
+
+bool MainWindow::OutputPicture() {
+    if (!session_.HasFormat()) return false;
+    CommitTyping();
+    return ::OutputPicture(designer_->Canvas()->grab().toImage(), asker_);
+}
