@@ -66,7 +66,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
     for (QAction* top : window_->menuBar()->actions())
         menus << top->text() + ":" + Entries(top->menu()).join(',');
     EXPECT_EQ(menus, QStringList({
-        "打印(&P):mPrint,mPrintAll",
+        "打印(&P):mPrint,mPrintAll,mPrintPreview",
         "格式(&F):mNewFmt,mSelFmt,mSaveFmt,mSaveAsFmt,mManageFmt,mExportFmt,mImportFmt,mDownFmt",
         "内容框设置(&C):mAlignMenu[mAlignLeft,mAlignRight,mAlignTop,mAlighBottom],"
         "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize]",
@@ -78,7 +78,8 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
     EXPECT_EQ(Action("mMonthZero")->text(), "中文月加“零”");
     EXPECT_EQ(Action("mCompactDB")->text(), "压缩整理数据库");
     EXPECT_TRUE(Action("mSaveFmt")->isEnabled());
-    EXPECT_FALSE(Action("mPrint")->isEnabled()); // printing comes with its module
+    EXPECT_TRUE(Action("mPrint")->isEnabled());
+    EXPECT_FALSE(Action("mPrintAll")->isEnabled()); // batch printing comes with its module
 
     QStringList options;
     for (QCheckBox* box : window_->findChildren<QCheckBox*>("O2")) options << box->text();
