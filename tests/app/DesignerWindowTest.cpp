@@ -1,0 +1,101 @@
+// The main window and the designer together: a format made from the menu, filled on
+// the canvas, saved, and printed as the user would.
+#include "AppFixture.h"
+
+#include "app/BoxGridModel.h"
+#include "app/MainWindow.h"
+#include "app/Session.h"
+#include "designer/DesignerView.h"
+#include "designer/InputBox.h"
+#include "store/FormatStore.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+namespace {
+
+class DesignerWindowTest : public AppFixture {
+protected:
+    void SetUp() override {
+        session_ = OpenSession();
+        ASSERT_TRUE(session_);
+        window_ = std::make_unique<MainWindow>(*session_, asker_);
+        window_->StartUp();
+        window_->show();
+    }
+    void Trigger(const char* name) {
+        QAction* action = window_->findChild<QAction*>(name);
+        ASSERT_TRUE(action && action->isEnabled()) << name;
+        action->trigger();
+    }
+    // A new 200 × 100 mm format from the menu.
+    void CreateFormat(const QString& name) {
+        asker_.Text(name).Text("200").Text("100");
+        Trigger("mNewFmt");
+        ASSERT_EQ(session_->CurrentFormat().name, name);
+    }
+
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(DesignerWindowTest, ANewFormatFromTheMenuIsStoredOpenedAndShownEmpty) {
+    CreateFormat("进账单");
+    EXPECT_EQ(window_->findChild<QLabel*>("Wid")->text(), "200");
+    EXPECT_EQ(window_->findChild<QLabel*>("Hie")->text(), "100");
+    EXPECT_FALSE(window_->findChild<QLabel*>("NoFormatHint")->isVisible());
+    EXPECT_TRUE(window_->Designer().Boxes().isEmpty());
+    EXPECT_TRUE(session_->Formats().LoadFormat("进账单", 15360).has_value());
+    EXPECT_EQ(session_->Formats().ReadLastUse().formatName, "进账单");
+
+    // The same name again asks before replacing it; No keeps the first one.
+    asker_.Text("进账单").Text("100").Text("50").No();
+    Trigger("mNewFmt");
+    EXPECT_EQ(session_->Formats().LoadPageParams("进账单")->width, 200);
+    EXPECT_TRUE(asker_.AllAnswered());
+}
+
+TEST_F(DesignerWindowTest, TypedContentAndCanvasEditsReachTheGridAndTheStore) {
+    CreateFormat("收据");
+    DesignerView& designer = window_->Designer();
+    InputBox* box = designer.AddBox(0, QPoint(1500, 900));
+    ASSERT_TRUE(box);
+    EXPECT_EQ(window_->BoxGrid().rowCount(), 1);
+
+    // Typing goes into the bill; an unlabelled box keeps its text with the format.
+    box->setFocus();
+    QWidget* editor = box->focusProxy() ? box->focusProxy() : box;
+    QTest::keyClicks(editor, "ABC");
+    const qint64 tempId = box->Id();
+    EXPECT_EQ(session_->CurrentBill().Value(tempId), "ABC");
+    Trigger("mSaveFmt");
+    const Format stored = *session_->Formats().LoadFormat("收据", 15360);
+    ASSERT_EQ(stored.boxes.size(), 1);
+    EXPECT_FALSE(IsTemporaryId(stored.boxes[0].id));
+    EXPECT_EQ(stored.boxes[0].mem, "ABC");
+
+    // A grid edit moves the box on the canvas.
+    BoxGridModel& grid = window_->BoxGrid();
+    const int before = designer.Boxes().first()->x();
+    ASSERT_TRUE(grid.setData(grid.index(0, BoxGridModel::kX), "120"));
+    EXPECT_GT(designer.Boxes().first()->x(), before);
+}
+
+TEST_F(DesignerWindowTest, LockingTheFormatStopsTheEditingCommands) {
+    CreateFormat("运单");
+    QCheckBox* lock = nullptr;
+    for (QCheckBox* box : window_->findChildren<QCheckBox*>("O2"))
+        if (box->property("index").toInt() == kLocked) lock = box;
+    ASSERT_TRUE(lock);
+    lock->click();
+    EXPECT_TRUE(window_->Designer().IsLocked());
+    EXPECT_FALSE(window_->findChild<QAction*>("mAddTable")->isEnabled());
+    EXPECT_FALSE(window_->findChild<QPushButton*>("CmdPageSize")->isEnabled());
+    lock->click();
+    EXPECT_TRUE(window_->findChild<QPushButton*>("CmdPageSize")->isEnabled());
+}
+
+} // namespace
