@@ -8,6 +8,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
+#include "designer/RecordEdit.h"
 #include "designer/TableDialog.h"
 #include "designer/TextNumber.h"
 #include "store/Asker.h"
@@ -31,6 +32,7 @@ void DesignerView::DeleteSelectedBoxes() {
     QSet<qint64> ids;
     for (const InputBox* box : BoxesToActOn()) ids.insert(box->Id());
     if (ids.isEmpty() || !asker_->AskYesNo(DesignerText::kAskDeleteSelected)) return;
+    const RecordEdit edit(*this, DesignerText::kStepDelete);
     RemoveRecords(*format_, bill_, ids);
     RebuildBoxes();
     Q_EMIT RecordsChanged();
@@ -41,6 +43,7 @@ bool DesignerView::DeleteBoxRows(int first, int last) {
     if (!asker_->AskYesNo(DesignerText::AskDeleteRows(first + 1, last + 1))) return false;
     QSet<qint64> ids;
     for (int row = first; row <= last; ++row) ids.insert(format_->boxes[row].id);
+    const RecordEdit edit(*this, DesignerText::kStepDelete);
     RemoveRecords(*format_, bill_, ids);
     RebuildBoxes();
     Q_EMIT RecordsChanged();
@@ -55,6 +58,7 @@ void DesignerView::CopyBoxes() {
     if (!answer) return;
     const long count = std::lround(NumberFromText(*answer));
     if (count <= 0) return;
+    const RecordEdit edit(*this, DesignerText::kStepCopy);
     bool added = false, full = false;
     for (InputBox* source : sources) {
         const BoxRecord* record = RecordOf(source);
@@ -114,6 +118,7 @@ int DesignerView::RuleTableLines(const TableSpec& spec) {
         if (asker_) asker_->Message(DesignerText::kTooManyBoxes);
         return 0;
     }
+    const RecordEdit edit(*this, DesignerText::kStepTable);
     const BoxRecord base = TemplateRecord(BoxKind::Line, canvas_->Scale());
     for (const QLineF& line : lines) {
         BoxRecord record = base;

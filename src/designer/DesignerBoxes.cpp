@@ -10,6 +10,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
+#include "designer/RecordEdit.h"
 #include "store/Asker.h"
 #include "store/Bill.h"
 #include "store/Format.h"
@@ -30,6 +31,7 @@ BoxRecord* DesignerView::RecordOf(const InputBox* box) const {
 }
 
 void DesignerView::DestroyBoxes() {
+    if (dragging_) FinishDrag();
     // The box being typed in is left now: its text is converted before it goes.
     for (InputBox* box : boxes_)
         if (box->Kind() == BoxKind::Text && box->hasFocus()) OnEditingFinished(box);
@@ -38,6 +40,9 @@ void DesignerView::DestroyBoxes() {
     qDeleteAll(old);
     counts_.fill(0);
     currentId_ = 0;
+    dragging_ = false;
+    dragMode_ = DragMode::None;
+    dragId_ = 0;
 }
 
 void DesignerView::RebuildBoxes() {
@@ -107,6 +112,7 @@ InputBox* DesignerView::AddBox(int kind, QPoint canvasTwips) {
         kind = *chosen;
     }
     if (kind < 0 || kind >= kBoxKindCount || KindIsFull(kind)) return nullptr;
+    const RecordEdit edit(*this, DesignerText::kStepAdd);
     InputBox* box = AddRecord(TemplateRecord(static_cast<BoxKind>(kind), canvas_->Scale()));
     if (!box) return nullptr;
     if (canvasTwips != QPoint()) {
@@ -130,6 +136,11 @@ void DesignerView::WireBox(InputBox* box) {
     connect(box, &InputBox::EditingFinished, this, &DesignerView::OnEditingFinished);
     connect(box, &InputBox::CtrlClicked, this, &DesignerView::ToggleSelected);
     connect(box, &InputBox::MenuRequested, this, &DesignerView::ShowBoxMenu);
+    // Hit areas need the pointer while no button is down.
+    for (QWidget* part : box->Parts()) {
+        part->setMouseTracking(true);
+        part->installEventFilter(this);
+    }
 }
 
 void DesignerView::StoreContent(InputBox* box) {

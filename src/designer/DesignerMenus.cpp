@@ -7,6 +7,7 @@
 #include "designer/LineInputBox.h"
 #include "designer/PageCanvas.h"
 #include "designer/PictureInputBox.h"
+#include "designer/RecordEdit.h"
 #include "designer/TextInputBox.h"
 #include "store/Asker.h"
 #include "store/Format.h"
@@ -35,15 +36,15 @@ void DesignerView::BuildMenus() {
             &QAction::triggered, this, &DesignerView::AddPictureToCurrentBox);
     connect(AddMenuItem(boxMenu_, QStringLiteral("mInputBarCode"), DesignerText::kInputBarcode),
             &QAction::triggered, this, &DesignerView::InputBarcodeToCurrentBox);
-    // The property dialogs and box relations hook in here; until then the items show
-    // but cannot be chosen.
-    AddMenuItem(boxMenu_, QStringLiteral("mCtlSet"), DesignerText::kBoxSettings)->setEnabled(false);
+    connect(AddMenuItem(boxMenu_, QStringLiteral("mCtlSet"), DesignerText::kBoxSettings),
+            &QAction::triggered, this, &DesignerView::EditCurrentBoxProperties);
     connect(AddMenuItem(boxMenu_, QStringLiteral("mAddCtl"), DesignerText::kAddBox),
             &QAction::triggered, this, [this] { AddBox(-1); });
     connect(AddMenuItem(boxMenu_, QStringLiteral("mCopyCtl"), DesignerText::kCopyBox),
             &QAction::triggered, this, &DesignerView::CopyBoxes);
     connect(AddMenuItem(boxMenu_, QStringLiteral("mDeleteCtl"), DesignerText::kDeleteBox),
             &QAction::triggered, this, &DesignerView::DeleteSelectedBoxes);
+    // Box relations belong to the entry aids; they connect and enable these.
     AddMenuItem(boxMenu_, QStringLiteral("mRtlCtl"), DesignerText::kSameRing)->setEnabled(false);
     AddMenuItem(boxMenu_, QStringLiteral("mReCtlList"), DesignerText::kRelatedRing)->setEnabled(false);
 
@@ -65,15 +66,15 @@ void DesignerView::BuildMenus() {
     AddMenuItem(canvasMenu_, QStringLiteral("mAutoCreatePSD"), DesignerText::kAutoPassword)->setEnabled(false);
 
     connect(canvas_, &PageCanvas::MenuRequested, this, &DesignerView::ShowCanvasMenu);
-    connect(canvas_, &PageCanvas::Pressed, this, [this](const QPoint&, Qt::KeyboardModifiers modifiers) {
-        if (!(modifiers & Qt::ControlModifier)) ClearSelection();
-    });
+    connect(canvas_, &PageCanvas::Pressed, this, &DesignerView::CanvasPressed);
+    connect(canvas_, &PageCanvas::Moved, this, &DesignerView::CanvasMoved);
+    connect(canvas_, &PageCanvas::Released, this, &DesignerView::CanvasReleased);
 }
 
 // Items that change the format are off while it is locked.
 void DesignerView::UpdateMenuStates() {
     const bool editable = !IsLocked();
-    for (const char* name : {"mAddCtl", "mCopyCtl", "mDeleteCtl"})
+    for (const char* name : {"mCtlSet", "mAddCtl", "mCopyCtl", "mDeleteCtl"})
         boxMenu_->findChild<QAction*>(QLatin1String(name))->setEnabled(editable);
     canvasMenu_->findChild<QAction*>(QStringLiteral("mCtlAdd"))->setEnabled(editable);
 }
@@ -127,6 +128,7 @@ void DesignerView::PasteText() {
         textBox->Editor()->insertPlainText(text); // reports the edit to the bill itself
     } else if (auto* label = qobject_cast<LabelInputBox*>(box)) {
         if (IsLocked()) return;
+        const RecordEdit edit(*this, DesignerText::kStepLabelText);
         label->SetText(text);
         if (BoxRecord* record = RecordOf(label)) record->label = text;
         Q_EMIT RecordChanged(label->Id());

@@ -74,6 +74,95 @@ inline const QString kTableBottomRight = QStringLiteral("右下角坐标(毫米)
 inline const QString kTableRows = QStringLiteral("行数：");
 inline const QString kTableColumns = QStringLiteral("列数：");
 
+// Selection, dragging and alignment.
+inline const QString kTipMoveBox =
+    QStringLiteral("提示：按住鼠标左键(别松开),拖动鼠标,即可移动本输入框位置。");
+inline const QString kTipResizeBox =
+    QStringLiteral("提示：按住鼠标左键(别松开),拖动鼠标,即可改变本输入框大小。");
+inline const QString kTipTextInput = QStringLiteral("提示：点击鼠标左键,可以输入内容。");
+inline const QString kTipDragLine = QStringLiteral("提示：按住鼠标左键(别松开),拖动鼠标,即可拖动本线条。");
+inline const QString kTipRubberBand = QStringLiteral("按住鼠标左键并拖动鼠标可以选中需要修改的输入框。");
+inline const QString kTipKeys =
+    QStringLiteral("箭头键->移动位置，Shift+箭头键->改变控件大小，Ctrl+箭头键->改变字体大小！");
+inline const QString kCheckingBoxes = QStringLiteral("正在检查所有内容框...");
+inline const QString kSelectBoxesFirst = QStringLiteral("请先选定多个输入框，再操作此功能！");
+inline const QString kAskAlignValue = QStringLiteral("请输入设定值(毫米)：");
+
+// Property dialogs.
+inline const QString kEditTextTitle = QStringLiteral("添加/修改控件");
+inline const QString kEditCheckTitle = QStringLiteral("修改可选框属性");
+inline const QString kEditPictureTitle = QStringLiteral("添加/修改图像框");
+inline const QString kEditLineTitle = QStringLiteral("线条属性修改");
+inline const QString kEditLabelTitle = QStringLiteral("标签属性修改");
+inline const QString kRow = QStringLiteral("行号：");
+inline const QString kCaptionGroup = QStringLiteral("标签内容/位置");
+inline const QString kCaptionText = QStringLiteral("内容：");
+inline const QString kCaptionTip = QStringLiteral("输入框的提示标签内容。");
+inline const QStringList kCaptionPlaces = {QStringLiteral("控件上边"), QStringLiteral("控件左边"),
+                                           QStringLiteral("控件右边"), QStringLiteral("控件下边")};
+inline const QString kPlaceGroup = QStringLiteral("内容框位置/大小(毫米)");
+inline const QStringList kPlaceFields = {QStringLiteral("横向位置："), QStringLiteral("纵向位置："),
+                                         QStringLiteral("宽度："), QStringLiteral("高度：")};
+inline const QStringList kLinePointFields = {QStringLiteral("起点X："), QStringLiteral("起点Y："),
+                                             QStringLiteral("终点X："), QStringLiteral("终点Y：")};
+inline const QString kCharSpacing = QStringLiteral("字间距：");
+inline const QString kCharSpacingTip = QStringLiteral("输入框打印时的字间距。");
+inline const QString kLineSpacing = QStringLiteral("行间距：");
+inline const QString kAlignmentGroup = QStringLiteral("排版方式");
+inline const QStringList kAlignments = {QStringLiteral("居左"), QStringLiteral("居右"), QStringLiteral("居中")};
+inline const QString kDataType = QStringLiteral("内容类别");
+inline const QString kCellCount = QStringLiteral("小写金额格数：");
+inline const QString kDigitCount = QStringLiteral("数字格数：");
+inline const QString kCapitalCount = QStringLiteral("大写金额位数：");
+inline const QString kTypeCode = QStringLiteral("数据类型代码：");
+inline const QString kCorrectedCount = QStringLiteral("11");
+inline const QString kCustomType = QStringLiteral("自定义");
+inline const QString kCustomTypeKey = QStringLiteral("=>自定义类型");
+inline QString AskCustomType(int code) {
+    return QStringLiteral("请输入自定义数据格式信息,时间格式：YYYY-MM-DD HH:MM:SS；列表格式：选项A;选项B;选项C(类型编号") +
+           QString::number(code) + QStringLiteral(")：");
+}
+inline const QString kRelations = QStringLiteral("内容相同/相关：");
+inline const QString kRelationTip =
+    QStringLiteral("本输入框与其他输入框的内容关联（此功能使用户减少重复输入）。");
+inline const QString kSame = QStringLiteral("相同");
+inline const QString kRelated = QStringLiteral("相关");
+inline const QString kSumGroup = QStringLiteral("累加/乘至输入框");
+inline const QString kAdd = QStringLiteral("累加");
+inline const QString kMultiply = QStringLiteral("累乘");
+inline const QString kNegate = QStringLiteral("取负");
+inline const QString kNoLinkedBox = QStringLiteral("000000｜没有相关联输入框");
+inline const QString kFontGroup = QStringLiteral("字体设置");
+inline const QString kFontButton = QStringLiteral("字体");
+inline const QString kColorButton = QStringLiteral("颜色");
+inline const QString kFontSize = QStringLiteral("字号：");
+inline const QStringList kFontStyles = {QStringLiteral("黑体"), QStringLiteral("斜体"),
+                                        QStringLiteral("下划线"), QStringLiteral("删除线")};
+inline const QString kChooseFont = QStringLiteral("请选择字体名称");
+inline const QString kSampleText = QStringLiteral("票据套打 AaBb 123");
+inline const QString kLineWidth = QStringLiteral("粗细：");
+inline const QString kLineStyle = QStringLiteral("线型：");
+inline const QStringList kLineStyles = {QStringLiteral("1 - 实线"), QStringLiteral("2 - 虚线"),
+                                        QStringLiteral("3 - 点画线"), QStringLiteral("4 - 点虚线"),
+                                        QStringLiteral("5 - 点点虚线")};
+inline const QString kLineColor = QStringLiteral("颜色设置");
+inline const QString kLinePreview = QStringLiteral("样式示例：");
+
+// Undo steps.
+inline const QString kUndo = QStringLiteral("撤销");
+inline const QString kRedo = QStringLiteral("重做");
+inline const QString kStepMove = QStringLiteral("移动内容框");
+inline const QString kStepResize = QStringLiteral("改变内容框大小");
+inline const QString kStepFont = QStringLiteral("改变字体大小");
+inline const QString kStepAlign = QStringLiteral("内容框对齐");
+inline const QString kStepPullOnto = QStringLiteral("检查凭据外内容框");
+inline const QString kStepProperties = QStringLiteral("设置内容框");
+inline const QString kStepAdd = QStringLiteral("添加内容框");
+inline const QString kStepCopy = QStringLiteral("复制内容框");
+inline const QString kStepDelete = QStringLiteral("删除内容框");
+inline const QString kStepTable = QStringLiteral("添加表格");
+inline const QString kStepLabelText = QStringLiteral("粘贴文本");
+
 // Zoom buttons.
 inline const QString kZoomIn = QStringLiteral("放大");
 inline const QString kZoomOut = QStringLiteral("缩小");

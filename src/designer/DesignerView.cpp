@@ -4,6 +4,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/FormSizeDialog.h"
 #include "designer/InputBox.h"
+#include "designer/RecordsSnapshot.h"
 #include "designer/PageCanvas.h"
 #include "designer/PageSizeRules.h"
 #include "designer/ViewportScrolling.h"
@@ -14,14 +15,17 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QWheelEvent>
 #include <cmath>
 
 DesignerView::DesignerView(QWidget* parent) : QWidget(parent) {
     BuildViewport();
     BuildMenus();
+    BuildUndo();
 }
 
 DesignerView::~DesignerView() = default;
@@ -35,6 +39,7 @@ void DesignerView::BuildViewport() {
     frame_->setMinimumSize(100, 100);
     frame_->installEventFilter(this);
     canvas_ = new PageCanvas(frame_);
+    canvas_->installEventFilter(this);
     vertical_ = new QScrollBar(Qt::Vertical, this);
     horizontal_ = new QScrollBar(Qt::Horizontal, this);
     vertical_->setEnabled(false);
@@ -66,12 +71,17 @@ void DesignerView::BuildViewport() {
 void DesignerView::SetFormat(Format* format) {
     DestroyBoxes();
     format_ = format;
+    // Steps belong to the format they were taken in.
+    undo_->clear();
+    editDepth_ = 0;
+    editBefore_.reset();
 }
 void DesignerView::SetBill(Bill* bill) { bill_ = bill; }
 void DesignerView::SetAsker(Asker* asker) { asker_ = asker; }
 void DesignerView::SetProgress(Progress* progress) { progress_ = progress; }
 void DesignerView::SetLineBreakMarker(const QString& marker) { lineBreakMarker_ = marker; }
 void DesignerView::SetConversionSettings(const ConversionSettings& settings) { settings_ = settings; }
+void DesignerView::SetParamStore(ParamStore* params) { params_ = params; }
 
 void DesignerView::Rebuild() {
     if (!format_) return;
@@ -197,6 +207,24 @@ void DesignerView::FollowViewportResize(int oldWidthPixels) {
 }
 
 bool DesignerView::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::KeyPress:
+        if (watched == canvas_) {
+            if (event->type() != QEvent::KeyPress) break;
+            const auto* key = static_cast<QKeyEvent*>(event);
+            if (NudgeKey(key->key(), key->modifiers())) return true;
+            break;
+        }
+        // A box's parts: the box itself or one of its inputs.
+        for (QObject* object = watched; object && object != canvas_; object = object->parent())
+            if (auto* box = qobject_cast<InputBox*>(object))
+                return BoxPartEvent(box, static_cast<QWidget*>(watched), event);
+        break;
+    default: break;
+    }
     if (watched == frame_) {
         if (event->type() == QEvent::Resize) {
             const int old = lastViewportWidth_;

@@ -4,25 +4,33 @@
 // popup menus. The Format and Bill it is given are the authority: every change on
 // screen is written to the box's record (in mm) or to the bill at once, and signalled.
 #include "content/ConversionSettings.h"
+#include "designer/DragMode.h"
 
 #include <QList>
 #include <QPoint>
 #include <QSizeF>
 #include <QWidget>
 #include <array>
+#include <memory>
 
 class Asker;
 class Bill;
 class InputBox;
+class LineInputBox;
 class PageCanvas;
+class ParamStore;
 class Progress;
 class QAction;
 class QFrame;
 class QMenu;
+class QRubberBand;
 class QScrollBar;
+class QUndoStack;
 struct BoxRecord;
 struct Format;
+struct RecordsSnapshot;
 struct TableSpec;
+
 
 class DesignerView : public QWidget {
     Q_OBJECT
@@ -38,6 +46,8 @@ public:
     void SetProgress(Progress* progress);
     void SetLineBreakMarker(const QString& marker);
     void SetConversionSettings(const ConversionSettings& settings);
+    // Where the text-box editor keeps the format's custom data types ("自定义").
+    void SetParamStore(ParamStore* params);
 
     // After a format was opened (records and bill in place): loads its background
     // picture, applies its option boxes, fits the page and builds the boxes. An
@@ -85,6 +95,43 @@ public:
     void SetCurrentBox(InputBox* box);
     void ToggleSelected(InputBox* box);
     void ClearSelection();
+    // Without Ctrl every box's selection becomes whether it meets the band between
+    // the corners (canvas twips); with Ctrl the boxes meeting it are added.
+    void SelectInRectangle(QPoint corner1, QPoint corner2, bool ctrl);
+
+    // Arranging (canvas twips). Moving and resizing act on the selected boxes and the
+    // current box, each kept on the canvas, and write the records at once.
+    void MoveBoxes(int dx, int dy);
+    void ResizeBoxes(int dw, int dh);
+    void MoveBox(InputBox* box, int dx, int dy);
+    void ResizeBox(InputBox* box, int dw, int dh);
+    // Arrow keys: move; Shift: resize; Ctrl: font size of the selected boxes. True
+    // when the key was used. Nothing while the format is locked.
+    bool NudgeKey(int key, Qt::KeyboardModifiers modifiers);
+    // The main menu's align and same-size entries (AlignMode of BoxAlignment.h),
+    // with the mm prompt.
+    void AlignBoxes(int mode);
+    // "统一尺寸": same height, then same width.
+    void AlignSameSize();
+    // "检查凭据外内容框": boxes lying off the page are pulled back onto it.
+    void PullBoxesOntoPage();
+    // The pointer mode of the last hover or drag.
+    DragMode PointerMode() const { return dragMode_; }
+
+    // The property dialog of the box's kind (EditCtl, ProChk, ProPic, ProLine,
+    // ProLBL); OK writes the records and rebuilds their boxes.
+    void EditBoxProperties(InputBox* box);
+    void EditCurrentBoxProperties(); // mCtlSet
+
+    // Undo and redo of box edits within the open format. Edits between BeginEdit and
+    // EndEdit (nested pairs count once) make one step; a new format clears the steps.
+    QUndoStack* UndoStack() const { return undo_; }
+    QAction* UndoAction() const { return undoAction_; } // Ctrl+Z
+    QAction* RedoAction() const { return redoAction_; } // Ctrl+Y
+    void Undo();
+    void Redo();
+    void BeginEdit();
+    void EndEdit(const QString& text);
 
     // Current box's picture (mAddPic) and barcode (mInputBarCode).
     void AddPictureToCurrentBox();
@@ -144,6 +191,32 @@ private:
     void CopyText();
     void PasteText();
 
+    // Dragging and nudging (DesignerDragging.cpp).
+    bool BoxPartEvent(InputBox* box, QWidget* part, QEvent* event);
+    void HoverBox(InputBox* box, QWidget* part, QPoint local);
+    void DragBox(InputBox* box, QPoint local);
+    void FinishDrag();
+    QPoint BoxLocalTwips(const InputBox* box, const QWidget* part, QPointF position) const;
+    void WriteBack(InputBox* box);
+    void ChangeFontSize(double step);
+    int CanvasWidthLimit() const;
+    int CanvasHeightLimit() const;
+
+    // Lines and the rubber band on the canvas (DesignerSelection.cpp).
+    void CanvasPressed(QPoint twips, Qt::KeyboardModifiers modifiers);
+    void CanvasMoved(QPoint twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    void CanvasReleased();
+    LineInputBox* LineAt(QPoint twips, DragMode* part) const;
+    void ShowBand();
+
+    // Undo (DesignerUndo.cpp).
+    void BuildUndo();
+    RecordsSnapshot Snapshot() const;
+    void RestoreSnapshot(const RecordsSnapshot& target, const RecordsSnapshot& leaving);
+
+    // Property dialogs (DesignerProperties.cpp).
+    void ApplyEditedRecord(const BoxRecord& record);
+
     // Background picture (DesignerBackground.cpp).
     void LoadBackground();
     QString BackgroundPath() const;
@@ -168,4 +241,23 @@ private:
     QMenu* boxMenu_ = nullptr;
     QMenu* canvasMenu_ = nullptr;
     QPoint menuPoint_;
+
+    ParamStore* params_ = nullptr;
+
+    // Dragging: the mode under the pointer, the box or line it concerns, the anchor
+    // (box-local for boxes, canvas twips for lines) and whether the button is down.
+    DragMode dragMode_ = DragMode::None;
+    qint64 dragId_ = 0;
+    QPoint anchor_;
+    bool dragging_ = false;
+    // The rubber band between its two corners, canvas twips.
+    QRubberBand* band_ = nullptr;
+    bool banding_ = false;
+    QPoint bandStart_, bandEnd_;
+
+    QUndoStack* undo_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
+    int editDepth_ = 0;
+    std::unique_ptr<RecordsSnapshot> editBefore_;
 };

@@ -9,6 +9,10 @@ QColor ColorFromRecord(qint64 value) {
     return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
 }
 
+qint64 RecordFromColor(const QColor& color) {
+    return qint64(color.red()) | (qint64(color.green()) << 8) | (qint64(color.blue()) << 16);
+}
+
 Qt::Alignment AlignmentFromRecord(double packedL) {
     switch (static_cast<int>(std::fabs(packedL) / 1000.0)) {
     case 1: return Qt::AlignRight;
@@ -28,6 +32,8 @@ QFont FontFromRecord(const BoxRecord& record) {
 }
 
 InputBox::InputBox(BoxKind kind, QWidget* canvas) : QWidget(canvas), kind_(kind) {
+    // A click gives the box the keys, so the arrow keys can move it.
+    setFocusPolicy(Qt::ClickFocus);
     if (kind == BoxKind::Text || kind == BoxKind::Check || kind == BoxKind::Picture) {
         caption_ = new QLabel(canvas);
         caption_->setObjectName(QStringLiteral("LL"));
@@ -90,6 +96,13 @@ void InputBox::SetSelected(bool selected) {
 
 void InputBox::WatchInput(QWidget* input) {
     input->installEventFilter(this);
+    inputs_.append(input);
+}
+
+QList<QWidget*> InputBox::Parts() const {
+    QList<QWidget*> parts{const_cast<InputBox*>(this)};
+    parts += inputs_;
+    return parts;
 }
 
 bool InputBox::eventFilter(QObject* watched, QEvent* event) {

@@ -48,6 +48,10 @@ public:
     QLabel* Caption() const { return caption_; }
     void PlaceCaption();
 
+    // The widgets that take the pointer and the keys over the box: the box itself and
+    // its inputs.
+    QList<QWidget*> Parts() const;
+
 Q_SIGNALS:
     // The user changed the content (typed, ticked).
     void ContentEdited(InputBox* box);
@@ -75,11 +79,13 @@ private:
     QRect twips_;
     bool selected_ = false;
     QLabel* caption_ = nullptr;
+    QList<QWidget*> inputs_;
     BoxEnvironment environment_;
 };
 
 // 24-bit RGB with red in the low byte, as the records keep colours.
 QColor ColorFromRecord(qint64 value);
+qint64 RecordFromColor(const QColor& color);
 // Alignment code packed into L: 0 left, 1 right, 2 centre.
 Qt::Alignment AlignmentFromRecord(double packedL);
 // The record's font as shown on screen.

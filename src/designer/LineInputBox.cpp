@@ -1,5 +1,7 @@
 #include "designer/LineInputBox.h"
 
+#include "designer/BoxHitArea.h"
+
 #include <QPainter>
 #include <QtMath>
 #include <algorithm>
@@ -47,9 +49,23 @@ QPoint LineInputBox::SecondEnd() const {
     return Twips().topLeft() + QPoint(Twips().width(), Twips().height());
 }
 
+// Half the line's thickness, but never less than a comfortable reach.
+double LineInputBox::Tolerance() const {
+    return std::max(double(kLineTolerance), penWidth_ * Environment().twipsPerPixel / 2);
+}
+
 bool LineInputBox::Hits(const QPointF& twips) const {
-    const double tolerance = std::max(30.0, penWidth_ * Environment().twipsPerPixel / 2);
-    return DistanceToSegment(twips, FirstEnd(), SecondEnd()) <= tolerance;
+    return DistanceToSegment(twips, FirstEnd(), SecondEnd()) <= Tolerance();
+}
+
+DragMode LineInputBox::HitPart(const QPointF& twips) const {
+    const double d = Tolerance();
+    const auto near = [&](const QPoint& end) {
+        return std::fabs(twips.x() - end.x()) <= d && std::fabs(twips.y() - end.y()) <= d;
+    };
+    if (near(FirstEnd())) return DragMode::Move;
+    if (near(SecondEnd())) return DragMode::Resize;
+    return Hits(twips) ? DragMode::WholeLine : DragMode::None;
 }
 
 void LineInputBox::LayOut() {

@@ -2,6 +2,7 @@
 // Kind 3: a line between two points. It takes no mouse input of its own: the canvas
 // finds the line under the pointer. Its twips rectangle holds the end points as
 // (x1, y1) = topLeft and (x2, y2) = topLeft + (width, height), so it may be "negative".
+#include "designer/DragMode.h"
 #include "designer/InputBox.h"
 
 #include <QPoint>
@@ -17,6 +18,9 @@ public:
     int PenPixels() const { return penWidth_; }
     // Whether a canvas point in twips lies within the line's tolerance.
     bool Hits(const QPointF& twips) const;
+    // Which part of the line a canvas point hits: Move near the first end point,
+    // Resize near the second, WholeLine on the body, None elsewhere.
+    DragMode HitPart(const QPointF& twips) const;
     // Lays the widget over the line in canvas pixels.
     void LayOut() override;
 
@@ -25,6 +29,8 @@ protected:
     void ShowSelection(bool) override { update(); }
 
 private:
+    double Tolerance() const;
+
     QColor color_;
     int penWidth_ = 1;
     Qt::PenStyle style_ = Qt::SolidLine;

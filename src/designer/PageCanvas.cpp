@@ -19,6 +19,9 @@ PageCanvas::PageCanvas(QWidget* parent) : QWidget(parent) {
     // Explicit roles: inherited from the grey viewport, captions would turn white.
     setBackgroundRole(QPalette::Base);
     setForegroundRole(QPalette::WindowText);
+    // Lines have no widget input of their own: the canvas finds them under the pointer.
+    setMouseTracking(true);
+    setFocusPolicy(Qt::ClickFocus);
 }
 
 void PageCanvas::SetPage(double widthMm, double heightMm, double canvasWidthTwips) {
@@ -96,14 +99,24 @@ void PageCanvas::PaintRulers(QPainter& painter) const {
     }
 }
 
-QPoint PageCanvas::ToTwips(const QPoint& pixels) const {
+QPoint PageCanvas::ToTwips(const QPointF& pixels) const {
     const double tpp = TwipsPerPixel();
     return QPoint(int(std::lround(pixels.x() * tpp)), int(std::lround(pixels.y() * tpp)));
 }
 
 void PageCanvas::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton) Q_EMIT Pressed(ToTwips(event->pos()), event->modifiers());
+    if (event->button() == Qt::LeftButton) Q_EMIT Pressed(ToTwips(event->position()), event->modifiers());
     QWidget::mousePressEvent(event);
+}
+
+void PageCanvas::mouseMoveEvent(QMouseEvent* event) {
+    Q_EMIT Moved(ToTwips(event->position()), event->buttons(), event->modifiers());
+    QWidget::mouseMoveEvent(event);
+}
+
+void PageCanvas::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) Q_EMIT Released(ToTwips(event->position()), event->modifiers());
+    QWidget::mouseReleaseEvent(event);
 }
 
 void PageCanvas::contextMenuEvent(QContextMenuEvent* event) {

@@ -20,6 +20,8 @@ public:
     double CanvasHeight() const;
     CanvasScale Scale() const;
     double TwipsPerPixel() const;
+    // A point in canvas pixels (fractions kept) as whole canvas twips.
+    QPoint ToTwips(const QPointF& pixels) const;
 
     void SetBackground(const QImage& picture);
     bool HasBackground() const { return !background_.isNull(); }
@@ -33,15 +35,20 @@ Q_SIGNALS:
     void MenuRequested(const QPoint& twips, const QPoint& globalPos);
     // Left button on the canvas itself; the point in canvas twips.
     void Pressed(const QPoint& twips, Qt::KeyboardModifiers modifiers);
+    // The pointer moved over the canvas itself, with or without buttons held.
+    void Moved(const QPoint& twips, Qt::MouseButtons buttons, Qt::KeyboardModifiers modifiers);
+    // The left button went up.
+    void Released(const QPoint& twips, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
 
 private:
     void PaintRulers(QPainter& painter) const;
-    QPoint ToTwips(const QPoint& pixels) const;
 
     double pageWidth_ = 210;
     double pageHeight_ = 297;

@@ -16,3 +16,7 @@ double NumberFromText(const QString& text) {
     if (!digits) return 0;
     return t.left(end).toDouble();
 }
+
+QString NumberText(double value) {
+    return QString::number(value, 'g', 12);
+}

@@ -4,3 +4,6 @@
 class QString;
 
 double NumberFromText(const QString& text);
+
+// A number as the editors show it: no trailing zeros, up to twelve significant digits.
+QString NumberText(double value);

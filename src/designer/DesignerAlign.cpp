@@ -1,0 +1,79 @@
+// The main menu's align and same-size commands and pulling boxes back onto the page.
+#include "designer/DesignerView.h"
+
+#include "designer/BoxAlignment.h"
+#include "designer/BoxPlacement.h"
+#include "designer/CanvasScale.h"
+#include "designer/DesignerTexts.h"
+#include "designer/InputBox.h"
+#include "designer/PageCanvas.h"
+#include "designer/TextNumber.h"
+#include "store/Asker.h"
+#include "store/Format.h"
+#include "store/Progress.h"
+
+#include <cmath>
+
+namespace {
+// Lines have no sides to line up; sizes are made equal for text, picture and label
+// boxes only (a check box keeps its size).
+bool TakesPart(const InputBox* box, int mode) {
+    if (!box->IsSelected() || box->Kind() == BoxKind::Line) return false;
+    return mode < kSameWidth || box->Kind() != BoxKind::Check;
+}
+} // namespace
+
+void DesignerView::AlignBoxes(int mode) {
+    if (!format_ || !asker_ || IsLocked() || mode < kAlignTop || mode > kSameHeight) return;
+    QList<InputBox*> boxes;
+    QList<QRect> places;
+    for (InputBox* box : boxes_)
+        if (TakesPart(box, mode)) {
+            boxes.append(box);
+            places.append(box->Twips());
+        }
+    const std::optional<int> reference = AlignReference(mode, places);
+    if (!reference) {
+        asker_->Message(DesignerText::kSelectBoxesFirst);
+        return;
+    }
+    const double k = canvas_->Scale().K();
+    const double proposed = std::round(*reference / k * 100) / 100;
+    const auto answer = asker_->AskText(DesignerText::kAskAlignValue, NumberText(proposed));
+    if (!answer || answer->trimmed().isEmpty()) return;
+    const int value = int(std::lround(NumberFromText(*answer) * k));
+    BeginEdit();
+    for (InputBox* box : boxes) {
+        const QPoint delta = AlignDelta(mode, box->Twips(), value);
+        if (mode < kSameWidth) MoveBox(box, delta.x(), delta.y());
+        else ResizeBox(box, delta.x(), delta.y());
+    }
+    EndEdit(DesignerText::kStepAlign);
+}
+
+void DesignerView::AlignSameSize() {
+    BeginEdit();
+    AlignBoxes(kSameHeight);
+    AlignBoxes(kSameWidth);
+    EndEdit(DesignerText::kStepAlign);
+}
+
+void DesignerView::PullBoxesOntoPage() {
+    if (!format_) return;
+    SilentProgress silent;
+    ProgressScope progress(progress_ ? *progress_ : silent, DesignerText::kCheckingBoxes,
+                           int(boxes_.size()));
+    const int width = CanvasWidthLimit(), height = CanvasHeightLimit();
+    BeginEdit();
+    for (InputBox* box : boxes_) {
+        const QRect t = box->Twips();
+        const QRect onPage = box->Kind() == BoxKind::Line ? LineOnCanvas(t, width, height)
+                                                          : ClampedMove(t, 0, 0, width, height);
+        if (onPage != t) {
+            box->SetTwips(onPage);
+            WriteBack(box);
+        }
+        progress.Step();
+    }
+    EndEdit(DesignerText::kStepPullOnto);
+}

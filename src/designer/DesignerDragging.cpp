@@ -1,0 +1,206 @@
+// Moving and resizing boxes with the mouse and the arrow keys, and their font size
+// from the keyboard.
+#include "designer/DesignerView.h"
+
+#include "designer/BoxFactory.h"
+#include "designer/BoxHitArea.h"
+#include "designer/BoxPlacement.h"
+#include "designer/CanvasScale.h"
+#include "designer/DesignerTexts.h"
+#include "designer/InputBox.h"
+#include "designer/PageCanvas.h"
+#include "store/Format.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <cmath>
+
+namespace {
+void ShowPointer(QWidget* widget, DragMode mode) {
+    switch (mode) {
+    case DragMode::Move: widget->setCursor(Qt::SizeAllCursor); break;
+    case DragMode::Resize: widget->setCursor(Qt::SizeFDiagCursor); break;
+    case DragMode::TextInput: widget->setCursor(Qt::IBeamCursor); break;
+    case DragMode::WholeLine: widget->setCursor(Qt::CrossCursor); break;
+    case DragMode::None: widget->unsetCursor(); break;
+    }
+}
+
+QString TipFor(DragMode mode) {
+    switch (mode) {
+    case DragMode::Move: return DesignerText::kTipMoveBox;
+    case DragMode::Resize: return DesignerText::kTipResizeBox;
+    case DragMode::TextInput: return DesignerText::kTipTextInput;
+    default: return {};
+    }
+}
+
+bool IsArrow(int key) {
+    return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
+}
+} // namespace
+
+int DesignerView::CanvasWidthLimit() const { return int(canvas_->CanvasWidth()); }
+int DesignerView::CanvasHeightLimit() const { return int(canvas_->CanvasHeight()); }
+
+// The pointer relative to the box's place in twips, so that a box that travels with
+// the pointer keeps the same local point whatever its pixel rounding.
+QPoint DesignerView::BoxLocalTwips(const InputBox* box, const QWidget* part, QPointF position) const {
+    const QPointF onCanvas = part->mapTo(canvas_, position);
+    return canvas_->ToTwips(onCanvas) - box->Twips().topLeft();
+}
+
+bool DesignerView::BoxPartEvent(InputBox* box, QWidget* part, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::MouseMove: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const QPoint local = BoxLocalTwips(box, part, mouse->position());
+        if (dragging_) {
+            if (!(mouse->buttons() & Qt::LeftButton) || dragId_ != box->Id()) return false;
+            DragBox(box, local);
+            return true;
+        }
+        if (mouse->buttons() == Qt::NoButton) HoverBox(box, part, local);
+        return false;
+    }
+    case QEvent::MouseButtonPress: {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() != Qt::LeftButton || (mouse->modifiers() & Qt::ControlModifier)) return false;
+        const QPoint local = BoxLocalTwips(box, part, mouse->position());
+        HoverBox(box, part, local);
+        if (dragMode_ != DragMode::Move && dragMode_ != DragMode::Resize) return false;
+        dragging_ = true;
+        SetCurrentBox(box);
+        BeginEdit();
+        return true; // the box's input does not see the press that drags it
+    }
+    case QEvent::MouseButtonRelease:
+        if (!dragging_ || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        FinishDrag();
+        ShowPointer(part, DragMode::None);
+        return true;
+    case QEvent::KeyPress: {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        return NudgeKey(key->key(), key->modifiers());
+    }
+    default: return false;
+    }
+}
+
+// Hit areas are looked at only while the format may be changed.
+void DesignerView::HoverBox(InputBox* box, QWidget* part, QPoint local) {
+    dragId_ = box->Id();
+    if (IsLocked()) {
+        dragMode_ = DragMode::None;
+        ShowPointer(part, DragMode::None);
+        part->setToolTip({});
+        return;
+    }
+    dragMode_ = BoxHitMode(local, box->Twips().size(), box->Kind() != BoxKind::Check);
+    anchor_ = local;
+    ShowPointer(part, dragMode_);
+    part->setToolTip(TipFor(dragMode_));
+}
+
+void DesignerView::DragBox(InputBox* box, QPoint local) {
+    Q_UNUSED(box);
+    const QPoint delta = local - anchor_;
+    if (!PastDragThreshold(delta)) return;
+    if (dragMode_ == DragMode::Move) {
+        MoveBoxes(delta.x(), delta.y()); // the box follows the pointer: the anchor stays
+    } else if (dragMode_ == DragMode::Resize) {
+        ResizeBoxes(delta.x(), delta.y());
+        anchor_ = local;
+    }
+}
+
+void DesignerView::FinishDrag() {
+    const DragMode mode = dragMode_;
+    dragging_ = false;
+    dragMode_ = DragMode::None;
+    EndEdit(mode == DragMode::Resize ? DesignerText::kStepResize : DesignerText::kStepMove);
+}
+
+void DesignerView::MoveBoxes(int dx, int dy) {
+    if (IsLocked()) return;
+    for (InputBox* box : BoxesToActOn()) MoveBox(box, dx, dy);
+}
+
+void DesignerView::ResizeBoxes(int dw, int dh) {
+    if (IsLocked()) return;
+    for (InputBox* box : BoxesToActOn())
+        if (box->Kind() != BoxKind::Check) ResizeBox(box, dw, dh);
+}
+
+// A line being dragged by an end point moves that point only; every other line moves
+// whole. Lines are not kept on the canvas.
+void DesignerView::MoveBox(InputBox* box, int dx, int dy) {
+    if (!box) return;
+    const QRect t = box->Twips();
+    if (box->Kind() == BoxKind::Line) {
+        const DragMode part = dragging_ && box->Id() == dragId_ ? dragMode_ : DragMode::WholeLine;
+        QPoint first = t.topLeft(), second = t.topLeft() + QPoint(t.width(), t.height());
+        if (part != DragMode::Resize) first += QPoint(dx, dy);
+        if (part != DragMode::Move) second += QPoint(dx, dy);
+        box->SetTwips(QRect(first, QSize(second.x() - first.x(), second.y() - first.y())));
+    } else {
+        box->SetTwips(ClampedMove(t, dx, dy, CanvasWidthLimit(), CanvasHeightLimit()));
+    }
+    WriteBack(box);
+}
+
+// A line grows at its second end point.
+void DesignerView::ResizeBox(InputBox* box, int dw, int dh) {
+    if (!box || box->Kind() == BoxKind::Check) return;
+    const QRect t = box->Twips();
+    if (box->Kind() == BoxKind::Line)
+        box->SetTwips(QRect(t.topLeft(), QSize(t.width() + dw, t.height() + dh)));
+    else
+        box->SetTwips(ClampedResize(t, dw, dh, CanvasWidthLimit(), CanvasHeightLimit()));
+    WriteBack(box);
+}
+
+void DesignerView::WriteBack(InputBox* box) {
+    WriteBackPlace(box);
+    box->PlaceCaption();
+    Q_EMIT RecordChanged(box->Id());
+}
+
+bool DesignerView::NudgeKey(int key, Qt::KeyboardModifiers modifiers) {
+    if (!format_ || IsLocked() || !IsArrow(key)) return false;
+    const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
+    if (modifiers & Qt::ControlModifier) {
+        bool any = false;
+        for (const InputBox* box : boxes_) any = any || box->IsSelected();
+        if (!any) return false;
+        BeginEdit();
+        ChangeFontSize(back ? -kFontStep : kFontStep);
+        EndEdit(DesignerText::kStepFont);
+        return true;
+    }
+    // With nothing to arrange the key is left to the box's input.
+    if (BoxesToActOn().isEmpty()) return false;
+    const int step = back ? -kNudgeStep : kNudgeStep;
+    const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
+    const int dx = horizontal ? step : 0, dy = horizontal ? 0 : step;
+    BeginEdit();
+    if (modifiers & Qt::ShiftModifier) {
+        ResizeBoxes(dx, dy);
+        EndEdit(DesignerText::kStepResize);
+    } else {
+        MoveBoxes(dx, dy);
+        EndEdit(DesignerText::kStepMove);
+    }
+    return true;
+}
+
+// No bound is put on the size: the record keeps what the user stepped to.
+void DesignerView::ChangeFontSize(double step) {
+    for (InputBox* box : boxes_) {
+        BoxRecord* record = box->IsSelected() ? RecordOf(box) : nullptr;
+        if (!record) continue;
+        record->fontSize += step;
+        BoxFactory::Apply(*box, *record, canvas_->Scale());
+        Q_EMIT RecordChanged(box->Id());
+    }
+}

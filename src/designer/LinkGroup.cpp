@@ -1,0 +1,101 @@
+#include "designer/LinkGroup.h"
+
+#include "designer/BoxLinks.h"
+#include "designer/DesignerTexts.h"
+#include "store/Format.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QVBoxLayout>
+
+namespace {
+// Choosing no box leaves nothing for the options to say.
+void FollowList(const LinkGroup::Choice& choice) {
+    const bool chosen = choice.list->currentIndex() > 0;
+    choice.first->setEnabled(chosen);
+    choice.second->setEnabled(chosen);
+    if (choice.negate) choice.negate->setEnabled(chosen);
+}
+} // namespace
+
+LinkGroup::LinkGroup(const QList<BoxRecord>* rows, QWidget* parent) : PropertyGroup(parent), rows_(rows) {
+    auto* outer = new QVBoxLayout(this);
+    auto* relationGrid = new QGridLayout;
+    relationGrid->addWidget(new QLabel(DesignerText::kRelations, this), 0, 0, 1, 3);
+    relations_[0] = AddChoice(relationGrid, 1, "RCtl", false);
+    relations_[1] = AddChoice(relationGrid, 2, "RCtl1", false);
+    outer->addLayout(relationGrid);
+    auto* sums = new QGroupBox(DesignerText::kSumGroup, this);
+    auto* sumGrid = new QGridLayout(sums);
+    sums_[0] = AddChoice(sumGrid, 0, "SumID", true);
+    sums_[1] = AddChoice(sumGrid, 1, "SumID1", true);
+    outer->addWidget(sums);
+}
+
+LinkGroup::Choice LinkGroup::AddChoice(QGridLayout* layout, int row, const char* name, bool sum) {
+    Choice choice;
+    choice.list = new QComboBox(this);
+    choice.list->setObjectName(QLatin1String(name));
+    if (!sum) choice.list->setToolTip(DesignerText::kRelationTip);
+    choice.first = new QRadioButton(sum ? DesignerText::kAdd : DesignerText::kSame, this);
+    choice.second = new QRadioButton(sum ? DesignerText::kMultiply : DesignerText::kRelated, this);
+    auto* options = new QButtonGroup(this); // each pair is exclusive on its own
+    options->addButton(choice.first);
+    options->addButton(choice.second);
+    layout->addWidget(choice.list, row, 0);
+    layout->addWidget(choice.first, row, 1);
+    layout->addWidget(choice.second, row, 2);
+    if (sum) {
+        choice.negate = new QCheckBox(DesignerText::kNegate, this);
+        layout->addWidget(choice.negate, row, 3);
+    }
+    connect(choice.list, &QComboBox::currentIndexChanged, this, [choice] { FollowList(choice); });
+    return choice;
+}
+
+void LinkGroup::Load(const BoxRecord& record) {
+    QStringList entries{DesignerText::kNoLinkedBox};
+    for (const BoxRecord& other : *rows_)
+        if (other.kind == int(BoxKind::Text) && other.id > 0 && other.id != record.id)
+            entries.append(LinkEntryText(other.id, other.label));
+    const RelationChoice relation = RelationFromCode(record.rctl);
+    const RelationChoice relation1 = RelationFromCode(double(record.rctl1));
+    const SumChoice sum = SumTargetFromCode(record.sumId);
+    const SumChoice sum1 = SumTargetFromCode(record.sumId1);
+    Select(relations_[0], relation.id, relation.related, false, entries);
+    Select(relations_[1], relation1.id, relation1.related, false, entries);
+    Select(sums_[0], sum.id, sum.multiply, sum.negate, entries);
+    Select(sums_[1], sum1.id, sum1.multiply, sum1.negate, entries);
+}
+
+// A target that is not among the text boxes shows as none.
+void LinkGroup::Select(Choice& choice, qint64 id, bool second, bool negate, const QStringList& entries) {
+    choice.list->clear();
+    choice.list->addItems(entries);
+    int index = 0;
+    for (int i = 1; i < entries.size() && id > 0; ++i)
+        if (LinkEntryId(entries[i]) == id) index = i;
+    choice.list->setCurrentIndex(index);
+    const bool found = index > 0;
+    (found && second ? choice.second : choice.first)->setChecked(true);
+    if (choice.negate) choice.negate->setChecked(found && negate);
+    FollowList(choice);
+}
+
+qint64 LinkGroup::ChosenId(const Choice& choice) {
+    return choice.list->currentIndex() > 0 ? LinkEntryId(choice.list->currentText()) : 0;
+}
+
+void LinkGroup::Store(BoxRecord& record) const {
+    record.rctl = RelationCode(ChosenId(relations_[0]), relations_[0].second->isChecked());
+    record.rctl1 = qint64(RelationCode(ChosenId(relations_[1]), relations_[1].second->isChecked()));
+    const auto sumCode = [](const Choice& choice) {
+        return SumTargetCode(ChosenId(choice), choice.second->isChecked(), choice.negate->isChecked());
+    };
+    record.sumId = sumCode(sums_[0]);
+    record.sumId1 = sumCode(sums_[1]);
+}
