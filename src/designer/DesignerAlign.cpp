@@ -23,25 +23,28 @@ bool TakesPart(const InputBox* box, int mode) {
 }
 } // namespace
 
+std::optional<double> DesignerView::AlignProposal(int mode) const {
+    QList<QRect> places;
+    for (const InputBox* box : boxes_)
+        if (TakesPart(box, mode)) places.append(box->Twips());
+    const std::optional<int> reference = AlignReference(mode, places);
+    if (!reference) return std::nullopt;
+    return std::round(*reference / canvas_->Scale().K() * 100) / 100;
+}
+
 void DesignerView::AlignBoxes(int mode) {
     if (!format_ || !asker_ || IsLocked() || mode < kAlignTop || mode > kSameHeight) return;
-    QList<InputBox*> boxes;
-    QList<QRect> places;
-    for (InputBox* box : boxes_)
-        if (TakesPart(box, mode)) {
-            boxes.append(box);
-            places.append(box->Twips());
-        }
-    const std::optional<int> reference = AlignReference(mode, places);
-    if (!reference) {
+    const std::optional<double> proposed = AlignProposal(mode);
+    if (!proposed) {
         asker_->Message(DesignerText::kSelectBoxesFirst);
         return;
     }
-    const double k = canvas_->Scale().K();
-    const double proposed = std::round(*reference / k * 100) / 100;
-    const auto answer = asker_->AskText(DesignerText::kAskAlignValue, NumberText(proposed));
+    const auto answer = asker_->AskText(DesignerText::kAskAlignValue, NumberText(*proposed));
     if (!answer || answer->trimmed().isEmpty()) return;
-    const int value = int(std::lround(NumberFromText(*answer) * k));
+    const int value = int(std::lround(NumberFromText(*answer) * canvas_->Scale().K()));
+    QList<InputBox*> boxes;
+    for (InputBox* box : boxes_)
+        if (TakesPart(box, mode)) boxes.append(box);
     BeginEdit();
     for (InputBox* box : boxes) {
         const QPoint delta = AlignDelta(mode, box->Twips(), value);

@@ -54,7 +54,12 @@ void DesignerView::BuildUndo() {
 
 RecordsSnapshot DesignerView::Snapshot() const {
     RecordsSnapshot snapshot;
-    if (format_) snapshot.boxes = format_->boxes;
+    if (format_) {
+        snapshot.boxes = format_->boxes;
+        // Records are changed in place through pointers into the list, which would
+        // reach a copy still sharing its data: the snapshot takes its own.
+        snapshot.boxes.detach();
+    }
     if (bill_) snapshot.values = bill_->Values();
     return snapshot;
 }
@@ -99,6 +104,7 @@ void DesignerView::RestoreSnapshot(const RecordsSnapshot& target, const RecordsS
     if (!format_) return;
     const QList<BoxRecord> old = format_->boxes;
     format_->boxes = WithCurrentTexts(target.boxes, old);
+    format_->boxes.detach(); // the command keeps its snapshot as it is
     if (bill_) {
         const QSet<qint64> targetIds = Ids(target.boxes), leavingIds = Ids(leaving.boxes);
         for (qint64 id : leavingIds - targetIds) bill_->Remove(id);

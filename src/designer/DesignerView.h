@@ -12,6 +12,7 @@
 #include <QWidget>
 #include <array>
 #include <memory>
+#include <optional>
 
 class Asker;
 class Bill;
@@ -111,6 +112,9 @@ public:
     // The main menu's align and same-size entries (AlignMode of BoxAlignment.h),
     // with the mm prompt.
     void AlignBoxes(int mode);
+    // The value in mm the prompt of AlignBoxes proposes: the reference over the
+    // selected boxes to two decimals; nullopt when no box takes part.
+    std::optional<double> AlignProposal(int mode) const;
     // "统一尺寸": same height, then same width.
     void AlignSameSize();
     // "检查凭据外内容框": boxes lying off the page are pulled back onto it.

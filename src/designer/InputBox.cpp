@@ -119,12 +119,20 @@ bool InputBox::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
+// Mouse events end at the box: passed on, they would reach the canvas as if the
+// empty page had been clicked.
 void InputBox::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier)) {
+    if (event->button() == Qt::LeftButton && (event->modifiers() & Qt::ControlModifier))
         Q_EMIT CtrlClicked(this);
-        return;
-    }
-    QWidget::mousePressEvent(event);
+    event->accept();
+}
+
+void InputBox::mouseMoveEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void InputBox::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 void InputBox::contextMenuEvent(QContextMenuEvent* event) {

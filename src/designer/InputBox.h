@@ -65,6 +65,8 @@ protected:
     void WatchInput(QWidget* input);
     bool eventFilter(QObject* watched, QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     virtual void ShowSelection(bool selected) = 0;
     const BoxEnvironment& Environment() const { return environment_; }

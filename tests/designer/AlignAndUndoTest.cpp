@@ -1,0 +1,151 @@
+// The main menu's align and same-size commands, pulling boxes onto the page, and
+// undoing box edits.
+#include "ArrangeFixture.h"
+
+#include "designer/BoxAlignment.h"
+
+#include <QSignalSpy>
+#include <QUndoStack>
+
+using AlignAndUndo = ArrangeFixture;
+
+TEST_F(AlignAndUndo, SameWidthProposesTheWidestAndSetsEverySelectedBox) {
+    const qint64 a = AddRecord(0, "甲", 10, 10, 20, 6).id;
+    const qint64 b = AddRecord(2, "乙", 10, 30, 30, 8).id;
+    const qint64 c = AddRecord(4, "丙", 10, 50, 25, 5).id;
+    const qint64 check = AddRecord(1, "丁", 10, 70).id;
+    const qint64 unselected = AddRecord(0, "戊", 10, 90, 40, 6).id;
+    view.RebuildBoxes();
+    for (qint64 id : {a, b, c, check}) view.BoxById(id)->SetSelected(true);
+
+    EXPECT_EQ(view.AlignProposal(kSameWidth), 30.0);
+    asker.Text(QStringLiteral("32.5"));
+    view.AlignBoxes(kSameWidth);
+    EXPECT_EQ(asker.questions.last(), "请输入设定值(毫米)：");
+    for (qint64 id : {a, b, c}) EXPECT_DOUBLE_EQ(format.FindBox(id)->w, 32.5);
+    EXPECT_DOUBLE_EQ(format.FindBox(unselected)->w, 40);
+
+    // Alignment takes the check box along; the right edges meet at the largest.
+    view.BoxById(a)->SetSelected(false);
+    EXPECT_EQ(view.AlignProposal(kAlignRight), 42.5);
+    asker.Text(QStringLiteral("100"));
+    view.AlignBoxes(kAlignRight);
+    EXPECT_DOUBLE_EQ(format.FindBox(b)->x, 67.5);
+    EXPECT_DOUBLE_EQ(format.FindBox(c)->x, 67.5);
+    const QRect checkPlace = view.BoxById(check)->Twips();
+    EXPECT_EQ(checkPlace.x() + checkPlace.width(), 5000);
+
+    // "统一尺寸" asks for the height, then the width.
+    asker.Text(QStringLiteral("9")).Text(QStringLiteral("11"));
+    view.AlignSameSize();
+    EXPECT_DOUBLE_EQ(format.FindBox(b)->h, 9);
+    EXPECT_DOUBLE_EQ(format.FindBox(c)->w, 11);
+    // One undo step takes both back.
+    view.Undo();
+    EXPECT_DOUBLE_EQ(format.FindBox(b)->h, 8);
+    EXPECT_DOUBLE_EQ(format.FindBox(c)->w, 32.5);
+}
+
+TEST_F(AlignAndUndo, AlignWithoutSelectionOrWithABlankAnswerChangesNothing) {
+    AddRecord(0, "甲", 10, 10);
+    AddRecord(3, "", 10, 10, 50, 10); // lines take no part
+    view.RebuildBoxes();
+    view.BoxByNumber(3001)->SetSelected(true);
+    QList<BoxRecord> before = format.boxes;
+    before.detach(); // records are changed in place
+    view.AlignBoxes(kAlignLeft);
+    EXPECT_EQ(asker.messages.last(), "请先选定多个输入框，再操作此功能！");
+    view.BoxByNumber(1)->SetSelected(true);
+    asker.Text(QStringLiteral("  ")).Text(std::nullopt);
+    view.AlignBoxes(kAlignTop);
+    view.AlignBoxes(kAlignTop);
+    EXPECT_EQ(format.boxes, before);
+    EXPECT_TRUE(asker.AllAnswered());
+}
+
+TEST_F(AlignAndUndo, PullsBoxesAndLineEndsBackOntoThePage) {
+    const qint64 left = AddRecord(0, "甲", -5, -2, 20, 6).id;
+    const qint64 right = AddRecord(2, "乙", 200, 295, 20, 6).id;
+    const qint64 inside = AddRecord(4, "丙", 10, 10).id;
+    const qint64 line = AddRecord(3, "", -10, 20, 230, 300).id;
+    view.RebuildBoxes();
+    const BoxRecord insideBefore = *format.FindBox(inside);
+    QSignalSpy changed(&view, &DesignerView::RecordChanged);
+    view.PullBoxesOntoPage();
+    EXPECT_EQ(format.FindBox(left)->x, 0);
+    EXPECT_EQ(format.FindBox(left)->y, 0);
+    EXPECT_DOUBLE_EQ(format.FindBox(right)->x, 190);
+    EXPECT_DOUBLE_EQ(format.FindBox(right)->y, 291);
+    const BoxRecord& l = *format.FindBox(line);
+    EXPECT_EQ(l.x, 0);
+    EXPECT_DOUBLE_EQ(l.y, 20);
+    EXPECT_DOUBLE_EQ(l.w, 210);
+    EXPECT_DOUBLE_EQ(l.h, 297);
+    EXPECT_EQ(*format.FindBox(inside), insideBefore);
+    EXPECT_EQ(changed.count(), 3);
+}
+
+TEST_F(AlignAndUndo, UndoPutsADraggedBoxBackToItsMillimetre) {
+    const qint64 id = AddRecord(0, "金额", 20.123, 30.456).id; // between twips
+    view.RebuildBoxes();
+    DragBox(view.BoxById(id), {50, 50}, {{300, 100}});
+    EXPECT_DOUBLE_EQ(format.FindBox(id)->x, 26.12);
+    QSignalSpy changed(&view, &DesignerView::RecordChanged);
+    view.Canvas()->setFocus();
+    Key(Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(format.FindBox(id)->x, 20.123);
+    EXPECT_DOUBLE_EQ(format.FindBox(id)->y, 30.456);
+    EXPECT_EQ(changed.count(), 1);
+    EXPECT_EQ(view.BoxById(id)->Twips().topLeft(), QPoint(1006, 1523));
+    Key(Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_DOUBLE_EQ(format.FindBox(id)->x, 26.12);
+}
+
+TEST_F(AlignAndUndo, UndoBringsDeletedBoxesBackWithTheirContent) {
+    const qint64 id = AddRecord(0, "金额", 20, 20).id;
+    bill.SetValue(id, QStringLiteral("123.00"));
+    view.RebuildBoxes();
+    view.BoxById(id)->SetSelected(true);
+    asker.Yes();
+    view.DeleteSelectedBoxes();
+    ASSERT_TRUE(format.boxes.isEmpty());
+    QSignalSpy rebuilt(&view, &DesignerView::RecordsChanged);
+    view.Undo();
+    ASSERT_EQ(format.boxes.size(), 1);
+    EXPECT_EQ(view.GetBoxContent(id), "123.00");
+    EXPECT_EQ(bill.Value(id), "123.00");
+    EXPECT_EQ(rebuilt.count(), 1);
+    view.Redo();
+    EXPECT_TRUE(format.boxes.isEmpty());
+    EXPECT_FALSE(bill.Values().contains(id));
+
+    // Adding is a step of its own.
+    view.Undo();
+    InputBox* added = view.AddBox(4);
+    ASSERT_NE(added, nullptr);
+    view.Undo();
+    EXPECT_EQ(format.boxes.size(), 1);
+    EXPECT_EQ(view.BoxByNumber(4001), nullptr);
+}
+
+TEST_F(AlignAndUndo, StepsAreDroppedWhenTheRecordsChangedElsewhereOrTheFormatChanges) {
+    const qint64 id = AddRecord(0, "金额", 20, 20).id;
+    view.RebuildBoxes();
+    view.BoxById(id)->SetSelected(true);
+    view.Canvas()->setFocus();
+    Key(Qt::Key_Right);
+    ASSERT_TRUE(view.UndoAction()->isEnabled());
+    // The box grid (or a save giving real IDs) changed the record meanwhile.
+    format.FindBox(id)->label = QStringLiteral("总额");
+    view.Undo();
+    EXPECT_DOUBLE_EQ(format.FindBox(id)->x, 20.2);
+    EXPECT_EQ(format.FindBox(id)->label, "总额");
+    EXPECT_FALSE(view.UndoAction()->isEnabled());
+
+    Key(Qt::Key_Right);
+    ASSERT_EQ(view.UndoStack()->count(), 1);
+    Format other;
+    view.SetFormat(&other);
+    EXPECT_EQ(view.UndoStack()->count(), 0);
+    view.SetFormat(&format);
+}
