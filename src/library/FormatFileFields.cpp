@@ -50,7 +50,7 @@ constexpr qint64 kIntMax = std::numeric_limits<int>::max();
 
 } // namespace
 
-QString NumberText(double value) {
+QString FileNumberText(double value) {
     if (value == 0) return QStringLiteral("0"); // also -0
     return QString::number(value, 'g', QLocale::FloatingPointShortest).toUpper();
 }
@@ -61,24 +61,24 @@ QStringList BoxFields(const BoxRecord& b) {
     f[kClas] = QString::number(b.kind);
     f[kLbl] = EscapeBreaks(b.label, kLabelBreak);
     f[kDir] = QString::number(b.dir);
-    f[kX] = NumberText(b.x);
-    f[kY] = NumberText(b.y);
-    f[kW] = NumberText(b.w);
-    f[kH] = NumberText(b.h);
-    f[kS] = NumberText(b.s);
-    f[kL] = NumberText(b.l);
+    f[kX] = FileNumberText(b.x);
+    f[kY] = FileNumberText(b.y);
+    f[kW] = FileNumberText(b.w);
+    f[kH] = FileNumberText(b.h);
+    f[kS] = FileNumberText(b.s);
+    f[kL] = FileNumberText(b.l);
     f[kColor] = QString::number(b.color);
     f[kFontName] = b.fontName;
-    f[kFontSize] = NumberText(b.fontSize);
+    f[kFontSize] = FileNumberText(b.fontSize);
     f[kBold] = FlagText(b.bold);
     f[kItalic] = FlagText(b.italic);
     f[kUnderline] = FlagText(b.underline);
     f[kStrikeout] = FlagText(b.strikeout);
-    f[kCash] = NumberText(b.cash);
-    f[kRctl] = NumberText(b.rctl);
+    f[kCash] = FileNumberText(b.cash);
+    f[kRctl] = FileNumberText(b.rctl);
     f[kMem] = EscapeBreaks(b.mem, kMemBreak);
-    f[kSumId] = NumberText(b.sumId);
-    f[kSumId1] = NumberText(b.sumId1);
+    f[kSumId] = FileNumberText(b.sumId);
+    f[kSumId1] = FileNumberText(b.sumId1);
     f[kRctl1] = QString::number(b.rctl1);
     return f;
 }
@@ -87,10 +87,10 @@ QStringList PageFields(qint64 id, const PageParams& page) {
     QStringList f(kFieldCount);
     f[kId] = QString::number(id);
     f[kLbl] = kPageParamsLabel;
-    f[kX] = NumberText(page.offsetX);
-    f[kY] = NumberText(page.offsetY);
-    f[kW] = NumberText(page.width);
-    f[kH] = NumberText(page.height);
+    f[kX] = FileNumberText(page.offsetX);
+    f[kY] = FileNumberText(page.offsetY);
+    f[kW] = FileNumberText(page.width);
+    f[kH] = FileNumberText(page.height);
     f[kColor] = QString::number(page.designScreenWidth);
     for (int flag : {kBold, kItalic, kUnderline, kStrikeout}) f[flag] = FlagText(false);
     f[kMem] = EscapeBreaks(EncodePageOptions(page.options), kMemBreak);

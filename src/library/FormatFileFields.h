@@ -23,4 +23,4 @@ std::optional<BoxRecord> ParseRowFields(const QStringList& fields);
 PageParams PageFromRow(const BoxRecord& row);
 
 // Decimal text of a stored number: shortest exact form, "0" for zero, "E" exponent.
-QString NumberText(double value);
+QString FileNumberText(double value);

@@ -60,9 +60,9 @@ TEST(FormatFile, RejectsWhatIsNotAWellFormedFormatFile) {
 }
 
 TEST(FormatFile, FieldsTravelExactly) {
-    EXPECT_EQ(NumberText(12.5), "12.5");
-    EXPECT_EQ(NumberText(-0.0), "0");
-    EXPECT_EQ(NumberText(0.00001), "1E-05");
+    EXPECT_EQ(FileNumberText(12.5), "12.5");
+    EXPECT_EQ(FileNumberText(-0.0), "0");
+    EXPECT_EQ(FileNumberText(0.00001), "1E-05");
     BoxRecord box;
     box.x = 25.4 / 3; // needs all 17 digits
     box.sumId = -1234.5;
