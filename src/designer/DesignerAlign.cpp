@@ -62,7 +62,7 @@ void DesignerView::AlignSameSize() {
 }
 
 void DesignerView::PullBoxesOntoPage() {
-    if (!format_) return;
+    if (!format_ || IsLocked()) return;
     SilentProgress silent;
     ProgressScope progress(progress_ ? *progress_ : silent, DesignerText::kCheckingBoxes,
                            int(boxes_.size()));

@@ -57,7 +57,7 @@ bool DesignerView::BoxPartEvent(InputBox* box, QWidget* part, QEvent* event) {
         const QPoint local = BoxLocalTwips(box, part, mouse->position());
         if (dragging_) {
             if (!(mouse->buttons() & Qt::LeftButton) || dragId_ != box->Id()) return false;
-            DragBox(box, local);
+            DragBox(local);
             return true;
         }
         if (mouse->buttons() == Qt::NoButton) HoverBox(box, part, local);
@@ -102,8 +102,7 @@ void DesignerView::HoverBox(InputBox* box, QWidget* part, QPoint local) {
     part->setToolTip(TipFor(dragMode_));
 }
 
-void DesignerView::DragBox(InputBox* box, QPoint local) {
-    Q_UNUSED(box);
+void DesignerView::DragBox(QPoint local) {
     const QPoint delta = local - anchor_;
     if (!PastDragThreshold(delta)) return;
     if (dragMode_ == DragMode::Move) {

@@ -117,7 +117,8 @@ public:
     std::optional<double> AlignProposal(int mode) const;
     // "统一尺寸": same height, then same width.
     void AlignSameSize();
-    // "检查凭据外内容框": boxes lying off the page are pulled back onto it.
+    // "检查凭据外内容框": boxes lying off the page are pulled back onto it (not while
+    // the format is locked).
     void PullBoxesOntoPage();
     // The pointer mode of the last hover or drag.
     DragMode PointerMode() const { return dragMode_; }
@@ -198,7 +199,7 @@ private:
     // Dragging and nudging (DesignerDragging.cpp).
     bool BoxPartEvent(InputBox* box, QWidget* part, QEvent* event);
     void HoverBox(InputBox* box, QWidget* part, QPoint local);
-    void DragBox(InputBox* box, QPoint local);
+    void DragBox(QPoint local);
     void FinishDrag();
     QPoint BoxLocalTwips(const InputBox* box, const QWidget* part, QPointF position) const;
     void WriteBack(InputBox* box);
