@@ -10,6 +10,10 @@
 #include "store/FormatStore.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QRadioButton>
+#include <QTimer>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -96,6 +100,25 @@ TEST_F(DesignerWindowTest, LockingTheFormatStopsTheEditingCommands) {
     EXPECT_FALSE(window_->findChild<QPushButton*>("CmdPageSize")->isEnabled());
     lock->click();
     EXPECT_TRUE(window_->findChild<QPushButton*>("CmdPageSize")->isEnabled());
+}
+
+TEST_F(DesignerWindowTest, TheBarcodeStandardDialogStoresTheChosenStandard) {
+    CreateFormat("快递单");
+    // The dialog is modal: answer it once it shows.
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle(), "条码编码标准设置");
+        const QList<QRadioButton*> options = dialog->findChildren<QRadioButton*>();
+        ASSERT_EQ(options.size(), 3);
+        EXPECT_TRUE(options[0]->isChecked()); // Code 39 is the default
+        options[2]->click();
+        dialog->findChild<QPushButton*>()->click();
+    });
+    Trigger("mBarCodeSet");
+    EXPECT_EQ(session_->CurrentFormat().page.options.barcodeStandard, 2);
+    Trigger("mSaveFmt");
+    EXPECT_EQ(session_->Formats().LoadPageParams("快递单")->options.barcodeStandard, 2);
 }
 
 } // namespace
