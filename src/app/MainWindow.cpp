@@ -18,6 +18,7 @@
 #include "store/ParamStore.h"
 
 #include <QAction>
+#include <QUndoStack>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -210,7 +211,9 @@ void MainWindow::UpdateMenuState() {
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
     // A locked format keeps its boxes and page as they are.
     const bool editable = open && !designer_->IsLocked();
-    findChild<QAction*>(QStringLiteral("mAddTable"))->setEnabled(editable);
+    for (const char* name : {"mAddTable", "mCheckCtl", "mAlignLeft", "mAlignRight", "mAlignTop",
+                             "mAlighBottom", "mAlighWidth", "mAlighHight", "mAlignSize"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(editable);
     findChild<QMenu*>(QStringLiteral("mCtlMenu"))->menuAction()->setEnabled(editable);
     pageSizeButton_->setEnabled(editable);
     offsetsButton_->setEnabled(editable);
@@ -313,6 +316,8 @@ bool MainWindow::SaveFormat() {
     if (oldIds.size() == format.boxes.size())
         for (qsizetype i = 0; i < oldIds.size(); ++i) bill.Rekey(oldIds[i], format.boxes[i].id);
     boxGrid_->Reload();
+    // Saved boxes got their real IDs; steps recorded against the old ones no longer apply.
+    designer_->UndoStack()->clear();
     // The store keeps the old format intact on failure; the user must know it was not saved.
     if (!saved) asker_.Message(AppText::kSaveFailed);
     return saved;

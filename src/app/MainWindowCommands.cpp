@@ -6,6 +6,7 @@
 #include "app/AppTexts.h"
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
+#include "designer/BoxAlignment.h"
 #include "designer/DesignerView.h"
 #include "designer/PageSizeRules.h"
 #include "library/FormatExport.h"
@@ -16,6 +17,7 @@
 #include "store/StoreTexts.h"
 
 #include <QAction>
+#include <QMenu>
 
 void MainWindow::ConnectDesigner() {
     // Edits on the canvas show in the box grid at once, and grid edits on the canvas.
@@ -25,6 +27,24 @@ void MainWindow::ConnectDesigner() {
     connect(boxGrid_, &QAbstractItemModel::dataChanged, designer_, [this] {
         designer_->RebuildBoxes();
     });
+    designer_->SetParamStore(&session_.Params());
+
+    auto on = [this](const char* name, auto handler) {
+        connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
+    };
+    const std::pair<const char*, int> alignments[] = {
+        {"mAlignLeft", kAlignLeft},    {"mAlignRight", kAlignRight}, {"mAlignTop", kAlignTop},
+        {"mAlighBottom", kAlignBottom}, {"mAlighWidth", kSameWidth},  {"mAlighHight", kSameHeight}};
+    for (const auto& [name, mode] : alignments)
+        on(name, [this, mode = mode] { designer_->AlignBoxes(mode); });
+    on("mAlignSize", [this] { designer_->AlignSameSize(); });
+    on("mCheckCtl", [this] { designer_->PullBoxesOntoPage(); });
+
+    // Undo and redo of box edits sit at the end of the box menu, with their shortcuts.
+    QMenu* boxMenu = findChild<QMenu*>(QStringLiteral("mCtlMenu"));
+    boxMenu->addSeparator();
+    boxMenu->addAction(designer_->UndoAction());
+    boxMenu->addAction(designer_->RedoAction());
 }
 
 void MainWindow::ConnectFormatCommands() {

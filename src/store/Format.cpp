@@ -17,7 +17,10 @@ const BoxRecord* Format::FindBox(qint64 id) const {
 }
 
 BoxRecord* Format::FindBox(qint64 id) {
-    return const_cast<BoxRecord*>(static_cast<const Format*>(this)->FindBox(id));
+    // Non-const iteration detaches a shared list, so a write never reaches a copy.
+    for (BoxRecord& box : boxes)
+        if (box.id == id) return &box;
+    return nullptr;
 }
 
 qint64 Format::NextTemporaryId() const {

@@ -122,3 +122,25 @@ TEST_F(DesignerWindowTest, TheBarcodeStandardDialogStoresTheChosenStandard) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DesignerWindowTest, AlignmentFromTheMenuMovesTheSelectedBoxesAndUndoes) {
+    CreateFormat("对账单");
+    DesignerView& designer = window_->Designer();
+    InputBox* first = designer.AddBox(0, QPoint(1000, 800));
+    InputBox* second = designer.AddBox(0, QPoint(2000, 1600));
+    ASSERT_TRUE(first && second);
+    designer.ToggleSelected(first);
+    designer.ToggleSelected(second);
+    const double leftBefore = session_->CurrentFormat().boxes[1].x;
+    // The prompt proposes the leftmost edge; take it.
+    asker_.Text(QString::number(session_->CurrentFormat().boxes[0].x));
+    Trigger("mAlignLeft");
+    const QList<BoxRecord>& boxes = session_->CurrentFormat().boxes;
+    EXPECT_DOUBLE_EQ(boxes[0].x, boxes[1].x);
+    Trigger("mUndo");
+    EXPECT_DOUBLE_EQ(session_->CurrentFormat().boxes[1].x, leftBefore);
+}
+
+} // namespace

@@ -69,7 +69,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
         "打印(&P):mPrint,mPrintAll,mPrintPreview",
         "格式(&F):mNewFmt,mSelFmt,mSaveFmt,mSaveAsFmt,mManageFmt,mExportFmt,mImportFmt,mDownFmt",
         "内容框设置(&C):mAlignMenu[mAlignLeft,mAlignRight,mAlignTop,mAlighBottom],"
-        "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize]",
+        "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize],mUndo,mRedo",
         "设置:mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
         "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"
         "mLoginPSD",

@@ -38,3 +38,15 @@ TEST(Links, RetargetKeepsSignAndFraction) {
     EXPECT_DOUBLE_EQ(RetargetLink(7, 9), 9);
     EXPECT_DOUBLE_EQ(RetargetLink(-1000000003.0, 12), -12);
 }
+
+TEST(FormatModel, WritingThroughFindBoxLeavesCopiesAlone) {
+    Format format;
+    BoxRecord box;
+    box.id = 7;
+    box.x = 1;
+    format.boxes << box;
+    const QList<BoxRecord> snapshot = format.boxes; // shares the list's data
+    format.FindBox(7)->x = 2;
+    EXPECT_EQ(snapshot[0].x, 1);
+    EXPECT_EQ(format.FindBox(7)->x, 2);
+}
