@@ -8,6 +8,7 @@
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/Schema.h"
+#include "store/StreamAsker.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -22,23 +23,6 @@ constexpr int kUsage = 2;
 
 const QString kUsageText = QStringLiteral(
     "用法：formats | import-format 文件.zhq [--name 格式名] | export-format 格式名 文件.zhq");
-
-// Nothing is asked on the command line; messages go to the error stream.
-class ErrorStreamAsker final : public Asker {
-public:
-    explicit ErrorStreamAsker(QTextStream& err) : err_(err) {}
-    void Message(const QString& text) override { err_ << text << Qt::endl; }
-    bool AskYesNo(const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&) override { return std::nullopt; }
-    QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
-    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> ChooseItem(const QString&, const QStringList&, int) override {
-        return std::nullopt;
-    }
-
-private:
-    QTextStream& err_;
-};
 
 int ListFormats(Database& db, QTextStream& out) {
     for (const QString& name : FormatStore(db).FormatNames()) out << name << Qt::endl;
@@ -67,7 +51,8 @@ int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream&
         err << Unrecognised(path) << Qt::endl;
         return kFailed;
     }
-    ErrorStreamAsker asker(err);
+    // Nothing is asked on the command line; messages go to the error stream.
+    StreamAsker asker(err);
     const QByteArray bytes = ReadTextFile(path, false, asker);
     const ParsedFormatFile parsed = ParseFormatFileBytes(bytes);
     if (bytes.isEmpty() || parsed.error != FormatFileError::None) {

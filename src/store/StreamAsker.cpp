@@ -1,4 +1,4 @@
-#include "print/StreamAsker.h"
+#include "store/StreamAsker.h"
 
 #include <QTextStream>
 
