@@ -21,10 +21,11 @@ bool QtAsker::AskYesNo(const QString& question) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
-std::optional<QString> QtAsker::AskText(const QString& prompt, const QString& preset) {
+std::optional<QString> QtAsker::AskText(const QString& prompt, const QString& preset,
+                                        const QString& title) {
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(parent_, Title(), prompt, QLineEdit::Normal, preset, &ok);
+    const QString text = QInputDialog::getText(parent_, title.isEmpty() ? Title() : title, prompt,
+                                               QLineEdit::Normal, preset, &ok);
     if (!ok) return std::nullopt;
     return text;
 }

@@ -12,7 +12,8 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& text) override;
     bool AskYesNo(const QString& question) override;
-    std::optional<QString> AskText(const QString& prompt, const QString& preset) override;
+    std::optional<QString> AskText(const QString& prompt, const QString& preset,
+                                   const QString& title) override;
     QString ChooseOpenFile(const QString& caption, const QString& filter) override;
     QString ChooseSaveFile(const QString& caption, const QString& filter,
                            const QString& suggestedName) override;

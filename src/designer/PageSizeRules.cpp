@@ -17,7 +17,7 @@ namespace {
 std::optional<double> AskSide(Asker& asker, const QString& prompt, const QString& preset,
                               const QString& zeroMessage) {
     for (;;) {
-        const std::optional<QString> answer = asker.AskText(prompt, preset);
+        const std::optional<QString> answer = asker.AskText(prompt, preset, DesignerText::kNewFormatTitle);
         if (!answer || answer->isEmpty()) return std::nullopt;
         const double value = NumberFromText(*answer);
         if (value > 0) return value;
@@ -29,7 +29,7 @@ std::optional<double> AskSide(Asker& asker, const QString& prompt, const QString
 
 std::optional<NewFormatPage> AskNewFormat(Asker& asker, double currentWidthMm,
                                           double currentHeightMm) {
-    const std::optional<QString> name = asker.AskText(DesignerText::kAskFormatName);
+    const std::optional<QString> name = asker.AskText(DesignerText::kAskFormatName, {}, DesignerText::kNewFormatTitle);
     if (!name || name->isEmpty()) return std::nullopt;
     QString widthPreset = QString::number(currentWidthMm);
     QString heightPreset = QString::number(currentHeightMm);

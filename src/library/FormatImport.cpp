@@ -25,7 +25,7 @@ std::optional<QString> AskForFreeName(Database& db, Asker& asker, QString name) 
         if (problem == NameProblem::None) return name;
         if (problem == NameProblem::ForbiddenCharacter) asker.Message(kForbiddenNameChars);
         const QString prompt = problem == NameProblem::Taken ? NameTaken(name) : kNamePromptTitle;
-        const std::optional<QString> answer = asker.AskText(prompt, name);
+        const std::optional<QString> answer = asker.AskText(prompt, name, kNamePromptTitle);
         if (!answer || answer->trimmed().isEmpty()) return std::nullopt;
         name = answer->trimmed();
     }

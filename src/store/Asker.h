@@ -12,8 +12,9 @@ public:
     virtual void Message(const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const QString& question) = 0;
-    // A one-line text prompt; nullopt when the user cancels.
-    virtual std::optional<QString> AskText(const QString& prompt, const QString& preset = {}) = 0;
+    // A one-line text prompt under an optional title; nullopt when the user cancels.
+    virtual std::optional<QString> AskText(const QString& prompt, const QString& preset = {},
+                                           const QString& title = {}) = 0;
     // File choosers; empty when cancelled. `filter` uses Qt's "描述(*.jpg);;..." form.
     virtual QString ChooseOpenFile(const QString& caption, const QString& filter) = 0;
     virtual QString ChooseSaveFile(const QString& caption, const QString& filter,

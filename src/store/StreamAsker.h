@@ -10,7 +10,9 @@ public:
     explicit StreamAsker(QTextStream& messages) : messages_(messages) {}
     void Message(const QString& text) override;
     bool AskYesNo(const QString& question) override;
-    std::optional<QString> AskText(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> AskText(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
     QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<int> ChooseItem(const QString&, const QStringList&, int) override {

@@ -17,8 +17,10 @@ bool ScriptedAsker::AskYesNo(const QString& question) {
     return yesNo_.dequeue();
 }
 
-std::optional<QString> ScriptedAsker::AskText(const QString& prompt, const QString&) {
+std::optional<QString> ScriptedAsker::AskText(const QString& prompt, const QString&,
+                                             const QString& title) {
     shown << prompt;
+    titles << title;
     questions << prompt;
     if (texts_.isEmpty()) {
         ADD_FAILURE() << "unexpected prompt: " << prompt.toStdString();

@@ -19,7 +19,9 @@ public:
 
     void Message(const QString& text) override;
     bool AskYesNo(const QString& question) override;
-    std::optional<QString> AskText(const QString& prompt, const QString& preset) override;
+    std::optional<QString> AskText(const QString& prompt, const QString& preset,
+                                   const QString& title) override;
+    QStringList titles; // the titles of the text prompts, in order
     QString ChooseOpenFile(const QString& caption, const QString& filter) override;
     QString ChooseSaveFile(const QString& caption, const QString& filter,
                            const QString& suggestedName) override;

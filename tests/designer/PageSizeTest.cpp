@@ -27,6 +27,7 @@ TEST(NewFormat, AsksNameWidthAndHeight) {
     EXPECT_EQ(page->heightMm, 80);
     EXPECT_EQ(asker.questions, QStringList({"请输入需要新建的格式名称：", "输入格式模板宽度（单位：毫米）：",
                                             "输入格式模板高度（单位：毫米）："}));
+    EXPECT_EQ(asker.titles, QStringList(3, "Vellumark-新建格式模板"));
 }
 
 TEST(NewFormat, ZeroSidesAreAskedAgainAndBadRatiosRestartBoth) {
