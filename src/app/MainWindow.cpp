@@ -205,7 +205,7 @@ void MainWindow::UpdateMenuState() {
     const bool open = session_.HasFormat();
     for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
-    for (const char* name : {"mNewFmt", "mImportFmt"})
+    for (const char* name : {"mNewFmt", "mImportFmt", "mSelFmt"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
     for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);

@@ -38,6 +38,8 @@ public:
 
     // "新建格式": asks for name and page size, then stores and opens the empty format.
     bool NewFormat();
+    // "选择格式": picks one of the stored formats and opens it.
+    bool ChooseFormat();
 
     DesignerView& Designer() const { return *designer_; }
 

@@ -52,6 +52,7 @@ void MainWindow::ConnectFormatCommands() {
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
     };
     on("mNewFmt", [this] { NewFormat(); });
+    on("mSelFmt", [this] { ChooseFormat(); });
     on("mImportFmt", [this] { ImportFormatFile(); });
     on("mExportFmt", [this] { ExportFormatFile(); });
     on("mBarCodeSet", [this] { ChooseBarcodeStandard(); });
@@ -80,6 +81,15 @@ bool MainWindow::NewFormat() {
         return false;
     }
     return OpenFormat(name, true);
+}
+
+bool MainWindow::ChooseFormat() {
+    const QStringList names = session_.Formats().FormatNames();
+    if (names.isEmpty()) return false;
+    const std::optional<int> chosen = asker_.ChooseItem(
+        AppText::kChooseFormat, names, int(names.indexOf(session_.CurrentFormat().name)));
+    if (!chosen || *chosen < 0 || *chosen >= names.size()) return false;
+    return OpenFormat(names[*chosen], false);
 }
 
 void MainWindow::EditPageSize() {

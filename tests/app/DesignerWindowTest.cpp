@@ -62,6 +62,22 @@ TEST_F(DesignerWindowTest, ANewFormatFromTheMenuIsStoredOpenedAndShownEmpty) {
     EXPECT_TRUE(asker_.AllAnswered());
 }
 
+TEST_F(DesignerWindowTest, ChoosingAFormatOpensItWithItsOwnBoxes) {
+    CreateFormat("甲");
+    window_->Designer().AddBox(4);
+    Trigger("mSaveFmt");
+    CreateFormat("乙");
+    EXPECT_TRUE(window_->Designer().Boxes().isEmpty());
+    asker_.Item(1); // the names come sorted by code point: 乙, 甲
+    Trigger("mSelFmt");
+    EXPECT_EQ(session_->CurrentFormat().name, "甲");
+    EXPECT_EQ(window_->Designer().Boxes().size(), 1);
+    EXPECT_EQ(window_->findChild<QLabel*>("LFMT")->text(), "甲");
+    asker_.Item(std::nullopt); // cancelling keeps the open format
+    Trigger("mSelFmt");
+    EXPECT_EQ(session_->CurrentFormat().name, "甲");
+}
+
 TEST_F(DesignerWindowTest, TypedContentAndCanvasEditsReachTheGridAndTheStore) {
     CreateFormat("收据");
     DesignerView& designer = window_->Designer();
