@@ -26,25 +26,9 @@ TEST(PageOptions, EncodeDecodeRoundTripAndShortListThresholds) {
     EXPECT_EQ(shortList.currency, QStringLiteral("￥"));
 }
 
-TEST(DisplayFactor, FontSizeOnAWiderScreen) {
-    const double factor = DisplayFactor(15360, 19200);
-    EXPECT_DOUBLE_EQ(ScaledFontSize(12, factor), 15.07);
-    EXPECT_DOUBLE_EQ(DisplayFactor(0, 15360), 1.0);
-}
-
-TEST(Links, RetargetKeepsSignAndFraction) {
-    EXPECT_EQ(LinkTarget(-5.1), 5);
-    EXPECT_DOUBLE_EQ(RetargetLink(-5.1, 42), -42.1);
-    EXPECT_DOUBLE_EQ(RetargetLink(7, 9), 9);
-    EXPECT_DOUBLE_EQ(RetargetLink(-1000000003.0, 12), -12);
-}
-
 TEST(FormatModel, WritingThroughFindBoxLeavesCopiesAlone) {
     Format format;
-    BoxRecord box;
-    box.id = 7;
-    box.x = 1;
-    format.boxes << box;
+    format.boxes << BoxRecord{.id = 7, .x = 1};
     const QList<BoxRecord> snapshot = format.boxes; // shares the list's data
     format.FindBox(7)->x = 2;
     EXPECT_EQ(snapshot[0].x, 1);

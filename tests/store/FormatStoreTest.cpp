@@ -18,29 +18,13 @@ Format EveryKindFormat() {
     format.page.options.optionBoxes = {1, 0, 1, 1, 0};
     format.page.options.currency = QStringLiteral("US$");
     format.page.options.barcodeStandard = 2;
-    for (int kind = 0; kind < kBoxKindCount; ++kind) {
-        BoxRecord box;
-        box.id = kFirstTemporaryId + kind;
-        box.label = labels[kind];
-        box.kind = kind;
-        box.dir = kind % 4;
-        box.x = 10.25 + kind;
-        box.y = 20.5 + kind;
-        box.w = 30.125 + kind;
-        box.h = 5.5 + kind;
-        box.s = 0.25 * kind;
-        box.l = 2004.5;
-        box.color = 0x123456 + kind;
-        box.fontName = QStringLiteral("黑体");
-        box.fontSize = 10.5 + kind;
-        box.bold = kind % 2;
-        box.italic = kind % 3 == 0;
-        box.underline = kind == 2;
-        box.strikeout = kind == 4;
-        box.cash = 103 + kind;
-        box.mem = kind == 3 ? QStringLiteral("固定内容 'x' %_\n") : QString();
-        format.boxes << box;
-    }
+    for (int kind = 0; kind < kBoxKindCount; ++kind)
+        format.boxes << BoxRecord{.id = kFirstTemporaryId + kind, .label = labels[kind], .kind = kind, .dir = kind % 4,
+                                  .x = 10.25 + kind, .y = 20.5 + kind, .w = 30.125 + kind, .h = 5.5 + kind,
+                                  .s = 0.25 * kind, .l = 2004.5, .color = 0x123456 + kind, .fontName = "黑体",
+                                  .fontSize = 10.5 + kind, .bold = kind % 2 == 1, .italic = kind % 3 == 0,
+                                  .underline = kind == 2, .strikeout = kind == 4, .cash = 103.0 + kind,
+                                  .mem = kind == 3 ? QStringLiteral("固定内容 'x' %_\n") : QString()};
     // Links by temporary ID, with sign and fraction.
     format.boxes[0].rctl = kFirstTemporaryId + 1;
     format.boxes[1].sumId = -(kFirstTemporaryId + 0.5);
@@ -127,6 +111,7 @@ TEST_F(FormatStoreTest, FontSizesAreScaledForAWiderScreen) {
     ASSERT_TRUE(store.SaveFormat(format, {}, 15360, progress));
     EXPECT_DOUBLE_EQ(store.LoadFormat(QStringLiteral("宽屏"), 19200)->boxes[0].fontSize, 15.07);
     EXPECT_DOUBLE_EQ(store.LoadFormat(QStringLiteral("宽屏"), 15360)->boxes[0].fontSize, 12);
+    EXPECT_DOUBLE_EQ(DisplayFactor(0, 15360), 1.0);
     EXPECT_FALSE(store.LoadFormat(QStringLiteral("无此格式"), 15360));
 }
 

@@ -39,12 +39,12 @@ TEST_F(MaintenanceTest, TidyDeletesIncompleteFormatsByAskingAndOrphanDefaults) {
     EXPECT_TRUE(asker.AllAnswered());
     EXPECT_EQ(asker.questions, QStringList{StoreTexts::ConfirmDeleteFormat(QStringLiteral("残缺"))});
     EXPECT_EQ(asker.messages, QStringList{StoreTexts::kCurrentFormatNotDeletable});
-    EXPECT_EQ(Count(QStringLiteral("SELECT count(*) FROM Fmt WHERE Fmt='残缺'")), 0);
-    EXPECT_EQ(Count(QStringLiteral("SELECT count(*) FROM Fmt WHERE Fmt='当前残缺'")), 1);
-    EXPECT_EQ(Count(QStringLiteral("SELECT count(*) FROM Fmt WHERE Fmt='完整'")), 3);
-    EXPECT_EQ(Count(QStringLiteral("SELECT count(*) FROM Fmt WHERE Fmt=''")), 1);
-    EXPECT_EQ(Count(QStringLiteral("SELECT count(*) FROM 默认 WHERE Fmt='已删'")), 0);
-    EXPECT_EQ(Count(QStringLiteral("SELECT count(*) FROM 默认 WHERE Fmt='完整'")), 1);
+    QStringList left;
+    for (const char* sql : {"SELECT Fmt, count(*) FROM Fmt GROUP BY Fmt ORDER BY Fmt",
+                            "SELECT Fmt, count(*) FROM 默认 GROUP BY Fmt ORDER BY Fmt"})
+        for (const QVariantList& row : db->Query(QString::fromUtf8(sql)).rows)
+            left << row[0].toString() + QLatin1Char('=') + row[1].toString();
+    EXPECT_EQ(left, (QStringList{"=1", "完整=3", "当前残缺=1", "完整=1"}));
 }
 
 TEST_F(MaintenanceTest, CompactionKeepsTheDataShrinksTheFileAndLeavesABackup) {
