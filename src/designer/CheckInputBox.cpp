@@ -1,11 +1,12 @@
 #include "designer/CheckInputBox.h"
 
-#include <QCheckBox>
+#include "designer/CheckIndicator.h"
+
 #include <QVBoxLayout>
 
 CheckInputBox::CheckInputBox(QWidget* canvas) : InputBox(BoxKind::Check, canvas) {
     setObjectName(QStringLiteral("CheckBox"));
-    check_ = new QCheckBox(this);
+    check_ = new CheckIndicator(this);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(check_);
@@ -29,9 +30,8 @@ void CheckInputBox::ShowContent(const QString& text) {
 }
 
 void CheckInputBox::ShowSelection(bool selected) {
-    // Flat when selected, three-dimensional otherwise.
-    setAutoFillBackground(selected);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, selected ? QColor(208, 208, 208) : QColor(Qt::white));
-    setPalette(palette);
+    // A selected box shows grey, as selected text boxes do.
+    QPalette palette = check_->palette();
+    palette.setColor(QPalette::Base, selected ? QColor(208, 208, 208) : QColor(Qt::white));
+    check_->setPalette(palette);
 }

@@ -1,6 +1,7 @@
 // The box menu (m_CtlSet) and the canvas menu (mPicGraph) and their text items.
 #include "designer/DesignerView.h"
 
+#include "designer/BarcodeCheck.h"
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/LabelInputBox.h"
@@ -154,6 +155,13 @@ void DesignerView::InputBarcodeToCurrentBox() {
     if (!box || !asker_) return;
     const auto answer = asker_->AskText(DesignerText::kAskBarcode, box->Content());
     if (!answer) return;
-    box->ShowContent(answer->trimmed());
+    const QString content = answer->trimmed();
+    // A refused barcode keeps the box as it was rather than showing an empty box.
+    const QString refusal = BarcodeRefusal(content, format_->page.options.barcodeStandard);
+    if (!refusal.isEmpty()) {
+        asker_->Message(refusal);
+        return;
+    }
+    box->ShowContent(content);
     OnContentEdited(box);
 }

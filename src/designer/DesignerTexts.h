@@ -42,6 +42,8 @@ inline QString PictureMissing(const QString& path) {
     return QStringLiteral("图片文件“") + path + QStringLiteral("”不存在！");
 }
 inline const QString kAskBarcode = QStringLiteral("请输入条形码（数字串）：");
+inline const QString kQrTooLong = QStringLiteral("内容太长，无法生成二维码！");
+inline const QString kBarcodeNotDrawable = QStringLiteral("当前条码标准无法生成该条形码！");
 inline const QString kBackgroundFilter = QStringLiteral("JPEG格式(*.jpg)");
 inline const QString kAskReplaceBackground = QStringLiteral("当前格式已有底图，是否要替换？");
 inline const QString kAskClearBackground = QStringLiteral("您确定要清除背景图？");

@@ -1,5 +1,6 @@
 #include "designer/FontGroup.h"
 
+#include "content/layout/BoxFont.h"
 #include "designer/ColorButton.h"
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
@@ -51,7 +52,7 @@ void FontGroup::Load(const BoxRecord& record) {
     size_->SetValue(record.fontSize);
     const bool flags[] = {record.bold, record.italic, record.underline, record.strikeout};
     for (int i = 0; i < styles_.size(); ++i) styles_[i]->setChecked(flags[i]);
-    color_->SetColor(ColorFromRecord(record.color));
+    color_->SetColor(RecordColor(record.color));
     ShowSample();
 }
 

@@ -1,33 +1,33 @@
 #include "designer/InputBox.h"
 
+#include "content/layout/BoxFont.h"
+#include "content/layout/PackedSpacing.h"
+
 #include <QContextMenuEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <cmath>
 
-QColor ColorFromRecord(qint64 value) {
-    return QColor(int(value & 0xFF), int((value >> 8) & 0xFF), int((value >> 16) & 0xFF));
-}
-
 qint64 RecordFromColor(const QColor& color) {
     return qint64(color.red()) | (qint64(color.green()) << 8) | (qint64(color.blue()) << 16);
 }
 
-Qt::Alignment AlignmentFromRecord(double packedL) {
-    switch (static_cast<int>(std::fabs(packedL) / 1000.0)) {
-    case 1: return Qt::AlignRight;
-    case 2: return Qt::AlignHCenter;
+Qt::Alignment HorizontalAlignment(double packedL) {
+    switch (static_cast<Alignment>(AlignmentCode(packedL))) {
+    case Alignment::Right: return Qt::AlignRight;
+    case Alignment::Centre: return Qt::AlignHCenter;
     default: return Qt::AlignLeft;
     }
 }
 
 QFont FontFromRecord(const BoxRecord& record) {
-    QFont font(record.fontName.isEmpty() ? QStringLiteral("宋体") : record.fontName);
-    if (record.fontSize > 0) font.setPointSizeF(record.fontSize);
-    font.setBold(record.bold);
-    font.setItalic(record.italic);
-    font.setUnderline(record.underline);
-    font.setStrikeOut(record.strikeout);
+    const BoxFont box = BoxFontOf(record);
+    QFont font(box.name.isEmpty() ? QStringLiteral("宋体") : box.name);
+    font.setPointSizeF(box.designSize);
+    font.setBold(box.bold);
+    font.setItalic(box.italic);
+    font.setUnderline(box.underline);
+    font.setStrikeOut(box.strikeout);
     return font;
 }
 

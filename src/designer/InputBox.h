@@ -85,10 +85,9 @@ private:
     BoxEnvironment environment_;
 };
 
-// 24-bit RGB with red in the low byte, as the records keep colours.
-QColor ColorFromRecord(qint64 value);
+// A colour as the records keep it (the inverse of RecordColor).
 qint64 RecordFromColor(const QColor& color);
-// Alignment code packed into L: 0 left, 1 right, 2 centre.
-Qt::Alignment AlignmentFromRecord(double packedL);
+// The alignment packed into L as Qt shows it.
+Qt::Alignment HorizontalAlignment(double packedL);
 // The record's font as shown on screen.
 QFont FontFromRecord(const BoxRecord& record);

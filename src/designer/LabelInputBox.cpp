@@ -1,5 +1,7 @@
 #include "designer/LabelInputBox.h"
 
+#include "content/layout/BoxFont.h"
+
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -8,6 +10,9 @@ LabelInputBox::LabelInputBox(QWidget* canvas) : InputBox(BoxKind::Label, canvas)
     label_ = new QLabel(this);
     label_->setWordWrap(true);
     label_->setTextFormat(Qt::PlainText);
+    // Explicit: on the canvas's Base background Qt would pick the Text role for the
+    // ink, which the record colour below does not set.
+    label_->setForegroundRole(QPalette::WindowText);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(label_);
@@ -18,9 +23,9 @@ void LabelInputBox::ApplyRecord(const BoxRecord& record) {
     InputBox::ApplyRecord(record);
     label_->setFont(font());
     label_->setText(record.label);
-    label_->setAlignment(AlignmentFromRecord(record.l) | Qt::AlignTop);
+    label_->setAlignment(HorizontalAlignment(record.l) | Qt::AlignTop);
     QPalette palette = label_->palette();
-    palette.setColor(QPalette::WindowText, ColorFromRecord(record.color));
+    palette.setColor(QPalette::WindowText, RecordColor(record.color));
     label_->setPalette(palette);
 }
 

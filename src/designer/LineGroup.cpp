@@ -1,5 +1,6 @@
 #include "designer/LineGroup.h"
 
+#include "content/layout/BoxFont.h"
 #include "designer/ColorButton.h"
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
@@ -64,7 +65,7 @@ void LineGroup::Load(const BoxRecord& record) {
     width_->SetValue(record.fontSize);
     const int style = int(record.cash);
     style_->setCurrentIndex(style >= 1 && style <= 5 ? style - 1 : -1);
-    color_->SetColor(ColorFromRecord(record.color));
+    color_->SetColor(RecordColor(record.color));
     ShowPreview();
 }
 

@@ -1,5 +1,6 @@
 #include "designer/LineInputBox.h"
 
+#include "content/layout/BoxFont.h"
 #include "designer/BoxHitArea.h"
 
 #include <QPainter>
@@ -35,7 +36,7 @@ LineInputBox::LineInputBox(QWidget* canvas) : InputBox(BoxKind::Line, canvas) {
 
 void LineInputBox::ApplyRecord(const BoxRecord& record) {
     InputBox::ApplyRecord(record);
-    color_ = ColorFromRecord(record.color);
+    color_ = RecordColor(record.color);
     if (record.fontSize > 0) penWidth_ = std::max(1, int(std::lround(record.fontSize)));
     style_ = StyleFromRecord(record.cash);
     update();

@@ -47,6 +47,7 @@ double PageCanvas::TwipsPerPixel() const {
 
 void PageCanvas::SetBackground(const QImage& picture) {
     background_ = picture;
+    scaledBackground_ = QPixmap();
     update();
 }
 
@@ -64,8 +65,22 @@ void PageCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), Qt::white);
     // Stretched over the whole page: the page proportions rule, not the picture's.
-    if (PaintsBackground()) painter.drawImage(rect(), background_);
+    if (PaintsBackground()) painter.drawPixmap(0, 0, ScaledBackground());
     if (showRulers_) PaintRulers(painter);
+}
+
+// A scan of 200 dpi or more is shrunk several times over on screen; without smoothing
+// its lines and print break up into jagged dots. Smooth scaling averages whole areas,
+// which a smoothly transformed drawImage does not do when shrinking this far.
+const QPixmap& PageCanvas::ScaledBackground() {
+    const double ratio = devicePixelRatioF();
+    const QSize target = size() * ratio;
+    if (scaledBackground_.size() != target) {
+        scaledBackground_ = QPixmap::fromImage(
+            background_.scaled(target, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        scaledBackground_.setDevicePixelRatio(ratio);
+    }
+    return scaledBackground_;
 }
 
 void PageCanvas::PaintRulers(QPainter& painter) const {

@@ -3,6 +3,7 @@
 // ruler grid. Its width in twips (kept exactly, not rounded to pixels) and the page
 // width give the screen scale every box position goes through.
 #include <QImage>
+#include <QPixmap>
 #include <QWidget>
 
 class CanvasScale;
@@ -49,11 +50,14 @@ protected:
 
 private:
     void PaintRulers(QPainter& painter) const;
+    // The background smoothly scaled to the canvas, made again only when the size changes.
+    const QPixmap& ScaledBackground();
 
     double pageWidth_ = 210;
     double pageHeight_ = 297;
     double canvasWidth_ = 0;
     QImage background_;
+    QPixmap scaledBackground_;
     bool showBackground_ = false;
     bool showRulers_ = false;
 };

@@ -1,6 +1,7 @@
 #include "designer/TextInputBox.h"
 
 #include "content/DataTypes.h"
+#include "content/layout/BoxFont.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -28,10 +29,10 @@ TextInputBox::TextInputBox(QWidget* canvas) : InputBox(BoxKind::Text, canvas) {
 void TextInputBox::ApplyRecord(const BoxRecord& record) {
     InputBox::ApplyRecord(record);
     editor_->setFont(font());
-    textColor_ = ColorFromRecord(record.color);
+    textColor_ = RecordColor(record.color);
     bordered_ = HasSingleBorder(record.cash);
     QTextOption option = editor_->document()->defaultTextOption();
-    option.setAlignment(AlignmentFromRecord(record.l));
+    option.setAlignment(HorizontalAlignment(record.l));
     editor_->document()->setDefaultTextOption(option);
     UpdateLook();
 }

@@ -290,6 +290,28 @@ TEST_F(DesignerBoxes, PictureBoxesTakeFilesAndBarcodes) {
     EXPECT_TRUE(dark);
 }
 
+TEST_F(DesignerBoxes, BarcodesTheStandardCannotDrawAreRefusedAndKeepTheOldContent) {
+    const qint64 id = AddRecord(2, "码", 10, 10, 40, 20).id;
+    view.RebuildBoxes();
+    InputBox* box = view.BoxById(id);
+    asker.Text("AB-1");
+    ChooseBoxItem(box, "mInputBarCode");
+    ASSERT_EQ(bill.Value(id), "AB-1");
+
+    asker.Text("A.B"); // the full stop is not in Code 39
+    ChooseBoxItem(box, "mInputBarCode");
+    EXPECT_EQ(view.GetBoxContent(id), "AB-1");
+
+    // A QR code refuses only what no version can hold.
+    format.page.options.barcodeStandard = 2;
+    asker.Text(QString(4000, 'x'));
+    ChooseBoxItem(box, "mInputBarCode");
+    EXPECT_EQ(bill.Value(id), "AB-1");
+    EXPECT_EQ(asker.messages,
+              QStringList({"要打印的条形码字符串中包含无效字符！当前版本只支持字符0-9,A-Z,-,%,$和*",
+                           "内容太长，无法生成二维码！"}));
+}
+
 TEST_F(DesignerBoxes, PastingIntoALabelRenamesItsRecord) {
     const qint64 id = AddRecord(4, "旧", 10, 10).id;
     view.RebuildBoxes();
