@@ -20,14 +20,12 @@ QImage DrawEan13Box(const QString& text, QRect* box = nullptr) {
 }  // namespace
 
 TEST(Ean13, NormalizingPadsCutsAndRecomputesTheCheckDigit) {
-    EXPECT_EQ(NormalizeEan13("690123456789"), "6901234567892");
-    EXPECT_EQ(NormalizeEan13("6901234567890"), "6901234567892");  // a wrong check digit is replaced
-    EXPECT_EQ(NormalizeEan13("12345"), "0000000123457");
-    EXPECT_EQ(NormalizeEan13(""), "0000000000000");
-    EXPECT_EQ(NormalizeEan13("no digits"), "0000000000000");
-    // Only the first 13 characters count, before the non-digits are dropped.
-    EXPECT_EQ(NormalizeEan13("690-123-456-789"), "0069012345677");
-    EXPECT_EQ(NormalizeEan13("69012345678912345"), "6901234567892");
+    // A wrong check digit is replaced; only the first 13 characters count, before the
+    // non-digits are dropped.
+    const std::pair<const char*, const char*> rows[] = {
+        {"690123456789", "6901234567892"}, {"6901234567890", "6901234567892"}, {"12345", "0000000123457"},
+        {"no digits", "0000000000000"}, {"690-123-456-789", "0069012345677"}, {"69012345678912345", "6901234567892"}};
+    for (const auto& [in, out] : rows) EXPECT_EQ(NormalizeEan13(in), out) << in;
 }
 
 TEST(Ean13, EveryFirstDigitParityReadsBack) {
@@ -40,10 +38,7 @@ TEST(Ean13, EveryFirstDigitParityReadsBack) {
         EXPECT_EQ(QString::fromLatin1(symbols[0].data), NormalizeEan13(text));
     }
     EXPECT_EQ(DecodeSingle(DrawEan13Box("690123456789")), "6901234567892");
-}
-
-TEST(Ean13, AGivenWrongCheckDigitDrawsTheSameSymbol) {
-    EXPECT_EQ(DrawEan13Box("6901234567890"), DrawEan13Box("690123456789"));
+    EXPECT_EQ(DecodeSingle(DrawEan13Box("6901234567890")), "6901234567892");
 }
 
 TEST(Ean13, StartGuardLiesNineModulesInAndEverythingStaysInTheBox) {

@@ -13,17 +13,8 @@
 namespace {
 
 BoxRecord TextBox(double cash, double x = 20, double w = 60) {
-    BoxRecord box;
-    box.id = 7;
-    box.label = QStringLiteral("金额");
-    box.x = x;
-    box.y = 10;
-    box.w = w;
-    box.h = 8;
-    box.cash = cash;
-    box.fontName = TestFont().name;
-    box.fontSize = 12;
-    return box;
+    return {.id = 7, .label = QStringLiteral("金额"), .x = x, .y = 10, .w = w, .h = 8, .fontName = TestFont().name,
+            .fontSize = 12, .cash = cash};
 }
 
 // A ratio that keeps design sizes unchanged on paper.
@@ -52,9 +43,7 @@ TEST(BoxDrawing, DataTypeChoosesTheLayout) {
     // Digits 对格 with 8 cells: one character per cell.
     EXPECT_EQ(DrawOne(TextBox(208), QStringLiteral("1234")).texts.size(), 4);
     // Hidden types and code types print nothing here.
-    EXPECT_TRUE(DrawOne(TextBox(150), QStringLiteral("x")).texts.isEmpty());
-    EXPECT_TRUE(DrawOne(TextBox(400), QStringLiteral("x")).texts.isEmpty());
-    EXPECT_TRUE(DrawOne(TextBox(300), QStringLiteral("x")).texts.isEmpty());
+    for (double hidden : {150, 300, 400}) EXPECT_TRUE(DrawOne(TextBox(hidden), "x").texts.isEmpty()) << hidden;
     // A capital amount flows as text.
     EXPECT_EQ(DrawOne(TextBox(103), QStringLiteral("壹元整")).AllText(), QStringLiteral("壹元整"));
 }
@@ -85,12 +74,11 @@ TEST(BoxDrawing, CheckMarkOnlyWhenCheckedAndLabelsShowTheirText) {
 }
 
 TEST(PackedSpacing, AlignmentAndSpacingShareOneNumber) {
-    EXPECT_EQ(AlignmentCode(2003.5), 2);
-    EXPECT_DOUBLE_EQ(LineSpacingMm(2003.5), 3.5);
-    EXPECT_EQ(AlignmentCode(-1002), 1);
-    EXPECT_DOUBLE_EQ(LineSpacingMm(-1002), -2);
-    EXPECT_DOUBLE_EQ(LineSpacingMm(PackSpacing(1, -2)), -2);
-    EXPECT_EQ(AlignmentCode(PackSpacing(1, -2)), 1);
+    const std::tuple<double, int, double> rows[] = {{2003.5, 2, 3.5}, {-1002, 1, -2}, {PackSpacing(1, -2), 1, -2}};
+    for (const auto& [packed, alignment, spacing] : rows) {
+        EXPECT_EQ(AlignmentCode(packed), alignment) << packed;
+        EXPECT_DOUBLE_EQ(LineSpacingMm(packed), spacing) << packed;
+    }
 }
 
 TEST(PrinterFont, TextKeepsItsShareOfThePage) {
