@@ -22,9 +22,8 @@ QImage Page(const QColor& colour) {
 } // namespace
 
 TEST(OutputPicture, AppendsJpgUnlessTheNameEndsInLowerCaseJpg) {
-    EXPECT_EQ(WithJpgExtension(QStringLiteral("/tmp/a")), QStringLiteral("/tmp/a.jpg"));
-    EXPECT_EQ(WithJpgExtension(QStringLiteral("/tmp/a.jpg")), QStringLiteral("/tmp/a.jpg"));
-    EXPECT_EQ(WithJpgExtension(QStringLiteral("/tmp/a.JPG")), QStringLiteral("/tmp/a.JPG.jpg"));
+    for (const auto& [in, out] : {std::pair{"/tmp/a", "/tmp/a.jpg"}, {"/tmp/a.jpg", "/tmp/a.jpg"}, {"/tmp/a.JPG", "/tmp/a.JPG.jpg"}})
+        EXPECT_EQ(WithJpgExtension(QString::fromLatin1(in)), QString::fromLatin1(out));
 }
 
 TEST(OutputPicture, WritesAJpegOfThePageAndAsksBeforeOverwriting) {
@@ -71,12 +70,7 @@ TEST(BillPicture, BoxesAppearWhereTheyAreOnThePageWithoutCalibrationShift) {
     format.page.width = 200;
     format.page.height = 100;
     format.page.offsetX = 30; // printing only
-    BoxRecord line;
-    line.id = 1;
-    line.kind = int(BoxKind::Line);
-    line.x = 50; line.y = 50; line.w = 150; line.h = 50;
-    line.fontSize = 4;
-    format.boxes << line;
+    format.boxes << BoxRecord{.id = 1, .kind = int(BoxKind::Line), .x = 50, .y = 50, .w = 150, .h = 50, .fontSize = 4};
     const QImage picture = RenderBillPicture(format, Bill(), QSize(800, 400), 15020);
     ASSERT_EQ(picture.size(), QSize(800, 400));
     // 4 px per mm: the line runs from x 200 to 600 on row 200.

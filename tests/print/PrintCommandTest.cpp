@@ -1,6 +1,7 @@
 // The print sub-command from a stored format to a finished PDF, and to a real CUPS
 // printer queue.
 #include "PdfProbe.h"
+#include "PrintFixture.h"
 #include "common/TempDataFolder.h"
 #include "print/PrintCommand.h"
 #include "store/Database.h"
@@ -19,33 +20,16 @@
 
 namespace {
 
-BoxRecord StoredBox(BoxKind kind, const QString& label, double x, double y, double w, double h,
-                    double cash = 0) {
-    BoxRecord box;
-    box.id = kFirstTemporaryId + x * 1000 + y;
-    box.kind = int(kind);
-    box.label = label;
-    box.x = x;
-    box.y = y;
-    box.w = w;
-    box.h = h;
-    box.cash = cash;
-    box.fontName = QStringLiteral("Noto Sans CJK SC");
-    box.fontSize = 12;
-    return box;
-}
-
 // A format "支票" with a payee box at (30, 40) and an amount box of type 104.
 void StoreChequeFormat() {
     std::unique_ptr<Database> db = OpenDataDatabase();
     ASSERT_TRUE(db);
-    Format format;
+    Format format = MakeFormat();
     format.name = QStringLiteral("支票");
-    format.page.width = 210;
-    format.page.height = 297;
-    format.boxes << StoredBox(BoxKind::Text, QStringLiteral("收款人"), 30, 40, 100, 10)
-                 << StoredBox(BoxKind::Text, QStringLiteral("金额"), 30, 80, 100, 10, 104)
-                 << StoredBox(BoxKind::Line, QString(), 20, 120, 150, 120);
+    format.boxes << MakeBox(kFirstTemporaryId, BoxKind::Text, 30, 40, 100, 10, QStringLiteral("收款人"))
+                 << MakeBox(kFirstTemporaryId + 1, BoxKind::Text, 30, 80, 100, 10, QStringLiteral("金额"))
+                 << MakeBox(kFirstTemporaryId + 2, BoxKind::Line, 20, 120, 150, 120, QString());
+    format.boxes[1].cash = 104;
     SilentProgress progress;
     FormatStore store(*db);
     ASSERT_TRUE(store.SaveFormat(format, format.name, 15360, progress));
