@@ -1,5 +1,6 @@
 #include "app/printing/OffsetsDialog.h"
 
+#include "app/printing/OkCancelButtons.h"
 #include "app/printing/PrintUiTexts.h"
 #include "store/Format.h"
 
@@ -29,11 +30,7 @@ OffsetsDialog::OffsetsDialog(const PageParams& page, QWidget* parent)
     up_->setObjectName(QStringLiteral("OffsetY"));
     auto* explanation = new QLabel(PrintUiText::kOffsetsExplanation, this);
     explanation->setWordWrap(true);
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(PrintUiText::kOk, QDialogButtonBox::AcceptRole);
-    buttons->addButton(PrintUiText::kCancel, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QFormLayout(this);
     layout->addRow(explanation);

@@ -1,5 +1,6 @@
 #include "app/printing/SelectPrinterDialog.h"
 
+#include "app/printing/OkCancelButtons.h"
 #include "app/printing/PrintUiTexts.h"
 #include "print/PrinterChoice.h"
 
@@ -28,11 +29,7 @@ SelectPrinterDialog::SelectPrinterDialog(const QString& currentPrinter, QWidget*
     printers_->setCurrentText(preferred.isEmpty() ? PrintUiText::kPdfChoice : preferred);
     copies_->setText(QStringLiteral("1"));
 
-    auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(PrintUiText::kOk, QDialogButtonBox::AcceptRole);
-    buttons->addButton(PrintUiText::kCancel, QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    QDialogButtonBox* buttons = OkCancelButtons(this);
 
     auto* layout = new QFormLayout(this);
     layout->addRow(printers_);
