@@ -15,6 +15,10 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QLineEdit>
+#include <QProcess>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -157,6 +161,53 @@ TEST_F(DesignerWindowTest, AlignmentFromTheMenuMovesTheSelectedBoxesAndUndoes) {
     EXPECT_DOUBLE_EQ(boxes[0].x, boxes[1].x);
     Trigger("mUndo");
     EXPECT_DOUBLE_EQ(session_->CurrentFormat().boxes[1].x, leftBefore);
+}
+
+} // namespace
+
+namespace {
+
+// Answers the printer chooser once it shows: the PDF file choice and `copies`.
+void ChoosePdfWhenAsked(int copies) {
+    QTimer::singleShot(0, [copies] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        EXPECT_EQ(dialog->windowTitle(), "选择打印机");
+        dialog->findChild<QComboBox*>()->setCurrentText("PDF文件");
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
+            if (!field->parent()->inherits("QComboBox")) field->setText(QString::number(copies));
+        dialog->accept();
+    });
+}
+
+QString PdfText(const QString& path) {
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {path, "-"});
+    pdftotext.waitForFinished();
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
+}
+
+TEST_F(DesignerWindowTest, PrintingFromTheMenuWritesTheTypedAndConvertedBill) {
+    CreateFormat("付款单");
+    DesignerView& designer = window_->Designer();
+    InputBox* box = designer.AddBox(0, QPoint(1500, 900));
+    ASSERT_TRUE(box);
+    // A capital-amount box: the typed digits print in Chinese capitals.
+    session_->CurrentFormat().boxes[0].cash = 103;
+    session_->CurrentFormat().boxes[0].label = "金额";
+    session_->CurrentFormat().boxes[0].w = 150;
+    designer.RebuildBoxes();
+    designer.SetBoxContent(session_->CurrentFormat().boxes[0].id, "1234.5");
+
+    const QString pdf = folder_.File("bill.pdf");
+    asker_.File(pdf);
+    ChoosePdfWhenAsked(2);
+    Trigger("mPrint");
+    ASSERT_TRUE(QFile::exists(pdf));
+    const QString text = PdfText(pdf);
+    // pdftotext reads 角 back as its radical form; the rest comes back as printed.
+    EXPECT_EQ(text.count("壹仟贰佰叁拾肆元伍"), 2) << text.toStdString(); // two copies
+    EXPECT_FALSE(text.contains("金额")); // captions are on the paper already
 }
 
 } // namespace
