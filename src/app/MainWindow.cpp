@@ -271,6 +271,8 @@ void MainWindow::ShowFormat() {
     const Format& format = session_.CurrentFormat();
     const bool open = session_.HasFormat();
     hint_->setVisible(!open);
+    // Without a format there is no page to show or zoom.
+    designer_->setVisible(open);
     formatName_->setText(format.name);
     width_->setText(open ? Number(format.page.width) : QString());
     height_->setText(open ? Number(format.page.height) : QString());

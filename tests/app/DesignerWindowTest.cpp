@@ -55,6 +55,7 @@ TEST_F(DesignerWindowTest, ANewFormatFromTheMenuIsStoredOpenedAndShownEmpty) {
     EXPECT_EQ(window_->findChild<QLabel*>("Wid")->text(), "200");
     EXPECT_EQ(window_->findChild<QLabel*>("Hie")->text(), "100");
     EXPECT_FALSE(window_->findChild<QLabel*>("NoFormatHint")->isVisible());
+    EXPECT_TRUE(window_->findChild<QWidget*>("PG")->isVisible());
     EXPECT_TRUE(window_->Designer().Boxes().isEmpty());
     EXPECT_TRUE(session_->Formats().LoadFormat("进账单", 15360).has_value());
     EXPECT_EQ(session_->Formats().ReadLastUse().formatName, "进账单");

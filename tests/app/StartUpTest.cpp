@@ -46,6 +46,7 @@ TEST_F(StartUp, ANewDataFolderOpensAnEmptyWindowThatSaysHowToBegin) {
     ASSERT_TRUE(hint);
     EXPECT_TRUE(hint->isVisible());
     EXPECT_TRUE(hint->text().contains("新建格式"));
+    EXPECT_FALSE(window.findChild<QWidget*>("PFrm")->isVisible()); // no page to show yet
     EXPECT_EQ(window.BoxGrid().rowCount(), 0);
     EXPECT_EQ(session->LineBreakMarker(), "//");
     EXPECT_EQ(session->RoundingMethod(), 0);
