@@ -8,7 +8,6 @@
 #include "store/ParamStore.h"
 
 #include <QLineEdit>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
@@ -42,7 +41,6 @@ protected:
 TEST_F(PasswordDialogs, LoginRetriesAfterAWrongPasswordAndComparesCaseSensitively) {
     ASSERT_TRUE(Params().SetParam(kPasswordKey, "Secret"));
     LoginDialog dialog(Params(), asker_);
-    EXPECT_EQ(dialog.windowTitle(), "请输入密码");
     dialog.show();
 
     Type(dialog, "Password", "secret");
@@ -58,7 +56,6 @@ TEST_F(PasswordDialogs, LoginRetriesAfterAWrongPasswordAndComparesCaseSensitivel
 
 TEST_F(PasswordDialogs, ChangingThePasswordNeedsTheOldOneAndTwoEqualNewOnes) {
     PasswordDialog dialog(Params(), asker_);
-    EXPECT_EQ(dialog.windowTitle(), "修改密码");
     dialog.show();
 
     // Different repetitions: told, nothing stored.
@@ -94,14 +91,9 @@ TEST_F(PasswordDialogs, AWrongOldPasswordChangesNothingAndSaysNothing) {
     EXPECT_FALSE(LoginRequired(Params()));
 }
 
-TEST(NumCutDialog, OffersTheThreeMethodsWithTheCurrentOneSelected) {
+TEST(NumCutDialog, ShowsTheCurrentMethodAndTheFirstForAnUnknownOne) {
     NumCutDialog dialog(2);
-    EXPECT_EQ(dialog.windowTitle(), "小数舍入方法");
-    const QStringList texts = {"舍去多余小数", "四舍五入", "有小数加整"};
-    for (int i = 0; i < 3; ++i)
-        EXPECT_EQ(dialog.findChild<QRadioButton*>(QStringLiteral("Option%1").arg(i))->text(),
-                  texts[i]);
+    EXPECT_TRUE(dialog.findChild<QRadioButton*>("Option2")->isChecked());
     EXPECT_EQ(dialog.Method(), 2);
-    EXPECT_EQ(dialog.findChild<QPushButton*>("OK")->text(), "确   定");
-    EXPECT_EQ(NumCutDialog(7).Method(), 0); // an unknown stored value shows the first
+    EXPECT_EQ(NumCutDialog(7).Method(), 0);
 }

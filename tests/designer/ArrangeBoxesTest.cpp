@@ -19,18 +19,16 @@ TEST_F(ArrangeBoxes, CornersOfABoxMoveAndResizeTheRestTakesInput) {
         QPoint local;
         DragMode mode;
         Qt::CursorShape cursor;
-        const char* tip;
     } cases[] = {
-        {{99, 99}, DragMode::Move, Qt::SizeAllCursor, "提示：按住鼠标左键(别松开),拖动鼠标,即可移动本输入框位置。"},
-        {{901, 201}, DragMode::Resize, Qt::SizeFDiagCursor, "提示：按住鼠标左键(别松开),拖动鼠标,即可改变本输入框大小。"},
-        {{100, 50}, DragMode::TextInput, Qt::IBeamCursor, "提示：点击鼠标左键,可以输入内容。"},
-        {{900, 250}, DragMode::TextInput, Qt::IBeamCursor, "提示：点击鼠标左键,可以输入内容。"},
+        {{99, 99}, DragMode::Move, Qt::SizeAllCursor},
+        {{901, 201}, DragMode::Resize, Qt::SizeFDiagCursor},
+        {{100, 50}, DragMode::TextInput, Qt::IBeamCursor},
+        {{900, 250}, DragMode::TextInput, Qt::IBeamCursor},
     };
     for (const auto& c : cases) {
         Hover(part, text->Twips().topLeft() + c.local);
         EXPECT_EQ(view.PointerMode(), c.mode) << c.local.x();
         EXPECT_EQ(part->cursor().shape(), c.cursor) << c.local.x();
-        EXPECT_EQ(part->toolTip(), c.tip) << c.local.x();
     }
     // A check box cannot be resized: its bottom-right corner is for input.
     InputBox* check = view.BoxByNumber(1001);
@@ -123,7 +121,7 @@ TEST_F(ArrangeBoxes, TheLockStopsKeysDragsLineDragsAndTheEditor) {
     view.RebuildBoxes();
     view.BoxById(textBefore.id)->SetSelected(true);
     view.SetOption(kLocked, true);
-
+    EXPECT_EQ(format.page.options.optionBoxes[kLocked], 1);
     view.Canvas()->setFocus();
     Key(Qt::Key_Right);
     Key(Qt::Key_Right, Qt::ShiftModifier);
@@ -131,7 +129,6 @@ TEST_F(ArrangeBoxes, TheLockStopsKeysDragsLineDragsAndTheEditor) {
     InputBox* box = view.BoxById(textBefore.id);
     Hover(PartOf(box), box->Twips().topLeft() + QPoint(50, 50));
     EXPECT_EQ(view.PointerMode(), DragMode::None);
-    EXPECT_EQ(PartOf(box)->toolTip(), "");
     DragBox(box, {50, 50}, {{500, 500}});
     Hover(view.Canvas(), {2500, 5010});
     EXPECT_EQ(view.PointerMode(), DragMode::None);
@@ -140,10 +137,14 @@ TEST_F(ArrangeBoxes, TheLockStopsKeysDragsLineDragsAndTheEditor) {
     EXPECT_EQ(*format.FindBox(textBefore.id), textBefore);
     EXPECT_EQ(*format.FindBox(lineBefore.id), lineBefore);
 
-    // The box menu opens, but without its settings item.
+    // The box menu opens, but without the items that change the format.
     QContextMenuEvent menu(QContextMenuEvent::Mouse, QPoint(2, 2), box->mapToGlobal(QPoint(2, 2)));
     QCoreApplication::sendEvent(box, &menu);
     EXPECT_TRUE(view.BoxMenu()->isVisible());
-    EXPECT_FALSE(view.BoxMenu()->findChild<QAction*>("mCtlSet")->isEnabled());
+    for (const char* item : {"mAddCtl", "mCopyCtl", "mDeleteCtl", "mCtlSet"})
+        EXPECT_FALSE(view.BoxMenu()->findChild<QAction*>(QLatin1String(item))->isEnabled()) << item;
+    EXPECT_TRUE(view.BoxMenu()->findChild<QAction*>("mCopy")->isEnabled());
     view.BoxMenu()->hide();
+    view.SetOption(kLocked, false);
+    EXPECT_TRUE(view.BoxMenu()->findChild<QAction*>("mDeleteCtl")->isEnabled());
 }

@@ -10,7 +10,6 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
-#include <QToolButton>
 
 using DesignerCanvas = DesignerFixture;
 
@@ -29,21 +28,14 @@ QString SaveJpeg(const QString& path, Qt::GlobalColor color) {
 }
 } // namespace
 
-TEST_F(DesignerCanvas, FitsThePageToTheViewportWidth) {
+TEST_F(DesignerCanvas, FitsThePageToTheViewportWidthAndScrollsByFifths) {
     EXPECT_NEAR(view.CanvasWidthTwips(), view.ViewportWidthTwips(), 1e-6);
-    auto* frame = view.findChild<QWidget*>("PFrm");
-    ASSERT_NE(frame, nullptr);
-    EXPECT_EQ(view.Canvas()->parentWidget(), frame);
-    EXPECT_EQ(view.Canvas()->objectName(), "PG");
-    EXPECT_EQ(view.findChildren<QToolButton*>("Zm").size(), 3);
-    // A4 is taller than the viewport: the vertical bar scrolls by fifths of it.
-    const auto bars = view.findChildren<QScrollBar*>();
     QScrollBar* vertical = nullptr;
-    for (QScrollBar* bar : bars)
+    for (QScrollBar* bar : view.findChildren<QScrollBar*>())
         if (bar->orientation() == Qt::Vertical) vertical = bar;
-    ASSERT_TRUE(vertical && vertical->isEnabled());
+    ASSERT_TRUE(vertical && vertical->isEnabled()); // A4 is taller than the viewport
     vertical->setValue(2);
-    EXPECT_EQ(view.Canvas()->y(), -2 * frame->height() / 5);
+    EXPECT_EQ(view.Canvas()->y(), -2 * view.Canvas()->parentWidget()->height() / 5);
 }
 
 TEST_F(DesignerCanvas, DrawsTheRulerGridWhenAsked) {
@@ -74,7 +66,6 @@ TEST_F(DesignerCanvas, BackgroundHidesCaptionsOnlyWhenAPictureShows) {
     // Replacing asks first; No keeps the old picture.
     asker.File(SaveJpeg(dir.filePath("other.jpg"), Qt::green)).No();
     view.ReplaceBackground();
-    EXPECT_EQ(asker.questions.last(), "当前格式已有底图，是否要替换？");
     EXPECT_GT(PixelAtMm(view.Canvas(), 100, 100).blue(), 200);
     // Choosing the stored picture itself keeps it.
     asker.File(stored).Yes();
@@ -86,7 +77,6 @@ TEST_F(DesignerCanvas, BackgroundHidesCaptionsOnlyWhenAPictureShows) {
 
     asker.Yes();
     ChooseCanvasItem(QPoint(100, 100), "mClearBackPic");
-    EXPECT_EQ(asker.questions.last(), "您确定要清除背景图？");
     EXPECT_FALSE(QFile::exists(stored));
     EXPECT_TRUE(view.BoxById(id)->Caption()->isVisible());
     EXPECT_TRUE(asker.AllAnswered());
@@ -99,11 +89,9 @@ TEST_F(DesignerCanvas, PageSizeChangesKeepBoxPositionsInMillimetres) {
     view.SetPageSize(QSizeF(105, 148));
     EXPECT_EQ(format.page.width, 105);
     EXPECT_EQ(format.FindBox(id)->x, 10);
-    EXPECT_EQ(format.FindBox(id)->w, 30);
     // Half the page width on the same canvas width: everything twice as large.
     EXPECT_NEAR(view.BoxById(id)->x(), 2 * before, 1);
-    const CanvasScale scale = view.Canvas()->Scale();
-    EXPECT_EQ(view.BoxById(id)->Twips().width(), scale.MmToCanvas(30));
+    EXPECT_EQ(view.BoxById(id)->Twips().width(), view.Canvas()->Scale().MmToCanvas(30));
 }
 
 TEST_F(DesignerCanvas, CaptionsSitOnTheSideTheirRecordNames) {
@@ -117,8 +105,6 @@ TEST_F(DesignerCanvas, CaptionsSitOnTheSideTheirRecordNames) {
     EXPECT_EQ(l->Caption()->geometry().right() + 1, l->x());
     const InputBox* b = view.BoxById(belowId);
     EXPECT_EQ(b->Caption()->y(), b->geometry().bottom() + 1);
-    EXPECT_EQ(b->Caption()->text(), "下面");
     // Readable on the white page, whatever the grey viewport around it.
-    const QLabel* caption = b->Caption();
-    EXPECT_LT(qGray(caption->palette().color(caption->foregroundRole()).rgb()), 64);
+    EXPECT_LT(qGray(b->Caption()->palette().color(b->Caption()->foregroundRole()).rgb()), 64);
 }

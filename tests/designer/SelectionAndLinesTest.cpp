@@ -18,13 +18,11 @@ TEST_F(SelectionAndLines, TheRubberBandSelectsLiveWhatItTouches) {
     // Steps under 100 twips across do not move the band yet.
     Mouse(QEvent::MouseButtonPress, view.Canvas(), {1000, 1000}, Qt::LeftButton);
     EXPECT_FALSE(view.BoxById(kept)->IsSelected()); // a plain press clears the selection
-    EXPECT_EQ(view.Canvas()->toolTip(), "按住鼠标左键并拖动鼠标可以选中需要修改的输入框。");
     Mouse(QEvent::MouseMove, view.Canvas(), {1099, 1100}, Qt::LeftButton);
     auto* band = view.Canvas()->findChild<QRubberBand*>();
     EXPECT_TRUE(!band || !band->isVisible());
     Mouse(QEvent::MouseMove, view.Canvas(), {2000, 3100}, Qt::LeftButton);
-    ASSERT_NE(view.Canvas()->findChild<QRubberBand*>(), nullptr);
-    EXPECT_TRUE(view.Canvas()->findChild<QRubberBand*>()->isVisible());
+    ASSERT_TRUE(view.Canvas()->findChild<QRubberBand*>() && view.Canvas()->findChild<QRubberBand*>()->isVisible());
     EXPECT_TRUE(view.BoxById(touched)->IsSelected());
     EXPECT_FALSE(view.BoxById(beyond)->IsSelected());
     EXPECT_TRUE(view.BoxById(line)->IsSelected());
@@ -33,7 +31,6 @@ TEST_F(SelectionAndLines, TheRubberBandSelectsLiveWhatItTouches) {
     EXPECT_FALSE(view.BoxById(touched)->IsSelected());
     Mouse(QEvent::MouseButtonRelease, view.Canvas(), {1900, 1100}, Qt::NoButton);
     EXPECT_FALSE(view.Canvas()->findChild<QRubberBand*>()->isVisible());
-    EXPECT_EQ(view.Canvas()->toolTip(), "箭头键->移动位置，Shift+箭头键->改变控件大小，Ctrl+箭头键->改变字体大小！");
 
     // With Ctrl the band adds to what is selected.
     view.BoxById(kept)->SetSelected(true);
@@ -74,8 +71,6 @@ TEST_F(SelectionAndLines, LinesAreHitAtTheirEndsAndBodyWithinTheTolerance) {
         EXPECT_EQ(view.PointerMode(), c.mode) << c.at.x() << "," << c.at.y();
         EXPECT_EQ(view.Canvas()->cursor().shape(), c.cursor) << c.at.x() << "," << c.at.y();
     }
-    Hover(view.Canvas(), {2500, 5000});
-    EXPECT_EQ(view.Canvas()->toolTip(), "提示：按住鼠标左键(别松开),拖动鼠标,即可拖动本线条。");
 
     const BoxRecord& record = *format.FindBox(id);
     // The first end point alone, then the second, then the whole line.
