@@ -8,15 +8,6 @@
 
 using BoxLook = DesignerFixture;
 
-namespace {
-bool AnyDark(const QImage& image, const QRect& area) {
-    for (int y = area.top(); y <= area.bottom(); ++y)
-        for (int x = area.left(); x <= area.right(); ++x)
-            if (qGray(image.pixel(x, y)) < 100) return true;
-    return false;
-}
-} // namespace
-
 TEST_F(BoxLook, LabelsShowTheirRecordColour) {
     BoxRecord& label = AddRecord(4, "标签文字", 10, 10, 40, 12);
     label.fontSize = 20;

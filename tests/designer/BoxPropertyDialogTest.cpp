@@ -23,16 +23,7 @@
 #include <QTimer>
 
 namespace {
-BoxRecord Record(qint64 id, int kind, const QString& label) {
-    BoxRecord record;
-    record.id = id;
-    record.kind = kind;
-    record.label = label;
-    record.x = 10, record.y = 20, record.w = 30, record.h = 6;
-    record.fontName = QStringLiteral("宋体");
-    record.fontSize = 9;
-    return record;
-}
+BoxRecord Record(qint64 id, int kind, const QString& label) { return MakeRecord(id, kind, label, 10, 20, 30, 6); }
 
 template <typename T>
 T* Field(QWidget* dialog, const char* name) {

@@ -9,7 +9,6 @@
 #include <QFile>
 #include <QLabel>
 #include <QScrollBar>
-#include <QTemporaryDir>
 
 using DesignerCanvas = DesignerFixture;
 
@@ -18,13 +17,6 @@ QColor PixelAtMm(PageCanvas* canvas, double xMm, double yMm) {
     const QImage image = canvas->grab().toImage();
     const double pixelsPerMm = canvas->Scale().K() / canvas->TwipsPerPixel();
     return image.pixelColor(int(xMm * pixelsPerMm), int(yMm * pixelsPerMm));
-}
-
-QString SaveJpeg(const QString& path, Qt::GlobalColor color) {
-    QImage image(40, 40, QImage::Format_RGB32);
-    image.fill(color);
-    image.save(path, "JPG");
-    return path;
 }
 } // namespace
 
@@ -55,8 +47,7 @@ TEST_F(DesignerCanvas, BackgroundHidesCaptionsOnlyWhenAPictureShows) {
     EXPECT_TRUE(caption->isVisible()); // no picture loaded
     EXPECT_EQ(PixelAtMm(view.Canvas(), 100, 100), QColor(Qt::white));
 
-    QTemporaryDir dir;
-    asker.File(SaveJpeg(dir.filePath("scan.JPG"), Qt::blue));
+    asker.File(SavePicture("scan.JPG", Qt::blue));
     ChooseCanvasItem(QPoint(100, 100), "mModiBackgroundPic");
     const QString stored = BackgroundPicturePath(format.name);
     EXPECT_TRUE(QFile::exists(stored));
@@ -64,7 +55,7 @@ TEST_F(DesignerCanvas, BackgroundHidesCaptionsOnlyWhenAPictureShows) {
     EXPECT_LT(PixelAtMm(view.Canvas(), 100, 280).red(), 60); // stretched over the page
 
     // Replacing asks first; No keeps the old picture.
-    asker.File(SaveJpeg(dir.filePath("other.jpg"), Qt::green)).No();
+    asker.File(SavePicture("other.jpg", Qt::green)).No();
     view.ReplaceBackground();
     EXPECT_GT(PixelAtMm(view.Canvas(), 100, 100).blue(), 200);
     // Choosing the stored picture itself keeps it.
@@ -72,7 +63,7 @@ TEST_F(DesignerCanvas, BackgroundHidesCaptionsOnlyWhenAPictureShows) {
     view.ReplaceBackground();
     EXPECT_TRUE(QFile::exists(stored));
     // Only .jpg files are taken.
-    asker.File(dir.filePath("scan.png"));
+    asker.File(files.filePath("scan.png"));
     view.ReplaceBackground();
 
     asker.Yes();

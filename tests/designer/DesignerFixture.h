@@ -11,8 +11,22 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
+
+// A record as the store would load it.
+inline BoxRecord MakeRecord(qint64 id, int kind, const QString& label, double x, double y, double w,
+                            double h) {
+    BoxRecord record;
+    record.id = id;
+    record.kind = kind;
+    record.label = label;
+    record.x = x, record.y = y, record.w = w, record.h = h;
+    record.fontName = QStringLiteral("宋体");
+    record.fontSize = 9;
+    return record;
+}
 
 class DesignerFixture : public ::testing::Test {
 protected:
@@ -30,17 +44,10 @@ protected:
         view.Rebuild();
     }
 
-    // A record as the store would load it.
+    // A record made by MakeRecord, added to the format.
     BoxRecord& AddRecord(int kind, const QString& label, double x, double y, double w = 20,
                          double h = 6) {
-        BoxRecord record;
-        record.id = nextId_++;
-        record.kind = kind;
-        record.label = label;
-        record.x = x, record.y = y, record.w = w, record.h = h;
-        record.fontName = QStringLiteral("宋体");
-        record.fontSize = 9;
-        format.boxes.append(record);
+        format.boxes.append(MakeRecord(nextId_++, kind, label, x, y, w, h));
         return format.boxes.last();
     }
 
@@ -60,6 +67,23 @@ protected:
         TriggerItem(view.BoxMenu(), item);
     }
 
+    // A 40 × 40 JPEG of one colour in this test's own folder; its path.
+    QString SavePicture(const QString& name, Qt::GlobalColor color) {
+        QImage image(40, 40, QImage::Format_RGB32);
+        image.fill(color);
+        image.save(files.filePath(name), "JPG");
+        return files.filePath(name);
+    }
+
+    // Whether any pixel of `area` (the whole image if empty) is dark.
+    static bool AnyDark(const QImage& image, QRect area = QRect()) {
+        if (area.isEmpty()) area = image.rect();
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (qGray(image.pixel(x, y)) < 100) return true;
+        return false;
+    }
+
     static void TriggerItem(QMenu* menu, const char* item) {
         ASSERT_TRUE(menu->isVisible());
         QAction* action = menu->findChild<QAction*>(QLatin1String(item));
@@ -73,6 +97,7 @@ protected:
     Bill bill;
     ScriptedAsker asker;
     DesignerView view;
+    QTemporaryDir files;
 
 private:
     qint64 nextId_ = 1;
