@@ -31,10 +31,7 @@ void AppFixture::StoreSampleFormat(Session& session, const QString& name,
     format.page.options.optionBoxes = optionBoxes;
     BoxRecord fixed;
     fixed.id = kFirstTemporaryId;
-    fixed.x = 10;
-    fixed.y = 20;
-    fixed.w = 50;
-    fixed.h = 8;
+    fixed.x = 10, fixed.y = 20, fixed.w = 50, fixed.h = 8;
     fixed.fontSize = 12;
     fixed.mem = QStringLiteral("固定文字");
     BoxRecord payee = fixed;
