@@ -9,7 +9,7 @@
 #include "app/AppTexts.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 #include "store/Schema.h"
 
 #include <QGuiApplication>

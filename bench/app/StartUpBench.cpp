@@ -4,10 +4,10 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowApp.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/DataFolder.h"
 #include "store/FormatStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 
 #include <QApplication>
 #include <QSettings>

@@ -9,7 +9,7 @@
 #include "store/Database.h"
 #include "store/Format.h"
 #include "store/FormatStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 #include "store/Schema.h"
 
 #include <QGuiApplication>

@@ -9,10 +9,10 @@
 #include "designer/BoxAlignment.h"
 #include "designer/DesignerView.h"
 #include "designer/PageSizeRules.h"
-#include "library/FormatExport.h"
-#include "library/FormatImport.h"
+#include "formatfile/FormatExport.h"
+#include "formatfile/FormatImport.h"
 #include "app/WindowPlacement.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/FormatStore.h"
 #include "store/StoreTexts.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 // The progress indicator: a small window with a caption, a bar and a percentage.
 // It repaints on every step, so long operations on the one UI thread stay visible.
-#include "store/Progress.h"
+#include "core/Progress.h"
 
 #include <QWidget>
 

@@ -1,6 +1,6 @@
 #pragma once
 // Asks the user with real Qt dialogs, parented to a window so they stay on top of it.
-#include "store/Asker.h"
+#include "core/Asker.h"
 
 #include <QPointer>
 

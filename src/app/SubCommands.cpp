@@ -2,7 +2,7 @@
 // one row here; the dispatcher and main need no change.
 #include "app/CommandLine.h"
 
-#include "library/FormatCommands.h"
+#include "formatfile/FormatCommands.h"
 #include "print/PrintCommand.h"
 
 namespace {

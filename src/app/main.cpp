@@ -1,7 +1,7 @@
 // The vellumark program: without a sub-command it shows the main window; a
 // sub-command runs the same code without one.
 #include "app/CommandLine.h"
-#include "app/FontMapping.h"
+#include "content/layout/FontMapping.h"
 #include "app/WindowApp.h"
 #include "store/DataFolder.h"
 

@@ -3,7 +3,7 @@
 #include "content/DataTypes.h"
 #include "designer/DesignerTexts.h"
 #include "designer/NumberField.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
 #include "store/ParamStore.h"
 

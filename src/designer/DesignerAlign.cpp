@@ -8,9 +8,9 @@
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
 #include "designer/TextNumber.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 
 #include "designer/DesignerTexts.h"
 #include "designer/PageCanvas.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
 #include "store/FormatStore.h"
 

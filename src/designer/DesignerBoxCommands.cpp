@@ -11,7 +11,7 @@
 #include "designer/RecordEdit.h"
 #include "designer/TableDialog.h"
 #include "designer/TextNumber.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Bill.h"
 #include "store/Format.h"
 

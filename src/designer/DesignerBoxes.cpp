@@ -11,10 +11,10 @@
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
 #include "designer/RecordEdit.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Bill.h"
 #include "store/Format.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 
 #include <QLabel>
 #include <algorithm>

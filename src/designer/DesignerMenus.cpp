@@ -10,7 +10,7 @@
 #include "designer/PictureInputBox.h"
 #include "designer/RecordEdit.h"
 #include "designer/TextInputBox.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
 
 #include <QApplication>

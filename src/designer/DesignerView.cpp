@@ -8,7 +8,7 @@
 #include "designer/PageCanvas.h"
 #include "designer/PageSizeRules.h"
 #include "designer/ViewportScrolling.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
 
 #include <QEvent>

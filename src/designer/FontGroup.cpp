@@ -5,7 +5,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/NumberField.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
 
 #include <QCheckBox>

@@ -3,7 +3,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/PageSizeRules.h"
 #include "designer/TextNumber.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 
 #include <QFormLayout>
 #include <QHBoxLayout>

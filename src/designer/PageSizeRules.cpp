@@ -2,7 +2,7 @@
 
 #include "designer/DesignerTexts.h"
 #include "designer/TextNumber.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 
 bool IsValidPageRatio(double widthMm, double heightMm) {
     if (!(widthMm > 0) || !(heightMm > 0)) return false;

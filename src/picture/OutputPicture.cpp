@@ -2,7 +2,7 @@
 
 #include "picture/JpegFile.h"
 #include "picture/PictureTexts.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 
 #include <QFileInfo>
 #include <QImage>

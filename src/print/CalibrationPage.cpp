@@ -1,7 +1,7 @@
 #include "print/CalibrationPage.h"
 
 #include "print/PrintTexts.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 
 #include <QPageSize>
 #include <QPainter>

@@ -1,7 +1,7 @@
 #include "print/PageSetup.h"
 
 #include "print/PrintTexts.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
 
 #include <QPageSize>

@@ -6,7 +6,7 @@
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
-#include "store/StreamAsker.h"
+#include "core/StreamAsker.h"
 #include "store/Bill.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"

@@ -3,7 +3,7 @@
 #include "print/PageSetup.h"
 #include "print/PrintTexts.h"
 #include "print/RulerGrid.h"
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/Format.h"
 
 #include <QPrinter>

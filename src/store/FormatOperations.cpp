@@ -1,6 +1,6 @@
 #include "store/FormatOperations.h"
 
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/FormatStore.h"
 #include "store/StoreTexts.h"
 

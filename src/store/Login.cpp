@@ -1,6 +1,6 @@
 #include "store/Login.h"
 
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/ParamStore.h"
 #include "store/StoreTexts.h"
 

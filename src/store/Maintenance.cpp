@@ -1,11 +1,11 @@
 #include "store/Maintenance.h"
 
-#include "store/Asker.h"
+#include "core/Asker.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 #include "store/StoreTexts.h"
 
 #include <sqlcipher/sqlite3.h>

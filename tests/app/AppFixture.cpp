@@ -3,7 +3,7 @@
 #include "app/Session.h"
 #include "app/WindowApp.h"
 #include "store/FormatStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 
 #include <QSettings>
 

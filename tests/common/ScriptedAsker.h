@@ -2,7 +2,7 @@
 // The scripted answers to the program's questions, for tests. Every question and
 // message is recorded; answers are taken from queues, and a question with no answer
 // queued fails the test.
-#include "store/Asker.h"
+#include "core/Asker.h"
 
 #include <QQueue>
 #include <QStringList>

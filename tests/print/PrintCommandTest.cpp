@@ -6,7 +6,7 @@
 #include "print/PrintCommand.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 #include "store/Schema.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
 // The printing dialogs driven offscreen.
-#include "app/printing/OffsetsDialog.h"
-#include "app/printing/SelectPrinterDialog.h"
+#include "app/printui/OffsetsDialog.h"
+#include "app/printui/SelectPrinterDialog.h"
 #include "print/PrinterChoice.h"
 #include "store/Format.h"
 

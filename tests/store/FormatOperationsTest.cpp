@@ -3,7 +3,7 @@
 #include "common/ScriptedAsker.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 #include "store/StoreTexts.h"
 
 #include <QFile>

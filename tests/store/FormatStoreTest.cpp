@@ -2,7 +2,7 @@
 
 #include "store/DataFolder.h"
 #include "store/FormatStore.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include "store/DataFolder.h"
 #include "store/FormatStore.h"
 #include "store/Maintenance.h"
-#include "store/Progress.h"
+#include "core/Progress.h"
 #include "store/StoreTexts.h"
 
 #include <QDir>

@@ -1,0 +1,115 @@
+#include "formatfile/FormatCommands.h"
+
+#include "formatfile/FormatExport.h"
+#include "formatfile/FormatImport.h"
+#include "formatfile/FormatFileTexts.h"
+#include "formatfile/TextFiles.h"
+#include "core/Asker.h"
+#include "store/Database.h"
+#include "store/FormatStore.h"
+#include "store/Schema.h"
+#include "core/StreamAsker.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <QTextStream>
+
+using namespace FormatFileTexts;
+
+namespace {
+
+constexpr int kFailed = 1;
+constexpr int kUsage = 2;
+
+const QString kUsageText = QStringLiteral(
+    "用法：formats | import-format 文件.zhq [--name 格式名] | export-format 格式名 文件.zhq");
+
+int ListFormats(Database& db, QTextStream& out) {
+    for (const QString& name : FormatStore(db).FormatNames()) out << name << Qt::endl;
+    return 0;
+}
+
+int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream& err) {
+    QString path, name;
+    bool nameGiven = false;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        if (args[i] == QLatin1String("--name") && i + 1 < args.size()) {
+            name = args[++i].trimmed();
+            nameGiven = true;
+        } else if (path.isEmpty() && !args[i].startsWith(QLatin1String("--"))) {
+            path = args[i];
+        } else {
+            err << kUsageText << Qt::endl;
+            return kUsage;
+        }
+    }
+    if (path.isEmpty()) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+    if (!QFileInfo(path).isFile() || QFileInfo(path).size() > kMaxFormatFileBytes) {
+        err << Unrecognised(path) << Qt::endl;
+        return kFailed;
+    }
+    // Nothing is asked on the command line; messages go to the error stream.
+    StreamAsker asker(err);
+    const QByteArray bytes = ReadTextFile(path, false, asker);
+    const ParsedFormatFile parsed = ParseFormatFileBytes(bytes);
+    if (bytes.isEmpty() || parsed.error != FormatFileError::None) {
+        err << (parsed.error == FormatFileError::Malformed ? kFileInError : Unrecognised(path))
+            << Qt::endl;
+        return kFailed;
+    }
+    if (!nameGiven) name = ProposedFormatName(path, parsed.content);
+    switch (CheckImportName(db, name)) {
+    case NameProblem::None: break;
+    case NameProblem::ForbiddenCharacter: err << kForbiddenNameChars << Qt::endl; return kFailed;
+    case NameProblem::Empty: err << kUsageText << Qt::endl; return kUsage;
+    case NameProblem::Taken: err << NameTaken(name) << Qt::endl; return kFailed;
+    }
+    const StoreOutcome stored = StoreFormatFile(db, parsed.content, name, path);
+    if (!stored.problem.isEmpty()) err << stored.problem << Qt::endl;
+    if (!stored.stored) return kFailed;
+    out << ImportDone(name) << Qt::endl;
+    return stored.problem.isEmpty() ? 0 : kFailed;
+}
+
+int Export(Database& db, const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (args.size() != 3) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+    const QString& name = args[1];
+    const ExportOutcome outcome = WriteFormatFile(db, name, WithFormatExtension(args[2]));
+    if (outcome.formatMissing) {
+        err << FormatMissing(name) << Qt::endl;
+        return kFailed;
+    }
+    if (!outcome.failedPath.isEmpty()) {
+        err << WriteFailed(outcome.failedPath) << Qt::endl;
+        return kFailed;
+    }
+    out << ExportDone(name) << Qt::endl;
+    if (outcome.writtenPath != WithFormatExtension(args[2])) out << outcome.writtenPath << Qt::endl;
+    return 0;
+}
+
+} // namespace
+
+int RunFormatCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    const QString command = args.value(0);
+    if (command != QLatin1String("formats") && command != QLatin1String("import-format")
+        && command != QLatin1String("export-format")) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+    QString error;
+    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
+    if (!db) {
+        err << error << Qt::endl;
+        return kFailed;
+    }
+    if (command == QLatin1String("formats")) return ListFormats(*db, out);
+    if (command == QLatin1String("import-format")) return Import(*db, args, out, err);
+    return Export(*db, args, out, err);
+}
