@@ -1,5 +1,6 @@
 #include "app/BoxGridModel.h"
 
+#include "document/FormatDocument.h"
 #include "store/Format.h"
 
 namespace {
@@ -12,6 +13,8 @@ const QString kHeaders[BoxGridModel::kColumnCount] = {
     QStringLiteral("斜体"), QStringLiteral("下划线"), QStringLiteral("删除线"), QStringLiteral("类别"),
     QStringLiteral("数据类别"), QStringLiteral("关联项"), QStringLiteral("累加框"),
     QStringLiteral("累加框1"), QStringLiteral("相关项1")};
+
+const QString kGridEditStep = QStringLiteral("修改内容框");
 
 QString Number(double value) { return QString::number(value, 'g', 15); }
 
@@ -67,16 +70,38 @@ const QString BoxGridModel::kFlagOn = QStringLiteral("√");
 
 BoxGridModel::BoxGridModel(QObject* parent) : QAbstractTableModel(parent) {}
 
-void BoxGridModel::SetFormat(Format* format) {
+void BoxGridModel::SetDocument(FormatDocument* document) {
     beginResetModel();
-    format_ = format;
+    if (document_) document_->disconnect(this);
+    document_ = document;
+    if (document_) Follow();
     endResetModel();
 }
 
-void BoxGridModel::Reload() { SetFormat(format_); }
+// Only the rows that changed are told to the view.
+void BoxGridModel::Follow() {
+    const auto reset = [this] {
+        beginResetModel();
+        endResetModel();
+    };
+    connect(document_, &FormatDocument::Opened, this, reset);
+    connect(document_, &FormatDocument::Rekeyed, this, reset);
+    connect(document_, &FormatDocument::RecordAboutToBeInserted, this,
+            [this](int row) { beginInsertRows({}, row, row); });
+    connect(document_, &FormatDocument::RecordInserted, this, [this] { endInsertRows(); });
+    connect(document_, &FormatDocument::RecordAboutToBeRemoved, this,
+            [this](qint64, int row) { beginRemoveRows({}, row, row); });
+    connect(document_, &FormatDocument::RecordRemoved, this, [this] { endRemoveRows(); });
+    connect(document_, &FormatDocument::RecordChanged, this, [this](qint64 id) {
+        const int row = document_->RowOf(id);
+        if (row >= 0) Q_EMIT dataChanged(index(row, 0), index(row, kColumnCount - 1), {Qt::DisplayRole, Qt::EditRole});
+    });
+}
+
+int BoxGridModel::RowCount() const { return document_ ? int(document_->GetFormat().boxes.size()) : 0; }
 
 int BoxGridModel::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() || !format_ ? 0 : int(format_->boxes.size());
+    return parent.isValid() ? 0 : RowCount();
 }
 
 int BoxGridModel::columnCount(const QModelIndex& parent) const {
@@ -99,9 +124,9 @@ QString BoxGridModel::CellText(const BoxRecord& box, int column) {
 }
 
 QVariant BoxGridModel::data(const QModelIndex& index, int role) const {
-    if (!format_ || !index.isValid() || index.row() >= format_->boxes.size()) return {};
+    if (!index.isValid() || index.row() >= RowCount()) return {};
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    return CellText(format_->boxes[index.row()], index.column());
+    return CellText(document_->GetFormat().boxes[index.row()], index.column());
 }
 
 QVariant BoxGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -119,10 +144,10 @@ Qt::ItemFlags BoxGridModel::flags(const QModelIndex& index) const {
 }
 
 bool BoxGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
-    if (role != Qt::EditRole || !format_ || !index.isValid() ||
-        index.row() >= format_->boxes.size() || !(flags(index) & Qt::ItemIsEditable))
+    if (role != Qt::EditRole || !index.isValid() || index.row() >= RowCount() ||
+        !(flags(index) & Qt::ItemIsEditable))
         return false;
-    BoxRecord& box = format_->boxes[index.row()];
+    BoxRecord box = document_->GetFormat().boxes[index.row()];
     const QString text = value.toString();
     const int column = index.column();
     bool ok = true;
@@ -142,6 +167,7 @@ bool BoxGridModel::setData(const QModelIndex& index, const QVariant& value, int 
         ok = ok && SetWhole(box, column, parsed);
     }
     if (!ok) return false;
-    Q_EMIT dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+    // The document signals the changed row back to this model and to the canvas.
+    document_->ChangeRecord(box, kGridEditStep);
     return true;
 }

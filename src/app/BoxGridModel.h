@@ -1,11 +1,12 @@
 #pragma once
 // The box grid (MSF index 3): a table view's model over the open format's box
-// records. The Format is the authority; this adapter shows its cells in the grid's
-// column order and cell forms and writes edits straight back into the records.
+// records. The document is the authority; this adapter shows its cells in the grid's
+// column order and cell forms, follows its changes row by row, and hands cell edits
+// to it as undoable steps.
 #include <QAbstractTableModel>
 
+class FormatDocument;
 struct BoxRecord;
-struct Format;
 
 class BoxGridModel final : public QAbstractTableModel {
     Q_OBJECT
@@ -18,10 +19,8 @@ public:
 
     explicit BoxGridModel(QObject* parent = nullptr);
 
-    // Shows `format`'s boxes (nullptr: none). The model does not own it; call again,
-    // or Reload(), after the box list itself was replaced or reordered.
-    void SetFormat(Format* format);
-    void Reload();
+    // Shows the document's boxes (nullptr: none). The model does not own it.
+    void SetDocument(FormatDocument* document);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     int columnCount(const QModelIndex& parent = {}) const override;
@@ -38,5 +37,8 @@ public:
     static const QString kFlagOn;
 
 private:
-    Format* format_ = nullptr;
+    void Follow();
+    int RowCount() const;
+
+    FormatDocument* document_ = nullptr;
 };

@@ -71,7 +71,6 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectDesigner();
     ConnectFormatCommands();
     ConnectPrinting();
-    boxGrid_->SetFormat(&session_.CurrentFormat());
     ShowFormat();
     resize(1100, 760);
 }
@@ -84,6 +83,7 @@ QWidget* MainWindow::BuildCentre() {
     tree_->setHeaderHidden(true);
 
     designer_ = new DesignerView(this);
+    designer_->SetDocument(&session_.Document());
     designer_->SetAsker(&asker_);
     designer_->SetProgress(progress_);
     hint_ = new QLabel(AppText::kNoFormatHint, this);
@@ -162,6 +162,7 @@ QWidget* MainWindow::BuildGrids() {
     auto* billData = new QTableWidget(this);
     auto* history = new QTableWidget(this);
     auto* boxes = new QTableView(this);
+    boxGrid_->SetDocument(&session_.Document());
     boxes->setModel(boxGrid_);
     boxes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     int index = 1;
@@ -195,7 +196,9 @@ void MainWindow::ConnectMenu() {
     for (const ToggleAction& entry : kToggleActions) {
         const MenuToggle toggle = entry.toggle;
         on(entry.objectName, [this, toggle](bool checked) {
-            OptionOf(session_.CurrentFormat().page.options, toggle) = checked;
+            PageParams page = session_.CurrentFormat().page;
+            OptionOf(page.options, toggle) = checked;
+            session_.Document().SetPage(page);
             if (toggle == MenuToggle::MonthZero) RefreshConversion();
         });
     }
@@ -220,11 +223,12 @@ void MainWindow::UpdateMenuState() {
     calibrationButton_->setEnabled(open);
     for (const char* name : {"mPrint", "mPrintPreview"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
-    PageOptions& options = session_.CurrentFormat().page.options;
+    const PageOptions& options = session_.CurrentFormat().page.options;
     for (const ToggleAction& entry : kToggleActions) {
         QAction* action = findChild<QAction*>(QString::fromLatin1(entry.objectName));
         action->setEnabled(open);
-        action->setChecked(open && OptionOf(options, entry.toggle));
+        PageOptions shown = options;
+        action->setChecked(open && OptionOf(shown, entry.toggle));
     }
 }
 
@@ -247,20 +251,14 @@ bool MainWindow::OpenFormat(const QString& name, bool force) {
     if (name == session_.CurrentFormat().name && !force) return true;
     std::optional<Format> loaded = session_.Formats().LoadFormat(name, ScreenWidthTwips(this));
     if (!loaded) return false;
-    Format& format = session_.CurrentFormat();
-    format = std::move(*loaded);
-    format.name = name;
-    // An unlabelled text box shows the fixed text saved with the format.
-    Bill& bill = session_.CurrentBill();
-    bill.Clear();
-    for (const BoxRecord& box : format.boxes)
-        if (box.Kind() == BoxKind::Text && box.label.isEmpty()) bill.SetValue(box.id, box.mem);
-    boxGrid_->SetFormat(&format);
-    designer_->SetFormat(&format);
-    designer_->SetBill(&bill);
+    loaded->name = name;
+    // The conversions follow the new format's currency and month options.
+    ConversionSettings conversion = session_.Conversion();
+    conversion.currency = loaded->page.options.currency;
+    conversion.monthZero = loaded->page.options.monthZero;
     designer_->SetLineBreakMarker(session_.LineBreakMarker());
-    designer_->SetConversionSettings(session_.Conversion());
-    designer_->Rebuild();
+    designer_->SetConversionSettings(conversion);
+    session_.Document().Open(std::move(*loaded));
     ShowFormat();
     session_.Formats().WriteLastUse(name, LastUseBoxes());
     Q_EMIT FormatOpened();
@@ -290,7 +288,6 @@ void MainWindow::ApplyOptionBoxes() {
 
 void MainWindow::OnOptionBox(int index, bool on) {
     if (session_.HasFormat()) {
-        session_.CurrentFormat().page.options.optionBoxes[index] = on ? 1 : 0;
         designer_->SetOption(index, on);
         if (index == kLocked) UpdateMenuState();
     }
@@ -304,25 +301,18 @@ std::array<int, 3> MainWindow::LastUseBoxes() const {
 
 bool MainWindow::SaveFormat() {
     if (!session_.HasFormat()) return false;
-    Format& format = session_.CurrentFormat();
-    Bill& bill = session_.CurrentBill();
-    // An unlabelled text box keeps its text with the format.
-    for (BoxRecord& box : format.boxes)
-        if (box.Kind() == BoxKind::Text && box.label.isEmpty() && bill.Values().contains(box.id))
-            box.mem = bill.Value(box.id);
-    QList<qint64> oldIds;
-    for (const BoxRecord& box : format.boxes) oldIds << box.id;
+    // The document keeps an unlabelled text box's text in its record already.
+    Format format = session_.CurrentFormat();
     const bool saved = session_.Formats().SaveFormat(format, QString(), ScreenWidthTwips(this),
                                                       *progress_);
-    // New boxes got their real IDs: the bill follows them.
-    if (oldIds.size() == format.boxes.size())
-        for (qsizetype i = 0; i < oldIds.size(); ++i) bill.Rekey(oldIds[i], format.boxes[i].id);
-    boxGrid_->Reload();
-    // Saved boxes got their real IDs; steps recorded against the old ones no longer apply.
-    designer_->UndoStack()->clear();
     // The store keeps the old format intact on failure; the user must know it was not saved.
-    if (!saved) asker_.Message(AppText::kSaveFailed);
-    return saved;
+    if (!saved) {
+        asker_.Message(AppText::kSaveFailed);
+        return false;
+    }
+    // New boxes got their real IDs: contents and selection follow them.
+    session_.Document().AdoptSaved(format);
+    return true;
 }
 
 bool MainWindow::AcceptFormatName(const QString& name) {
@@ -343,7 +333,8 @@ bool MainWindow::SaveFormatAs(const QString& name) {
         newName = answer->trimmed();
     }
     if (!AcceptFormatName(newName)) return false;
-    if (::SaveFormatAs(session_.Formats(), asker_, session_.CurrentFormat(), newName,
+    Format current = session_.CurrentFormat();
+    if (::SaveFormatAs(session_.Formats(), asker_, current, newName,
                        ScreenWidthTwips(this), *progress_) != SaveAsOutcome::Saved)
         return false;
     return OpenFormat(newName, true);
@@ -367,9 +358,11 @@ void MainWindow::SetRoundingMethod() {
 }
 
 void MainWindow::SetCurrencySymbol() {
-    PageOptions& options = session_.CurrentFormat().page.options;
-    if (const std::optional<QString> answer = asker_.AskText(AppText::kCurrencyPrompt, options.currency))
-        options.currency = *answer;
+    PageParams page = session_.CurrentFormat().page;
+    if (const std::optional<QString> answer = asker_.AskText(AppText::kCurrencyPrompt, page.options.currency)) {
+        page.options.currency = *answer;
+        session_.Document().SetPage(page);
+    }
     RefreshConversion();
 }
 

@@ -20,13 +20,8 @@
 #include <QMenu>
 
 void MainWindow::ConnectDesigner() {
-    // Edits on the canvas show in the box grid at once, and grid edits on the canvas.
-    connect(designer_, &DesignerView::RecordsChanged, boxGrid_, &BoxGridModel::Reload);
-    connect(designer_, &DesignerView::RecordChanged, boxGrid_, [this] { boxGrid_->Reload(); });
+    // The canvas and the box grid both follow the document, record by record.
     connect(designer_, &DesignerView::PageChanged, this, [this] { ShowFormat(); });
-    connect(boxGrid_, &QAbstractItemModel::dataChanged, designer_, [this] {
-        designer_->RebuildBoxes();
-    });
     designer_->SetParamStore(&session_.Params());
 
     auto on = [this](const char* name, auto handler) {
@@ -106,10 +101,11 @@ void MainWindow::ExportFormatFile() {
 }
 
 void MainWindow::ChooseBarcodeStandard() {
-    PageOptions& options = session_.CurrentFormat().page.options;
-    BarcodeStandardDialog dialog(options.barcodeStandard, this);
+    PageParams page = session_.CurrentFormat().page;
+    BarcodeStandardDialog dialog(page.options.barcodeStandard, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    options.barcodeStandard = dialog.Standard();
+    page.options.barcodeStandard = dialog.Standard();
+    session_.Document().SetPage(page);
     designer_->RebuildBoxes();
 }
 

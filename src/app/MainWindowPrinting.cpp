@@ -70,10 +70,11 @@ void MainWindow::PrintCalibration() {
 }
 
 void MainWindow::EditOffsets() {
-    Format& format = session_.CurrentFormat();
-    if (!session_.HasFormat() || !EditPrintOffsets(format.page, this)) return;
+    PageParams page = session_.CurrentFormat().page;
+    if (!session_.HasFormat() || !EditPrintOffsets(page, this)) return;
+    session_.Document().SetPage(page);
     // A measured calibration is worth keeping at once, not only with the next save.
-    session_.Formats().SavePageParams(format.name, format.page, ScreenWidthTwips(this));
+    session_.Formats().SavePageParams(session_.CurrentFormat().name, page, ScreenWidthTwips(this));
     ShowFormat();
 }
 

@@ -12,8 +12,9 @@ Session::~Session() = default;
 
 ConversionSettings Session::Conversion() const {
     ConversionSettings settings;
-    settings.currency = format_.page.options.currency;
+    const PageOptions& options = document_.GetFormat().page.options;
+    settings.currency = options.currency;
     settings.roundingMethod = roundingMethod_;
-    settings.monthZero = format_.page.options.monthZero;
+    settings.monthZero = options.monthZero;
     return settings;
 }

@@ -1,10 +1,9 @@
 #pragma once
 // What the open window shares with the designer and print modules: the one database
-// connection, the current format (the model the box grid and canvas show), the
-// current bill, and the conversion settings read at start-up.
+// connection, the document of the open format (its records, bill, selection and
+// undo steps), and the conversion settings read at start-up.
 #include "content/ConversionSettings.h"
-#include "store/Bill.h"
-#include "store/Format.h"
+#include "document/FormatDocument.h"
 
 #include <memory>
 
@@ -23,11 +22,12 @@ public:
     FormatStore& Formats() { return *formats_; }
     ParamStore& Params() { return *params_; }
 
-    // The open format; its name is empty while none is open.
-    Format& CurrentFormat() { return format_; }
-    const Format& CurrentFormat() const { return format_; }
-    bool HasFormat() const { return !format_.name.isEmpty(); }
-    Bill& CurrentBill() { return bill_; }
+    // The open format and its bill; every change goes through the document. The
+    // format's name is empty while none is open.
+    FormatDocument& Document() { return document_; }
+    const Format& CurrentFormat() const { return document_.GetFormat(); }
+    bool HasFormat() const { return document_.IsOpen(); }
+    const Bill& CurrentBill() const { return document_.GetBill(); }
 
     // The text that stands for a line break in box contents (setting CrlfChr).
     QString LineBreakMarker() const { return lineBreakMarker_; }
@@ -41,8 +41,7 @@ private:
     std::unique_ptr<Database> db_;
     std::unique_ptr<FormatStore> formats_;
     std::unique_ptr<ParamStore> params_;
-    Format format_;
-    Bill bill_;
+    FormatDocument document_;
     QString lineBreakMarker_ = QStringLiteral("//");
     int roundingMethod_ = 0;
 };

@@ -60,10 +60,10 @@ std::optional<QDate> ParseDateText(const QString& text, const QDate& today) {
     QDate date;
     if (const auto m = kFullDate.match(datePart); m.hasMatch())
         date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-    else if (const auto m = kYearMonth.match(datePart); m.hasMatch())
-        date = QDate(m.captured(1).toInt(), m.captured(2).toInt(), 1);
-    else if (const auto m = kMonthDay.match(datePart); m.hasMatch())
-        date = MonthDayDate(m.captured(1).toInt(), m.captured(2).toInt(), Today(today));
+    else if (const auto ym = kYearMonth.match(datePart); ym.hasMatch())
+        date = QDate(ym.captured(1).toInt(), ym.captured(2).toInt(), 1);
+    else if (const auto md = kMonthDay.match(datePart); md.hasMatch())
+        date = MonthDayDate(md.captured(1).toInt(), md.captured(2).toInt(), Today(today));
     if (!date.isValid()) return std::nullopt;
     return date;
 }

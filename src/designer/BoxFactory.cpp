@@ -51,10 +51,13 @@ QRect BoxFactory::TwipsFromRecord(const BoxRecord& r, const CanvasScale& scale) 
 }
 
 void BoxFactory::WritePlace(const InputBox& box, BoxRecord& r, const CanvasScale& scale) {
-    const QRect t = box.Twips();
+    WritePlace(box.Kind(), box.Twips(), r, scale);
+}
+
+void BoxFactory::WritePlace(BoxKind kind, const QRect& t, BoxRecord& r, const CanvasScale& scale) {
     r.x = scale.CanvasToMm(t.x());
     r.y = scale.CanvasToMm(t.y());
-    if (box.Kind() == BoxKind::Line) {
+    if (kind == BoxKind::Line) {
         r.w = scale.CanvasToMm(t.x() + t.width());
         r.h = scale.CanvasToMm(t.y() + t.height());
     } else {

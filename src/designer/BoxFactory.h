@@ -14,6 +14,7 @@ public:
     static void Apply(InputBox& box, const BoxRecord& record, const CanvasScale& scale);
     // The record's position columns from the box's place in twips.
     static void WritePlace(const InputBox& box, BoxRecord& record, const CanvasScale& scale);
+    static void WritePlace(BoxKind kind, const QRect& twips, BoxRecord& record, const CanvasScale& scale);
     // The box's place in twips as the record gives it.
     static QRect TwipsFromRecord(const BoxRecord& record, const CanvasScale& scale);
 };

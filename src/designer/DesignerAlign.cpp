@@ -26,7 +26,7 @@ bool TakesPart(const InputBox* box, int mode) {
 std::optional<double> DesignerView::AlignProposal(int mode) const {
     QList<QRect> places;
     for (const InputBox* box : boxes_)
-        if (TakesPart(box, mode)) places.append(box->Twips());
+        if (TakesPart(box, mode)) places.append(PlaceOf(box));
     const std::optional<int> reference = AlignReference(mode, places);
     if (!reference) return std::nullopt;
     return std::round(*reference / canvas_->Scale().K() * 100) / 100;
@@ -47,7 +47,7 @@ void DesignerView::AlignBoxes(int mode) {
         if (TakesPart(box, mode)) boxes.append(box);
     BeginEdit();
     for (InputBox* box : boxes) {
-        const QPoint delta = AlignDelta(mode, box->Twips(), value);
+        const QPoint delta = AlignDelta(mode, PlaceOf(box), value);
         if (mode < kSameWidth) MoveBox(box, delta.x(), delta.y());
         else ResizeBox(box, delta.x(), delta.y());
     }
@@ -69,13 +69,10 @@ void DesignerView::PullBoxesOntoPage() {
     const int width = CanvasWidthLimit(), height = CanvasHeightLimit();
     BeginEdit();
     for (InputBox* box : boxes_) {
-        const QRect t = box->Twips();
+        const QRect t = PlaceOf(box);
         const QRect onPage = box->Kind() == BoxKind::Line ? LineOnCanvas(t, width, height)
                                                           : ClampedMove(t, 0, 0, width, height);
-        if (onPage != t) {
-            box->SetTwips(onPage);
-            WriteBack(box);
-        }
+        if (onPage != t) StagePlace(box, onPage);
         progress.Step();
     }
     EndEdit(DesignerText::kStepPullOnto);

@@ -8,45 +8,29 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
-#include "designer/RecordEdit.h"
+#include "designer/BoxFactory.h"
+#include "document/FormatDocument.h"
 #include "designer/TableDialog.h"
 #include "designer/TextNumber.h"
 #include "core/Asker.h"
-#include "store/Bill.h"
 #include "store/Format.h"
 
 #include <QSet>
 #include <cmath>
 
-namespace {
-// Removes the records with these IDs and their contents in the bill.
-void RemoveRecords(Format& format, Bill* bill, const QSet<qint64>& ids) {
-    format.boxes.removeIf([&](const BoxRecord& record) { return ids.contains(record.id); });
-    if (bill)
-        for (qint64 id : ids) bill->Remove(id);
-}
-} // namespace
-
 void DesignerView::DeleteSelectedBoxes() {
     if (!format_ || !asker_) return;
-    QSet<qint64> ids;
-    for (const InputBox* box : BoxesToActOn()) ids.insert(box->Id());
+    const QList<qint64> ids = document_->IdsToActOn();
     if (ids.isEmpty() || !asker_->AskYesNo(DesignerText::kAskDeleteSelected)) return;
-    const RecordEdit edit(*this, DesignerText::kStepDelete);
-    RemoveRecords(*format_, bill_, ids);
-    RebuildBoxes();
-    Q_EMIT RecordsChanged();
+    document_->RemoveRecords(ids, DesignerText::kStepDelete);
 }
 
 bool DesignerView::DeleteBoxRows(int first, int last) {
     if (!format_ || !asker_ || first < 0 || last <= first || last >= format_->boxes.size()) return false;
     if (!asker_->AskYesNo(DesignerText::AskDeleteRows(first + 1, last + 1))) return false;
-    QSet<qint64> ids;
-    for (int row = first; row <= last; ++row) ids.insert(format_->boxes[row].id);
-    const RecordEdit edit(*this, DesignerText::kStepDelete);
-    RemoveRecords(*format_, bill_, ids);
-    RebuildBoxes();
-    Q_EMIT RecordsChanged();
+    QList<qint64> ids;
+    for (int row = first; row <= last; ++row) ids.append(format_->boxes[row].id);
+    document_->RemoveRecords(ids, DesignerText::kStepDelete);
     return true;
 }
 
@@ -58,36 +42,36 @@ void DesignerView::CopyBoxes() {
     if (!answer) return;
     const long count = std::lround(NumberFromText(*answer));
     if (count <= 0) return;
-    const RecordEdit edit(*this, DesignerText::kStepCopy);
-    bool added = false, full = false;
+    QList<BoxRecord> copies;
+    std::array<int, kBoxKindCount> counts = counts_;
+    bool full = false;
     for (InputBox* source : sources) {
         const BoxRecord* record = RecordOf(source);
         if (!record) continue;
         const BoxRecord original = *record;
         const QRect from = source->Twips();
         for (int c = 1; c <= count && !full; ++c) {
-            if ((full = KindIsFull(original.kind))) break;
+            if ((full = counts[original.kind] >= kMaxBoxesPerKind)) break;
+            ++counts[original.kind];
             BoxRecord copy = original;
             if (source->Kind() == BoxKind::Text || source->Kind() == BoxKind::Check ||
                 source->Kind() == BoxKind::Picture)
                 copy.label = CopyCaption(original.label, c);
-            InputBox* box = AddRecord(copy);
-            if (!box) break;
             // Up and left by 200 twips per copy; the next drag pulls it back onto the page.
-            box->SetTwips(from.translated(-200 * c, -200 * c));
-            WriteBackPlace(box);
-            added = true;
+            BoxFactory::WritePlace(source->Kind(), from.translated(-200 * c, -200 * c), copy, canvas_->Scale());
+            copies.append(copy);
         }
-        source->SetSelected(false);
+        document_->SetSelected(source->Id(), false);
     }
-    if (added) Q_EMIT RecordsChanged();
+    if (full && asker_) asker_->Message(DesignerText::kTooManyBoxes);
+    document_->AddRecords(copies, DesignerText::kStepCopy);
 }
 
 void DesignerView::ClearContents() {
     if (!format_) return;
     QList<InputBox*> targets;
     for (InputBox* box : boxes_)
-        if (box->IsSelected() && box->Kind() <= BoxKind::Picture) targets.append(box);
+        if (document_->IsSelected(box->Id()) && box->Kind() <= BoxKind::Picture) targets.append(box);
     if (targets.isEmpty()) targets = boxes_;
     const bool keepPictures = format_->page.options.keepPictures;
     for (InputBox* box : targets) {
@@ -97,9 +81,7 @@ void DesignerView::ClearContents() {
         if (box->Kind() == BoxKind::Text && record->label.isEmpty()) continue;
         if (box->Kind() == BoxKind::Picture && keepPictures) continue;
         if (box->Kind() > BoxKind::Picture || box->Content().isEmpty()) continue;
-        box->ClearContent();
-        StoreContent(box);
-        Q_EMIT ContentChanged(box->Id());
+        document_->SetContent(box->Id(), QString());
     }
 }
 
@@ -118,16 +100,16 @@ int DesignerView::RuleTableLines(const TableSpec& spec) {
         if (asker_) asker_->Message(DesignerText::kTooManyBoxes);
         return 0;
     }
-    const RecordEdit edit(*this, DesignerText::kStepTable);
     const BoxRecord base = TemplateRecord(BoxKind::Line, canvas_->Scale());
+    QList<BoxRecord> records;
     for (const QLineF& line : lines) {
         BoxRecord record = base;
         record.x = line.x1();
         record.y = line.y1();
         record.w = line.x2();
         record.h = line.y2();
-        AddRecord(record);
+        records.append(record);
     }
-    Q_EMIT RecordsChanged();
+    document_->AddRecords(records, DesignerText::kStepTable);
     return int(lines.size());
 }

@@ -10,9 +10,8 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
-#include "designer/RecordEdit.h"
+#include "document/FormatDocument.h"
 #include "core/Asker.h"
-#include "store/Bill.h"
 #include "store/Format.h"
 #include "core/Progress.h"
 
@@ -26,8 +25,8 @@ bool HasContent(BoxKind kind) {
 }
 } // namespace
 
-BoxRecord* DesignerView::RecordOf(const InputBox* box) const {
-    return format_ && box ? format_->FindBox(box->Id()) : nullptr;
+const BoxRecord* DesignerView::RecordOf(const InputBox* box) const {
+    return document_ && box ? document_->Record(box->Id()) : nullptr;
 }
 
 void DesignerView::DestroyBoxes() {
@@ -36,10 +35,16 @@ void DesignerView::DestroyBoxes() {
     for (InputBox* box : boxes_)
         if (box->Kind() == BoxKind::Text && box->hasFocus()) OnEditingFinished(box);
     const QList<InputBox*> old = std::exchange(boxes_, {});
-    for (InputBox* box : old) box->disconnect(this);
+    boxesById_.clear();
+    shown_.clear();
+    for (InputBox* box : old) {
+        // A box that still has the focus reports losing it while it is destroyed;
+        // nothing of it may reach the view any more.
+        box->disconnect(this);
+        for (QWidget* part : box->Parts()) part->removeEventFilter(this);
+    }
     qDeleteAll(old);
     counts_.fill(0);
-    currentId_ = 0;
     dragging_ = false;
     dragMode_ = DragMode::None;
     dragId_ = 0;
@@ -47,23 +52,15 @@ void DesignerView::DestroyBoxes() {
 
 void DesignerView::RebuildBoxes() {
     DestroyBoxes();
-    if (!format_) return;
+    if (!format_ || !(canvas_->CanvasWidth() > 0)) return;
     SilentProgress silent;
     ProgressScope progress(progress_ ? *progress_ : silent, DesignerText::kReloadingFormat,
                            int(format_->boxes.size()));
     canvas_->hide();
     for (const BoxRecord& record : format_->boxes) {
         InputBox* box = CreateBox(record);
-        if (box && HasContent(box->Kind())) {
-            // An unlabelled text box holds fixed text, kept in the record.
-            const bool fixedText = box->Kind() == BoxKind::Text && record.label.isEmpty();
-            if (bill_ && bill_->Values().contains(record.id)) {
-                box->ShowContent(bill_->Value(record.id));
-            } else if (fixedText) {
-                box->ShowContent(record.mem);
-                StoreContent(box);
-            }
-        }
+        if (box && HasContent(box->Kind()) && document_->GetBill().Values().contains(record.id))
+            box->ShowContent(document_->Content(record.id));
         progress.Step();
     }
     ShowCaptions();
@@ -81,8 +78,11 @@ InputBox* DesignerView::CreateBox(const BoxRecord& record) {
     if (!box) return nullptr;
     box->SetIdentity(record.id, BoxNumber(kind, ++counts_[kind]));
     if (box->Caption()) box->Caption()->setVisible(!canvas_->PaintsBackground());
+    if (document_->IsSelected(record.id)) box->SetSelected(true);
     WireBox(box);
     boxes_.append(box);
+    boxesById_.insert(record.id, box);
+    shown_.insert(record.id, record);
     return box;
 }
 
@@ -90,17 +90,6 @@ bool DesignerView::KindIsFull(int kind) {
     if (counts_[kind] < kMaxBoxesPerKind) return false;
     if (asker_) asker_->Message(DesignerText::kTooManyBoxes);
     return true;
-}
-
-// Stores a new record after the last one of its kind (the grid is ordered by kind,
-// then ID, and new IDs are the highest) and builds its box.
-InputBox* DesignerView::AddRecord(BoxRecord record) {
-    record.id = format_->NextTemporaryId();
-    qsizetype at = 0;
-    for (qsizetype i = 0; i < format_->boxes.size(); ++i)
-        if (format_->boxes[i].kind <= record.kind) at = i + 1;
-    format_->boxes.insert(at, record);
-    return CreateBox(record);
 }
 
 InputBox* DesignerView::AddBox(int kind, QPoint canvasTwips) {
@@ -112,23 +101,17 @@ InputBox* DesignerView::AddBox(int kind, QPoint canvasTwips) {
         kind = *chosen;
     }
     if (kind < 0 || kind >= kBoxKindCount || KindIsFull(kind)) return nullptr;
-    const RecordEdit edit(*this, DesignerText::kStepAdd);
-    InputBox* box = AddRecord(TemplateRecord(static_cast<BoxKind>(kind), canvas_->Scale()));
-    if (!box) return nullptr;
+    BoxRecord record = TemplateRecord(static_cast<BoxKind>(kind), canvas_->Scale());
     if (canvasTwips != QPoint()) {
-        const QRect t = box->Twips();
+        const QRect t = BoxFactory::TwipsFromRecord(record, canvas_->Scale());
         const QPoint delta = canvasTwips - t.topLeft();
-        if (box->Kind() == BoxKind::Line) box->SetTwips(t.translated(delta));
-        else box->SetTwips(ClampedMove(t, delta.x(), delta.y(), int(canvas_->CanvasWidth()),
-                                       int(canvas_->CanvasHeight())));
-        WriteBackPlace(box);
+        const QRect placed = record.Kind() == BoxKind::Line
+                                 ? t.translated(delta)
+                                 : ClampedMove(t, delta.x(), delta.y(), int(canvas_->CanvasWidth()),
+                                               int(canvas_->CanvasHeight()));
+        BoxFactory::WritePlace(record.Kind(), placed, record, canvas_->Scale());
     }
-    Q_EMIT RecordsChanged();
-    return box;
-}
-
-void DesignerView::WriteBackPlace(InputBox* box) {
-    if (BoxRecord* record = RecordOf(box)) BoxFactory::WritePlace(*box, *record, canvas_->Scale());
+    return BoxById(document_->AddRecord(record, DesignerText::kStepAdd));
 }
 
 void DesignerView::WireBox(InputBox* box) {
@@ -144,16 +127,10 @@ void DesignerView::WireBox(InputBox* box) {
 }
 
 void DesignerView::StoreContent(InputBox* box) {
-    if (bill_) bill_->SetValue(box->Id(), box->Content());
-    BoxRecord* record = RecordOf(box);
-    // Saving keeps an unlabelled text box's text with the format.
-    if (record && box->Kind() == BoxKind::Text && record->label.isEmpty()) record->mem = box->Content();
+    if (document_) document_->SetContent(box->Id(), box->Content());
 }
 
-void DesignerView::OnContentEdited(InputBox* box) {
-    StoreContent(box);
-    Q_EMIT ContentChanged(box->Id());
-}
+void DesignerView::OnContentEdited(InputBox* box) { StoreContent(box); }
 
 void DesignerView::OnEditingFinished(InputBox* box) {
     const BoxRecord* record = RecordOf(box);
@@ -165,18 +142,16 @@ void DesignerView::OnEditingFinished(InputBox* box) {
 }
 
 QString DesignerView::GetBoxContent(qint64 id) const {
-    const InputBox* box = BoxById(id);
-    return box ? box->Content() : QString();
+    return document_ ? document_->Content(id) : QString();
 }
 
 void DesignerView::SetBoxContent(qint64 id, const QString& text) {
-    InputBox* box = BoxById(id);
-    const BoxRecord* record = RecordOf(box);
-    if (!record || !HasContent(box->Kind())) return;
-    if (box->Kind() == BoxKind::Text) box->ShowContent(FillBoxText(text, lineBreakMarker_, record->cash, settings_));
-    else if (box->Kind() == BoxKind::Check) box->ShowContent(text.trimmed().isEmpty() ? QString() : QStringLiteral("1"));
-    else box->ShowContent(text);
-    OnContentEdited(box);
+    const BoxRecord* record = document_ ? document_->Record(id) : nullptr;
+    if (!record || !HasContent(record->Kind())) return;
+    QString value = text;
+    if (record->Kind() == BoxKind::Text) value = FillBoxText(text, lineBreakMarker_, record->cash, settings_);
+    else if (record->Kind() == BoxKind::Check) value = text.trimmed().isEmpty() ? QString() : QStringLiteral("1");
+    document_->SetContent(id, value);
 }
 
 InputBox* DesignerView::BoxByNumber(int number) const {
@@ -185,35 +160,30 @@ InputBox* DesignerView::BoxByNumber(int number) const {
     return nullptr;
 }
 
-InputBox* DesignerView::BoxById(qint64 id) const {
-    for (InputBox* box : boxes_)
-        if (box->Id() == id) return box;
-    return nullptr;
-}
+InputBox* DesignerView::BoxById(qint64 id) const { return boxesById_.value(id); }
 
 InputBox* DesignerView::CurrentBox() const {
-    return currentId_ ? BoxById(currentId_) : nullptr;
+    return document_ ? BoxById(document_->CurrentId()) : nullptr;
 }
 
 void DesignerView::SetCurrentBox(InputBox* box) {
-    currentId_ = box ? box->Id() : 0;
+    if (document_) document_->SetCurrent(box ? box->Id() : 0);
 }
 
 void DesignerView::ToggleSelected(InputBox* box) {
-    if (box) box->SetSelected(!box->IsSelected());
+    if (box && document_) document_->SetSelected(box->Id(), !document_->IsSelected(box->Id()));
 }
 
 void DesignerView::ClearSelection() {
-    for (InputBox* box : boxes_) box->SetSelected(false);
+    if (document_) document_->ClearSelection();
 }
 
-// The selected boxes plus the current box, by kind and then by number.
+// The selected boxes plus the current box, in record order (by kind, then number).
 QList<InputBox*> DesignerView::BoxesToActOn() const {
     QList<InputBox*> result;
-    for (InputBox* box : boxes_)
-        if (box->IsSelected() || box->Id() == currentId_) result.append(box);
-    std::sort(result.begin(), result.end(),
-              [](const InputBox* a, const InputBox* b) { return a->Number() < b->Number(); });
+    if (!document_) return result;
+    for (qint64 id : document_->IdsToActOn())
+        if (InputBox* box = BoxById(id)) result.append(box);
     return result;
 }
 

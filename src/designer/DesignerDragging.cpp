@@ -9,6 +9,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
+#include "document/FormatDocument.h"
 #include "store/Format.h"
 
 #include <QKeyEvent>
@@ -71,6 +72,7 @@ bool DesignerView::BoxPartEvent(InputBox* box, QWidget* part, QEvent* event) {
         if (dragMode_ != DragMode::Move && dragMode_ != DragMode::Resize) return false;
         dragging_ = true;
         SetCurrentBox(box);
+        document_->EndRun(); // one drag, one step
         BeginEdit();
         return true; // the box's input does not see the press that drags it
     }
@@ -105,19 +107,26 @@ void DesignerView::HoverBox(InputBox* box, QWidget* part, QPoint local) {
 void DesignerView::DragBox(QPoint local) {
     const QPoint delta = local - anchor_;
     if (!PastDragThreshold(delta)) return;
-    if (dragMode_ == DragMode::Move) {
+    const bool move = dragMode_ == DragMode::Move;
+    if (move) {
         MoveBoxes(delta.x(), delta.y()); // the box follows the pointer: the anchor stays
     } else if (dragMode_ == DragMode::Resize) {
         ResizeBoxes(delta.x(), delta.y());
         anchor_ = local;
     }
+    // The drag's edit stays open until the release; what moved so far is shown now.
+    CommitStaged(move ? DesignerText::kStepMove : DesignerText::kStepResize,
+                 move ? EditRun::Move : EditRun::Resize);
 }
 
+// Each step of a drag is handed to the document at once (the box follows), merged
+// into the drag's one undo step.
 void DesignerView::FinishDrag() {
     const DragMode mode = dragMode_;
     dragging_ = false;
     dragMode_ = DragMode::None;
     EndEdit(mode == DragMode::Resize ? DesignerText::kStepResize : DesignerText::kStepMove);
+    if (document_) document_->EndRun();
 }
 
 void DesignerView::MoveBoxes(int dx, int dy) {
@@ -135,46 +144,36 @@ void DesignerView::ResizeBoxes(int dw, int dh) {
 // whole. Lines are not kept on the canvas.
 void DesignerView::MoveBox(InputBox* box, int dx, int dy) {
     if (!box) return;
-    const QRect t = box->Twips();
+    const QRect t = PlaceOf(box);
     if (box->Kind() == BoxKind::Line) {
         const DragMode part = dragging_ && box->Id() == dragId_ ? dragMode_ : DragMode::WholeLine;
         QPoint first = t.topLeft(), second = t.topLeft() + QPoint(t.width(), t.height());
         if (part != DragMode::Resize) first += QPoint(dx, dy);
         if (part != DragMode::Move) second += QPoint(dx, dy);
-        box->SetTwips(QRect(first, QSize(second.x() - first.x(), second.y() - first.y())));
+        StagePlace(box, QRect(first, QSize(second.x() - first.x(), second.y() - first.y())));
     } else {
-        box->SetTwips(ClampedMove(t, dx, dy, CanvasWidthLimit(), CanvasHeightLimit()));
+        StagePlace(box, ClampedMove(t, dx, dy, CanvasWidthLimit(), CanvasHeightLimit()));
     }
-    WriteBack(box);
 }
 
 // A line grows at its second end point.
 void DesignerView::ResizeBox(InputBox* box, int dw, int dh) {
     if (!box || box->Kind() == BoxKind::Check) return;
-    const QRect t = box->Twips();
+    const QRect t = PlaceOf(box);
     if (box->Kind() == BoxKind::Line)
-        box->SetTwips(QRect(t.topLeft(), QSize(t.width() + dw, t.height() + dh)));
+        StagePlace(box, QRect(t.topLeft(), QSize(t.width() + dw, t.height() + dh)));
     else
-        box->SetTwips(ClampedResize(t, dw, dh, CanvasWidthLimit(), CanvasHeightLimit()));
-    WriteBack(box);
-}
-
-void DesignerView::WriteBack(InputBox* box) {
-    WriteBackPlace(box);
-    box->PlaceCaption();
-    Q_EMIT RecordChanged(box->Id());
+        StagePlace(box, ClampedResize(t, dw, dh, CanvasWidthLimit(), CanvasHeightLimit()));
 }
 
 bool DesignerView::NudgeKey(int key, Qt::KeyboardModifiers modifiers) {
     if (!format_ || IsLocked() || !IsArrow(key)) return false;
     const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
     if (modifiers & Qt::ControlModifier) {
-        bool any = false;
-        for (const InputBox* box : boxes_) any = any || box->IsSelected();
-        if (!any) return false;
+        if (document_->Selection().isEmpty()) return false;
         BeginEdit();
         ChangeFontSize(back ? -kFontStep : kFontStep);
-        EndEdit(DesignerText::kStepFont);
+        EndEdit(DesignerText::kStepFont, EditRun::FontSize);
         return true;
     }
     // With nothing to arrange the key is left to the box's input.
@@ -185,21 +184,20 @@ bool DesignerView::NudgeKey(int key, Qt::KeyboardModifiers modifiers) {
     BeginEdit();
     if (modifiers & Qt::ShiftModifier) {
         ResizeBoxes(dx, dy);
-        EndEdit(DesignerText::kStepResize);
+        EndEdit(DesignerText::kStepResize, EditRun::Resize);
     } else {
         MoveBoxes(dx, dy);
-        EndEdit(DesignerText::kStepMove);
+        EndEdit(DesignerText::kStepMove, EditRun::Move);
     }
     return true;
 }
 
 // No bound is put on the size: the record keeps what the user stepped to.
 void DesignerView::ChangeFontSize(double step) {
-    for (InputBox* box : boxes_) {
-        BoxRecord* record = box->IsSelected() ? RecordOf(box) : nullptr;
-        if (!record) continue;
-        record->fontSize += step;
-        BoxFactory::Apply(*box, *record, canvas_->Scale());
-        Q_EMIT RecordChanged(box->Id());
+    for (const BoxRecord& current : format_->boxes) {
+        if (!document_->IsSelected(current.id)) continue;
+        BoxRecord record = stagedRecords_.value(current.id, current);
+        record.fontSize += step;
+        StageRecord(record);
     }
 }

@@ -8,7 +8,7 @@
 #include "designer/LineInputBox.h"
 #include "designer/PageCanvas.h"
 #include "designer/PictureInputBox.h"
-#include "designer/RecordEdit.h"
+#include "document/FormatDocument.h"
 #include "designer/TextInputBox.h"
 #include "core/Asker.h"
 #include "store/Format.h"
@@ -129,10 +129,11 @@ void DesignerView::PasteText() {
         textBox->Editor()->insertPlainText(text); // reports the edit to the bill itself
     } else if (auto* label = qobject_cast<LabelInputBox*>(box)) {
         if (IsLocked()) return;
-        const RecordEdit edit(*this, DesignerText::kStepLabelText);
-        label->SetText(text);
-        if (BoxRecord* record = RecordOf(label)) record->label = text;
-        Q_EMIT RecordChanged(label->Id());
+        if (const BoxRecord* current = RecordOf(label)) {
+            BoxRecord record = *current;
+            record.label = text;
+            document_->ChangeRecord(record, DesignerText::kStepLabelText);
+        }
     }
 }
 

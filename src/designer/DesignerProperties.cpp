@@ -1,5 +1,5 @@
-// The property dialogs of the boxes: opened from the box menu, their records written
-// back on OK and the boxes rebuilt from them.
+// The property dialogs of the boxes: opened from the box menu; OK hands the changed
+// records to the document as one step, and the boxes follow it.
 #include "designer/DesignerView.h"
 
 #include "designer/BoxFactory.h"
@@ -8,7 +8,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
-#include "designer/RecordEdit.h"
+#include "document/FormatDocument.h"
 #include "store/Format.h"
 
 void DesignerView::EditCurrentBoxProperties() {
@@ -27,18 +27,5 @@ void DesignerView::EditBoxProperties(InputBox* box) {
     context.formatName = format_->name;
     BoxPropertyDialog dialog(format_->boxes, int(row), context, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    const RecordEdit edit(*this, DesignerText::kStepProperties);
-    for (const BoxRecord& record : dialog.ChangedRecords()) ApplyEditedRecord(record);
-}
-
-// A new data type shows at once: the text is converted by it again.
-void DesignerView::ApplyEditedRecord(const BoxRecord& record) {
-    BoxRecord* target = format_->FindBox(record.id);
-    if (!target) return;
-    *target = record;
-    if (InputBox* box = BoxById(record.id)) {
-        BoxFactory::Apply(*box, *target, canvas_->Scale());
-        if (box->Kind() == BoxKind::Text) OnEditingFinished(box);
-    }
-    Q_EMIT RecordChanged(record.id);
+    document_->ChangeRecords(dialog.ChangedRecords(), DesignerText::kStepProperties);
 }

@@ -2,6 +2,8 @@
 // dragging lines, which take no mouse input of their own.
 #include "designer/DesignerView.h"
 
+#include "document/FormatDocument.h"
+
 #include "designer/BoxHitArea.h"
 #include "designer/BoxPlacement.h"
 #include "designer/DesignerTexts.h"
@@ -32,8 +34,8 @@ void DesignerView::SelectInRectangle(QPoint corner1, QPoint corner2, bool ctrl) 
                     PointInBand(line->SecondEnd(), corner1, corner2);
         else
             meets = BoxMeetsBand(box->Twips(), corner1, corner2);
-        const bool selected = ctrl ? box->IsSelected() || meets : meets;
-        if (selected != box->IsSelected()) box->SetSelected(selected);
+        const bool selected = ctrl ? document_->IsSelected(box->Id()) || meets : meets;
+        document_->SetSelected(box->Id(), selected);
     }
 }
 
@@ -63,6 +65,7 @@ void DesignerView::CanvasPressed(QPoint twips, Qt::KeyboardModifiers modifiers) 
         anchor_ = twips;
         dragging_ = true;
         SetCurrentBox(line);
+        document_->EndRun(); // one drag, one step
         BeginEdit();
         return;
     }
@@ -89,6 +92,7 @@ void DesignerView::CanvasMoved(QPoint twips, Qt::MouseButtons buttons, Qt::Keybo
         const QPoint delta = twips - anchor_;
         if (!PastDragThreshold(delta)) return;
         MoveBoxes(delta.x(), delta.y());
+        CommitStaged(DesignerText::kStepMove, EditRun::Move);
         anchor_ = twips;
         return;
     }

@@ -4,11 +4,11 @@
 #include "designer/DesignerTexts.h"
 #include "designer/FormSizeDialog.h"
 #include "designer/InputBox.h"
-#include "designer/RecordsSnapshot.h"
 #include "designer/PageCanvas.h"
 #include "designer/PageSizeRules.h"
 #include "designer/ViewportScrolling.h"
 #include "core/Asker.h"
+#include "document/FormatDocument.h"
 #include "store/Format.h"
 
 #include <QEvent>
@@ -18,7 +18,6 @@
 #include <QKeyEvent>
 #include <QScrollBar>
 #include <QToolButton>
-#include <QUndoStack>
 #include <QWheelEvent>
 #include <cmath>
 
@@ -28,7 +27,12 @@ DesignerView::DesignerView(QWidget* parent) : QWidget(parent) {
     BuildUndo();
 }
 
-DesignerView::~DesignerView() = default;
+// The boxes go first, while the view is whole: a box losing the focus as it is
+// destroyed must find nothing of the view to call.
+DesignerView::~DesignerView() {
+    if (document_) document_->disconnect(this);
+    DestroyBoxes();
+}
 
 void DesignerView::BuildViewport() {
     frame_ = new QFrame(this);
@@ -68,15 +72,6 @@ void DesignerView::BuildViewport() {
     grid->addWidget(horizontal_, 2, 0);
 }
 
-void DesignerView::SetFormat(Format* format) {
-    DestroyBoxes();
-    format_ = format;
-    // Steps belong to the format they were taken in.
-    undo_->clear();
-    editDepth_ = 0;
-    editBefore_.reset();
-}
-void DesignerView::SetBill(Bill* bill) { bill_ = bill; }
 void DesignerView::SetAsker(Asker* asker) { asker_ = asker; }
 void DesignerView::SetProgress(Progress* progress) { progress_ = progress; }
 void DesignerView::SetLineBreakMarker(const QString& marker) { lineBreakMarker_ = marker; }
@@ -101,7 +96,9 @@ void DesignerView::ApplyOptions() {
 
 void DesignerView::SetOption(int index, bool on) {
     if (!format_ || index < 0 || index >= int(format_->page.options.optionBoxes.size())) return;
-    format_->page.options.optionBoxes[index] = on ? 1 : 0;
+    PageParams page = format_->page;
+    page.options.optionBoxes[index] = on ? 1 : 0;
+    document_->SetPage(page);
     ApplyOptions();
 }
 
@@ -163,8 +160,10 @@ void DesignerView::RedrawCanvas() {
 
 void DesignerView::SetPageSize(QSizeF sizeMm) {
     if (!format_ || !IsValidPageRatio(sizeMm.width(), sizeMm.height())) return;
-    format_->page.width = sizeMm.width();
-    format_->page.height = sizeMm.height();
+    PageParams page = format_->page;
+    page.width = sizeMm.width();
+    page.height = sizeMm.height();
+    document_->SetPage(page);
     FitPageToViewport();
     Q_EMIT PageChanged();
 }

@@ -1,13 +1,17 @@
 #pragma once
 // The designer the main window embeds: the viewport `PFrm` with the canvas `PG`, the
 // zoom buttons `Zm`, the scroll bars, the input boxes of the open format and their
-// popup menus. The Format and Bill it is given are the authority: every change on
-// screen is written to the box's record (in mm) or to the bill at once, and signalled.
+// popup menus. It is a view of a FormatDocument: every change made on screen goes to
+// the document as an edit of the records (in mm) or the contents, and the boxes follow
+// the document's change signals, one record at a time.
 #include "content/ConversionSettings.h"
 #include "designer/DragMode.h"
+#include "store/Format.h"
 
+#include <QHash>
 #include <QList>
 #include <QPoint>
+#include <QRect>
 #include <QSizeF>
 #include <QWidget>
 #include <array>
@@ -15,7 +19,7 @@
 #include <optional>
 
 class Asker;
-class Bill;
+class FormatDocument;
 class InputBox;
 class LineInputBox;
 class PageCanvas;
@@ -27,10 +31,8 @@ class QMenu;
 class QRubberBand;
 class QScrollBar;
 class QUndoStack;
-struct BoxRecord;
-struct Format;
-struct RecordsSnapshot;
 struct TableSpec;
+enum class EditRun;
 
 
 class DesignerView : public QWidget {
@@ -39,10 +41,10 @@ public:
     explicit DesignerView(QWidget* parent = nullptr);
     ~DesignerView() override;
 
-    // Context. The view keeps the pointers; the window owns the objects. A new
-    // format removes the old boxes; Rebuild() then shows it.
-    void SetFormat(Format* format);
-    void SetBill(Bill* bill);
+    // Context. The view keeps the pointers; the window owns the objects. The view
+    // follows the document: a newly opened format is shown at once.
+    void SetDocument(FormatDocument* document);
+    FormatDocument* Document() const { return document_; }
     void SetAsker(Asker* asker);
     void SetProgress(Progress* progress);
     void SetLineBreakMarker(const QString& marker);
@@ -50,9 +52,8 @@ public:
     // Where the text-box editor keeps the format's custom data types ("自定义").
     void SetParamStore(ParamStore* params);
 
-    // After a format was opened (records and bill in place): loads its background
-    // picture, applies its option boxes, fits the page and builds the boxes. An
-    // unlabelled text box the bill holds nothing for shows its fixed text (`mem`).
+    // Shows the document's format: loads its background picture, applies its option
+    // boxes, fits the page and builds the boxes. Runs whenever a format is opened.
     void Rebuild();
     // Option boxes O2 as the format's PageOptions hold them: rulers, background, lock.
     void ApplyOptions();
@@ -128,14 +129,16 @@ public:
     void EditBoxProperties(InputBox* box);
     void EditCurrentBoxProperties(); // mCtlSet
 
-    // Undo and redo of box edits within the open format. Edits between BeginEdit and
-    // EndEdit (nested pairs count once) make one step; a new format clears the steps.
-    QUndoStack* UndoStack() const { return undo_; }
+    // Undo and redo of box edits within the open format (the document's steps).
+    // Arrangement between BeginEdit and EndEdit (nested pairs count once) goes to the
+    // document as one edit; a run of the same edit merges into one step.
+    QUndoStack* UndoStack() const;
     QAction* UndoAction() const { return undoAction_; } // Ctrl+Z
     QAction* RedoAction() const { return redoAction_; } // Ctrl+Y
     void Undo();
     void Redo();
     void BeginEdit();
+    void EndEdit(const QString& text, EditRun run);
     void EndEdit(const QString& text);
 
     // Current box's picture (mAddPic) and barcode (mInputBarCode).
@@ -152,12 +155,6 @@ public:
     QPoint MenuPoint() const { return menuPoint_; }
 
 Q_SIGNALS:
-    // Records were added or removed (the box grid must be refilled).
-    void RecordsChanged();
-    // One record's columns changed.
-    void RecordChanged(qint64 id);
-    // A box's content in the bill changed.
-    void ContentChanged(qint64 id);
     void BackgroundChanged();
     // The page size (format->page.width/height) changed.
     void PageChanged();
@@ -176,16 +173,29 @@ private:
     // Box lifetime (DesignerBoxes.cpp).
     void DestroyBoxes();
     InputBox* CreateBox(const BoxRecord& record);
-    InputBox* AddRecord(BoxRecord record);
+    void Renumber();
     bool KindIsFull(int kind);
     void WireBox(InputBox* box);
     void OnContentEdited(InputBox* box);
     void OnEditingFinished(InputBox* box);
     void StoreContent(InputBox* box);
-    void WriteBackPlace(InputBox* box);
     void ShowCaptions();
     QList<InputBox*> BoxesToActOn() const;
-    BoxRecord* RecordOf(const InputBox* box) const;
+    const BoxRecord* RecordOf(const InputBox* box) const;
+
+    // Following the document (DesignerDocument.cpp).
+    void ConnectDocument();
+    void OnRecordInserted(qint64 id, int row);
+    void OnRecordRemoved(qint64 id);
+    void OnRecordChanged(qint64 id);
+    void OnContentChanged(qint64 id);
+    void OnSelectionChanged(qint64 id);
+    // Arrangement staged during an edit: the place a box is given (canvas twips) and
+    // records changed otherwise; EndEdit hands them to the document.
+    QRect PlaceOf(const InputBox* box) const;
+    void StagePlace(InputBox* box, const QRect& twips);
+    void StageRecord(const BoxRecord& record);
+    void CommitStaged(const QString& text, EditRun run);
 
     // Menus (DesignerMenus.cpp).
     void BuildMenus();
@@ -202,7 +212,6 @@ private:
     void DragBox(QPoint local);
     void FinishDrag();
     QPoint BoxLocalTwips(const InputBox* box, const QWidget* part, QPointF position) const;
-    void WriteBack(InputBox* box);
     void ChangeFontSize(double step);
     int CanvasWidthLimit() const;
     int CanvasHeightLimit() const;
@@ -216,18 +225,14 @@ private:
 
     // Undo (DesignerUndo.cpp).
     void BuildUndo();
-    RecordsSnapshot Snapshot() const;
-    void RestoreSnapshot(const RecordsSnapshot& target, const RecordsSnapshot& leaving);
-
-    // Property dialogs (DesignerProperties.cpp).
-    void ApplyEditedRecord(const BoxRecord& record);
 
     // Background picture (DesignerBackground.cpp).
     void LoadBackground();
     QString BackgroundPath() const;
 
-    Format* format_ = nullptr;
-    Bill* bill_ = nullptr;
+    FormatDocument* document_ = nullptr;
+    const Format* format_ = nullptr; // the document's, read-only
+    
     Asker* asker_ = nullptr;
     Progress* progress_ = nullptr;
     QString lineBreakMarker_ = QStringLiteral("//");
@@ -239,9 +244,11 @@ private:
     QScrollBar* horizontal_ = nullptr;
     int lastViewportWidth_ = 0;
 
-    QList<InputBox*> boxes_;
-    std::array<int, 5> counts_{};
-    qint64 currentId_ = 0;
+    QList<InputBox*> boxes_; // in record order
+    QHash<qint64, InputBox*> boxesById_;
+    std::array<int, kBoxKindCount> counts_{};
+    // What each box was last built from, to tell a move from a change of look.
+    QHash<qint64, BoxRecord> shown_;
 
     QMenu* boxMenu_ = nullptr;
     QMenu* canvasMenu_ = nullptr;
@@ -260,9 +267,12 @@ private:
     bool banding_ = false;
     QPoint bandStart_, bandEnd_;
 
-    QUndoStack* undo_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
     int editDepth_ = 0;
-    std::unique_ptr<RecordsSnapshot> editBefore_;
+    QList<qint64> stagedOrder_;
+    QHash<qint64, QRect> stagedPlaces_;
+    QHash<qint64, BoxRecord> stagedRecords_;
+    // Places in twips the boxes take when the document confirms the staged records.
+    QHash<qint64, QRect> pendingPlaces_;
 };

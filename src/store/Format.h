@@ -40,6 +40,8 @@ struct BoxRecord {
     QString mem;            // Mem: fixed content of an unlabelled text box
 
     BoxKind Kind() const { return static_cast<BoxKind>(kind); }
+    // An unlabelled text box holds fixed text (kept in `mem`), not bill data.
+    bool HoldsFixedText() const { return Kind() == BoxKind::Text && label.isEmpty(); }
     bool operator==(const BoxRecord&) const = default;
 };
 

@@ -1,6 +1,8 @@
 #include "app/BoxGridModel.h"
-#include "store/Format.h"
+#include "document/FormatDocument.h"
 
+#include <QSignalSpy>
+#include <QUndoStack>
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,15 +21,19 @@ protected:
         box.italic = true;
         box.cash = 114.08;
         box.rctl1 = 7;
-        format_.boxes = {box};
-        model_.SetFormat(&format_);
+        Format format;
+        format.name = QStringLiteral("格式");
+        format.boxes = {box};
+        document_.Open(format);
+        model_.SetDocument(&document_);
     }
     QString Cell(int column) const { return model_.data(model_.index(0, column)).toString(); }
     bool Edit(int column, const QString& text) {
         return model_.setData(model_.index(0, column), text, Qt::EditRole);
     }
 
-    Format format_;
+    FormatDocument document_;
+    const Format& format_ = document_.GetFormat();
     BoxGridModel model_;
 };
 
@@ -46,8 +52,10 @@ TEST_F(BoxGrid, CellsUseTheWordForDirAndNonEmptyFlags) {
     EXPECT_EQ(Cell(BoxGridModel::kRCtl1), "7");
 }
 
-TEST_F(BoxGrid, EditsWriteBackIntoTheBoxRecord) {
+TEST_F(BoxGrid, EditsGoToTheDocumentAsUndoableStepsAndShowOnlyTheirRow) {
     const BoxRecord& box = format_.boxes[0];
+    QSignalSpy changed(&model_, &QAbstractItemModel::dataChanged);
+    QSignalSpy reset(&model_, &QAbstractItemModel::modelReset);
     EXPECT_TRUE(Edit(BoxGridModel::kDir, "左边"));
     EXPECT_EQ(box.dir, 1);
     EXPECT_TRUE(Edit(BoxGridModel::kDir, "旁边")); // any other word is "above"
@@ -60,6 +68,30 @@ TEST_F(BoxGrid, EditsWriteBackIntoTheBoxRecord) {
     EXPECT_DOUBLE_EQ(box.y, 33.25);
     EXPECT_TRUE(Edit(BoxGridModel::kLabel, "付款人"));
     EXPECT_EQ(box.label, "付款人");
+    EXPECT_EQ(changed.count(), 6);
+    EXPECT_EQ(reset.count(), 0);
+    EXPECT_EQ(changed.last().at(0).toModelIndex().row(), 0);
+
+    document_.UndoStack()->undo();
+    EXPECT_EQ(format_.boxes[0].label, "金额");
+    EXPECT_EQ(Cell(BoxGridModel::kLabel), "金额");
+}
+
+TEST_F(BoxGrid, FollowsRecordsAddedAndRemovedInTheDocument) {
+    QSignalSpy inserted(&model_, &QAbstractItemModel::rowsInserted);
+    QSignalSpy removed(&model_, &QAbstractItemModel::rowsRemoved);
+    BoxRecord line;
+    line.kind = int(BoxKind::Line);
+    const qint64 id = document_.AddRecord(line, QStringLiteral("添加"));
+    EXPECT_EQ(model_.rowCount(), 2);
+    EXPECT_EQ(inserted.count(), 1);
+    EXPECT_EQ(Cell(BoxGridModel::kId), "42");
+    document_.RemoveRecords({42}, QStringLiteral("删除"));
+    EXPECT_EQ(model_.rowCount(), 1);
+    EXPECT_EQ(model_.data(model_.index(0, BoxGridModel::kId)).toString(), QString::number(id));
+    document_.UndoStack()->undo();
+    EXPECT_EQ(Cell(BoxGridModel::kLabel), "金额");
+    EXPECT_EQ(removed.count(), 1);
 }
 
 TEST_F(BoxGrid, RefusesEditsThatWouldCorruptTheRecord) {

@@ -183,10 +183,11 @@ TEST_F(DesignerWindowTest, PrintingFromTheMenuWritesTheTypedAndConvertedBill) {
     InputBox* box = designer.AddBox(0, QPoint(1500, 900));
     ASSERT_TRUE(box);
     // A capital-amount box: the typed digits print in Chinese capitals.
-    session_->CurrentFormat().boxes[0].cash = 103;
-    session_->CurrentFormat().boxes[0].label = "金额";
-    session_->CurrentFormat().boxes[0].w = 150;
-    designer.RebuildBoxes();
+    BoxRecord amount = session_->CurrentFormat().boxes[0];
+    amount.cash = 103;
+    amount.label = "金额";
+    amount.w = 150;
+    session_->Document().ChangeRecord(amount, "设置内容框");
     designer.SetBoxContent(session_->CurrentFormat().boxes[0].id, "1234.5");
 
     const QString pdf = folder_.File("bill.pdf");

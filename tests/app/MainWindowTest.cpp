@@ -10,6 +10,7 @@
 #include "store/ParamStore.h"
 
 #include <QAction>
+#include <algorithm>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
@@ -78,19 +79,18 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
 }
 
 TEST_F(MainWindowTest, SavingStoresGridEditsOptionsAndTheUnlabelledText) {
-    Format& format = session_->CurrentFormat();
+    FormatDocument& document = session_->Document();
+    const Format& format = document.GetFormat();
     BoxGridModel& grid = window_->BoxGrid();
     ASSERT_TRUE(grid.setData(grid.index(1, BoxGridModel::kX), "77.5"));
     const qint64 fixedId = format.boxes[0].id;
-    session_->CurrentBill().SetValue(fixedId, "改过的文字");
+    document.SetContent(fixedId, "改过的文字");
     // A box added in the designer, linked to the payee box.
     BoxRecord added = format.boxes[1];
-    added.id = format.NextTemporaryId();
     added.label = "大写";
     added.rctl = double(format.boxes[1].id);
-    format.boxes << added;
-    session_->CurrentBill().SetValue(added.id, "壹佰元");
-    grid.Reload();
+    added.id = document.AddRecord(added, "添加内容框");
+    document.SetContent(added.id, "壹佰元");
     window_->findChildren<QCheckBox*>("O2")[3]->setChecked(true);
     Action("mMonthZero")->trigger();
 
@@ -103,10 +103,14 @@ TEST_F(MainWindowTest, SavingStoresGridEditsOptionsAndTheUnlabelledText) {
     EXPECT_EQ(stored.page.options.optionBoxes[3], 1);
     EXPECT_TRUE(stored.page.options.monthZero);
     // The new box has its real ID in the model, the grid and the bill.
-    const BoxRecord& saved = format.boxes[3];
+    const int row = int(std::find_if(format.boxes.begin(), format.boxes.end(),
+                                     [](const BoxRecord& box) { return box.label == "大写"; }) -
+                        format.boxes.begin());
+    ASSERT_LT(row, 4);
+    const BoxRecord& saved = format.boxes[row];
     EXPECT_FALSE(IsTemporaryId(saved.id));
     EXPECT_EQ(session_->CurrentBill().Value(saved.id), "壹佰元");
-    EXPECT_EQ(grid.data(grid.index(3, BoxGridModel::kId)).toString(), QString::number(saved.id));
+    EXPECT_EQ(grid.data(grid.index(row, BoxGridModel::kId)).toString(), QString::number(saved.id));
 }
 
 TEST_F(MainWindowTest, ASaveTheDatabaseRefusesIsReportedAndChangesNothing) {

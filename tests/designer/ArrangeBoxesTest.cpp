@@ -41,7 +41,7 @@ TEST_F(ArrangeBoxes, DragsOfTwelveTwipsOrLessAreIgnored) {
     const qint64 id = AddRecord(0, "金额", 20, 20).id;
     view.RebuildBoxes();
     InputBox* box = view.BoxByNumber(1);
-    QSignalSpy changed(&view, &DesignerView::RecordChanged);
+    QSignalSpy changed(&document, &FormatDocument::RecordChanged);
     DragBox(box, {50, 50}, {{12, 0}, {0, -12}, {12, 12}});
     EXPECT_EQ(format.FindBox(id)->x, 20);
     EXPECT_EQ(format.FindBox(id)->y, 20);
@@ -64,7 +64,7 @@ TEST_F(ArrangeBoxes, MovesStopAtTheCanvasEdgesAndSelectedBoxesFollow) {
     const qint64 dragged = AddRecord(0, "甲", 150, 20, 20, 6).id;
     const qint64 selected = AddRecord(4, "乙", 100, 100, 30, 6).id;
     view.RebuildBoxes();
-    view.BoxById(selected)->SetSelected(true);
+    document.SetSelected(selected, true);
     DragBox(view.BoxById(dragged), {50, 50}, {{3000, 0}});
     EXPECT_DOUBLE_EQ(format.FindBox(dragged)->x, 190); // right edge on the page edge
     EXPECT_DOUBLE_EQ(format.FindBox(selected)->x, 160);
@@ -78,11 +78,11 @@ TEST_F(ArrangeBoxes, MovesStopAtTheCanvasEdgesAndSelectedBoxesFollow) {
 }
 
 TEST_F(ArrangeBoxes, ArrowKeysMoveResizeAndStepTheFont) {
-    BoxRecord& thin = AddRecord(0, "窄", 20, 20, 0.1, 6); // 5 twips wide
+    BoxRecord thin = AddRecord(0, "窄", 20, 20, 0.1, 6); // 5 twips wide
     thin.fontSize = 10.5;
+    SetUpRecord(thin);
     const qint64 id = thin.id;
-    view.RebuildBoxes();
-    view.BoxById(id)->SetSelected(true);
+    document.SetSelected(id, true);
     view.Canvas()->setFocus();
 
     Key(Qt::Key_Left, Qt::ShiftModifier);
@@ -115,11 +115,11 @@ TEST_F(ArrangeBoxes, ArrowKeysMoveResizeAndStepTheFont) {
 
 TEST_F(ArrangeBoxes, TheLockStopsKeysDragsLineDragsAndTheEditor) {
     const BoxRecord textBefore = AddRecord(0, "金额", 20, 20);
-    BoxRecord& line = AddRecord(3, "", 20, 100, 80, 100); // (1000, 5000) - (4000, 5000)
+    BoxRecord line = AddRecord(3, "", 20, 100, 80, 100); // (1000, 5000) - (4000, 5000)
     line.fontSize = 1;
+    SetUpRecord(line);
     const BoxRecord lineBefore = line;
-    view.RebuildBoxes();
-    view.BoxById(textBefore.id)->SetSelected(true);
+    document.SetSelected(textBefore.id, true);
     view.SetOption(kLocked, true);
     EXPECT_EQ(format.page.options.optionBoxes[kLocked], 1);
     view.Canvas()->setFocus();

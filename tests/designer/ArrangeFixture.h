@@ -12,6 +12,11 @@ protected:
         view.Canvas()->SetPage(210, 297, 10500);
         view.RebuildBoxes();
     }
+    void Reopen(const Format& changed) override {
+        DesignerFixture::Reopen(changed);
+        view.Canvas()->SetPage(210, 297, 10500);
+        view.RebuildBoxes();
+    }
 
     // Sends a mouse event to `target` at a canvas point in twips.
     void Mouse(QEvent::Type type, QWidget* target, QPoint canvasTwips, Qt::MouseButtons buttons,

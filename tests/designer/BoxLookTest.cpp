@@ -9,11 +9,11 @@
 using BoxLook = DesignerFixture;
 
 TEST_F(BoxLook, LabelsShowTheirRecordColour) {
-    BoxRecord& label = AddRecord(4, "标签文字", 10, 10, 40, 12);
+    BoxRecord label = AddRecord(4, "标签文字", 10, 10, 40, 12);
     label.fontSize = 20;
     label.color = 20 | (60 << 8) | (140 << 16);
+    SetUpRecord(label);
     const qint64 id = label.id;
-    view.RebuildBoxes();
     // The darkest pixel is the ink at full strength: the record colour, not black.
     const QImage image = view.BoxById(id)->grab().toImage();
     QColor darkest = Qt::white;

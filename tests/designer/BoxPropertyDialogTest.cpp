@@ -277,7 +277,7 @@ using PropertyDialogsInView = DesignerFixture;
 
 TEST_F(PropertyDialogsInView, OkRebuildsTheBoxAndConvertsItsContent) {
     const qint64 id = AddRecord(0, "金额", 10, 10).id;
-    bill.SetValue(id, QStringLiteral("1234.5"));
+    document.SetContent(id, QStringLiteral("1234.5"));
     view.Rebuild();
     InputBox* box = view.BoxById(id);
     QTimer::singleShot(0, [] {

@@ -63,12 +63,13 @@ TEST_F(DesignerBoxes, NumbersNewBoxesAfterTheirKindAndRefusesTheThousandth) {
 }
 
 TEST_F(DesignerBoxes, TypedTextReachesTheBillAndIsConvertedOnLeaving) {
-    BoxRecord& record = AddRecord(0, "比例", 10, 10);
+    BoxRecord record = AddRecord(0, "比例", 10, 10);
     record.cash = 116; // percentage
+    SetUpRecord(record);
     const qint64 id = record.id;
     AddRecord(0, "备注", 10, 30);
     view.RebuildBoxes();
-    QSignalSpy changed(&view, &DesignerView::ContentChanged);
+    QSignalSpy changed(&document, &FormatDocument::ContentChanged);
     auto* box = qobject_cast<TextInputBox*>(view.BoxByNumber(1));
     box->Editor()->setFocus();
     QTest::keyClicks(box->Editor(), "0.25");
@@ -85,8 +86,9 @@ TEST_F(DesignerBoxes, TypedTextReachesTheBillAndIsConvertedOnLeaving) {
 }
 
 TEST_F(DesignerBoxes, ZoomingInThenOutGives99PercentAndKeepsTypedContents) {
-    BoxRecord& record = AddRecord(0, "比例", 10, 10);
+    BoxRecord record = AddRecord(0, "比例", 10, 10);
     record.cash = 116;
+    SetUpRecord(record);
     const qint64 text = record.id;
     const qint64 check = AddRecord(1, "同意", 10, 30).id;
     view.RebuildBoxes();
@@ -114,8 +116,9 @@ TEST_F(DesignerBoxes, ZoomingInThenOutGives99PercentAndKeepsTypedContents) {
 }
 
 TEST_F(DesignerBoxes, SetBoxContentFillsEachKind) {
-    BoxRecord& amount = AddRecord(0, "比例", 10, 10);
+    BoxRecord amount = AddRecord(0, "比例", 10, 10);
     amount.cash = 116;
+    SetUpRecord(amount);
     const qint64 text = amount.id;
     const qint64 plain = AddRecord(0, "地址", 10, 20).id;
     const qint64 check = AddRecord(1, "同意", 10, 30).id;
@@ -175,7 +178,7 @@ TEST_F(DesignerBoxes, DeletesTheCurrentBoxWhenNothingIsSelected) {
     const qint64 b = AddRecord(0, "b", 10, 20).id;
     AddRecord(0, "c", 10, 30);
     view.RebuildBoxes();
-    bill.SetValue(b, "x");
+    document.SetContent(b, "x");
     asker.Yes();
     ChooseBoxItem(view.BoxById(b), "mDeleteCtl");
     ASSERT_EQ(format.boxes.size(), 2);
@@ -213,15 +216,18 @@ TEST_F(DesignerBoxes, DeletesGridRowsAfterAsking) {
 TEST_F(DesignerBoxes, ClearingKeepsFixedTextAndOptionallyPictures) {
     const QString picture = SavePicture("p.jpg", Qt::red);
     const qint64 labelled = AddRecord(0, "金额", 10, 10).id;
-    BoxRecord& fixed = AddRecord(0, "", 10, 20);
+    BoxRecord fixed = AddRecord(0, "", 10, 20);
     fixed.mem = "固定文字";
+    SetUpRecord(fixed);
     const qint64 unlabelled = fixed.id;
     const qint64 check = AddRecord(1, "同意", 10, 30).id;
     const qint64 pictureBox = AddRecord(2, "照片", 10, 40).id;
-    format.page.options.keepPictures = true;
-    bill.SetValue(labelled, "100");
-    bill.SetValue(check, "1");
-    bill.SetValue(pictureBox, picture);
+    PageOptions keep = format.page.options;
+    keep.keepPictures = true;
+    SetUpPage(keep);
+    document.SetContent(labelled, "100");
+    document.SetContent(check, "1");
+    document.SetContent(pictureBox, picture);
     view.RebuildBoxes();
     EXPECT_EQ(view.GetBoxContent(unlabelled), "固定文字");
     EXPECT_TRUE(qobject_cast<PictureInputBox*>(view.BoxById(pictureBox))->ShowsPicture());
@@ -233,8 +239,9 @@ TEST_F(DesignerBoxes, ClearingKeepsFixedTextAndOptionallyPictures) {
     EXPECT_EQ(bill.Value(pictureBox), picture);
 
     // Without the option pictures go too; with a selection only the selected box.
-    format.page.options.keepPictures = false;
-    bill.SetValue(labelled, "100");
+    keep.keepPictures = false;
+    SetUpPage(keep);
+    document.SetContent(labelled, "100");
     view.RebuildBoxes();
     view.ToggleSelected(view.BoxById(pictureBox));
     view.ClearContents();
@@ -266,7 +273,9 @@ TEST_F(DesignerBoxes, PictureBoxesTakeFilesAndBarcodesAndRefuseUndrawableBarcode
     ChooseBoxItem(box, "mInputBarCode");
     EXPECT_EQ(view.GetBoxContent(id), "AB-1");
     // A QR code refuses only what no version can hold.
-    format.page.options.barcodeStandard = 2;
+    PageParams qr = format.page;
+    qr.options.barcodeStandard = 2;
+    document.SetPage(qr);
     asker.Text(QString(4000, 'x'));
     ChooseBoxItem(box, "mInputBarCode");
     EXPECT_EQ(bill.Value(id), "AB-1");

@@ -87,10 +87,13 @@ TEST_F(DesignerCanvas, PageSizeChangesKeepBoxPositionsInMillimetres) {
 
 TEST_F(DesignerCanvas, CaptionsSitOnTheSideTheirRecordNames) {
     // Each AddRecord may move the list: take the ID before adding the next.
-    const qint64 leftId = AddRecord(0, "左边的标签", 50, 50).id;
-    format.FindBox(leftId)->dir = 1;
-    const qint64 belowId = AddRecord(2, "下面", 50, 100).id;
-    format.FindBox(belowId)->dir = 3;
+    BoxRecord left = AddRecord(0, "左边的标签", 50, 50);
+    left.dir = 1;
+    SetUpRecord(left);
+    BoxRecord below = AddRecord(2, "下面", 50, 100);
+    below.dir = 3;
+    SetUpRecord(below);
+    const qint64 leftId = left.id, belowId = below.id;
     view.RebuildBoxes();
     const InputBox* l = view.BoxById(leftId);
     EXPECT_EQ(l->Caption()->geometry().right() + 1, l->x());

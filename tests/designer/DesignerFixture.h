@@ -4,8 +4,7 @@
 #include "designer/DesignerView.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
-#include "store/Bill.h"
-#include "store/Format.h"
+#include "document/FormatDocument.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -31,11 +30,12 @@ inline BoxRecord MakeRecord(qint64 id, int kind, const QString& label, double x,
 class DesignerFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        format.name = QStringLiteral("测试格式");
-        format.page.width = 210;
-        format.page.height = 297;
-        view.SetFormat(&format);
-        view.SetBill(&bill);
+        Format a4;
+        a4.name = QStringLiteral("测试格式");
+        a4.page.width = 210;
+        a4.page.height = 297;
+        document.Open(a4);
+        view.SetDocument(&document);
         view.SetAsker(&asker);
         view.resize(700, 600);
         view.show();
@@ -44,12 +44,32 @@ protected:
         view.Rebuild();
     }
 
-    // A record made by MakeRecord, added to the format.
-    BoxRecord& AddRecord(int kind, const QString& label, double x, double y, double w = 20,
-                         double h = 6) {
-        format.boxes.append(MakeRecord(nextId_++, kind, label, x, y, w, h));
-        return format.boxes.last();
+    // A record made by MakeRecord, in the format as if it had been stored with it (not
+    // an edit: no undo step). A copy; SetUpRecord puts changes to it in place.
+    BoxRecord AddRecord(int kind, const QString& label, double x, double y, double w = 20,
+                        double h = 6) {
+        const BoxRecord record = MakeRecord(nextId_++, kind, label, x, y, w, h);
+        Format changed = document.GetFormat();
+        changed.boxes.append(record);
+        Reopen(changed);
+        return record;
     }
+    void SetUpRecord(const BoxRecord& record) {
+        Format changed = document.GetFormat();
+        for (BoxRecord& box : changed.boxes)
+            if (box.id == record.id) box = record;
+        Bill contents = document.GetBill();
+        if (record.HoldsFixedText()) contents.Remove(record.id); // shows the new fixed text
+        document.Open(changed, contents);
+        Reopen(document.GetFormat());
+    }
+    void SetUpPage(const PageOptions& options) {
+        Format changed = document.GetFormat();
+        changed.page.options = options;
+        Reopen(changed);
+    }
+    // Opening fits the page to the viewport again; fixtures with a fixed scale restore it.
+    virtual void Reopen(const Format& changed) { document.Open(changed, document.GetBill()); }
 
     // Right-clicks the canvas at a point in twips and chooses a canvas-menu item.
     void ChooseCanvasItem(const QPoint& twips, const char* item) {
@@ -93,8 +113,9 @@ protected:
         action->trigger();
     }
 
-    Format format;
-    Bill bill;
+    FormatDocument document;
+    const Format& format = document.GetFormat();
+    const Bill& bill = document.GetBill();
     ScriptedAsker asker;
     DesignerView view;
     QTemporaryDir files;

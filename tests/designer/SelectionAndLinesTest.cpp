@@ -13,7 +13,7 @@ TEST_F(SelectionAndLines, TheRubberBandSelectsLiveWhatItTouches) {
     const qint64 line = AddRecord(3, "", 20, 45, 30, 45).id;  // first end (1000, 2250)
     const qint64 kept = AddRecord(2, "丙", 150, 200).id;
     view.RebuildBoxes();
-    view.BoxById(kept)->SetSelected(true);
+    document.SetSelected(kept, true);
 
     // Steps under 100 twips across do not move the band yet.
     Mouse(QEvent::MouseButtonPress, view.Canvas(), {1000, 1000}, Qt::LeftButton);
@@ -33,7 +33,7 @@ TEST_F(SelectionAndLines, TheRubberBandSelectsLiveWhatItTouches) {
     EXPECT_FALSE(view.Canvas()->findChild<QRubberBand*>()->isVisible());
 
     // With Ctrl the band adds to what is selected.
-    view.BoxById(kept)->SetSelected(true);
+    document.SetSelected(kept, true);
     DragCanvas({1000, 1000}, {{2000, 3100}}, Qt::ControlModifier);
     EXPECT_TRUE(view.BoxById(kept)->IsSelected());
     EXPECT_TRUE(view.BoxById(touched)->IsSelected());
@@ -51,8 +51,9 @@ TEST_F(SelectionAndLines, CtrlClickTogglesABox) {
 }
 
 TEST_F(SelectionAndLines, LinesAreHitAtTheirEndsAndBodyWithinTheTolerance) {
-    BoxRecord& thin = AddRecord(3, "", 20, 100, 80, 100); // (1000, 5000) - (4000, 5000)
+    BoxRecord thin = AddRecord(3, "", 20, 100, 80, 100); // (1000, 5000) - (4000, 5000)
     thin.fontSize = 1; // one pixel: the least tolerance rules
+    SetUpRecord(thin);
     const qint64 id = thin.id;
     view.RebuildBoxes();
     const struct {
@@ -89,7 +90,7 @@ TEST_F(SelectionAndLines, LinesAreHitAtTheirEndsAndBodyWithinTheTolerance) {
     EXPECT_DOUBLE_EQ(record.h, 88);
     // A plain click on the body selects the line; lines are not kept on the page.
     EXPECT_TRUE(view.BoxById(id)->IsSelected());
-    view.BoxById(id)->SetSelected(false);
+    document.SetSelected(id, false);
     DragCanvas({1300, 4950}, {{-1000, 4950}});
     EXPECT_DOUBLE_EQ(record.x, -20);
 }

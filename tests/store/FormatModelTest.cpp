@@ -28,7 +28,10 @@ TEST(PageOptions, EncodeDecodeRoundTripAndShortListThresholds) {
 
 TEST(FormatModel, WritingThroughFindBoxLeavesCopiesAlone) {
     Format format;
-    format.boxes << BoxRecord{.id = 7, .x = 1};
+    BoxRecord seven;
+    seven.id = 7;
+    seven.x = 1;
+    format.boxes << seven;
     const QList<BoxRecord> snapshot = format.boxes; // shares the list's data
     format.FindBox(7)->x = 2;
     EXPECT_EQ(snapshot[0].x, 1);

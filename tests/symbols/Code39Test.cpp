@@ -58,6 +58,8 @@ TEST(Code39, ElementsAreNarrowOrThreeTimesWideWithThreeNarrowGaps) {
             wide += run == 3 * narrow;
         }
         EXPECT_EQ(wide, 3) << "character " << character;
-        if (character < 5) EXPECT_EQ(runs[character * 10 + 9], 3 * narrow) << "gap after character " << character;
+        if (character < 5) {
+            EXPECT_EQ(runs[character * 10 + 9], 3 * narrow) << "gap after character " << character;
+        }
     }
 }

@@ -151,8 +151,11 @@ TEST(QrSegmentation, CostIsTheTrueMinimumAndMatchesTheWrittenStream) {
                 BitWriter bits;
                 WriteQrSegments(segmentation, Bytes(data), group, bits);
                 EXPECT_EQ(bits.BitCount(), segmentation.dataBits);
-                if (!allowKanji)
-                    for (const QrSegment& segment : segmentation.segments) EXPECT_NE(segment.mode, QrMode::Kanji);
+                if (!allowKanji) {
+                    for (const QrSegment& segment : segmentation.segments) {
+                        EXPECT_NE(segment.mode, QrMode::Kanji);
+                    }
+                }
             }
         }
     }

@@ -61,7 +61,9 @@ TEST(SymbolDrawing, EverythingStaysInTheBox) {
         const QImage image = DrawSymbolImage("VELLUMARK-2026", standard, QSize(400, 130), box);
         const QRect dark = DarkBounds(image);
         EXPECT_TRUE(box.contains(dark)) << "standard " << standard;
-        if (standard != 2) EXPECT_NE(RunLengths(image, box.top() + 2), RunLengths(image, dark.bottom() - 2));
+        if (standard != 2) {
+            EXPECT_NE(RunLengths(image, box.top() + 2), RunLengths(image, dark.bottom() - 2));
+        }
     }
 }
 

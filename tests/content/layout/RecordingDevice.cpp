@@ -11,8 +11,8 @@ public:
     explicit RecordingEngine(RecordingDevice& device) : QPaintEngine(AllFeatures), device_(device) {}
     bool begin(QPaintDevice*) override { return true; }
     bool end() override { return true; }
-    void updateState(const QPaintEngineState& state) override {
-        if (state.state() & DirtyTransform) transform_ = state.transform();
+    void updateState(const QPaintEngineState& changed) override {
+        if (changed.state() & DirtyTransform) transform_ = changed.transform();
     }
     void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
     void drawTextItem(const QPointF& p, const QTextItem& item) override {
