@@ -1,9 +1,12 @@
-// Printing speed: pages per second of a 60-box bill printed to PDF, and one bill
-// printed by the print sub-command from opening the database to the finished file.
+// Printing speed: pages per second of a 60-box bill printed to PDF, one bill printed
+// by the print sub-command from opening the database to the finished file, and the
+// repair of a PDF file's text layer alone.
+#include "core/StreamAsker.h"
+#include "print/BillPage.h"
+#include "print/PdfTextLayer.h"
 #include "print/PrintCommand.h"
 #include "print/PrintJob.h"
 #include "print/PrinterChoice.h"
-#include "core/StreamAsker.h"
 #include "store/Bill.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
@@ -12,7 +15,9 @@
 #include "core/Progress.h"
 #include "store/Schema.h"
 
+#include <QFile>
 #include <QGuiApplication>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -106,6 +111,37 @@ void PrintCommandToPdf(benchmark::State& state) {
     DataFolder::SetOverride(QString());
 }
 BENCHMARK(PrintCommandToPdf)->Unit(benchmark::kMillisecond);
+
+// A file of `pages` pages of the bill as Qt's writer leaves it, then its text layer
+// repaired in memory.
+void RepairTextLayer(benchmark::State& state) {
+    QTemporaryDir dir;
+    Bill bill;
+    const Format format = SixtyBoxBill(bill);
+    const QString path = dir.filePath(QStringLiteral("raw.pdf"));
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        UsePdfFile(printer, path);
+        QPainter painter(&printer);
+        for (int page = 0; page < state.range(0); ++page) {
+            if (page > 0) printer.newPage();
+            PrintPage(painter, format, bill, BillPageOptions());
+        }
+    }
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    const QByteArray pdf = file.readAll();
+    for (auto _ : state) {
+        const std::optional<QByteArray> repaired = WithReadableText(pdf);
+        if (!repaired) {
+            state.SkipWithError("nothing to repair");
+            break;
+        }
+        benchmark::DoNotOptimize(repaired->size());
+    }
+    state.SetBytesProcessed(state.iterations() * pdf.size());
+}
+BENCHMARK(RepairTextLayer)->Arg(1)->Arg(20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -27,14 +27,24 @@ void CollapseZeros(std::array<QString, kCapitalPositions>& parts, int digitCount
     }
 }
 
-// The 亿, 万 and 元 markers must stand even when their own digit is zero.
-void RestoreSectionUnits(std::array<QString, kCapitalPositions>& parts, int digitCount) {
+// Whether any digit from `low` to `high` (positions from the right) is not zero.
+bool AnyDigit(const QString& capitals, int low, int high) {
+    const int digitCount = int(capitals.size());
+    for (int i = low; i <= high && i < digitCount; ++i)
+        if (capitals[digitCount - 1 - i] != kZero) return true;
+    return false;
+}
+
+// The 亿, 万 and 元 markers must stand even when their own digit is zero. 万 marks
+// only a 万 section that holds a digit: 壹佰亿元整, never 壹佰亿零万元整.
+void RestoreSectionUnits(std::array<QString, kCapitalPositions>& parts, const QString& capitals) {
+    const int digitCount = int(capitals.size());
     const auto restore = [&parts](int position, const QString& unit) {
         if (parts[position].isEmpty()) parts[position] = unit;
         else if (StartsWithZero(parts[position])) parts[position] = unit + kZero;
     };
     if (digitCount > 10) restore(10, QStringLiteral("亿"));
-    if (digitCount > 6) restore(6, QStringLiteral("万"));
+    if (digitCount > 6 && AnyDigit(capitals, 6, 9)) restore(6, QStringLiteral("万"));
     if (digitCount > 2 && (parts[2].isEmpty() || StartsWithZero(parts[2]))) parts[2] = QStringLiteral("元");
 }
 
@@ -43,7 +53,7 @@ QString CapitalWords(const QString& capitals) {
     std::array<QString, kCapitalPositions> parts;
     for (int i = 0; i < digitCount; ++i) parts[i] = QString(capitals[digitCount - 1 - i]) + kPositionUnits[i];
     CollapseZeros(parts, digitCount);
-    RestoreSectionUnits(parts, digitCount);
+    RestoreSectionUnits(parts, capitals);
 
     QString result;
     for (int i = kCapitalPositions - 1; i >= 0; --i) result += parts[i];
@@ -54,7 +64,6 @@ QString CapitalWords(const QString& capitals) {
     if (result.endsWith(kZero)) result.chop(1);
     if (!result.endsWith(u'分')) result += u'整';
     if (result == QStringLiteral("元整") || result == QStringLiteral("整")) result = QStringLiteral("零元整");
-    result.replace(QStringLiteral("亿万"), QStringLiteral("亿"));
     return result;
 }
 

@@ -15,7 +15,8 @@ std::optional<QDate> ParseDateText(const QString& text, const QDate& today);
 // number gives its birth date; anything else gives an empty text.
 QString FormatDate(const QString& text, const QString& pattern, const QDate& today = {});
 
-// Year as four digits, month and day as two; out of range gives today's part.
+// Year as four digits, month and day as two; out of range gives today's part
+// without padding.
 QString DatePartArabic(const QString& text, DatePart part, const QDate& today = {});
 
 // Year, month or day in capital digits (2023 gives 贰零贰叁, 15 gives 壹拾伍); text

@@ -50,8 +50,8 @@ QString DatePartArabic(const QString& text, DatePart part, const QDate& today) {
     }
     if (value < 0) value = LeadingInteger(t);
     const PartRule rule = ArabicRule(part);
-    // Out of range gives today's part, padded like any other so a second pass keeps it.
-    if (value < rule.low || value > rule.high) value = PartOf(now, part);
+    // Out of range gives today's part as a plain number: the 6th is "6", not "06".
+    if (value < rule.low || value > rule.high) return QString::number(PartOf(now, part));
     return QStringLiteral("%1").arg(value, rule.width, 10, QChar(u'0'));
 }
 

@@ -107,6 +107,7 @@ ParsedFormatFile ParseFormatFile(const QString& text) {
             content.boxes.append(*row);
         } else if (!pageFound) { // a second page row would be a stray copy
             pageFound = true;
+            content.pageFirst = content.boxes.isEmpty();
             content.pageId = row->id;
             content.page = PageFromRow(*row);
         }

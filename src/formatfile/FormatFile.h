@@ -20,6 +20,7 @@ struct FormatFileContent {
     QString nameLine;
     qint64 pageId = 0;
     PageParams page;
+    bool pageFirst = false; // the page-parameter row comes before every box row
     QList<BoxRecord> boxes;
     QList<CustomContentEntry> custom;
 };

@@ -86,6 +86,9 @@ QStringList BoxFields(const BoxRecord& b) {
 QStringList PageFields(qint64 id, const PageParams& page) {
     QStringList f(kFieldCount);
     f[kId] = QString::number(id);
+    // The numeric columns the row does not use hold 0 in the store and are written so.
+    for (int unused : {kClas, kDir, kS, kL, kFontSize, kCash, kRctl, kSumId, kSumId1, kRctl1})
+        f[unused] = FileNumberText(0);
     f[kLbl] = kPageParamsLabel;
     f[kX] = FileNumberText(page.offsetX);
     f[kY] = FileNumberText(page.offsetY);

@@ -11,8 +11,8 @@ inline constexpr int kFieldCount = 23;
 
 // A box record as its 23 fields, line breaks of LBL and Mem escaped.
 QStringList BoxFields(const BoxRecord& box);
-// The page-parameter row as its 23 fields; the columns it does not use are empty,
-// as the original writes the nulls of that row.
+// The page-parameter row as its 23 fields; the numeric columns it does not use are
+// 0, as stored, and its font name is empty.
 QStringList PageFields(qint64 id, const PageParams& page);
 
 // An Fmt row read back from at least kRequiredFieldCount fields. nullopt when a

@@ -74,16 +74,20 @@ std::optional<FormatFileContent> ReadStoredFormat(Database& db, const QString& n
 
 bool StoreImportedFormat(Database& db, const FormatFileContent& content, const QString& name) {
     Database::Transaction transaction(db);
+    FormatStore store(db);
     // Never merged into, or over, a format that exists.
-    if (!transaction.Active() || name.isEmpty() || FormatStore(db).Exists(name)) return false;
+    if (!transaction.Active() || name.isEmpty() || store.Exists(name)) return false;
     // The file's IDs are foreign here: the store gives each box a new row and moves
     // the links that named an old ID onto the new one.
     Format format;
     format.name = name;
     format.page = content.page;
     format.boxes = content.boxes;
+    // Rows take their IDs in file order, so the format exports in the order it came.
+    const qint64 designWidth = content.page.designScreenWidth;
+    if (content.pageFirst && !store.SavePageParams(name, content.page, designWidth)) return false;
     SilentProgress quiet; // the import shows its own progress
-    return FormatStore(db).SaveFormat(format, name, content.page.designScreenWidth, quiet)
+    return store.SaveFormat(format, name, designWidth, quiet)
            && ReplaceCustomTypes(db, name, content.custom) && FileInTree(db, name)
            && transaction.Commit();
 }

@@ -11,8 +11,9 @@ class Database;
 // nullopt when it has no page parameters.
 std::optional<FormatFileContent> ReadStoredFormat(Database& db, const QString& name);
 
-// Stores `content` as the new format `name` in one transaction: every box gets a
-// new ID and the links among them follow (a negative link stays negative), the
+// Stores `content` as the new format `name` in one transaction: every row gets a
+// new ID in the file's order (the page-parameter row first when the file has it
+// first) and the links among them follow (a negative link stays negative), the
 // format's custom types are replaced by the file's, and the format is filed in the
 // stored tree. False when any step fails; nothing is stored then.
 bool StoreImportedFormat(Database& db, const FormatFileContent& content, const QString& name);

@@ -1,6 +1,7 @@
 #include "print/PrintJob.h"
 
 #include "print/PageSetup.h"
+#include "print/PdfTextLayer.h"
 #include "print/PrintTexts.h"
 #include "print/RulerGrid.h"
 #include "core/Asker.h"
@@ -45,5 +46,7 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
 
 bool PrintJob::End() {
     if (!painter_.isActive()) return true;
-    return painter_.end() && printer_.printerState() != QPrinter::Error;
+    const bool ended = painter_.end() && printer_.printerState() != QPrinter::Error;
+    if (ended) RepairPrintedPdf(printer_);
+    return ended;
 }

@@ -33,9 +33,11 @@ TEST(DatePartArabic, PartsBoundsAndDefaults) {
     const Row rows[] = {
         {"2023-05-01", DatePart::kYear, "2023"}, {"2023年5月1日", DatePart::kDay, "01"}, {"贰零贰贰", DatePart::kYear, "2022"},
         {"5月", DatePart::kMonth, "05"}, {"110101199003071234", DatePart::kMonth, "03"},
-        // Out of range or empty: today's part, padded like any other.
-        {"13", DatePart::kMonth, "07"}, {"", DatePart::kYear, "2023"}, {"999", DatePart::kYear, "2023"}, {"32", DatePart::kDay, "14"}};
+        // Out of range or empty: today's part written without padding.
+        {"13", DatePart::kMonth, "7"}, {"", DatePart::kYear, "2023"}, {"999", DatePart::kYear, "2023"}, {"32", DatePart::kDay, "14"}};
     for (const Row& r : rows) EXPECT_EQ(DatePartArabic(r.in, r.part, kToday), r.out) << r.in;
+    // A single-digit day shows the missing padding.
+    for (const char* day : {"32", "0", "日"}) EXPECT_EQ(DatePartArabic(day, DatePart::kDay, QDate(2023, 7, 6)), "6") << day;
 }
 
 TEST(DatePartChinese, ChequeRulesForMonthsAndDays) {

@@ -1,6 +1,7 @@
 // Export and import through a real database file, real format files and pictures.
 #include "FormatFileFixture.h"
 
+#include "formatfile/AnsiText.h"
 #include "formatfile/FormatExport.h"
 #include "formatfile/FormatImport.h"
 #include "formatfile/FormatTreeValue.h"
@@ -36,6 +37,27 @@ protected:
         return path;
     }
 };
+
+// The record lines of a format file split into fields, every ID and link written as
+// the position of the row it names ("#0", "-#2"), so that files written from two
+// databases compare field by field; then the custom-content lines.
+QList<QStringList> FieldsByRow(const QByteArray& bytes) {
+    const QStringList lines = DecodeTextFileBytes(bytes).value_or(QString()).split("\r\n");
+    const qsizetype custom = lines.indexOf("[自定义内容]");
+    QList<QStringList> rows;
+    for (const QString& line : lines.mid(2, custom - 2)) rows << line.split("】★【");
+    QHash<QString, QString> rowOfId;
+    for (qsizetype i = 0; i < rows.size(); ++i) rowOfId.insert(rows[i][0], "#" + QString::number(i));
+    for (QStringList& row : rows)
+        for (int field : {0, 18, 20, 21, 22}) {
+            QString& value = row[field];
+            const bool negative = value.startsWith('-');
+            const QString target = rowOfId.value(negative ? value.mid(1) : value);
+            if (!target.isEmpty()) value = (negative ? "-" : "") + target;
+        }
+    rows << lines.mid(custom);
+    return rows;
+}
 
 // Everything but the IDs, which differ between databases; links are checked apart.
 QList<BoxRecord> WithoutIds(QList<BoxRecord> boxes) {
@@ -102,10 +124,10 @@ TEST_F(FormatExchangeTest, ExportWritesTheLayoutByteForByte) {
                 "False】★【False】★【1】★【0】★【】★【0】★【0】★【0",
         id(3) + "】★【4】★【标签一‖‖‖标签二】★【0】★【0】★【0】★【0】★【0】★【0】★【0】★【0】★【】★【0】★【False】★【"
                 "True】★【True】★【True】★【2】★【0】★【】★【0】★【0】★【0",
-        QString::number(pageId) + "】★【】★【【§单据整体格式参数§】】★【】★【10】★【12.5】★【210】★【99.5】★【】★【】★【"
-                                  "19200】★【】★【】★【False】★【False】★【False】★【False】★【】★【】★【"
+        QString::number(pageId) + "】★【0】★【【§单据整体格式参数§】】★【0】★【10】★【12.5】★【210】★【99.5】★【0】★【0】★【"
+                                  "19200】★【】★【0】★【False】★【False】★【False】★【False】★【0】★【0】★【"
                                   "True|False|1|0|1|0|1|False|False|$|False|False|1{[]}2{[]}3{[]}4|False|True|2|"
-                                  "】★【】★【】★【",
+                                  "】★【0】★【0】★【0",
         "[自定义内容]",
         "自定义类型124=[现金;转账][END]",
         "自定义类型119=[yyyy年][END]",
@@ -114,6 +136,34 @@ TEST_F(FormatExchangeTest, ExportWritesTheLayoutByteForByte) {
     const QString path = FilePath("票据.zhq");
     ASSERT_TRUE(WriteFormatFile(*db_, "票据", path).Ok());
     EXPECT_EQ(ReadBytes(path), GbkBytes(lines.join("\r\n")));
+}
+
+// A file exported, imported on another installation and exported again comes back
+// field by field and in its record order, whether its page-parameter row came last
+// (as this program's IDs put it) or first (as older versions wrote it).
+TEST_F(FormatExchangeTest, ImportThenExportGivesTheSameRecords) {
+    StoreSample("票据");
+    const QString pageLast = FilePath("页末.zhq");
+    ASSERT_TRUE(WriteFormatFile(*db_, "票据", pageLast).Ok());
+    QStringList lines = DecodeTextFileBytes(ReadBytes(pageLast)).value_or(QString()).split("\r\n");
+    ASSERT_EQ(lines.size(), 10);
+    lines.move(6, 2);
+    const QString pageFirst = FilePath("页首.zhq");
+    WriteBytes(pageFirst, GbkBytes(lines.join("\r\n")));
+
+    db_.reset();
+    folder_.reset();
+    folder_ = std::make_unique<TempDataFolder>();
+    db_ = OpenDataDatabase();
+    StoreSample("别的"); // so that the IDs differ
+    for (const QString& source : {pageLast, pageFirst}) {
+        asker_.No();
+        const ImportResult imported = Import(source);
+        ASSERT_TRUE(imported.imported) << source.toStdString();
+        const QString again = FilePath("再次" + imported.name + ".zhq");
+        ASSERT_TRUE(WriteFormatFile(*db_, imported.name, again).Ok());
+        EXPECT_EQ(FieldsByRow(ReadBytes(again)), FieldsByRow(ReadBytes(source))) << source.toStdString();
+    }
 }
 
 TEST_F(FormatExchangeTest, ExportAsksBeforeReplacingAFile) {

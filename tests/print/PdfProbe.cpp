@@ -42,6 +42,24 @@ QList<PdfPage> ReadPdf(const QString& path) {
     return pages;
 }
 
+QString PdfText(const QString& path) { return Run(QStringLiteral("pdftotext"), {path, "-"}); }
+
+QStringList CrossReferenceMismatches(const QByteArray& pdf) {
+    const qsizetype table = pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n').first().toLongLong();
+    if (!pdf.mid(table).startsWith("xref")) return {QStringLiteral("table")};
+    static const QRegularExpression kEntry(QStringLiteral("(\\d{10}) (\\d{5}) ([nf])"));
+    QStringList wrong;
+    int number = -1;
+    for (auto it = kEntry.globalMatch(QString::fromLatin1(pdf.mid(table))); it.hasNext();) {
+        const QRegularExpressionMatch entry = it.next();
+        ++number;
+        if (entry.captured(3) == u"f") continue;
+        const QString object = QStringLiteral("%1 %2 obj").arg(number).arg(entry.captured(2).toInt());
+        if (!pdf.mid(entry.captured(1).toLongLong()).startsWith(object.toLatin1())) wrong << object;
+    }
+    return wrong;
+}
+
 QImage RasterisePage(const QString& path, int page, int dpi) {
     QTemporaryDir dir;
     const QString stem = dir.filePath(QStringLiteral("page"));

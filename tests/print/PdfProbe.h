@@ -6,6 +6,7 @@
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
+#include <QStringList>
 
 struct PdfWord {
     QString text;
@@ -19,6 +20,11 @@ struct PdfPage {
 
 // Every page of the file; empty when poppler cannot read it.
 QList<PdfPage> ReadPdf(const QString& path);
+// The file's text layer as poppler extracts it (pdftotext), pages ending in a form feed.
+QString PdfText(const QString& path);
+// The objects ("3 0 obj") the cross-reference table places where they do not start;
+// a lone entry "table" when there is no table at the offset startxref gives.
+QStringList CrossReferenceMismatches(const QByteArray& pdf);
 // One page as a greyscale picture at `dpi`.
 QImage RasterisePage(const QString& path, int page, int dpi);
 // The bounding box (mm) of the dark pixels inside `searchMm` of a rasterised page.

@@ -99,3 +99,30 @@ TEST(PrintJob, CopiesArePagesOfOneJobAndOneBill) {
         EXPECT_NEAR(page.words[0].box.left(), 30, 0.1);
     }
 }
+
+// Kerned Latin pairs in a box whose right edge is at 65 mm: right alignment ends one
+// twip inside it, centring leaves equal room on both sides.
+TEST(PrintAccuracy, KernedPairsKeepTheirAlignmentOnPaper) {
+    QTemporaryDir dir;
+    constexpr double kLeftMm = 15, kWidthMm = 50, kTwipMm = 1 / 56.6928;
+    const QStringList pairs = {"AV", "To", "WA"};
+    for (int alignment : {1, 2}) {
+        Format format = MakeFormat();
+        Bill bill;
+        for (int i = 0; i < pairs.size(); ++i) {
+            BoxRecord box = MakeBox(i + 1, BoxKind::Text, kLeftMm, 20 + 15 * i, kWidthMm, 10);
+            box.l = alignment * 1000;
+            format.boxes << box;
+            bill.SetValue(box.id, pairs[i]);
+        }
+        const QString pdf = dir.filePath(QStringLiteral("aligned%1.pdf").arg(alignment));
+        ASSERT_EQ(PrintToPdf(format, bill, pdf), 1);
+        for (const QString& pair : pairs) {
+            const QRectF word = FirstWord(pdf, pair);
+            ASSERT_FALSE(word.isNull()) << pair.toStdString();
+            const double rightRoom = kLeftMm + kWidthMm - kTwipMm - word.right();
+            if (alignment == 1) EXPECT_NEAR(rightRoom, 0, 0.01) << pair.toStdString();
+            else EXPECT_NEAR(word.left() - kLeftMm, rightRoom, 0.02) << pair.toStdString();
+        }
+    }
+}

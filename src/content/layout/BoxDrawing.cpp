@@ -6,6 +6,7 @@
 #include "content/layout/PrinterFont.h"
 #include "content/layout/TextDispatch.h"
 #include "content/layout/TextLayout.h"
+#include "content/layout/TextTokens.h"
 #include "content/layout/TwipSurface.h"
 #include "content/layout/Twips.h"
 #include "store/Format.h"
@@ -33,7 +34,9 @@ void SetBoxFont(TwipSurface& surface, const BoxRecord& box, const QString& conte
     if (context.autoFontSize)
         size = ShrinkToFit(content, boxWidth, letterSpacing, size,
                            [&](double candidate, const QString& line) {
-                               return TextWidthTwips(font, candidate, line);
+                               return PlacedWidth(line, [&](const QString& c) {
+                                   return TextWidthTwips(font, candidate, c);
+                               });
                            });
     surface.SetFont(font, size);
 }

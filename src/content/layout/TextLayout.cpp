@@ -29,7 +29,9 @@ void DrawSpacedText(TwipSurface& surface, const QString& text, double x, double 
 void LayoutBoxText(TwipSurface& surface, const QString& text, double left, double top,
                    double boxWidth, double letterSpacing, double lineSpacing, int alignment) {
     if (text.isEmpty()) return;
-    const TextMeasure measure = [&](const QString& s) { return surface.TextWidth(s); };
+    // Measured as DrawSpacedText places it, so alignment holds for kerned pairs too.
+    const TextMeasure characterWidth = [&](const QString& c) { return surface.TextWidth(c); };
+    const TextMeasure measure = [&](const QString& s) { return PlacedWidth(s, characterWidth); };
     QStringList lines;
     for (const QString& source : SplitSourceLines(text))
         lines << BreakSourceLine(source, boxWidth, letterSpacing, measure);
@@ -37,7 +39,7 @@ void LayoutBoxText(TwipSurface& surface, const QString& text, double left, doubl
     const double pitch = surface.TextHeight() + lineSpacing + 1;
     double y = WholeTwip(top);
     for (const QString& line : lines) {
-        const double width = surface.TextWidth(line) + CharacterCount(line) * letterSpacing;
+        const double width = measure(line) + CharacterCount(line) * letterSpacing;
         double x = left;
         if (alignment == 1) x = left + boxWidth - width - 1;
         else if (alignment == 2) x = left + (boxWidth - width - 1) / 2;

@@ -48,6 +48,12 @@ QStringList Characters(const QString& text) {
     return result;
 }
 
+double PlacedWidth(const QString& text, const TextMeasure& characterWidth) {
+    double width = 0;
+    for (const QString& character : Characters(text)) width += characterWidth(character);
+    return width;
+}
+
 QStringList SplitSourceLines(const QString& text) {
     static const QRegularExpression kBreak(QStringLiteral("\r\n|\n|\r"));
     return text.split(kBreak);

@@ -19,6 +19,10 @@ QStringList Characters(const QString& text);
 // Width of a string in the current font, in the caller's units.
 using TextMeasure = std::function<double(const QString&)>;
 
+// Width of a text printed one character after another, as the box layout prints
+// it: the sum of the characters' own widths, so no kerning pair (AV, To) enters.
+double PlacedWidth(const QString& text, const TextMeasure& characterWidth);
+
 // Splits text at line breaks (CR LF, LF or CR) into source lines.
 QStringList SplitSourceLines(const QString& text);
 

@@ -46,6 +46,20 @@ TEST(TextLayout, AlignmentEdgesAndLetterSpacing) {
     EXPECT_NEAR(EndOf(spaced.texts.last()) + 100, kLeft + kWidth - 1, 0.5);
 }
 
+// Kerning pairs are measured as they are placed, one character after the other, so
+// right and centred Latin text lands where its alignment puts it.
+TEST(TextLayout, KerningPairsKeepTheirAlignment) {
+    for (const char* pair : {"AV", "To", "WA", "AVATAR To WAVE"}) {
+        const Recording left = Layout(pair, kWidth, 0);
+        ASSERT_FALSE(left.texts.isEmpty()) << pair;
+        EXPECT_DOUBLE_EQ(left.texts.first().origin.x(), kLeft) << pair;
+        EXPECT_NEAR(EndOf(Layout(pair, kWidth, 1).texts.last()), kLeft + kWidth - 1, 0.5) << pair;
+        const Recording centre = Layout(pair, kWidth, 2);
+        EXPECT_NEAR(centre.texts.first().origin.x() - kLeft, kLeft + kWidth - 1 - EndOf(centre.texts.last()), 1.0)
+            << pair;
+    }
+}
+
 TEST(TextLayout, AsciiWordsWrapWholeAndCjkBreaksAnywhere) {
     // 12 pt Latin letters are about 120 twips wide: each word fits 900 twips, both do not.
     EXPECT_EQ(Lines(Layout("Payment received", 900, 0)), (QStringList{"Payment", "received"}));

@@ -1,0 +1,80 @@
+#include "print/TextLayerReading.h"
+
+#include <QChar>
+#include <QList>
+#include <QString>
+#include <algorithm>
+#include <span>
+
+namespace {
+
+struct Equivalent {
+    char32_t from, to;
+};
+
+// CJK Radicals Supplement (U+2E80..U+2EF3) to the unified ideograph each stands
+// for, from Unicode's EquivalentUnifiedIdeograph data. Sorted by `from`.
+constexpr Equivalent kRadicalSupplement[] = {
+    {0x2E81, 0x5382},  {0x2E82, 0x4E5B},  {0x2E83, 0x4E5A},  {0x2E85, 0x4EBB},  {0x2E86, 0x5182},
+    {0x2E87, 0x20628}, {0x2E89, 0x5202},  {0x2E8A, 0x535C},  {0x2E8B, 0x353E},  {0x2E8D, 0x2D544},
+    {0x2E8E, 0x5140},  {0x2E8F, 0x5C23},  {0x2E90, 0x5C22},  {0x2E92, 0x5DF3},  {0x2E93, 0x5E7A},
+    {0x2E94, 0x5F51},  {0x2E95, 0x5F50},  {0x2E96, 0x5FC4},  {0x2E97, 0x38FA},  {0x2E98, 0x624C},
+    {0x2E99, 0x6535},  {0x2E9B, 0x65E1},  {0x2E9C, 0x65E5},  {0x2E9D, 0x6708},  {0x2E9E, 0x6B7A},
+    {0x2E9F, 0x6BCD},  {0x2EA0, 0x6C11},  {0x2EA1, 0x6C35},  {0x2EA2, 0x6C3A},  {0x2EA3, 0x706C},
+    {0x2EA4, 0x722B},  {0x2EA6, 0x4E2C},  {0x2EA7, 0x725C},  {0x2EA8, 0x72AD},  {0x2EA9, 0x248E9},
+    {0x2EAB, 0x7F52},  {0x2EAC, 0x793A},  {0x2EAD, 0x793B},  {0x2EAE, 0x25AD7}, {0x2EAF, 0x7CF9},
+    {0x2EB0, 0x7E9F},  {0x2EB1, 0x7F53},  {0x2EB2, 0x7F52},  {0x2EB3, 0x34C1},  {0x2EB9, 0x8002},
+    {0x2EBA, 0x8080},  {0x2EBD, 0x26951}, {0x2EBE, 0x8279},  {0x2EBF, 0x8279},  {0x2EC0, 0x8279},
+    {0x2EC1, 0x864E},  {0x2EC2, 0x8864},  {0x2EC3, 0x8980},  {0x2EC4, 0x897F},  {0x2EC5, 0x89C1},
+    {0x2EC6, 0x89D2},  {0x2EC7, 0x278B2}, {0x2EC8, 0x8BA0},  {0x2EC9, 0x8D1D},  {0x2ECA, 0x27FB7},
+    {0x2ECB, 0x8F66},  {0x2ECC, 0x8FB6},  {0x2ECD, 0x8FB6},  {0x2ECF, 0x961D},  {0x2ED0, 0x9485},
+    {0x2ED1, 0x9577},  {0x2ED2, 0x9578},  {0x2ED3, 0x957F},  {0x2ED4, 0x95E8},  {0x2ED5, 0x28E0F},
+    {0x2ED6, 0x961D},  {0x2ED7, 0x96E8},  {0x2ED8, 0x9752},  {0x2ED9, 0x97E6},  {0x2EDA, 0x9875},
+    {0x2EDB, 0x98CE},  {0x2EDC, 0x98DE},  {0x2EDD, 0x98DF},  {0x2EDE, 0x2967F}, {0x2EDF, 0x98E0},
+    {0x2EE0, 0x9963},  {0x2EE1, 0x29810}, {0x2EE2, 0x9A6C},  {0x2EE3, 0x9AA8},  {0x2EE4, 0x9B3C},
+    {0x2EE5, 0x9C7C},  {0x2EE6, 0x9E1F},  {0x2EE7, 0x5364},  {0x2EE8, 0x9EA6},  {0x2EE9, 0x9EC4},
+    {0x2EEA, 0x9EFE},  {0x2EEB, 0x6589},  {0x2EEC, 0x9F50},  {0x2EED, 0x6B6F},  {0x2EEE, 0x9F7F},
+    {0x2EEF, 0x7ADC},  {0x2EF0, 0x9F99},  {0x2EF1, 0x9F9C},  {0x2EF2, 0x4E80},  {0x2EF3, 0x9F9F},
+};
+
+// Glyphs the Simplified Chinese fonts share between a rarer code point and the one
+// Chinese text uses: the ideographic space, the en dash, the fullwidth solidus and
+// tilde, 胶 (also the rare 㬵), and 户, whose glyph the radical ⼾ takes although
+// Unicode equates that radical with the traditional 戶. Sorted by `from`.
+constexpr Equivalent kChineseTwins[] = {
+    {0x2003, 0x3000}, {0x2012, 0x2013}, {0x2215, 0xFF0F},
+    {0x2F3E, 0x6237}, {0x301C, 0xFF5E}, {0x3B35, 0x80F6},
+};
+
+constexpr std::span<const Equivalent> kTables[] = {kRadicalSupplement, kChineseTwins};
+
+constexpr char32_t kKangxiFirst = 0x2F00, kKangxiLast = 0x2FD5;
+
+bool IsControl(char32_t c) { return (c >= 0x01 && c < 0x20) || (c >= 0x7F && c <= 0x9F); }
+
+char32_t Lookup(std::span<const Equivalent> table, char32_t c) {
+    const auto found = std::lower_bound(table.begin(), table.end(), c,
+                                        [](const Equivalent& e, char32_t v) { return e.from < v; });
+    return found != table.end() && found->from == c ? found->to : 0;
+}
+
+// A decomposition that is one code point: the exact equivalent of a compatibility
+// ideograph (canonical), or of a Kangxi radical (Unicode gives those as compatibility
+// decompositions to their ideographs).
+char32_t SingleDecomposition(char32_t c) {
+    const QChar::Decomposition tag = QChar::decompositionTag(c);
+    const bool kangxi = c >= kKangxiFirst && c <= kKangxiLast;
+    if (tag != QChar::Canonical && !(tag == QChar::Compat && kangxi)) return 0;
+    const QList<uint> target = QChar::decomposition(c).toUcs4();
+    return target.size() == 1 ? char32_t(target.first()) : 0;
+}
+
+} // namespace
+
+char32_t TextLayerReading(char32_t codePoint) {
+    if (IsControl(codePoint)) return U' ';
+    for (std::span<const Equivalent> table : kTables)
+        if (const char32_t equivalent = Lookup(table, codePoint)) return equivalent;
+    if (const char32_t single = SingleDecomposition(codePoint)) return single;
+    return codePoint;
+}

@@ -1,0 +1,204 @@
+#include "print/ToUnicodeCMap.h"
+
+#include <QList>
+#include <QRegularExpression>
+
+namespace {
+
+// A CMap section may hold at most this many entries.
+constexpr int kEntriesPerSection = 100;
+
+using Characters = QList<char32_t>;
+
+// One source code with the characters it reads as.
+struct CharMapping {
+    QByteArray code; // hex digits, as written
+    Characters characters;
+};
+
+// A run of consecutive codes: either one destination whose last UTF-16 unit counts
+// up along the run, or one destination per code.
+struct RangeMapping {
+    QByteArray low, high;
+    QList<Characters> destinations;
+    bool counting = false;
+};
+
+struct Mappings {
+    QList<CharMapping> chars;
+    QList<RangeMapping> ranges;
+};
+
+// Hex string contents to UTF-16 units; nullopt unless they are whole units.
+std::optional<QList<char16_t>> Utf16Units(const QByteArray& hex) {
+    if (hex.size() % 4 != 0) return std::nullopt;
+    const QByteArray bytes = QByteArray::fromHex(hex);
+    QList<char16_t> units;
+    for (qsizetype i = 0; i + 1 < bytes.size(); i += 2)
+        units.append(char16_t((uchar(bytes[i]) << 8) | uchar(bytes[i + 1])));
+    return units;
+}
+
+Characters FromUtf16(const QList<char16_t>& units) {
+    const QString text = QString::fromUtf16(units.constData(), units.size());
+    Characters result;
+    for (uint c : text.toUcs4()) result.append(char32_t(c));
+    return result;
+}
+
+QByteArray ToUtf16Hex(const Characters& characters) {
+    QByteArray bytes;
+    for (char32_t c : characters) {
+        const QString unit = QString::fromUcs4(&c, 1);
+        for (QChar u : unit) bytes.append(char(u.unicode() >> 8)).append(char(u.unicode() & 0xFF));
+    }
+    return '<' + bytes.toHex().toUpper() + '>';
+}
+
+QByteArray CodeHex(quint32 code, qsizetype digits) {
+    return '<' + QByteArray::number(code, 16).toUpper().rightJustified(digits, '0') + '>';
+}
+
+struct Token {
+    QByteArray text; // a hex string's digits, or the word itself
+    bool hex = false;
+    bool Is(const char* word) const { return !hex && text == word; }
+};
+
+// Splits the mapping sections into hex strings, brackets and words.
+QList<Token> Tokens(const QByteArray& text) {
+    static const QRegularExpression kToken(QStringLiteral(R"(<[0-9A-Fa-f\s]*>|\[|\]|[^\s<>\[\]]+)"));
+    QList<Token> tokens;
+    for (auto it = kToken.globalMatch(QString::fromLatin1(text)); it.hasNext();) {
+        const QByteArray token = it.next().captured().toLatin1();
+        if (!token.startsWith('<')) tokens.append({token, false});
+        else tokens.append({token.mid(1, token.size() - 2).simplified().replace(" ", ""), true});
+    }
+    return tokens;
+}
+
+std::optional<Characters> HexCharacters(const Token& token) {
+    if (!token.hex) return std::nullopt;
+    const std::optional<QList<char16_t>> units = Utf16Units(token.text);
+    if (!units) return std::nullopt;
+    return FromUtf16(*units);
+}
+
+std::optional<Mappings> ParseSections(const QByteArray& body) {
+    const QList<Token> tokens = Tokens(body);
+    Mappings mappings;
+    for (qsizetype i = 0; i < tokens.size(); ++i) {
+        if (tokens[i].Is("beginbfchar")) {
+            for (++i; i + 1 < tokens.size() && !tokens[i].Is("endbfchar"); i += 2) {
+                const std::optional<Characters> dst = HexCharacters(tokens[i + 1]);
+                if (!tokens[i].hex || !dst) return std::nullopt;
+                mappings.chars.append({tokens[i].text, *dst});
+            }
+        } else if (tokens[i].Is("beginbfrange")) {
+            for (++i; i + 2 < tokens.size() && !tokens[i].Is("endbfrange");) {
+                if (!tokens[i].hex || !tokens[i + 1].hex) return std::nullopt;
+                RangeMapping range{tokens[i].text, tokens[i + 1].text, {}, false};
+                i += 2;
+                if (tokens[i].Is("[")) {
+                    for (++i; i < tokens.size() && !tokens[i].Is("]"); ++i) {
+                        const std::optional<Characters> dst = HexCharacters(tokens[i]);
+                        if (!dst) return std::nullopt;
+                        range.destinations.append(*dst);
+                    }
+                    ++i;
+                } else {
+                    const std::optional<Characters> dst = HexCharacters(tokens[i++]);
+                    if (!dst) return std::nullopt;
+                    range.destinations.append(*dst);
+                    range.counting = true;
+                }
+                mappings.ranges.append(range);
+            }
+        }
+    }
+    return mappings;
+}
+
+// The characters of code `low + offset` in a range.
+std::optional<Characters> RangeCharacters(const RangeMapping& range, quint32 offset) {
+    if (!range.counting) {
+        if (offset >= quint32(range.destinations.size())) return std::nullopt;
+        return range.destinations[offset];
+    }
+    // The last UTF-16 unit counts up: re-encode, add, decode.
+    QList<char16_t> units;
+    for (char32_t c : range.destinations.first())
+        for (QChar u : QString::fromUcs4(&c, 1)) units.append(u.unicode());
+    if (units.isEmpty()) return std::nullopt;
+    units.last() = char16_t(units.last() + offset);
+    return FromUtf16(units);
+}
+
+Characters Read(const Characters& characters, const std::function<char32_t(char32_t)>& reading) {
+    Characters result;
+    for (char32_t c : characters) result.append(reading(c));
+    return result;
+}
+
+QByteArray Section(const char* kind, const QList<QByteArray>& entries) {
+    QByteArray text;
+    for (qsizetype start = 0; start < entries.size(); start += kEntriesPerSection) {
+        const QList<QByteArray> part = entries.mid(start, kEntriesPerSection);
+        text += QByteArray::number(part.size()) + " begin" + kind + '\n';
+        for (const QByteArray& entry : part) text += entry + '\n';
+        text += QByteArray("end") + kind + '\n';
+    }
+    return text;
+}
+
+QByteArray RangeEntry(const RangeMapping& range) {
+    QByteArray entry = '<' + range.low + "> <" + range.high + "> ";
+    if (range.counting) return entry + ToUtf16Hex(range.destinations.first());
+    QList<QByteArray> destinations;
+    for (const Characters& characters : range.destinations) destinations.append(ToUtf16Hex(characters));
+    return entry + '[' + destinations.join(' ') + ']';
+}
+
+} // namespace
+
+std::optional<QByteArray> RewriteToUnicodeCMap(const QByteArray& cmap,
+                                               const std::function<char32_t(char32_t)>& reading) {
+    static const QRegularExpression kFirst(QStringLiteral(R"(\d+\s+begin(bfchar|bfrange))"));
+    static const QRegularExpression kLast(QStringLiteral(R"(end(bfchar|bfrange))"));
+    const QString latin = QString::fromLatin1(cmap);
+    const qsizetype start = latin.indexOf(kFirst);
+    if (start < 0) return std::nullopt;
+    QRegularExpressionMatch last;
+    if (latin.lastIndexOf(kLast, -1, &last) < start) return std::nullopt;
+    const qsizetype end = last.capturedEnd();
+    const std::optional<Mappings> mappings = ParseSections(cmap.mid(start, end - start));
+    if (!mappings) return std::nullopt;
+
+    bool changed = false;
+    QList<QByteArray> chars, ranges;
+    for (const CharMapping& mapping : mappings->chars) {
+        const Characters read = Read(mapping.characters, reading);
+        changed = changed || read != mapping.characters;
+        chars.append('<' + mapping.code + "> " + ToUtf16Hex(read));
+    }
+    for (const RangeMapping& range : mappings->ranges) {
+        bool lowOk = false, highOk = false;
+        const quint32 low = range.low.toUInt(&lowOk, 16), high = range.high.toUInt(&highOk, 16);
+        if (!lowOk || !highOk || high < low || high - low > 0xFFFF) return std::nullopt;
+        QList<QByteArray> expanded;
+        bool rangeChanged = false;
+        for (quint32 code = low; code <= high; ++code) {
+            const std::optional<Characters> characters = RangeCharacters(range, code - low);
+            if (!characters) return std::nullopt;
+            const Characters read = Read(*characters, reading);
+            rangeChanged = rangeChanged || read != *characters;
+            expanded.append(CodeHex(code, range.low.size()) + ' ' + ToUtf16Hex(read));
+        }
+        // A changed range no longer counts up evenly: its codes are listed one by one.
+        if (rangeChanged) chars += expanded;
+        else ranges.append(RangeEntry(range));
+        changed = changed || rangeChanged;
+    }
+    if (!changed) return std::nullopt;
+    return cmap.left(start) + Section("bfrange", ranges) + Section("bfchar", chars) + cmap.mid(end);
+}
