@@ -7,7 +7,7 @@
 #include "core/Asker.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
-#include "store/Schema.h"
+#include "store/StoreOpening.h"
 #include "core/StreamAsker.h"
 
 #include <QFileInfo>
@@ -103,13 +103,10 @@ int RunFormatCommand(const QStringList& args, QTextStream& out, QTextStream& err
         err << kUsageText << Qt::endl;
         return kUsage;
     }
-    QString error;
-    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        err << error << Qt::endl;
-        return kFailed;
-    }
-    if (command == QLatin1String("formats")) return ListFormats(*db, out);
-    if (command == QLatin1String("import-format")) return Import(*db, args, out, err);
-    return Export(*db, args, out, err);
+    const std::unique_ptr<Database> db = OpenStoreForCommand(err);
+    if (!db) return kFailed;
+    const int code = command == QLatin1String("formats")         ? ListFormats(*db, out)
+                     : command == QLatin1String("import-format") ? Import(*db, args, out, err)
+                                                                 : Export(*db, args, out, err);
+    return FinishStoreCommand(*db, code, err);
 }

@@ -11,7 +11,7 @@
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
-#include "store/Schema.h"
+#include "store/StoreOpening.h"
 
 #include <QList>
 #include <QPair>
@@ -68,22 +68,8 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
     return {};
 }
 
-} // namespace
-
-int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    PrintArgs parsed;
-    if (const QString error = Parse(args, parsed); !error.isEmpty()) {
-        err << error << Qt::endl << kUsage << Qt::endl;
-        return kUsageError;
-    }
-
-    QString error;
-    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        err << error << Qt::endl;
-        return kFailure;
-    }
-    FormatStore store(*db);
+int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
+    FormatStore store(db);
     const std::optional<PageParams> page = store.LoadPageParams(parsed.format);
     if (!page) {
         err << QStringLiteral("格式不存在: ") << parsed.format << Qt::endl;
@@ -98,7 +84,7 @@ int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         return kFailure;
     }
 
-    ParamStore params(*db);
+    ParamStore params(db);
     ConversionSettings conversion;
     conversion.currency = format->page.options.currency;
     conversion.monthZero = format->page.options.monthZero;
@@ -129,4 +115,18 @@ int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!job.PrintBill(*format, bill, request)) return kFailure;
     out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
     return 0;
+}
+
+} // namespace
+
+int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    PrintArgs parsed;
+    if (const QString error = Parse(args, parsed); !error.isEmpty()) {
+        err << error << Qt::endl << kUsage << Qt::endl;
+        return kUsageError;
+    }
+
+    const std::unique_ptr<Database> db = OpenStoreForCommand(err);
+    if (!db) return kFailure;
+    return FinishStoreCommand(*db, PrintFromStore(*db, parsed, out, err), err);
 }

@@ -3,8 +3,10 @@
 
 #include "formatfile/FormatCommands.h"
 #include "formatfile/FormatExport.h"
+#include "store/DataFolder.h"
 #include "store/FormatStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -72,6 +74,25 @@ TEST_F(FormatCommandsTest, FailuresGoToTheErrorStream) {
         else EXPECT_TRUE(err_.startsWith(QStringLiteral("用法："))) << err_.toStdString();
     }
     EXPECT_TRUE(FormatNames().isEmpty());
+}
+
+// Names that cannot be stored, an empty target and a damaged store: refused or
+// reported before anything is stored or written.
+TEST_F(FormatCommandsTest, ADamagedStoreIsReportedNotListedAsEmpty) {
+    for (int i = 0; i < 20; ++i) StoreSample(QStringLiteral("样本%1").arg(i));
+    db_.reset();
+    const QString path = DataFolder::DatabasePath();
+    QByteArray bytes = ReadBytes(path);
+    bytes.replace(bytes.size() / 2, 4096, QByteArray(4096, '\x5A'));
+    WriteBytes(path, bytes);
+
+    EXPECT_EQ(Run({"formats"}), 1);
+    EXPECT_TRUE(out_.isEmpty());
+    EXPECT_TRUE(err_.startsWith(QStringLiteral("数据库文件“") + path + QStringLiteral("”已损坏！")))
+        << err_.toStdString();
+    EXPECT_EQ(Run({"export-format", "样本3", FilePath(QStringLiteral("x.zhq"))}), 1);
+    EXPECT_TRUE(err_.contains(QStringLiteral("已损坏")));
+    EXPECT_EQ(ReadBytes(path), bytes);
 }
 
 } // namespace
