@@ -1,6 +1,7 @@
 #include "print/PrintJob.h"
 
 #include "print/PageSetup.h"
+#include "print/PdfOutput.h"
 #include "print/PrintTexts.h"
 #include "print/RulerGrid.h"
 #include "core/Asker.h"
@@ -13,6 +14,7 @@ PrintJob::PrintJob(QPrinter& printer, Asker& asker) : printer_(printer), asker_(
 
 PrintJob::~PrintJob() {
     if (painter_.isActive()) painter_.end();
+    DiscardPdfOutput(printer_);
 }
 
 bool PrintJob::StartPage(const Format& format) {
@@ -45,5 +47,6 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
 
 bool PrintJob::End() {
     if (!painter_.isActive()) return true;
-    return painter_.end() && printer_.printerState() != QPrinter::Error;
+    const bool ended = painter_.end() && printer_.printerState() != QPrinter::Error;
+    return FinishPdfOutput(printer_, ended, asker_);
 }
