@@ -54,7 +54,8 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
             } else {
                 bool ok = false;
                 parsed.copies = value.toInt(&ok);
-                if (!ok || parsed.copies < 1) return QStringLiteral("份数无效: %1").arg(value);
+                if (!ok || parsed.copies < 1 || parsed.copies > kMaxCopies)
+                    return PrintText::CopiesOutOfRange(value);
             }
         } else if (arg.startsWith(u"--") || !parsed.format.isEmpty()) {
             return QStringLiteral("未知参数: %1").arg(arg);

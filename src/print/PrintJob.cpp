@@ -27,7 +27,7 @@ bool PrintJob::StartPage(const Format& format) {
 bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
     BillPageOptions options = request.page;
     options.background = format.page.options.printBackground;
-    const int copies = std::max(1, request.copies);
+    const int copies = std::clamp(request.copies, 1, kMaxCopies);
     for (int copy = 0; copy < copies; ++copy) {
         if (!StartPage(format)) {
             asker_.Message(PrintText::kPrintError);

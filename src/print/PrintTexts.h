@@ -12,6 +12,9 @@ inline QString PdfWriteFailed(const QString& path, const QString& reason) {
 inline const QString kDiskFull = QStringLiteral("磁盘空间已满");
 inline const QString kIncomplete = QStringLiteral("文件没有完整写出");
 inline const QString kCannotReplace = QStringLiteral("无法替换目标文件");
+inline QString CopiesOutOfRange(const QString& value) {
+    return QStringLiteral("份数应为1到999之间的整数：") + value;
+}
 inline const QString kPaperErrorNumber = QStringLiteral("错误号: ");
 inline QString PaperAccessDenied(const QString& printer) {
     return QStringLiteral("对打印机“") + printer + QStringLiteral("”您没有权限添加自定义纸张!");

@@ -60,6 +60,15 @@ TEST_F(PdfOutput, ADeviceThatTakesNothingIsAFailureWithItsReason) {
         << err_.toStdString();
 }
 
+TEST_F(PdfOutput, CopiesAreBoundedAsADialogFieldWouldBe) {
+    const QString target = folder_.File(QStringLiteral("多.pdf"));
+    for (const char* copies : {"1000", "1000000", "0", "-1"}) {
+        EXPECT_EQ(Print({"--pdf", target, "--copies", copies}), 2) << copies;
+        EXPECT_TRUE(err_.startsWith(QStringLiteral("份数应为1到999之间的整数："))) << err_.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(target));
+}
+
 TEST_F(PdfOutput, APrintKilledHalfWayLeavesTheOldTargetWhole) {
     const QString target = folder_.File(QStringLiteral("旧.pdf"));
     ASSERT_EQ(Print({"--pdf", target}), 0);
