@@ -47,8 +47,12 @@ int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream&
         err << kUsageText << Qt::endl;
         return kUsage;
     }
-    if (!QFileInfo(path).isFile() || QFileInfo(path).size() > kMaxFormatFileBytes) {
+    if (!QFileInfo(path).isFile()) {
         err << Unrecognised(path) << Qt::endl;
+        return kFailed;
+    }
+    if (QFileInfo(path).size() > kMaxFormatFileBytes) {
+        err << kFileInError << Qt::endl;
         return kFailed;
     }
     // Nothing is asked on the command line; messages go to the error stream.

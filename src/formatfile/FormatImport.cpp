@@ -67,7 +67,7 @@ ImportResult ImportFormat(const QString& path, Asker& asker, Database& db, Progr
     ProgressScope progressScope(progress, kImporting, 4);
 
     if (QFileInfo(file).size() > kMaxFormatFileBytes) {
-        asker.Message(Unrecognised(file));
+        asker.Message(kFileInError);
         return result;
     }
     const QByteArray bytes = ReadTextFile(file, false, asker);

@@ -230,3 +230,27 @@ TEST_F(StoreHealth, DailyBackupsKeepTheNewestSevenAndOneCanBeRestored) {
     EXPECT_EQ(FormatStore(*db).FormatNames().size(), 3);
     EXPECT_FALSE(RestoreBackup(path + QStringLiteral(".none")).restored);
 }
+
+TEST_F(StoreHealth, StoredValuesOutsideTheLimitsOpenClampedForDrawing) {
+    std::unique_ptr<Database> db = OpenDataDatabase();
+    Format format = GeneratedFormat(QStringLiteral("巨大"), 2, QStringLiteral("框"));
+    format.boxes[0].x = 1e300;
+    format.boxes[0].fontSize = 1e6;
+    format.boxes[1].kind = int(BoxKind::Line);
+    format.boxes[1].fontSize = 0.3;
+    SilentProgress quiet;
+    ASSERT_TRUE(FormatStore(*db).SaveFormat(format, {}, kScreenWidth, quiet));
+    format.page.width = 1e9;
+    format.page.height = -4;
+    format.page.offsetX = -1e300;
+    ASSERT_TRUE(FormatStore(*db).SavePageParams(format.name, format.page, kScreenWidth));
+
+    const std::optional<Format> loaded = FormatStore(*db).LoadFormat(format.name, kScreenWidth);
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->page.width, 5000);
+    EXPECT_EQ(loaded->page.height, 1);
+    EXPECT_EQ(loaded->page.offsetX, 10 - 1000);
+    EXPECT_EQ(loaded->boxes[0].x, 10000);
+    EXPECT_EQ(loaded->boxes[0].fontSize, 1000);
+    EXPECT_EQ(loaded->boxes[1].fontSize, 0.3) << "values in range stay exactly";
+}
