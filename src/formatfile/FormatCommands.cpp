@@ -65,11 +65,14 @@ int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream&
         return kFailed;
     }
     if (!nameGiven) name = ProposedFormatName(path, parsed.content);
-    switch (CheckImportName(db, name)) {
-    case NameProblem::None: break;
-    case NameProblem::ForbiddenCharacter: err << kForbiddenNameChars << Qt::endl; return kFailed;
-    case NameProblem::Empty: err << kUsageText << Qt::endl; return kUsage;
-    case NameProblem::Taken: err << NameTaken(name) << Qt::endl; return kFailed;
+    const NameProblem problem = CheckImportName(db, name);
+    if (problem == NameProblem::Empty) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+    if (problem != NameProblem::None) {
+        err << NameProblemText(problem, name) << Qt::endl;
+        return kFailed;
     }
     const StoreOutcome stored = StoreFormatFile(db, parsed.content, name, path);
     if (!stored.problem.isEmpty()) err << stored.problem << Qt::endl;

@@ -78,6 +78,34 @@ TEST_F(FormatCommandsTest, FailuresGoToTheErrorStream) {
 
 // Names that cannot be stored, an empty target and a damaged store: refused or
 // reported before anything is stored or written.
+TEST_F(FormatCommandsTest, NamesThatCannotBeStoredAreRefusedBeforeAnythingIsStored) {
+    StoreSample(QStringLiteral("样本"));
+    const QString file = FilePath(QStringLiteral("样本.zhq"));
+    ASSERT_TRUE(WriteFormatFile(*db_, QStringLiteral("样本"), file).Ok());
+    WriteBytes(FilePath(QStringLiteral("样本.jpg")), "picture bytes");
+    const QStringList before = Snapshot();
+
+    struct Case { QString name; QString err; };
+    const QList<Case> cases = {
+        {QString(300, u'长'), QStringLiteral("名称太长，无法用作文件名！\n")},
+        {QString(256, u'a'), QStringLiteral("名称太长，无法用作文件名！\n")},
+        {QStringLiteral("甲\n乙"), QStringLiteral("名称不能包含换行符等控制字符！\n")},
+        {QStringLiteral("甲\t乙"), QStringLiteral("名称不能包含换行符等控制字符！\n")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run({"import-format", file, "--name", c.name}), 1);
+        EXPECT_EQ(err_, c.err);
+    }
+    EXPECT_EQ(Snapshot(), before);
+
+    // The picture's place is taken by a folder: the rows are not kept without it.
+    QDir().mkpath(BackgroundPicturePath(QStringLiteral("副本")));
+    EXPECT_EQ(Run({"import-format", file, "--name", "副本"}), 1);
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(Run({"import-format", file, "--name", "副本二"}), 0) << err_.toStdString();
+    EXPECT_EQ(ReadBytes(BackgroundPicturePath(QStringLiteral("副本二"))), "picture bytes");
+}
+
 TEST_F(FormatCommandsTest, ADamagedStoreIsReportedNotListedAsEmpty) {
     for (int i = 0; i < 20; ++i) StoreSample(QStringLiteral("样本%1").arg(i));
     db_.reset();
