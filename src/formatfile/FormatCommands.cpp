@@ -82,7 +82,8 @@ int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream&
 }
 
 int Export(Database& db, const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() != 3) {
+    // A target without a file name would be written as a hidden ".zhq".
+    if (args.size() != 3 || QFileInfo(args[2]).fileName().trimmed().isEmpty()) {
         err << kUsageText << Qt::endl;
         return kUsage;
     }

@@ -106,6 +106,16 @@ TEST_F(FormatCommandsTest, NamesThatCannotBeStoredAreRefusedBeforeAnythingIsStor
     EXPECT_EQ(ReadBytes(BackgroundPicturePath(QStringLiteral("副本二"))), "picture bytes");
 }
 
+TEST_F(FormatCommandsTest, AnEmptyExportTargetIsAUsageError) {
+    StoreSample(QStringLiteral("样本"));
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(FilePath({}));
+    for (const QString& target : {QString(), QStringLiteral(" "), FilePath(QStringLiteral("子/"))})
+        EXPECT_EQ(Run({"export-format", "样本", target}), 2) << target.toStdString();
+    EXPECT_TRUE(QDir(FilePath({})).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QDir::setCurrent(cwd);
+}
+
 TEST_F(FormatCommandsTest, ADamagedStoreIsReportedNotListedAsEmpty) {
     for (int i = 0; i < 20; ++i) StoreSample(QStringLiteral("样本%1").arg(i));
     db_.reset();
