@@ -14,6 +14,7 @@
 #include "store/DataFolder.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
+#include "store/NameRules.h"
 #include "store/Maintenance.h"
 #include "store/ParamStore.h"
 
@@ -319,8 +320,9 @@ bool MainWindow::AcceptFormatName(const QString& name) {
     // These characters separate names in the stored format tree; a name holding one
     // would break the tree.
     static const QRegularExpression kForbidden(QStringLiteral("[\\\\/|,'\"]"));
-    if (!name.contains(kForbidden)) return true;
-    asker_.Message(AppText::kBadFormatName);
+    const QString fault = name.contains(kForbidden) ? AppText::kBadFormatName : FormatNameFault(name);
+    if (fault.isEmpty()) return true;
+    asker_.Message(fault);
     return false;
 }
 

@@ -1,6 +1,7 @@
 // The table of sub-commands. A module that offers a command line entry point adds
 // one row here; the dispatcher and main need no change.
 #include "app/CommandLine.h"
+#include "app/RestoreBackupCommand.h"
 
 #include "formatfile/FormatCommands.h"
 #include "print/PrintCommand.h"
@@ -27,6 +28,9 @@ const QList<SubCommand>& SubCommands() {
                          QStringLiteral("import-format 文件.zhq [--name 名称]：导入格式文件")),
         FormatSubCommand(QStringLiteral("export-format"),
                          QStringLiteral("export-format 名称 文件.zhq：导出格式文件")),
+        {QStringLiteral("restore-backup"),
+         QStringLiteral("restore-backup [备份文件]：用备份（默认最近的一个）恢复数据库"),
+         SubCommand::Needs::Core, RunRestoreBackupCommand},
     };
     return table;
 }

@@ -6,39 +6,63 @@
 #include "app/QtAsker.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
+#include "app/StoreRecovery.h"
+#include "app/StoreWatch.h"
 #include "core/Asker.h"
 #include "store/DataFolder.h"
-#include "store/Database.h"
+#include "store/DataFolderCheck.h"
 #include "store/Login.h"
-#include "store/Schema.h"
+#include "store/StoreOpening.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 std::unique_ptr<Session> OpenSession(Asker& asker) {
-    QString error;
-    std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        asker.Message(error);
+    StoreOpening opening = OpenStore();
+    if (!opening.db && opening.fault == StoreFault::Damaged) {
+        // The user has heard about the damage and what became of the offer.
+        if (!RestoreAfterDamage(asker, opening.message)) return nullptr;
+        opening = OpenStore();
+    }
+    if (!opening.db) {
+        asker.Message(opening.message);
         return nullptr;
     }
-    return std::make_unique<Session>(std::move(db));
+    return std::make_unique<Session>(std::move(opening.db));
+}
+
+int CheckDataFolder(Asker& asker) {
+    const QString problem = DataFolderProblem(DataFolder::Path(), DataFolder::DatabasePath());
+    if (problem.isEmpty()) return 0;
+    // Also for whoever started the program from a terminal or a script.
+    QTextStream(stderr) << problem << Qt::endl;
+    asker.Message(problem);
+    return 1;
 }
 
 int RunWindowApp() {
     InstallChineseFontSubstitutions();
+    QtAsker asker;
+    if (const int code = CheckDataFolder(asker); code != 0) return code;
     SingleInstance instance(DataFolder::Path());
     if (!instance.Acquired()) return 0; // a window of this data folder is already open
 
-    QtAsker asker;
-    const std::unique_ptr<Session> session = OpenSession(asker);
-    if (!session) return 1;
-    if (LoginRequired(session->Params())) {
-        LoginDialog login(session->Params(), asker);
-        if (login.exec() != QDialog::Accepted) return 0;
+    StoreWatch watch(asker);
+    for (bool restore = false;; restore = true) {
+        if (restore && !RestoreNewestBackup(asker)) return 1;
+        const std::unique_ptr<Session> session = OpenSession(asker);
+        if (!session) return 1;
+        if (LoginRequired(session->Params())) {
+            LoginDialog login(session->Params(), asker);
+            if (login.exec() != QDialog::Accepted) return 0;
+        }
+        MainWindow window(*session, asker);
+        asker.SetParent(&window);
+        window.StartUp();
+        window.show();
+        const int code = QApplication::exec();
+        asker.SetParent(nullptr);
+        // The user wants the backup: the window and the store close first.
+        if (code != StoreWatch::kRestoreRequested) return code;
     }
-    MainWindow window(*session, asker);
-    asker.SetParent(&window);
-    window.StartUp();
-    window.show();
-    return QApplication::exec();
 }

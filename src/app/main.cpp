@@ -4,6 +4,8 @@
 #include "content/layout/FontMapping.h"
 #include "app/WindowApp.h"
 #include "store/DataFolder.h"
+#include "store/Database.h"
+#include "store/StoreTexts.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -22,6 +24,16 @@ QStringList Arguments(int argc, char** argv) {
 void SetNames() {
     QCoreApplication::setOrganizationName(QStringLiteral("Vellumark"));
     QCoreApplication::setApplicationName(QStringLiteral("Vellumark"));
+}
+
+// A command waiting for another process's lock says so once per wait.
+void NoteBusyWaitsOn(QTextStream& err) {
+    BusyWait wait = Database::CurrentBusyWait();
+    wait.watcher = [&err, noted = false](int waitedMs) mutable {
+        if (waitedMs > 0 && !noted) err << StoreTexts::kBusyWaiting << Qt::endl;
+        noted = waitedMs > 0;
+    };
+    Database::SetBusyWait(wait);
 }
 
 } // namespace
@@ -56,5 +68,6 @@ int main(int argc, char** argv) {
     } else
         app = std::make_unique<QCoreApplication>(argc, argv);
     SetNames();
+    NoteBusyWaitsOn(err);
     return RunSubCommand(parsed, SubCommands(), out, err);
 }

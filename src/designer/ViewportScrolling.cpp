@@ -4,8 +4,14 @@
 #include <cmath>
 
 namespace {
-// Int() of the original arithmetic: the whole part towards minus infinity.
-int Int(double value) { return static_cast<int>(std::floor(value)); }
+// Far more steps than any page needs, and far from int's limits.
+constexpr double kMaxSteps = 1'000'000;
+
+// Int() of the original arithmetic: the whole part towards minus infinity, computed
+// in double and kept within kMaxSteps, so a huge page cannot overflow the bar.
+int Int(double value) {
+    return static_cast<int>(std::floor(std::isnan(value) ? 0 : std::clamp(value, -kMaxSteps, kMaxSteps)));
+}
 
 int FifthsToCover(double canvasSize, double viewSize) {
     return 5 * Int((canvasSize - viewSize) / viewSize + 0.999);

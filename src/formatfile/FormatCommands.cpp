@@ -7,7 +7,7 @@
 #include "core/Asker.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
-#include "store/Schema.h"
+#include "store/StoreOpening.h"
 #include "core/StreamAsker.h"
 
 #include <QFileInfo>
@@ -47,8 +47,12 @@ int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream&
         err << kUsageText << Qt::endl;
         return kUsage;
     }
-    if (!QFileInfo(path).isFile() || QFileInfo(path).size() > kMaxFormatFileBytes) {
+    if (!QFileInfo(path).isFile()) {
         err << Unrecognised(path) << Qt::endl;
+        return kFailed;
+    }
+    if (QFileInfo(path).size() > kMaxFormatFileBytes) {
+        err << kFileInError << Qt::endl;
         return kFailed;
     }
     // Nothing is asked on the command line; messages go to the error stream.
@@ -61,11 +65,14 @@ int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream&
         return kFailed;
     }
     if (!nameGiven) name = ProposedFormatName(path, parsed.content);
-    switch (CheckImportName(db, name)) {
-    case NameProblem::None: break;
-    case NameProblem::ForbiddenCharacter: err << kForbiddenNameChars << Qt::endl; return kFailed;
-    case NameProblem::Empty: err << kUsageText << Qt::endl; return kUsage;
-    case NameProblem::Taken: err << NameTaken(name) << Qt::endl; return kFailed;
+    const NameProblem problem = CheckImportName(db, name);
+    if (problem == NameProblem::Empty) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+    if (problem != NameProblem::None) {
+        err << NameProblemText(problem, name) << Qt::endl;
+        return kFailed;
     }
     const StoreOutcome stored = StoreFormatFile(db, parsed.content, name, path);
     if (!stored.problem.isEmpty()) err << stored.problem << Qt::endl;
@@ -75,7 +82,8 @@ int Import(Database& db, const QStringList& args, QTextStream& out, QTextStream&
 }
 
 int Export(Database& db, const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() != 3) {
+    // A target without a file name would be written as a hidden ".zhq".
+    if (args.size() != 3 || QFileInfo(args[2]).fileName().trimmed().isEmpty()) {
         err << kUsageText << Qt::endl;
         return kUsage;
     }
@@ -103,13 +111,10 @@ int RunFormatCommand(const QStringList& args, QTextStream& out, QTextStream& err
         err << kUsageText << Qt::endl;
         return kUsage;
     }
-    QString error;
-    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        err << error << Qt::endl;
-        return kFailed;
-    }
-    if (command == QLatin1String("formats")) return ListFormats(*db, out);
-    if (command == QLatin1String("import-format")) return Import(*db, args, out, err);
-    return Export(*db, args, out, err);
+    const std::unique_ptr<Database> db = OpenStoreForCommand(err);
+    if (!db) return kFailed;
+    const int code = command == QLatin1String("formats")         ? ListFormats(*db, out)
+                     : command == QLatin1String("import-format") ? Import(*db, args, out, err)
+                                                                 : Export(*db, args, out, err);
+    return FinishStoreCommand(*db, code, err);
 }

@@ -3,8 +3,10 @@
 #include "formatfile/AnsiText.h"
 #include "formatfile/FormatFileFields.h"
 #include "formatfile/FormatFileTexts.h"
+#include "store/FormatLimits.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -45,15 +47,26 @@ QStringList RejoinContinuations(const QStringList& lines) {
 }
 
 // The section is "key=[value][END]" entries; line breaks inside values are dropped.
-QList<CustomContentEntry> ParseCustomContent(QString text) {
+// nullopt when the last entry was cut short or a value is longer than a field may be.
+std::optional<QList<CustomContentEntry>> ParseCustomContent(QString text) {
     text.remove(QLatin1Char('\r')).remove(QLatin1Char('\n'));
+    QStringList pieces = text.split(kCustomValueClose);
+    if (!pieces.takeLast().trimmed().isEmpty()) return std::nullopt;
     QList<CustomContentEntry> entries;
-    for (const QString& piece : text.split(kCustomValueClose)) {
+    for (const QString& piece : std::as_const(pieces)) {
         const qsizetype open = piece.indexOf(kCustomValueOpen);
         if (open <= 0) continue;
         entries.append({piece.left(open), piece.mid(open + kCustomValueOpen.size())});
+        if (!FieldLengthInRange(entries.last().key) || !FieldLengthInRange(entries.last().value))
+            return std::nullopt;
     }
     return entries;
+}
+
+// Values a format cannot sensibly hold (see FormatLimits) make the file faulty.
+bool WithinLimits(const FormatFileContent& content) {
+    return FieldLengthInRange(content.nameLine) && PageParamsInRange(content.page)
+           && std::all_of(content.boxes.begin(), content.boxes.end(), BoxInRange);
 }
 
 } // namespace
@@ -92,9 +105,16 @@ ParsedFormatFile ParseFormatFile(const QString& text) {
     content.nameLine = lines[1];
 
     // The custom section is cut off first so that it never folds into the last record.
-    qsizetype section = lines.indexOf(kCustomSection, 2);
-    if (section < 0) section = lines.size();
-    else content.custom = ParseCustomContent(lines.mid(section + 1).join(QString()));
+    // Every file ends with it: without it the file was cut short, and its last boxes
+    // would be silently missing.
+    const qsizetype section = lines.indexOf(kCustomSection, 2);
+    const std::optional<QList<CustomContentEntry>> custom =
+        section < 0 ? std::nullopt : ParseCustomContent(lines.mid(section + 1).join(QString()));
+    if (!custom) {
+        parsed.error = FormatFileError::Malformed;
+        return parsed;
+    }
+    content.custom = *custom;
 
     bool pageFound = false;
     for (const QString& line : RejoinContinuations(lines.mid(2, section - 2))) {
@@ -112,7 +132,7 @@ ParsedFormatFile ParseFormatFile(const QString& text) {
             content.page = PageFromRow(*row);
         }
     }
-    if (!pageFound) parsed.error = FormatFileError::Malformed;
+    if (!pageFound || !WithinLimits(content)) parsed.error = FormatFileError::Malformed;
     return parsed;
 }
 

@@ -37,7 +37,9 @@ struct ParsedFormatFile {
 };
 
 // Reads a file text. Unrecognised: no header or fewer than 3 lines. Malformed: a
-// record line with too few fields or a bad number, or no page-parameter row.
+// record line with too few fields or a bad number, no page-parameter row, no custom
+// section at the end (the file was cut short) or a cut last entry in it, or a value
+// outside the limits of store/FormatLimits.h.
 ParsedFormatFile ParseFormatFile(const QString& text);
 // The same from the file's bytes (GBK, or UTF-8 with or without BOM); bytes in
 // no known encoding are Unrecognised.

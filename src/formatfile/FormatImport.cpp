@@ -7,8 +7,10 @@
 #include "core/Asker.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
+#include "store/NameRules.h"
 #include "core/Progress.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 using namespace FormatFileTexts;
@@ -23,7 +25,8 @@ std::optional<QString> AskForFreeName(Database& db, Asker& asker, QString name) 
     for (;;) {
         const NameProblem problem = CheckImportName(db, name);
         if (problem == NameProblem::None) return name;
-        if (problem == NameProblem::ForbiddenCharacter) asker.Message(kForbiddenNameChars);
+        if (problem == NameProblem::ForbiddenCharacter || problem == NameProblem::Unusable)
+            asker.Message(NameProblemText(problem, name));
         const QString prompt = problem == NameProblem::Taken ? NameTaken(name) : kNamePromptTitle;
         const std::optional<QString> answer = asker.AskText(prompt, name, kNamePromptTitle);
         if (!answer || answer->trimmed().isEmpty()) return std::nullopt;
@@ -42,21 +45,52 @@ NameProblem CheckImportName(Database& db, const QString& name) {
     if (name.trimmed().isEmpty()) return NameProblem::Empty;
     for (QChar c : name)
         if (kForbiddenInNames.contains(c)) return NameProblem::ForbiddenCharacter;
+    if (!FormatNameFault(name).isEmpty()) return NameProblem::Unusable;
     return FormatStore(db).Exists(name) ? NameProblem::Taken : NameProblem::None;
+}
+
+QString NameProblemText(NameProblem problem, const QString& name) {
+    switch (problem) {
+    case NameProblem::None: return {};
+    case NameProblem::Empty: return kNamePromptTitle;
+    case NameProblem::ForbiddenCharacter: return kForbiddenNameChars;
+    case NameProblem::Unusable: return FormatNameFault(name);
+    case NameProblem::Taken: return NameTaken(name);
+    }
+    return {};
 }
 
 StoreOutcome StoreFormatFile(Database& db, const FormatFileContent& content, const QString& name,
                              const QString& path) {
     StoreOutcome outcome;
+    // The picture is written whole beside its place first, moved there inside the
+    // transaction, and taken away again when the rows cannot be committed. A picture
+    // left by a deleted format of the same name is replaced.
+    const QString source = PictureBesideFile(path);
+    const QString picture = BackgroundPicturePath(name);
+    std::optional<StagedCopy> staged;
+    if (QFileInfo(source).isFile()) {
+        staged.emplace(source, picture);
+        if (!staged->Ready()) {
+            outcome.problem = WriteFailed(picture);
+            return outcome;
+        }
+    }
+    Database::Transaction transaction(db);
     if (!StoreImportedFormat(db, content, name)) {
         outcome.problem = ImportFailed(name);
         return outcome;
     }
+    if (staged && !staged->Commit()) {
+        outcome.problem = WriteFailed(picture);
+        return outcome;
+    }
+    if (!transaction.Commit()) {
+        if (staged) QFile::remove(picture);
+        outcome.problem = ImportFailed(name);
+        return outcome;
+    }
     outcome.stored = true;
-    // A picture left by a deleted format of the same name is replaced.
-    const QString picture = PictureBesideFile(path);
-    if (QFileInfo(picture).isFile() && !ReplaceWithCopy(picture, BackgroundPicturePath(name)))
-        outcome.problem = WriteFailed(BackgroundPicturePath(name));
     return outcome;
 }
 
@@ -67,7 +101,7 @@ ImportResult ImportFormat(const QString& path, Asker& asker, Database& db, Progr
     ProgressScope progressScope(progress, kImporting, 4);
 
     if (QFileInfo(file).size() > kMaxFormatFileBytes) {
-        asker.Message(Unrecognised(file));
+        asker.Message(kFileInError);
         return result;
     }
     const QByteArray bytes = ReadTextFile(file, false, asker);

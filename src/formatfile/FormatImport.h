@@ -14,18 +14,21 @@ inline constexpr qint64 kMaxFormatFileBytes = 32 * 1024 * 1024;
 // The name a file proposes: its base name, or its name line when that is empty.
 QString ProposedFormatName(const QString& path, const FormatFileContent& content);
 
-enum class NameProblem { None, Empty, ForbiddenCharacter, Taken };
+enum class NameProblem { None, Empty, ForbiddenCharacter, Unusable, Taken };
 // Whether an imported format may take this name: not empty (that is the last-use
-// row), none of the characters the format tree and older versions cannot hold, and
-// no format of that name yet.
+// row), none of the characters the format tree and older versions cannot hold, no
+// control characters, short enough for its picture's file name (Unusable: see
+// FormatNameFault), and no format of that name yet.
 NameProblem CheckImportName(Database& db, const QString& name);
+// What the user is told about a name that is not None.
+QString NameProblemText(NameProblem problem, const QString& name);
 
 struct StoreOutcome {
     bool stored = false; // the format is in the database
     QString problem;     // what went wrong, in the program's words; empty when nothing
 };
-// Stores a parsed file as format `name` and copies the picture beside `path` to the
-// format's background picture.
+// Stores a parsed file as format `name` with the picture beside `path` as its
+// background picture: all of it or, on any failure, nothing.
 StoreOutcome StoreFormatFile(Database& db, const FormatFileContent& content, const QString& name,
                              const QString& path);
 

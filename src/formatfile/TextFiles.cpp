@@ -60,7 +60,22 @@ QByteArray ReadTextFile(const QString& path, bool deleteAfterReading, Asker& ask
 }
 
 bool ReplaceWithCopy(const QString& source, const QString& target) {
-    QFile file(source);
-    if (!file.open(QIODevice::ReadOnly)) return false;
-    return WriteBytes(file.readAll(), target);
+    StagedCopy copy(source, target);
+    return copy.Ready() && copy.Commit();
+}
+
+StagedCopy::StagedCopy(const QString& source, const QString& target)
+    : file_(std::make_unique<QSaveFile>(target)) {
+    QFile input(source);
+    if (!input.open(QIODevice::ReadOnly) || !file_->open(QIODevice::WriteOnly)) return;
+    const QByteArray bytes = input.readAll();
+    ready_ = input.error() == QFileDevice::NoError && file_->write(bytes) == bytes.size();
+}
+
+StagedCopy::~StagedCopy() = default;
+
+bool StagedCopy::Commit() {
+    if (!ready_) return false;
+    ready_ = false;
+    return file_->commit();
 }

@@ -1,5 +1,6 @@
 #include "print/CalibrationPage.h"
 
+#include "print/PdfOutput.h"
 #include "print/PrintTexts.h"
 #include "core/Asker.h"
 
@@ -26,5 +27,6 @@ bool PrintCalibrationPage(QPrinter& printer, Asker& asker) {
     painter.scale(printer.logicalDpiX() / 25.4, printer.logicalDpiY() / 25.4);
     painter.setPen(QPen(Qt::black, kOutlineMm));
     painter.drawRect(QRectF(QPointF(kSquareFromMm, kSquareFromMm), QPointF(kSquareToMm, kSquareToMm)));
-    return painter.end();
+    const bool ended = painter.end();
+    return FinishPdfOutput(printer, ended, asker);
 }

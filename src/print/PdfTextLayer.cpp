@@ -5,7 +5,6 @@
 #include "print/ToUnicodeCMap.h"
 
 #include <QFile>
-#include <QPrinter>
 #include <QSaveFile>
 
 std::optional<QByteArray> WithReadableText(const QByteArray& pdf) {
@@ -29,9 +28,4 @@ bool RepairPdfTextLayer(const QString& path) {
     if (!repaired) return true;
     QSaveFile out(path);
     return out.open(QIODevice::WriteOnly) && out.write(*repaired) == repaired->size() && out.commit();
-}
-
-void RepairPrintedPdf(const QPrinter& printer) {
-    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty())
-        RepairPdfTextLayer(printer.outputFileName());
 }

@@ -6,8 +6,6 @@
 #include <QString>
 #include <optional>
 
-class QPrinter;
-
 // The file with its text layer repaired; nullopt when nothing needs changing or the
 // file is not one this can rewrite safely.
 std::optional<QByteArray> WithReadableText(const QByteArray& pdf);
@@ -15,6 +13,3 @@ std::optional<QByteArray> WithReadableText(const QByteArray& pdf);
 // Repairs the PDF file at `path` in place; the file is replaced only by a complete
 // new one. False when it cannot be read or written back.
 bool RepairPdfTextLayer(const QString& path);
-
-// After a job has ended: repairs the file when the printer wrote a PDF file.
-void RepairPrintedPdf(const QPrinter& printer);

@@ -11,7 +11,7 @@
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
-#include "store/Schema.h"
+#include "store/StoreOpening.h"
 
 #include <QList>
 #include <QPair>
@@ -54,7 +54,8 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
             } else {
                 bool ok = false;
                 parsed.copies = value.toInt(&ok);
-                if (!ok || parsed.copies < 1) return QStringLiteral("份数无效: %1").arg(value);
+                if (!ok || parsed.copies < 1 || parsed.copies > kMaxCopies)
+                    return PrintText::CopiesOutOfRange(value);
             }
         } else if (arg.startsWith(u"--") || !parsed.format.isEmpty()) {
             return QStringLiteral("未知参数: %1").arg(arg);
@@ -68,22 +69,8 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
     return {};
 }
 
-} // namespace
-
-int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    PrintArgs parsed;
-    if (const QString error = Parse(args, parsed); !error.isEmpty()) {
-        err << error << Qt::endl << kUsage << Qt::endl;
-        return kUsageError;
-    }
-
-    QString error;
-    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        err << error << Qt::endl;
-        return kFailure;
-    }
-    FormatStore store(*db);
+int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
+    FormatStore store(db);
     const std::optional<PageParams> page = store.LoadPageParams(parsed.format);
     if (!page) {
         err << QStringLiteral("格式不存在: ") << parsed.format << Qt::endl;
@@ -98,7 +85,7 @@ int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err)
         return kFailure;
     }
 
-    ParamStore params(*db);
+    ParamStore params(db);
     ConversionSettings conversion;
     conversion.currency = format->page.options.currency;
     conversion.monthZero = format->page.options.monthZero;
@@ -129,4 +116,18 @@ int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!job.PrintBill(*format, bill, request)) return kFailure;
     out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
     return 0;
+}
+
+} // namespace
+
+int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    PrintArgs parsed;
+    if (const QString error = Parse(args, parsed); !error.isEmpty()) {
+        err << error << Qt::endl << kUsage << Qt::endl;
+        return kUsageError;
+    }
+
+    const std::unique_ptr<Database> db = OpenStoreForCommand(err);
+    if (!db) return kFailure;
+    return FinishStoreCommand(*db, PrintFromStore(*db, parsed, out, err), err);
 }

@@ -1,7 +1,7 @@
 #include "print/PrintJob.h"
 
 #include "print/PageSetup.h"
-#include "print/PdfTextLayer.h"
+#include "print/PdfOutput.h"
 #include "print/PrintTexts.h"
 #include "print/RulerGrid.h"
 #include "core/Asker.h"
@@ -14,6 +14,7 @@ PrintJob::PrintJob(QPrinter& printer, Asker& asker) : printer_(printer), asker_(
 
 PrintJob::~PrintJob() {
     if (painter_.isActive()) painter_.end();
+    DiscardPdfOutput(printer_);
 }
 
 bool PrintJob::StartPage(const Format& format) {
@@ -26,7 +27,7 @@ bool PrintJob::StartPage(const Format& format) {
 bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
     BillPageOptions options = request.page;
     options.background = format.page.options.printBackground;
-    const int copies = std::max(1, request.copies);
+    const int copies = std::clamp(request.copies, 1, kMaxCopies);
     for (int copy = 0; copy < copies; ++copy) {
         if (!StartPage(format)) {
             asker_.Message(PrintText::kPrintError);
@@ -47,6 +48,5 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
 bool PrintJob::End() {
     if (!painter_.isActive()) return true;
     const bool ended = painter_.end() && printer_.printerState() != QPrinter::Error;
-    if (ended) RepairPrintedPdf(printer_);
-    return ended;
+    return FinishPdfOutput(printer_, ended, asker_);
 }

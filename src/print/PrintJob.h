@@ -9,8 +9,11 @@
 class Asker;
 class QPrinter;
 
+// As many copies as a copies field takes.
+inline constexpr int kMaxCopies = 999;
+
 struct BillPrintRequest {
-    int copies = 1;       // values below 1 print one copy
+    int copies = 1;       // 1..kMaxCopies; values outside are pulled in
     bool endJob = true;   // end the document after this bill
     BillPageOptions page; // `background` is taken from the format
 };

@@ -6,6 +6,15 @@ namespace PrintText {
 inline const QString kCustomPaperName = QStringLiteral("Marrowby格式");
 inline const QString kNoPrinter = QStringLiteral("没有正常连接打印机！");
 inline const QString kPrintError = QStringLiteral("打印出错！");
+inline QString PdfWriteFailed(const QString& path, const QString& reason) {
+    return QStringLiteral("PDF文件“") + path + QStringLiteral("”写入失败：") + reason;
+}
+inline const QString kDiskFull = QStringLiteral("磁盘空间已满");
+inline const QString kIncomplete = QStringLiteral("文件没有完整写出");
+inline const QString kCannotReplace = QStringLiteral("无法替换目标文件");
+inline QString CopiesOutOfRange(const QString& value) {
+    return QStringLiteral("份数应为1到999之间的整数：") + value;
+}
 inline const QString kPaperErrorNumber = QStringLiteral("错误号: ");
 inline QString PaperAccessDenied(const QString& printer) {
     return QStringLiteral("对打印机“") + printer + QStringLiteral("”您没有权限添加自定义纸张!");

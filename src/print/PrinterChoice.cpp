@@ -1,5 +1,6 @@
 #include "print/PrinterChoice.h"
 
+#include "print/PdfOutput.h"
 #include "print/PrintTexts.h"
 #include "store/ParamStore.h"
 
@@ -40,7 +41,4 @@ bool UsePrinter(QPrinter& printer, const QString& name) {
     return true;
 }
 
-void UsePdfFile(QPrinter& printer, const QString& path) {
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-}
+void UsePdfFile(QPrinter& printer, const QString& path) { StagePdfOutput(printer, path); }

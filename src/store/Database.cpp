@@ -4,6 +4,8 @@
 
 #include <sqlcipher/sqlite3.h>
 
+#include <QDateTime>
+#include <QFile>
 #include <QHash>
 #include <QThread>
 
@@ -11,9 +13,36 @@ const char* const Database::kKey = "58203614";
 
 namespace {
 
-// How long a statement waits for another process (the window beside a command-line
-// run) to release its lock before it gives up.
-constexpr int kBusyTimeoutMs = 5000;
+// A wait shorter than this is not worth showing.
+constexpr int kShowWaitAfterMs = 300;
+constexpr int kBusyPollMs = 20;
+
+BusyWait& ProcessBusyWait() {
+    static BusyWait wait;
+    return wait;
+}
+
+std::function<void(StoreFault, const QString&)>& ProcessFaultWatcher() {
+    static std::function<void(StoreFault, const QString&)> watcher;
+    return watcher;
+}
+
+StoreFault FaultOf(int code) {
+    switch (code & 0xFF) {
+    case SQLITE_OK:
+    case SQLITE_DONE:
+    case SQLITE_ROW: return StoreFault::None;
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED: return StoreFault::Busy;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB: return StoreFault::Damaged;
+    case SQLITE_FULL: return StoreFault::DiskFull;
+    case SQLITE_READONLY:
+    case SQLITE_PERM:
+    case SQLITE_CANTOPEN: return StoreFault::ReadOnly;
+    default: return StoreFault::Other;
+    }
+}
 // Prepared statements kept per connection; formats reuse a handful of texts.
 constexpr int kStatementCacheLimit = 64;
 
@@ -91,8 +120,17 @@ QVariant QueryResult::Value(qsizetype row, const QString& column) const {
     return rows[row].value(index);
 }
 
-std::unique_ptr<Database> Database::Open(const QString& path, QString* error) {
-    auto fail = [error](sqlite3* db) -> std::unique_ptr<Database> {
+void Database::SetBusyWait(BusyWait wait) { ProcessBusyWait() = std::move(wait); }
+
+const BusyWait& Database::CurrentBusyWait() { return ProcessBusyWait(); }
+
+void Database::SetFaultWatcher(std::function<void(StoreFault, const QString&)> watcher) {
+    ProcessFaultWatcher() = std::move(watcher);
+}
+
+std::unique_ptr<Database> Database::Open(const QString& path, QString* error, StoreFault* fault) {
+    auto fail = [error, fault](sqlite3* db) -> std::unique_ptr<Database> {
+        if (fault) *fault = FaultOf(db ? sqlite3_extended_errcode(db) : SQLITE_CANTOPEN);
         if (db) sqlite3_close(db);
         if (error) *error = StoreTexts::kNoConnection;
         return nullptr;
@@ -103,19 +141,21 @@ std::unique_ptr<Database> Database::Open(const QString& path, QString* error) {
         != SQLITE_OK)
         return fail(db);
     if (sqlite3_key(db, kKey, int(strlen(kKey))) != SQLITE_OK) return fail(db);
-    sqlite3_busy_timeout(db, kBusyTimeoutMs);
+    auto opened = std::unique_ptr<Database>(new Database(db, path));
+    sqlite3_busy_handler(db, &Database::OnBusy, opened.get());
     // The first read decrypts page 1: a wrong key or a damaged file fails here, before
-    // anything could be written to it.
-    if (sqlite3_exec(db, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr)
-        != SQLITE_OK)
-        return fail(db);
-    // WAL lets a second process read while the window writes; NORMAL sync is safe
-    // against a killed process in WAL mode.
-    if (sqlite3_exec(db, "PRAGMA journal_mode=WAL", nullptr, nullptr, nullptr) != SQLITE_OK
-        || sqlite3_exec(db, "PRAGMA synchronous=NORMAL", nullptr, nullptr, nullptr) != SQLITE_OK
-        || sqlite3_exec(db, "PRAGMA foreign_keys=OFF", nullptr, nullptr, nullptr) != SQLITE_OK)
-        return fail(db);
-    return std::unique_ptr<Database>(new Database(db, path));
+    // anything could be written to it. WAL lets a second process read while the window
+    // writes; NORMAL sync is safe against a killed process in WAL mode.
+    for (const char* sql : {"SELECT count(*) FROM sqlite_master", "PRAGMA journal_mode=WAL",
+                            "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=OFF"}) {
+        const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
+        opened->EndBusyWait();
+        if (rc != SQLITE_OK) {
+            opened->db_ = nullptr; // closed by `fail`, after the fault is read
+            return fail(db);
+        }
+    }
+    return opened;
 }
 
 Database::Database(sqlite3* db, QString path)
@@ -123,7 +163,65 @@ Database::Database(sqlite3* db, QString path)
 
 Database::~Database() {
     cache_->Clear();
-    sqlite3_close(db_);
+    if (db_) sqlite3_close(db_);
+    // Only now that the file is closed may the marks of this session go.
+    held_.clear();
+}
+
+int Database::OnBusy(void* self, int attempt) {
+    auto* db = static_cast<Database*>(self);
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (attempt == 0) db->busySinceMs_ = now;
+    const BusyWait& wait = ProcessBusyWait();
+    const qint64 waited = now - db->busySinceMs_;
+    if (waited >= wait.limitMs) return 0;
+    if (wait.watcher && waited >= kShowWaitAfterMs) {
+        db->busyShown_ = true;
+        wait.watcher(int(std::max<qint64>(waited, 1)));
+    }
+    QThread::msleep(kBusyPollMs);
+    return 1;
+}
+
+void Database::EndBusyWait() {
+    if (!busyShown_) return;
+    busyShown_ = false;
+    if (const BusyWait& wait = ProcessBusyWait(); wait.watcher) wait.watcher(0);
+}
+
+void Database::NoteSuccess() {
+    EndBusyWait();
+    lastError_.clear();
+    lastFault_ = StoreFault::None;
+}
+
+void Database::NoteFailure(int code) {
+    EndBusyWait();
+    lastError_ = ErrorOf(db_);
+    lastFault_ = FaultOf(code);
+    const bool newlyDamaged = lastFault_ == StoreFault::Damaged && !damaged_;
+    if (newlyDamaged) {
+        damaged_ = true;
+        // Whatever happens next, the next start checks the whole file.
+        QFile(CheckMarkPath(path_)).open(QIODevice::WriteOnly);
+    }
+    const auto& watcher = ProcessFaultWatcher();
+    if (watcher && (newlyDamaged || lastFault_ == StoreFault::Busy
+                    || lastFault_ == StoreFault::DiskFull))
+        watcher(lastFault_, path_);
+}
+
+bool Database::CheckIntegrity() {
+    const QueryResult check = Query(QStringLiteral("PRAGMA integrity_check"));
+    if (!check.failed && check.rows.size() == 1
+        && check.rows.first().value(0).toString() == QLatin1String("ok"))
+        return true;
+    if (!damaged_) {
+        // The check read every page without an error, yet found them inconsistent.
+        NoteFailure(SQLITE_CORRUPT);
+        lastError_ = check.rows.value(0).value(0).toString();
+    }
+    return false;
 }
 
 sqlite3_stmt* Database::Prepare(const QString& sql) {
@@ -131,13 +229,14 @@ sqlite3_stmt* Database::Prepare(const QString& sql) {
         lastError_ = QStringLiteral("the enclosing transaction could not begin");
         return nullptr;
     }
-    if (sqlite3_stmt* cached = cache_->statements.value(sql)) return cached;
+    if (sqlite3_stmt* cached = cache_->statements.value(sql)) return RefuseWritesWhenDamaged(cached);
     const QByteArray text = sql.toUtf8();
     sqlite3_stmt* stmt = nullptr;
     const char* tail = nullptr;
-    if (sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt, &tail) != SQLITE_OK
-        || !stmt) {
-        lastError_ = stmt ? ErrorOf(db_) : (ErrorOf(db_) + QStringLiteral(" (empty statement)"));
+    const int rc = sqlite3_prepare_v2(db_, text.constData(), int(text.size()), &stmt, &tail);
+    if (rc != SQLITE_OK || !stmt) {
+        NoteFailure(rc);
+        if (!stmt) lastError_ += QStringLiteral(" (empty statement)");
         sqlite3_finalize(stmt);
         return nullptr;
     }
@@ -149,7 +248,14 @@ sqlite3_stmt* Database::Prepare(const QString& sql) {
     }
     if (cache_->statements.size() >= kStatementCacheLimit) cache_->Clear();
     cache_->statements.insert(sql, stmt);
-    return stmt;
+    return RefuseWritesWhenDamaged(stmt);
+}
+
+sqlite3_stmt* Database::RefuseWritesWhenDamaged(sqlite3_stmt* stmt) {
+    if (!damaged_ || sqlite3_stmt_readonly(stmt)) return stmt;
+    lastError_ = QStringLiteral("the file is damaged: nothing is written into it");
+    lastFault_ = StoreFault::Damaged;
+    return nullptr;
 }
 
 bool Database::BindAll(sqlite3_stmt* stmt, const QVariantList& params) {
@@ -176,7 +282,8 @@ bool Database::Exec(const QString& sql, const QVariantList& params) {
     int rc;
     while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {}
     const bool ok = rc == SQLITE_DONE;
-    lastError_ = ok ? QString() : ErrorOf(db_);
+    if (ok) NoteSuccess();
+    else NoteFailure(sqlite3_extended_errcode(db_));
     sqlite3_reset(stmt);
     return ok;
 }
@@ -197,10 +304,10 @@ QueryResult Database::Query(const QString& sql, const QVariantList& params) {
         result.rows << std::move(row);
     }
     if (rc != SQLITE_DONE) {
-        lastError_ = ErrorOf(db_);
+        NoteFailure(sqlite3_extended_errcode(db_));
         result.rows.clear();
     } else {
-        lastError_.clear();
+        NoteSuccess();
         result.failed = false;
     }
     sqlite3_reset(stmt);
@@ -284,10 +391,16 @@ Database::Transaction::Transaction(Database& db) : db_(db) {
     if (outermost_) {
         db_.rollbackOnly_ = false;
         // IMMEDIATE takes the write lock now, so a concurrent writer makes us wait
-        // here instead of failing half-way through.
-        db_.transactionOpen_ =
-            sqlite3_exec(db_.db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr) == SQLITE_OK;
-        if (!db_.transactionOpen_) db_.lastError_ = ErrorOf(db_.db_);
+        // here instead of failing half-way through. A damaged file gets none.
+        if (db_.damaged_) {
+            db_.transactionOpen_ = false;
+            db_.lastFault_ = StoreFault::Damaged;
+        } else {
+            const int rc = sqlite3_exec(db_.db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+            db_.transactionOpen_ = rc == SQLITE_OK;
+            if (db_.transactionOpen_) db_.NoteSuccess();
+            else db_.NoteFailure(sqlite3_extended_errcode(db_.db_));
+        }
     }
     ++db_.transactionDepth_;
 }
@@ -302,10 +415,14 @@ bool Database::Transaction::Commit() {
     const bool open = db_.transactionOpen_;
     db_.transactionOpen_ = false;
     if (!open) return false;
-    if (!db_.rollbackOnly_
-        && sqlite3_exec(db_.db_, "COMMIT", nullptr, nullptr, nullptr) == SQLITE_OK)
-        return true;
-    if (!db_.rollbackOnly_) db_.lastError_ = ErrorOf(db_.db_);
+    if (!db_.rollbackOnly_) {
+        const int rc = sqlite3_exec(db_.db_, "COMMIT", nullptr, nullptr, nullptr);
+        if (rc == SQLITE_OK) {
+            db_.EndBusyWait();
+            return true;
+        }
+        db_.NoteFailure(sqlite3_extended_errcode(db_.db_));
+    }
     sqlite3_exec(db_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
     return false;
 }

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <functional>
 #include <memory>
 
 struct sqlite3;
@@ -23,15 +24,36 @@ struct QueryResult {
     QVariant Value(qsizetype row, const QString& column) const;
 };
 
+// Why a statement failed, beyond SQLite's text: what the user is told.
+enum class StoreFault { None, Busy, Damaged, DiskFull, ReadOnly, Other };
+
+// How statements wait for a lock another process holds: up to `limitMs`, telling the
+// watcher how long they have waited so far (from a short delay on), and 0 when the
+// wait is over. The same for every connection of the process.
+struct BusyWait {
+    int limitMs = 60000;
+    std::function<void(int waitedMs)> watcher;
+};
+
 class Database {
 public:
     // The fixed key of the database file.
     static const char* const kKey;
+    // Beside a file whose pages were found malformed: the next start checks it whole.
+    static QString CheckMarkPath(const QString& path) { return path + QStringLiteral(".check"); }
 
     // Opens (creating when missing) the file with the key and checks that it reads.
-    // Returns nullptr with `error` set to "无法建立数据库连接！" when the file cannot be
-    // opened: a wrong key or a damaged file is left exactly as it is.
-    static std::unique_ptr<Database> Open(const QString& path, QString* error = nullptr);
+    // Returns nullptr with `error` set to "无法建立数据库连接！" (and `fault` to why) when
+    // the file cannot be opened: a wrong key or a damaged file is left as it is.
+    static std::unique_ptr<Database> Open(const QString& path, QString* error = nullptr,
+                                          StoreFault* fault = nullptr);
+
+    static void SetBusyWait(BusyWait wait);
+    static const BusyWait& CurrentBusyWait();
+    // Told of a failure the user should hear about whatever the caller does with it:
+    // the lock stayed busy past the wait, the disk is full, or the file is damaged
+    // (once per connection).
+    static void SetFaultWatcher(std::function<void(StoreFault, const QString& path)> watcher);
     ~Database();
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
@@ -46,6 +68,12 @@ public:
     // Rows changed by the last INSERT, UPDATE or DELETE.
     int Changes() const;
     QString LastError() const { return lastError_; }
+    StoreFault LastFault() const { return lastFault_; }
+    // A statement met malformed pages: reads go on, every write is refused from now on,
+    // so a damaged file is never made worse.
+    bool Damaged() const { return damaged_; }
+    // SQLite's whole-file check; false (and Damaged()) when it finds anything wrong.
+    bool CheckIntegrity();
 
     // Table and column checks (exact, case-sensitive names).
     bool TableExists(const QString& table);
@@ -84,20 +112,33 @@ public:
     };
 
     sqlite3* Handle() const { return db_; }
+    // Keeps `resource` until the file is closed (the mark that this process has it open).
+    void HoldUntilClosed(std::shared_ptr<void> resource) { held_.append(std::move(resource)); }
 
 private:
     struct StatementCache;
     Database(sqlite3* db, QString path);
     sqlite3_stmt* Prepare(const QString& sql);
+    sqlite3_stmt* RefuseWritesWhenDamaged(sqlite3_stmt* stmt);
     bool BindAll(sqlite3_stmt* stmt, const QVariantList& params);
+    // Records why SQLite returned `code` and tells the watcher when it matters.
+    void NoteFailure(int code);
+    void NoteSuccess();
+    void EndBusyWait();
+    static int OnBusy(void* self, int attempt);
 
     sqlite3* db_ = nullptr;
     QString path_;
     QString lastError_;
+    StoreFault lastFault_ = StoreFault::None;
+    bool damaged_ = false;
+    qint64 busySinceMs_ = 0;
+    bool busyShown_ = false;
     int transactionDepth_ = 0;
     bool transactionOpen_ = false;
     bool rollbackOnly_ = false;
     std::unique_ptr<StatementCache> cache_;
+    QList<std::shared_ptr<void>> held_;
 };
 
 // Escapes `%`, `_` and `\` so that a name matches itself in `LIKE ? ESCAPE '\'`.

@@ -2,6 +2,7 @@
 
 #include "store/DataFolder.h"
 #include "store/Database.h"
+#include "store/FormatLimits.h"
 #include "core/Progress.h"
 #include "store/StoreTexts.h"
 
@@ -104,6 +105,8 @@ std::optional<PageParams> FormatStore::LoadPageParams(const QString& name) {
     page.offsetY = row[3].toDouble();
     page.designScreenWidth = row[4].toLongLong();
     DecodePageOptions(row[5].toString(), page.options);
+    // Formats stored before the limits may hold values nothing can draw.
+    ClampPageParams(page);
     return page;
 }
 
@@ -146,6 +149,7 @@ std::optional<Format> FormatStore::LoadFormat(const QString& name, qint64 screen
     format.boxes.reserve(result.rows.size());
     for (const QVariantList& row : result.rows) {
         BoxRecord box = BoxFromRow(row);
+        ClampBox(box);
         if (factor != 1.0) box.fontSize = ScaledFontSize(box.fontSize, factor);
         format.boxes << box;
     }

@@ -3,6 +3,7 @@
 #include "core/Asker.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
+#include "store/DatabaseCopy.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
 #include "core/Progress.h"
@@ -27,24 +28,9 @@ QStringList DistinctFormats(Database& db, const QString& table) {
     return names;
 }
 
-void RemoveDatabaseFile(const QString& path) {
-    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
-        QFile::remove(path + QString::fromLatin1(suffix));
-}
-
-// A failure with SQLite's code and text, for the compaction message.
-struct Failure {
-    int code = 0;
-    QString text;
-};
-
-Failure FailureOf(sqlite3* db) {
-    return {sqlite3_extended_errcode(db), QString::fromUtf8(sqlite3_errmsg(db))};
-}
-
 // Copies every page of `from` into `to` in one step: an exact copy for the backup,
 // and the replacement of the contents by the compacted copy.
-std::optional<Failure> CopyPages(sqlite3* from, sqlite3* to) {
+std::optional<SqlFailure> CopyPages(sqlite3* from, sqlite3* to) {
     sqlite3_backup* backup = sqlite3_backup_init(to, "main", from, "main");
     if (!backup) return FailureOf(to);
     const int stepped = sqlite3_backup_step(backup, -1);
@@ -53,33 +39,18 @@ std::optional<Failure> CopyPages(sqlite3* from, sqlite3* to) {
     return std::nullopt;
 }
 
-std::optional<Failure> WriteBackup(Database& db, const QString& path) {
+std::optional<SqlFailure> WriteBackup(Database& db, const QString& path) {
     RemoveDatabaseFile(path);
     std::unique_ptr<Database> backup = Database::Open(path);
-    if (!backup) return Failure{SQLITE_CANTOPEN, StoreTexts::kNoConnection};
+    if (!backup) return SqlFailure{SQLITE_CANTOPEN, StoreTexts::kNoConnection};
     return CopyPages(db.Handle(), backup->Handle());
 }
 
-std::optional<Failure> Export(Database& db, const QString& path) {
-    if (!db.Exec(QStringLiteral("ATTACH DATABASE ? AS compacted KEY ?"), {path, Database::kKey}))
-        return FailureOf(db.Handle());
-    // sqlcipher_export copies schema, rows and sqlite_sequence, not the header's
-    // layout version.
-    const QString version = db.Query(QStringLiteral("PRAGMA user_version")).rows.value(0).value(0).toString();
-    std::optional<Failure> failure;
-    db.Query(QStringLiteral("SELECT sqlcipher_export('compacted')"));
-    if (!db.LastError().isEmpty()
-        || !db.Exec(QStringLiteral("PRAGMA compacted.user_version=%1").arg(version.toInt())))
-        failure = FailureOf(db.Handle());
-    db.Exec(QStringLiteral("DETACH DATABASE compacted"));
-    return failure;
-}
-
 // The compacted copy must read, pass the integrity check and hold every row.
-std::optional<Failure> Verify(Database& db, Database& copy) {
+std::optional<SqlFailure> Verify(Database& db, Database& copy) {
     const QueryResult check = copy.Query(QStringLiteral("PRAGMA integrity_check"));
     if (check.Empty() || check.rows.first().value(0).toString() != QLatin1String("ok"))
-        return Failure{SQLITE_CORRUPT, check.rows.value(0).value(0).toString()};
+        return SqlFailure{SQLITE_CORRUPT, check.rows.value(0).value(0).toString()};
     const QueryResult tables =
         db.Query(QStringLiteral("SELECT name FROM sqlite_master WHERE type='table'"));
     for (const QVariantList& row : tables.rows) {
@@ -87,7 +58,7 @@ std::optional<Failure> Verify(Database& db, Database& copy) {
                                   .arg(row.value(0).toString().replace(QLatin1Char('"'),
                                                                        QStringLiteral("\"\"")));
         if (db.Query(count).rows.value(0) != copy.Query(count).rows.value(0))
-            return Failure{SQLITE_CORRUPT, row.value(0).toString()};
+            return SqlFailure{SQLITE_CORRUPT, row.value(0).toString()};
     }
     return std::nullopt;
 }
@@ -108,23 +79,23 @@ public:
         db_.Query(QStringLiteral("SELECT count(*) FROM sqlite_master"));
     }
     bool Acquired() const { return acquired_; }
-    Failure LockFailure() const { return failure_; }
+    SqlFailure LockFailure() const { return failure_; }
 
 private:
     Database& db_;
     bool acquired_ = false;
-    Failure failure_;
+    SqlFailure failure_;
 };
 
-std::optional<Failure> CompactInto(Database& db, const QString& tempPath,
+std::optional<SqlFailure> CompactInto(Database& db, const QString& tempPath,
                                    ProgressScope& progress) {
     RemoveDatabaseFile(tempPath);
-    if (std::optional<Failure> failure = Export(db, tempPath)) return failure;
+    if (std::optional<SqlFailure> failure = ExportCopy(db, tempPath)) return failure;
     std::unique_ptr<Database> copy = Database::Open(tempPath);
-    if (!copy) return Failure{SQLITE_CANTOPEN, StoreTexts::kNoConnection};
-    if (std::optional<Failure> failure = Verify(db, *copy)) return failure;
+    if (!copy) return SqlFailure{SQLITE_CANTOPEN, StoreTexts::kNoConnection};
+    if (std::optional<SqlFailure> failure = Verify(db, *copy)) return failure;
     progress.Step();
-    if (std::optional<Failure> failure = CopyPages(copy->Handle(), db.Handle())) return failure;
+    if (std::optional<SqlFailure> failure = CopyPages(copy->Handle(), db.Handle())) return failure;
     // Moves the new pages from the log into the file, so the file shrinks now.
     db.Exec(QStringLiteral("PRAGMA wal_checkpoint(TRUNCATE)"));
     return std::nullopt;
@@ -152,7 +123,7 @@ bool CompactDatabase(Database& db, Asker& asker, Progress& progress, bool backup
     }
     const QString tempFolder = DataFolder::TempPath();
     const QString tempPath = tempFolder + QStringLiteral("/TEMP.db");
-    std::optional<Failure> failure;
+    std::optional<SqlFailure> failure;
     {
         ProgressScope scope(progress, StoreTexts::kCompacting, 3);
         ExclusiveUse exclusive(db);

@@ -1,8 +1,6 @@
 #include "store/Schema.h"
 
-#include "store/DataFolder.h"
 #include "store/Database.h"
-#include "store/StoreTexts.h"
 
 #include <QStringList>
 
@@ -76,13 +74,4 @@ bool UpgradeSchema(Database& db) {
                     && RunAll(db, kCreateIndexes) && EnsureLastUseRow(db)
                     && db.Exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
     return ok && transaction.Commit();
-}
-
-std::unique_ptr<Database> OpenDataDatabase(QString* error) {
-    std::unique_ptr<Database> db = Database::Open(DataFolder::DatabasePath(), error);
-    if (db && !UpgradeSchema(*db)) {
-        if (error) *error = StoreTexts::kNoConnection;
-        return nullptr;
-    }
-    return db;
 }

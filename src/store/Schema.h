@@ -14,6 +14,7 @@ inline constexpr int kSchemaVersion = 1;
 // row). One transaction: a failure leaves the file as it was.
 bool UpgradeSchema(Database& db);
 
-// Opens the data folder's DATA.db and upgrades it: the start-up connection.
-// nullptr with `error` set to the connection message when it cannot be opened.
+// Opens the data folder's DATA.db and upgrades it: the start-up connection (see
+// OpenStore). nullptr with `error` set to the message for the user when it cannot be
+// opened.
 std::unique_ptr<Database> OpenDataDatabase(QString* error = nullptr);

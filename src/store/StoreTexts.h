@@ -17,4 +17,44 @@ inline QString CompactionFailed(int code, const QString& text) {
 }
 inline const QString kWrongPassword = QStringLiteral("密码错误！");
 inline const QString kNewPasswordsDiffer = QStringLiteral("两次输入的新密码不相符！");
+
+// The store's health: a damaged file, a busy lock, an unusable data folder.
+inline QString Damaged(const QString& path) {
+    return QStringLiteral("数据库文件“") + path + QStringLiteral("”已损坏！");
+}
+inline const QString kRestoreHint =
+    QStringLiteral("可以用 vellumark restore-backup 恢复最近的备份。");
+inline const QString kNoBackup = QStringLiteral("没有可以恢复的备份。");
+inline QString OfferRestore(const QString& backup) {
+    return QStringLiteral("是否用最近的备份“") + backup + QStringLiteral("”恢复数据库？");
+}
+inline QString Restored(const QString& backup, const QString& keptAs) {
+    QString text = QStringLiteral("已用备份“") + backup + QStringLiteral("”恢复数据库。");
+    if (!keptAs.isEmpty()) text += QStringLiteral("原来的文件保留为“") + keptAs + QStringLiteral("”。");
+    return text;
+}
+inline QString BackupUnusable(const QString& backup) {
+    return QStringLiteral("备份文件“") + backup + QStringLiteral("”无法使用！");
+}
+inline QString RestoreFailed(const QString& reason) {
+    return QStringLiteral("恢复备份失败：") + reason;
+}
+inline const QString kWindowStillOpen = QStringLiteral("请先关闭此数据文件夹的窗口。");
+inline const QString kBusyWaiting = QStringLiteral("数据库正忙，请稍候…");
+inline const QString kBusy = QStringLiteral("数据库正忙，请稍后再试！");
+inline const QString kDiskFull = QStringLiteral("磁盘空间已满，数据未能保存！");
+inline QString FolderUnusable(const QString& folder, const QString& reason) {
+    return QStringLiteral("数据文件夹“") + folder + QStringLiteral("”无法使用：") + reason;
+}
+inline const QString kIsAFile = QStringLiteral("这是一个文件，不是文件夹");
+inline const QString kCannotCreate = QStringLiteral("无法创建文件夹");
+inline const QString kNotWritable = QStringLiteral("没有写入权限");
+inline const QString kReadOnlyFileSystem = QStringLiteral("文件系统是只读的");
+inline const QString kFolderDiskFull = QStringLiteral("磁盘空间已满");
+inline const QString kDatabaseReadOnly = QStringLiteral("数据库文件是只读的");
+
+// Names of formats and classes.
+inline const QString kNameHasControlCharacters =
+    QStringLiteral("名称不能包含换行符等控制字符！");
+inline const QString kNameTooLongForFile = QStringLiteral("名称太长，无法用作文件名！");
 } // namespace StoreTexts

@@ -7,6 +7,7 @@
 #include "app/WindowApp.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
+#include "store/StoreTexts.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -108,7 +109,8 @@ TEST_F(StartUp, AnUnreadableDatabaseIsReportedAndLeftAlone) {
         file.write(junk);
     }
     EXPECT_FALSE(::OpenSession(asker_));
-    EXPECT_EQ(asker_.messages, QStringList({"无法建立数据库连接！"}));
+    EXPECT_EQ(asker_.messages, QStringList({StoreTexts::Damaged(folder_.File("DATA.db")) + "\n"
+                                            + StoreTexts::kNoBackup}));
     QFile file(folder_.File("DATA.db"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), junk);

@@ -3,8 +3,10 @@
 
 #include "formatfile/FormatCommands.h"
 #include "formatfile/FormatExport.h"
+#include "store/DataFolder.h"
 #include "store/FormatStore.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -72,6 +74,63 @@ TEST_F(FormatCommandsTest, FailuresGoToTheErrorStream) {
         else EXPECT_TRUE(err_.startsWith(QStringLiteral("用法："))) << err_.toStdString();
     }
     EXPECT_TRUE(FormatNames().isEmpty());
+}
+
+// Names that cannot be stored, an empty target and a damaged store: refused or
+// reported before anything is stored or written.
+TEST_F(FormatCommandsTest, NamesThatCannotBeStoredAreRefusedBeforeAnythingIsStored) {
+    StoreSample(QStringLiteral("样本"));
+    const QString file = FilePath(QStringLiteral("样本.zhq"));
+    ASSERT_TRUE(WriteFormatFile(*db_, QStringLiteral("样本"), file).Ok());
+    WriteBytes(FilePath(QStringLiteral("样本.jpg")), "picture bytes");
+    const QStringList before = Snapshot();
+
+    struct Case { QString name; QString err; };
+    const QList<Case> cases = {
+        {QString(300, u'长'), QStringLiteral("名称太长，无法用作文件名！\n")},
+        {QString(256, u'a'), QStringLiteral("名称太长，无法用作文件名！\n")},
+        {QStringLiteral("甲\n乙"), QStringLiteral("名称不能包含换行符等控制字符！\n")},
+        {QStringLiteral("甲\t乙"), QStringLiteral("名称不能包含换行符等控制字符！\n")},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Run({"import-format", file, "--name", c.name}), 1);
+        EXPECT_EQ(err_, c.err);
+    }
+    EXPECT_EQ(Snapshot(), before);
+
+    // The picture's place is taken by a folder: the rows are not kept without it.
+    QDir().mkpath(BackgroundPicturePath(QStringLiteral("副本")));
+    EXPECT_EQ(Run({"import-format", file, "--name", "副本"}), 1);
+    EXPECT_EQ(Snapshot(), before);
+    EXPECT_EQ(Run({"import-format", file, "--name", "副本二"}), 0) << err_.toStdString();
+    EXPECT_EQ(ReadBytes(BackgroundPicturePath(QStringLiteral("副本二"))), "picture bytes");
+}
+
+TEST_F(FormatCommandsTest, AnEmptyExportTargetIsAUsageError) {
+    StoreSample(QStringLiteral("样本"));
+    const QString cwd = QDir::currentPath();
+    QDir::setCurrent(FilePath({}));
+    for (const QString& target : {QString(), QStringLiteral(" "), FilePath(QStringLiteral("子/"))})
+        EXPECT_EQ(Run({"export-format", "样本", target}), 2) << target.toStdString();
+    EXPECT_TRUE(QDir(FilePath({})).entryList(QDir::Files | QDir::Hidden).isEmpty());
+    QDir::setCurrent(cwd);
+}
+
+TEST_F(FormatCommandsTest, ADamagedStoreIsReportedNotListedAsEmpty) {
+    for (int i = 0; i < 20; ++i) StoreSample(QStringLiteral("样本%1").arg(i));
+    db_.reset();
+    const QString path = DataFolder::DatabasePath();
+    QByteArray bytes = ReadBytes(path);
+    bytes.replace(bytes.size() / 2, 4096, QByteArray(4096, '\x5A'));
+    WriteBytes(path, bytes);
+
+    EXPECT_EQ(Run({"formats"}), 1);
+    EXPECT_TRUE(out_.isEmpty());
+    EXPECT_TRUE(err_.startsWith(QStringLiteral("数据库文件“") + path + QStringLiteral("”已损坏！")))
+        << err_.toStdString();
+    EXPECT_EQ(Run({"export-format", "样本3", FilePath(QStringLiteral("x.zhq"))}), 1);
+    EXPECT_TRUE(err_.contains(QStringLiteral("已损坏")));
+    EXPECT_EQ(ReadBytes(path), bytes);
 }
 
 } // namespace

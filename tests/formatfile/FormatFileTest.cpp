@@ -17,7 +17,8 @@ QStringList BoxFieldList(const QString& id, const QString& mem = {}) {
 }
 
 QString File(const QStringList& records, const QStringList& custom = {}) {
-    const QString page = QStringLiteral("3】★【】★【【§单据整体格式参数§】") + kSep.repeated(20);
+    const QString page = QStringLiteral("3】★【】★【【§单据整体格式参数§】】★【】★【10】★【10】★【210】★【99")
+                         + kSep.repeated(15);
     return (QStringList{kHeader, "n", page} + records + QStringList{"[自定义内容]"} + custom).join("\r\n");
 }
 

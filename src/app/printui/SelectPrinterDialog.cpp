@@ -2,18 +2,20 @@
 
 #include "app/printui/OkCancelButtons.h"
 #include "app/printui/PrintUiTexts.h"
+#include "print/PrintJob.h"
 #include "print/PrinterChoice.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
+#include <QIntValidator>
 #include <QLineEdit>
 #include <QPushButton>
 
 int CopiesFromText(const QString& text) {
     bool ok = false;
     const int copies = text.trimmed().toInt(&ok);
-    return ok && copies > 1 ? copies : 1;
+    return ok && copies > 1 ? std::min(copies, kMaxCopies) : 1;
 }
 
 SelectPrinterDialog::SelectPrinterDialog(const QString& currentPrinter, QWidget* parent)
@@ -28,6 +30,7 @@ SelectPrinterDialog::SelectPrinterDialog(const QString& currentPrinter, QWidget*
     const QString preferred = PreferredPrinter(currentPrinter, installed);
     printers_->setCurrentText(preferred.isEmpty() ? PrintUiText::kPdfChoice : preferred);
     copies_->setText(QStringLiteral("1"));
+    copies_->setValidator(new QIntValidator(1, kMaxCopies, copies_));
 
     QDialogButtonBox* buttons = OkCancelButtons(this);
 

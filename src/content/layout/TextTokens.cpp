@@ -12,23 +12,27 @@ bool IsWordChar(QChar c) {
            u == u'-' || u == u'_' || EndsToken(c);
 }
 
-QString NextToken(const QString& line) {
-    if (line.isEmpty()) return {};
-    const QChar first = line.at(0);
+namespace {
+// The length of the unbreakable piece of `line` that starts at `from`.
+qsizetype TokenLength(const QString& line, qsizetype from) {
+    if (from >= line.size()) return 0;
+    const QChar first = line.at(from);
     if (!IsWordChar(first) || EndsToken(first)) {
         // A surrogate pair is one character on paper; never split it.
-        const qsizetype size = first.isHighSurrogate() && line.size() > 1 ? 2 : 1;
-        return line.left(size);
+        return first.isHighSurrogate() && from + 1 < line.size() ? 2 : 1;
     }
-    qsizetype end = 1;
+    qsizetype end = from + 1;
     while (end < line.size()) {
         const QChar c = line.at(end);
         if (!IsWordChar(c)) break;
         ++end;
         if (EndsToken(c)) break;
     }
-    return line.left(end);
+    return end - from;
 }
+} // namespace
+
+QString NextToken(const QString& line) { return line.left(TokenLength(line, 0)); }
 
 qsizetype CharacterCount(const QString& text) {
     qsizetype count = 0;
@@ -62,23 +66,46 @@ QStringList SplitSourceLines(const QString& text) {
 QStringList BreakSourceLine(const QString& line, double boxWidth, double letterSpacing,
                             const TextMeasure& measure) {
     if (line.isEmpty()) return {QString()};
-    const auto widthOf = [&](const QString& s) { return measure(s) + CharacterCount(s) * letterSpacing; };
+    const auto widthOf = [&](QStringView s) {
+        const QString text = s.toString();
+        return measure(text) + CharacterCount(text) * letterSpacing;
+    };
+    // The greedy rule: a line takes tokens while it is narrower than the box and the
+    // next token still fits. Measuring every candidate line from its start would be
+    // quadratic in the line's length, so the break is first estimated from the
+    // tokens' own widths, then settled by measuring whole lines around it (kerning
+    // makes a line's width differ slightly from the sum of its pieces).
     QStringList lines;
-    QString rest = line;
-    while (!rest.isEmpty()) {
-        QString current = NextToken(rest);
-        rest.remove(0, current.size());
-        double width = widthOf(current);
-        while (!rest.isEmpty() && width < boxWidth) {
-            const QString token = NextToken(rest);
-            const QString candidate = current + token;
-            const double candidateWidth = widthOf(candidate);
-            if (candidateWidth > boxWidth) break;
-            current = candidate;
-            width = candidateWidth;
-            rest.remove(0, token.size());
+    qsizetype start = 0;
+    QList<qsizetype> ends; // token ends of the current line, from its start
+    while (start < line.size()) {
+        ends = {start + TokenLength(line, start)};
+        double estimate = widthOf(QStringView(line).mid(start, ends.last() - start));
+        while (ends.last() < line.size() && estimate < boxWidth) {
+            const qsizetype next = ends.last() + TokenLength(line, ends.last());
+            const double token = widthOf(QStringView(line).mid(ends.last(), next - ends.last()));
+            if (estimate + token > boxWidth) break;
+            estimate += token;
+            ends.append(next);
         }
-        lines << current;
+        const auto lineWidth = [&](qsizetype count) {
+            return widthOf(QStringView(line).mid(start, ends[count - 1] - start));
+        };
+        qsizetype count = ends.size();
+        double width = lineWidth(count);
+        while (count > 1 && width > boxWidth) width = lineWidth(--count);
+        ends.resize(count);
+        while (width < boxWidth && ends.last() < line.size()) {
+            ends.append(ends.last() + TokenLength(line, ends.last()));
+            const double candidate = lineWidth(ends.size());
+            if (candidate > boxWidth) {
+                ends.removeLast();
+                break;
+            }
+            width = candidate;
+        }
+        lines << line.mid(start, ends.last() - start);
+        start = ends.last();
     }
     return lines;
 }

@@ -1,0 +1,137 @@
+#include "print/PdfOutput.h"
+
+#include "core/Asker.h"
+#include "print/PdfTextLayer.h"
+#include "print/PrintTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QPaintEngine>
+#include <QPrinter>
+#include <QStorageInfo>
+#include <QRandomGenerator>
+
+#include <cstdio>
+
+namespace {
+
+// Staging file -> target.
+QHash<QString, QString>& Staged() {
+    static QHash<QString, QString> staged;
+    return staged;
+}
+
+bool IsPlainFileOrMissing(const QString& path) {
+    const QFileInfo info(path);
+    return !info.exists() || info.isFile();
+}
+
+// A name beside the target (in the temporary folder for a device or pipe); the job
+// creates the file when it starts, so a job that never starts leaves nothing.
+QString StagingName(const QString& target) {
+    const QFileInfo info(target);
+    const QString folder = IsPlainFileOrMissing(target) ? info.absolutePath() : QDir::tempPath();
+    QString name;
+    do {
+        name = folder + QStringLiteral("/.") + info.fileName() + QLatin1Char('.')
+               + QString::number(QRandomGenerator::global()->generate64(), 36)
+               + QStringLiteral(".part");
+    } while (QFileInfo::exists(name) || Staged().contains(name));
+    return name;
+}
+
+// The reason a write into `folder` stopped short.
+QString ShortWriteReason(const QString& folder) {
+    constexpr qint64 kNearlyFull = 64 * 1024;
+    const QStorageInfo storage(folder);
+    return storage.isValid() && storage.bytesAvailable() < kNearlyFull ? PrintText::kDiskFull
+                                                                       : PrintText::kIncomplete;
+}
+
+QString ReasonOf(const QFileDevice& file) {
+    return file.error() == QFileDevice::ResourceError ? PrintText::kDiskFull : file.errorString();
+}
+
+// Writes the finished bytes into a device or pipe; empty, or why not.
+QString CopyInto(const QString& staged, const QString& target) {
+    QFile source(staged);
+    QFile sink(target);
+    if (!source.open(QIODevice::ReadOnly)) return source.errorString();
+    if (!sink.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return ReasonOf(sink);
+    const QByteArray bytes = source.readAll();
+    if (sink.write(bytes) != bytes.size() || !sink.flush()) return ReasonOf(sink);
+    return {};
+}
+
+// Renames the staged file onto the target, which is replaced in one step.
+QString MoveInto(const QString& staged, const QString& target) {
+    if (const QFileInfo existing(target); existing.exists())
+        QFile::setPermissions(staged, existing.permissions());
+    if (std::rename(QFile::encodeName(staged).constData(), QFile::encodeName(target).constData())
+        == 0)
+        return {};
+    return PrintText::kCannotReplace;
+}
+
+} // namespace
+
+void StagePdfOutput(QPrinter& printer, const QString& target) {
+    DiscardPdfOutput(printer);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    const QString staging = StagingName(target);
+    Staged().insert(staging, target);
+    printer.setOutputFileName(staging);
+}
+
+bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
+    // A preview paints the same printer without writing its file.
+    const QPaintEngine* engine = printer.paintEngine();
+    if (printer.outputFormat() != QPrinter::PdfFormat || !engine
+        || engine->type() != QPaintEngine::Pdf)
+        return ended;
+    const QString written = printer.outputFileName();
+    const QString target = Staged().take(written);
+    const QString folder = QFileInfo(written).absolutePath();
+    QString reason = PdfIncompleteReason(written).isEmpty() ? QString() : ShortWriteReason(folder);
+    if (reason.isEmpty() && !ended) reason = PrintText::kIncomplete;
+    // The text layer is made searchable in the staging file, before it reaches its target.
+    if (reason.isEmpty() && !RepairPdfTextLayer(written)) reason = ShortWriteReason(folder);
+    if (!target.isEmpty()) {
+        // Written to a staging file (see StagePdfOutput): onto the target when whole.
+        printer.setOutputFileName(target);
+        if (reason.isEmpty())
+            reason = IsPlainFileOrMissing(target) ? MoveInto(written, target) : CopyInto(written, target);
+        QFile::remove(written);
+    }
+    if (reason.isEmpty()) return true;
+    asker.Message(PrintText::PdfWriteFailed(target.isEmpty() ? written : target, reason));
+    return false;
+}
+
+void DiscardPdfOutput(QPrinter& printer) {
+    const QString staged = printer.outputFileName();
+    const auto entry = Staged().constFind(staged);
+    if (entry == Staged().constEnd()) return;
+    printer.setOutputFileName(entry.value());
+    Staged().remove(staged);
+    QFile::remove(staged);
+}
+
+QString PdfIncompleteReason(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return file.errorString();
+    constexpr qint64 kTail = 1024;
+    const qint64 size = file.size();
+    if (!file.seek(std::max<qint64>(0, size - kTail))) return PrintText::kIncomplete;
+    const QByteArray tail = file.read(kTail).trimmed();
+    const qsizetype startxref = tail.lastIndexOf("startxref");
+    if (!tail.endsWith("%%EOF") || startxref < 0) return PrintText::kIncomplete;
+    bool ok = false;
+    const qint64 table =
+        tail.mid(startxref + 9).chopped(5).trimmed().toLongLong(&ok);
+    if (!ok || table <= 0 || table >= size || !file.seek(table) || file.read(4) != "xref")
+        return PrintText::kIncomplete;
+    return {};
+}

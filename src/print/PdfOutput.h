@@ -1,0 +1,26 @@
+#pragma once
+// PDF files from a print job are written beside their target under a temporary name
+// and moved onto it only when complete, so a print that fails or is killed half-way
+// never leaves a truncated file at the target. A target that is no plain file (a
+// device, a pipe) gets the finished bytes written into it, checked.
+#include <QString>
+
+class Asker;
+class QPrinter;
+
+// Sends the printer's PDF output to a staging file for `target`.
+void StagePdfOutput(QPrinter& printer, const QString& target);
+
+// After the job's painter has ended (`ended`: without an error): checks that the
+// staged file is a whole PDF, repairs its text layer (PdfTextLayer.h) and puts it onto
+// its target. False, with the reason told
+// to `asker`, when it is not; the target is then left as it was. Returns `ended` for a
+// printer without a staged file.
+bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker);
+
+// Removes the staged file of a job that never finished.
+void DiscardPdfOutput(QPrinter& printer);
+
+// Why the file is no whole PDF (its end, the cross-reference table it names); empty
+// when it is one.
+QString PdfIncompleteReason(const QString& path);

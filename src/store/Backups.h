@@ -1,0 +1,32 @@
+#pragma once
+// Daily copies of the store in the data folder's Backup folder, named
+// DATA-YYYYMMDD.db, the newest kBackupsKept kept, and bringing one back.
+#include <QDate>
+#include <QString>
+#include <QStringList>
+
+class Database;
+
+inline constexpr int kBackupsKept = 7;
+
+QString BackupFolder();
+// The backups there, newest first.
+QStringList BackupFiles();
+
+// On the first open of a day: a verified copy as Backup/DATA-YYYYMMDD.db (written
+// beside it, then renamed into place), then the oldest beyond kBackupsKept removed.
+// A copy that cannot be made changes no existing backup. False when it failed.
+bool BackUpOncePerDay(Database& db, const QDate& today = QDate::currentDate());
+
+// Whether the file opens with the key and passes the integrity check.
+bool IsSoundDatabase(const QString& path);
+
+struct RestoreOutcome {
+    bool restored = false;
+    QString keptAs;  // where the replaced database file was moved; empty when none
+    QString problem; // the message when not restored
+};
+// Puts a copy of `backup` in place of the data folder's database. The file it replaces
+// is kept beside it (DATA-damaged-<time>.db), never deleted. Nothing may have the
+// database open meanwhile.
+RestoreOutcome RestoreBackup(const QString& backup);

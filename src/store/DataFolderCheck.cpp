@@ -1,0 +1,68 @@
+#include "store/DataFolderCheck.h"
+
+#include "store/StoreTexts.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// A new database needs a few pages, a log and its index: less room than this is full.
+constexpr qint64 kProbeBytes = 64 * 1024;
+
+QString ReasonOf(int error) {
+    switch (error) {
+    case EACCES:
+    case EPERM: return StoreTexts::kNotWritable;
+    case EROFS: return StoreTexts::kReadOnlyFileSystem;
+    case ENOSPC:
+    case EDQUOT: return StoreTexts::kFolderDiskFull;
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
+}
+
+// Writes and removes a probe file: the only sure test of permissions, read-only
+// mounts and a full disk. Empty when it could be written.
+QString ProbeWrite(const QString& folder) {
+    const QByteArray path =
+        QFile::encodeName(folder + QStringLiteral("/.probe-") + QString::number(getpid()));
+    const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    if (fd < 0) return ReasonOf(errno);
+    const QByteArray block(kProbeBytes, '\0');
+    int error = 0;
+    if (::write(fd, block.constData(), size_t(block.size())) != block.size() || ::fsync(fd) != 0)
+        error = errno == 0 ? ENOSPC : errno; // a short write means no room
+    ::close(fd);
+    ::unlink(path.constData());
+    return error == 0 ? QString() : ReasonOf(error);
+}
+
+// A side file left read-only (by a session that had no write access) would keep the
+// database unopenable although the folder is writable again.
+bool MakeWritable(const QString& path) {
+    const QFileInfo info(path);
+    if (!info.exists() || info.isWritable()) return true;
+    return QFile::setPermissions(path, info.permissions() | QFileDevice::WriteOwner)
+           && QFileInfo(path).isWritable();
+}
+
+} // namespace
+
+QString DataFolderProblem(const QString& folder, const QString& databasePath) {
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        return StoreTexts::FolderUnusable(folder, StoreTexts::kIsAFile);
+    if (!info.exists() && !QDir().mkpath(folder))
+        return StoreTexts::FolderUnusable(folder, StoreTexts::kCannotCreate);
+    if (const QString reason = ProbeWrite(folder); !reason.isEmpty())
+        return StoreTexts::FolderUnusable(folder, reason);
+    if (!MakeWritable(databasePath) || !MakeWritable(databasePath + QStringLiteral("-wal")))
+        return StoreTexts::FolderUnusable(folder, StoreTexts::kDatabaseReadOnly);
+    return {};
+}

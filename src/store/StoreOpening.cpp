@@ -1,0 +1,124 @@
+#include "store/StoreOpening.h"
+
+#include "store/Backups.h"
+#include "store/DataFolder.h"
+#include "store/DataFolderCheck.h"
+#include "store/Schema.h"
+#include "store/SessionMarks.h"
+#include "store/StaleSharedMemory.h"
+#include "store/StoreTexts.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QTextStream>
+
+namespace {
+
+StoreOpening Failed(StoreFault fault, const QString& message) {
+    StoreOpening opening;
+    opening.fault = fault;
+    opening.message = message;
+    return opening;
+}
+
+// Several processes starting on an empty folder: one builds the file aside under a
+// lock and renames it into place whole; the others wait and then open it.
+bool CreateIfMissing(const QString& path) {
+    if (QFileInfo::exists(path)) return true;
+    QLockFile lock(path + QStringLiteral(".creating"));
+    lock.setStaleLockTime(0);
+    if (!lock.tryLock(Database::CurrentBusyWait().limitMs)) return false;
+    if (QFileInfo::exists(path)) return true;
+    const QString part =
+        path + QStringLiteral(".new-") + QString::number(QCoreApplication::applicationPid());
+    bool built;
+    {
+        std::unique_ptr<Database> db = Database::Open(part);
+        built = db && UpgradeSchema(*db);
+    }
+    built = built && QFile::rename(part, path);
+    for (const char* suffix : {"", "-wal", "-shm"}) QFile::remove(part + QString::fromLatin1(suffix));
+    return built;
+}
+
+// After a session that did not close, and after malformed pages were met, the whole
+// file is checked before anything is written to it.
+bool PassesCheckAfterUncleanEnd(Database& db) {
+    const QString mark = Database::CheckMarkPath(db.Path());
+    const EndedSessionMarks ended = TakeEndedSessionMarks();
+    if (ended.isEmpty() && !QFileInfo::exists(mark)) return true;
+    // Kept until the check passes, so a crash during the check leaves it pending.
+    QFile(mark).open(QIODevice::WriteOnly);
+    if (!db.CheckIntegrity()) return false;
+    QFile::remove(mark);
+    return true;
+}
+
+} // namespace
+
+StoreOpening OpenStore() {
+    const QString folder = DataFolder::Path();
+    const QString path = DataFolder::DatabasePath();
+    if (const QString problem = DataFolderProblem(folder, path); !problem.isEmpty())
+        return Failed(StoreFault::ReadOnly, problem);
+    RecoverStaleSharedMemory(path);
+    const bool isNew = !QFileInfo::exists(path);
+    if (!CreateIfMissing(path)) return Failed(StoreFault::Other, StoreTexts::kNoConnection);
+
+    StoreOpening opening;
+    QString error;
+    opening.db = Database::Open(path, &error, &opening.fault);
+    if (!opening.db) {
+        const QString message = FaultMessage(opening.fault, path);
+        return Failed(opening.fault, message.isEmpty() ? error : message);
+    }
+    Database& db = *opening.db;
+    if (!PassesCheckAfterUncleanEnd(db) || !UpgradeSchema(db)
+        || (!isNew && !BackUpOncePerDay(db) && db.Damaged())) {
+        const StoreFault fault = db.Damaged() ? StoreFault::Damaged : db.LastFault();
+        const QString message = FaultMessage(fault, path);
+        return Failed(fault, message.isEmpty() ? StoreTexts::kNoConnection : message);
+    }
+    db.HoldUntilClosed(MarkSessionOpen());
+    return opening;
+}
+
+QString FaultMessage(StoreFault fault, const QString& path) {
+    switch (fault) {
+    case StoreFault::Busy: return StoreTexts::kBusy;
+    case StoreFault::Damaged: return StoreTexts::Damaged(path);
+    case StoreFault::DiskFull: return StoreTexts::kDiskFull;
+    default: return {};
+    }
+}
+
+namespace {
+constexpr int kCommandFailed = 1;
+
+void ReportFault(StoreFault fault, const QString& message, QTextStream& err) {
+    err << message << Qt::endl;
+    if (fault == StoreFault::Damaged) err << StoreTexts::kRestoreHint << Qt::endl;
+}
+} // namespace
+
+std::unique_ptr<Database> OpenStoreForCommand(QTextStream& err) {
+    StoreOpening opening = OpenStore();
+    if (!opening.db) ReportFault(opening.fault, opening.message, err);
+    return std::move(opening.db);
+}
+
+int FinishStoreCommand(const Database& db, int code, QTextStream& err) {
+    const StoreFault fault = db.Damaged() ? StoreFault::Damaged : db.LastFault();
+    const QString message = FaultMessage(fault, db.Path());
+    if (message.isEmpty() || (code == 0 && fault != StoreFault::Damaged)) return code;
+    ReportFault(fault, message, err);
+    return code == 0 ? kCommandFailed : code;
+}
+
+std::unique_ptr<Database> OpenDataDatabase(QString* error) {
+    StoreOpening opening = OpenStore();
+    if (!opening.db && error) *error = opening.message;
+    return std::move(opening.db);
+}
