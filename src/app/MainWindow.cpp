@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/BoxGridModel.h"
+#include "app/HistoryView.h"
 #include "app/MainMenu.h"
 #include "app/NumCutDialog.h"
 #include "app/PasswordDialog.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectDesigner();
     ConnectFormatCommands();
     ConnectPrinting();
+    ConnectHistory();
     boxGrid_->SetFormat(&session_.CurrentFormat());
     ShowFormat();
     resize(1100, 760);
@@ -160,7 +162,7 @@ QWidget* MainWindow::BuildGrids() {
     tabs->setObjectName(QStringLiteral("MSFTabs"));
     // The bill-data and history grids are filled by the import and history modules.
     auto* billData = new QTableWidget(this);
-    auto* history = new QTableWidget(this);
+    QTableView* history = BuildHistory()->Table();
     auto* boxes = new QTableView(this);
     boxes->setModel(boxGrid_);
     boxes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -172,7 +174,7 @@ QWidget* MainWindow::BuildGrids() {
         grid->setProperty("index", index++);
     }
     tabs->addTab(billData, AppText::kBillDataTab);
-    tabs->addTab(history, AppText::kHistoryTab);
+    tabs->addTab(history_, AppText::kHistoryTab);
     tabs->addTab(boxes, AppText::kBoxGridTab);
     return tabs;
 }
@@ -245,6 +247,7 @@ void MainWindow::StartUp() {
 bool MainWindow::OpenFormat(const QString& name, bool force) {
     if (name.isEmpty()) return false;
     if (name == session_.CurrentFormat().name && !force) return true;
+    if (name != session_.CurrentFormat().name) StoreDefaults();
     std::optional<Format> loaded = session_.Formats().LoadFormat(name, ScreenWidthTwips(this));
     if (!loaded) return false;
     Format& format = session_.CurrentFormat();
@@ -255,6 +258,7 @@ bool MainWindow::OpenFormat(const QString& name, bool force) {
     bill.Clear();
     for (const BoxRecord& box : format.boxes)
         if (box.Kind() == BoxKind::Text && box.label.isEmpty()) bill.SetValue(box.id, box.mem);
+    LoadDefaultsIntoBill();
     boxGrid_->SetFormat(&format);
     designer_->SetFormat(&format);
     designer_->SetBill(&bill);
@@ -322,7 +326,7 @@ bool MainWindow::SaveFormat() {
     designer_->UndoStack()->clear();
     // The store keeps the old format intact on failure; the user must know it was not saved.
     if (!saved) asker_.Message(AppText::kSaveFailed);
-    return saved;
+    return saved && StoreDefaults();
 }
 
 bool MainWindow::AcceptFormatName(const QString& name) {
@@ -343,9 +347,13 @@ bool MainWindow::SaveFormatAs(const QString& name) {
         newName = answer->trimmed();
     }
     if (!AcceptFormatName(newName)) return false;
+    StoreDefaults();
     if (::SaveFormatAs(session_.Formats(), asker_, session_.CurrentFormat(), newName,
                        ScreenWidthTwips(this), *progress_) != SaveAsOutcome::Saved)
         return false;
+    // The open records are the new format's now (their IDs are its rows): opening it
+    // must not store them as the old format's defaults.
+    session_.CurrentFormat().name = newName;
     return OpenFormat(newName, true);
 }
 
@@ -380,5 +388,6 @@ void MainWindow::ChangeLoginPassword() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     SaveWindowPlacement(session_.Params(), this, AppText::kMainWindowPlacement);
+    StoreDefaults();
     event->accept();
 }

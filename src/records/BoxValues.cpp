@@ -9,12 +9,15 @@
 QList<const BoxRecord*> ValueBoxes(const Format& format) {
     QList<const BoxRecord*> boxes;
     for (const BoxRecord& box : format.boxes)
-        if (box.kind >= int(BoxKind::Text) && box.kind <= int(BoxKind::Picture)
-            && !IsTemporaryId(box.id))
-            boxes << &box;
+        if (HoldsBillValue(box) && !IsTemporaryId(box.id)) boxes << &box;
     std::stable_sort(boxes.begin(), boxes.end(),
                      [](const BoxRecord* a, const BoxRecord* b) { return a->kind < b->kind; });
     return boxes;
+}
+
+bool HoldsBillValue(const BoxRecord& box) {
+    if (box.Kind() == BoxKind::Text) return !box.label.isEmpty();
+    return box.Kind() == BoxKind::Check || box.Kind() == BoxKind::Picture;
 }
 
 QString StoredValue(const BoxRecord& box, const Bill& bill) {

@@ -16,9 +16,13 @@ struct ValueFilling {
     ConversionSettings settings;
 };
 
-// The boxes that hold values, in the order a bill is written: text boxes, then check
-// boxes, then picture boxes, each kind in the format's order. Boxes not saved yet
-// (temporary IDs) have no record that a stored row could name, so they are left out.
+// Whether the box holds a value of the bill: text, check and picture boxes, except
+// an unlabelled text box, whose fixed text belongs to the format (kept in `mem`).
+bool HoldsBillValue(const BoxRecord& box);
+
+// The boxes that hold bill values, in the order a bill is written: text boxes, then
+// check boxes, then picture boxes, each kind in the format's order. Boxes not saved
+// yet (temporary IDs) have no record that a stored row could name: left out.
 QList<const BoxRecord*> ValueBoxes(const Format& format);
 
 // What is stored for the box: a text box's text, a check box's state as a number

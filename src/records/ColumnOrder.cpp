@@ -9,9 +9,9 @@
 
 QList<HistoryColumn> FormatColumns(Database& db, const QString& formatName) {
     const QueryResult result = db.Query(
-        QStringLiteral("SELECT ID, LBL FROM Fmt WHERE Fmt=? AND (LBL IS NULL OR LBL<>?) "
-                       "AND Clas<=? ORDER BY ID"),
-        {formatName, kPageParamsLabel, int(BoxKind::Picture)});
+        QStringLiteral("SELECT ID, LBL FROM Fmt WHERE Fmt=? AND coalesce(LBL, '')<>? "
+                       "AND Clas<=? AND (Clas<>? OR coalesce(LBL, '')<>'') ORDER BY ID"),
+        {formatName, kPageParamsLabel, int(BoxKind::Picture), int(BoxKind::Text)});
     QList<HistoryColumn> columns;
     for (const QVariantList& row : result.rows)
         columns.append({row.value(0).toLongLong(), row.value(1).toString()});

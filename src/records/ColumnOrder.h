@@ -15,7 +15,7 @@ struct HistoryColumn {
     bool operator==(const HistoryColumn&) const = default;
 };
 
-// The stored format's boxes that hold values, ordered by ID.
+// The stored format's boxes that hold bill values (as HoldsBillValue), by ID.
 QList<HistoryColumn> FormatColumns(Database& db, const QString& formatName);
 
 QString ColumnOrderKey(const QString& formatName);

@@ -61,11 +61,13 @@ TEST(BoxValues, WritingBackFollowsTheKind) {
     }
 }
 
-TEST(BoxValues, BillsAreWrittenTextThenCheckThenPictureLeavingUnsavedBoxesOut) {
+TEST(BoxValues, BillsAreWrittenTextThenCheckThenPictureWithoutFixedTextOrUnsavedBoxes) {
     Format format;
     format.boxes = {Box(BoxKind::Picture, 5), Box(BoxKind::Check, 4), Box(BoxKind::Label, 3),
                     Box(BoxKind::Text, 9), Box(BoxKind::Text, kFirstTemporaryId),
-                    Box(BoxKind::Text, 2)};
+                    Box(BoxKind::Text, 2), Box(BoxKind::Text, 8)};
+    for (BoxRecord& box : format.boxes) box.label = QStringLiteral("框");
+    format.boxes.last().label.clear(); // fixed text, kept with the format
     QList<qint64> ids;
     for (const BoxRecord* box : ValueBoxes(format)) ids << box->id;
     EXPECT_EQ(ids, QList<qint64>({9, 2, 4, 5}));
