@@ -6,6 +6,8 @@
 #include "store/Database.h"
 #include "store/Format.h"
 
+#include <algorithm>
+
 namespace {
 
 QString AsciiCase(const QString& text, bool upper) {
@@ -31,7 +33,7 @@ LinkedBill FindLinkedBill(Database& db, const QString& formatName, qint64 boxId,
         HistorySql::kLinkedByStem,
         {formatName, EscapeLike(group.stem + QLatin1Char('_')) + QLatin1Char('%'), formatName,
          value});
-    if (result.Empty()) return {};
+    if (result.Empty() || result.rows.first().value(0).isNull()) return {};
     return {result.rows.first().value(0).toLongLong(),
             SplitLabelGroup(result.rows.first().value(1).toString()).group};
 }
@@ -41,6 +43,8 @@ QList<BillValue> LoadLinkedBill(Database& db, const QString& formatName, qint64 
     QList<BillValue> values;
     for (const QVariantList& row : result.rows)
         values.append({row.value(0).toLongLong(), row.value(1).toString(), row.value(2).toString()});
+    std::sort(values.begin(), values.end(),
+              [](const BillValue& a, const BillValue& b) { return a.boxId < b.boxId; });
     return values;
 }
 

@@ -2,10 +2,11 @@
 
 #include "core/Progress.h"
 #include "records/HistorySql.h"
+#include "records/RowCursor.h"
 #include "records/RecordsTexts.h"
-#include "store/Database.h"
 
 #include <QHash>
+#include <algorithm>
 #include <optional>
 
 namespace {
@@ -13,6 +14,7 @@ namespace {
 // Above this many values the reading shows its progress.
 constexpr qint64 kQuietRows = 300;
 constexpr int kProgressSteps = 100;
+constexpr qint64 kRowsPerCheck = 1000;
 
 QString RowsSql(const HistoryLimit& limit) {
     return HistorySql::kRows + (limit.bills > 0 ? HistorySql::kNewestBills : QString())
@@ -32,37 +34,36 @@ QVariantList HistoryParams(const QString& formatName, const HistoryLimit& limit)
 HistoryPage ReadHistory(Database& db, const QString& formatName,
                         const QList<HistoryColumn>& columns, HistoryLimit limit,
                         Progress& progress) {
-    HistoryPage page;
-    QueryResult result = db.Query(RowsSql(limit), HistoryParams(formatName, limit));
-    if (result.failed) {
-        page.failed = true;
-        return page;
-    }
-    if (limit.rows > 0 && result.rows.size() > limit.rows) {
-        page.moreLeft = true;
-        result.rows.resize(limit.rows);
-    }
-
     QHash<qint64, int> columnOf;
     for (int i = int(columns.size()) - 1; i >= 0; --i) columnOf.insert(columns[i].boxId, i);
     const QStringList emptyCells(columns.size());
 
-    const qint64 count = result.rows.size();
+    HistoryPage page;
+    RowCursor cursor(db, RowsSql(limit), HistoryParams(formatName, limit));
+    // Values come newest bill first, so the share of the highest bill number already
+    // passed tells how far the reading is, without counting the rows first.
     std::optional<ProgressScope> progressScope;
-    const qint64 rowsPerStep = count / kProgressSteps + 1;
-    if (count > kQuietRows) progressScope.emplace(progress, RecordsText::kLoadingHistory, kProgressSteps);
-
-    qint64 previousBill = 0;
-    for (qint64 i = 0; i < count; ++i) {
-        const QVariantList& row = result.rows[i];
-        const qint64 bill = row.value(0).toLongLong();
-        if (page.rows.isEmpty() || bill != previousBill) {
-            page.rows.append({bill, int(page.rows.size()) + 1, emptyCells});
-            previousBill = bill;
+    qint64 highestBill = 0, read = 0;
+    int stepsShown = 0;
+    while (cursor.Next()) {
+        if (limit.rows > 0 && read == limit.rows) {
+            page.moreLeft = true;
+            break;
         }
-        const auto column = columnOf.constFind(row.value(1).toLongLong());
-        if (column != columnOf.constEnd()) page.rows.last().cells[*column] = row.value(2).toString();
-        if (progressScope && (i + 1) % rowsPerStep == 0) progressScope->Step();
+        const qint64 bill = cursor.Integer(0);
+        if (page.rows.isEmpty() || bill != page.rows.last().bill) {
+            page.rows.append({bill, int(page.rows.size()) + 1, emptyCells});
+            if (highestBill == 0) highestBill = std::max<qint64>(bill, 1);
+        }
+        const auto column = columnOf.constFind(cursor.Integer(1));
+        if (column != columnOf.constEnd()) page.rows.last().cells[*column] = cursor.Text(2);
+        if (++read == kQuietRows + 1)
+            progressScope.emplace(progress, RecordsText::kLoadingHistory, kProgressSteps);
+        if (progressScope && read % kRowsPerCheck == 0) {
+            const int due = int((highestBill - bill) * kProgressSteps / highestBill);
+            for (; stepsShown < due; ++stepsShown) progressScope->Step();
+        }
     }
+    page.failed = cursor.Failed();
     return page;
 }

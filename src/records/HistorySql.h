@@ -11,17 +11,19 @@ inline const QString kDeleteBill = QStringLiteral("DELETE FROM 历史 WHERE Fmt=
 // Newest bill in which the box held the value: format, box, value.
 inline const QString kLinkedByBox = QStringLiteral(
     "SELECT ID FROM 历史 WHERE Fmt=? AND CID=? AND Con=? ORDER BY ID DESC LIMIT 1");
-// The same for any box of a label stem: format, escaped label pattern, format, value.
-// The format's boxes of the stem come first, so each is looked up by its index.
+// The same for any box of a label stem, with the label of the box that held it:
+// format, escaped label pattern, format, value. The format's boxes of the stem come
+// first, so each is looked up by its index; with max() SQLite takes the label from
+// the row of the newest bill. A NULL number when no bill had the value.
 inline const QString kLinkedByStem = QStringLiteral(
-    "SELECT h.ID, f.LBL FROM Fmt f CROSS JOIN 历史 h WHERE f.Fmt=? AND f.LBL LIKE ? ESCAPE '\\' "
-    "AND h.Fmt=? AND h.CID=f.ID AND h.Con=? ORDER BY h.ID DESC LIMIT 1");
-// A stored bill's values with their labels: format, bill number.
+    "SELECT max(h.ID), f.LBL FROM Fmt f CROSS JOIN 历史 h WHERE f.Fmt=? "
+    "AND f.LBL LIKE ? ESCAPE '\\' AND h.Fmt=? AND h.CID=f.ID AND h.Con=?");
+// A stored bill's values with their labels: format, bill number. Not sorted by SQL:
+// ordering by box would lead the planner to walk the format's whole (Fmt, CID) index.
 inline const QString kLinkedBill = QStringLiteral(
     "SELECT h.CID, f.LBL, h.Con FROM 历史 h CROSS JOIN Fmt f "
-    "WHERE h.Fmt=? AND h.ID=? AND f.ID=h.CID ORDER BY h.CID");
-inline const QString kStoredBill =
-    QStringLiteral("SELECT CID, Con FROM 历史 WHERE Fmt=? AND ID=? ORDER BY CID");
+    "WHERE h.Fmt=? AND h.ID=? AND f.ID=h.CID");
+inline const QString kStoredBill = QStringLiteral("SELECT CID, Con FROM 历史 WHERE Fmt=? AND ID=?");
 // A box's newest value: format, box.
 inline const QString kNewestValue = QStringLiteral(
     "SELECT Con FROM 历史 WHERE Fmt=? AND CID=? ORDER BY ID DESC LIMIT 1");
