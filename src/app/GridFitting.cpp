@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QStyle>
 #include <QTableView>
 #include <algorithm>
 #include <optional>
@@ -33,14 +34,18 @@ void FitColumns(QTableView* view, int firstColumn, Progress* progress) {
     if (progress && model->rowCount() > kQuietRows)
         scope.emplace(*progress, kFittingCaption, std::max(1, columns - firstColumn));
     const QFontMetrics metrics(view->font());
-    const QFontMetrics headerMetrics(view->horizontalHeader()->font());
+    // A cell draws its text inside a margin on either side.
+    const int cellMargins =
+        2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
     const int limit = std::max(1, view->width() / 2);
     for (int column = firstColumn; column < columns; ++column) {
-        int width = headerMetrics.horizontalAdvance(
-            model->headerData(column, Qt::Horizontal).toString());
+        int text = 0;
         for (int row = 0; row < rows; ++row)
-            width = std::max(width, metrics.horizontalAdvance(
-                                        model->index(row, column).data().toString()));
+            text = std::max(text, metrics.horizontalAdvance(model->index(row, column).data().toString()));
+        const int header = model->headerData(column, Qt::Horizontal).toString().isEmpty()
+                               ? 0
+                               : view->horizontalHeader()->sectionSizeHint(column);
+        int width = std::max(text > 0 ? text + cellMargins : 0, header);
         width = width > 0 ? width + Pixels(view, kMarginTwips) : Pixels(view, kEmptyTwips);
         if (!view->isColumnHidden(column)) view->setColumnWidth(column, std::min(width, limit));
         if (scope) scope->Step();
