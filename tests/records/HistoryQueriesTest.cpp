@@ -3,6 +3,7 @@
 #include "records/History.h"
 #include "records/HistoryQueries.h"
 #include "records/HistorySql.h"
+#include "store/Schema.h"
 
 namespace {
 
@@ -103,6 +104,17 @@ TEST_F(HistoryQueriesTest, EveryHistoryStatementRunsOnItsIndex) {
         // Newest first comes from the index order, never from a sort of many rows.
         EXPECT_FALSE(text.contains("TEMP B-TREE")) << c.name << ": " << text.toStdString();
     }
+}
+
+// A file of the layout before these indexes gets them at the next start.
+TEST_F(HistoryQueriesTest, AnOlderFileGetsTheHistoryIndexesWhenUpgraded) {
+    const QString indexes = "SELECT count(*) FROM sqlite_master WHERE name IN ('历史_FmtCid', '历史_FmtCidCon')";
+    ASSERT_TRUE(db->Exec("DROP INDEX 历史_FmtCid") && db->Exec("DROP INDEX 历史_FmtCidCon")
+                && db->Exec("PRAGMA user_version=1"));
+    ASSERT_EQ(Count(indexes), 0);
+    ASSERT_TRUE(UpgradeSchema(*db));
+    EXPECT_EQ(Count(indexes), 2);
+    EXPECT_EQ(Count("PRAGMA user_version"), kSchemaVersion);
 }
 
 } // namespace
