@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/BoxGridModel.h"
+#include "app/HistoryView.h"
 #include "app/MainMenu.h"
 #include "app/NumCutDialog.h"
 #include "app/PasswordDialog.h"
@@ -10,6 +11,8 @@
 #include "app/WindowPlacement.h"
 #include "app/printui/BillPrinter.h"
 #include "designer/DesignerView.h"
+#include "records/BoxValues.h"
+#include "store/Bill.h"
 #include "core/Asker.h"
 #include "store/DataFolder.h"
 #include "store/FormatOperations.h"
@@ -72,6 +75,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectDesigner();
     ConnectFormatCommands();
     ConnectPrinting();
+    ConnectHistory();
     ShowFormat();
     resize(1100, 760);
 }
@@ -161,7 +165,7 @@ QWidget* MainWindow::BuildGrids() {
     tabs->setObjectName(QStringLiteral("MSFTabs"));
     // The bill-data and history grids are filled by the import and history modules.
     auto* billData = new QTableWidget(this);
-    auto* history = new QTableWidget(this);
+    QTableView* history = BuildHistory()->Table();
     auto* boxes = new QTableView(this);
     boxGrid_->SetDocument(&session_.Document());
     boxes->setModel(boxGrid_);
@@ -174,7 +178,7 @@ QWidget* MainWindow::BuildGrids() {
         grid->setProperty("index", index++);
     }
     tabs->addTab(billData, AppText::kBillDataTab);
-    tabs->addTab(history, AppText::kHistoryTab);
+    tabs->addTab(history_, AppText::kHistoryTab);
     tabs->addTab(boxes, AppText::kBoxGridTab);
     return tabs;
 }
@@ -250,6 +254,7 @@ void MainWindow::StartUp() {
 bool MainWindow::OpenFormat(const QString& name, bool force) {
     if (name.isEmpty()) return false;
     if (name == session_.CurrentFormat().name && !force) return true;
+    if (name != session_.CurrentFormat().name) StoreDefaults();
     std::optional<Format> loaded = session_.Formats().LoadFormat(name, ScreenWidthTwips(this));
     if (!loaded) return false;
     loaded->name = name;
@@ -259,7 +264,9 @@ bool MainWindow::OpenFormat(const QString& name, bool force) {
     conversion.monthZero = loaded->page.options.monthZero;
     designer_->SetLineBreakMarker(session_.LineBreakMarker());
     designer_->SetConversionSettings(conversion);
-    session_.Document().Open(std::move(*loaded));
+    // The boxes get back what they held when the format was last left.
+    Bill bill = DefaultsOf(*loaded, {session_.LineBreakMarker(), conversion});
+    session_.Document().Open(std::move(*loaded), std::move(bill));
     ShowFormat();
     session_.Formats().WriteLastUse(name, LastUseBoxes());
     Q_EMIT FormatOpened();
@@ -313,7 +320,7 @@ bool MainWindow::SaveFormat() {
     }
     // New boxes got their real IDs: contents and selection follow them.
     session_.Document().AdoptSaved(format);
-    return true;
+    return StoreDefaults();
 }
 
 bool MainWindow::AcceptFormatName(const QString& name) {
@@ -335,10 +342,14 @@ bool MainWindow::SaveFormatAs(const QString& name) {
         newName = answer->trimmed();
     }
     if (!AcceptFormatName(newName)) return false;
+    StoreDefaults();
     Format current = session_.CurrentFormat();
     if (::SaveFormatAs(session_.Formats(), asker_, current, newName,
                        ScreenWidthTwips(this), *progress_) != SaveAsOutcome::Saved)
         return false;
+    // The open records are the new format's now (their IDs are its rows): opening it
+    // must not store them as the old format's defaults.
+    session_.Document().Rename(newName);
     return OpenFormat(newName, true);
 }
 
@@ -375,5 +386,6 @@ void MainWindow::ChangeLoginPassword() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     SaveWindowPlacement(session_.Params(), this, AppText::kMainWindowPlacement);
+    StoreDefaults();
     event->accept();
 }

@@ -8,14 +8,18 @@
 
 class Asker;
 class BillPrinter;
+class Bill;
 class BoxGridModel;
 class DesignerView;
+class HistoryView;
 class ProgressWindow;
 class QCheckBox;
 class QLabel;
 class QPushButton;
 class QTreeWidget;
 class Session;
+struct Format;
+struct ValueFilling;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -54,6 +58,13 @@ public:
     ProgressWindow& ProgressIndicator() const { return *progress_; }
     Session& CurrentSession() const { return session_; }
 
+    // Records (MainWindowHistory.cpp): the history tab, the bill menu's "添加下一张单据"
+    // (print false) and "打印并添加单据", and the open format's default contents,
+    // stored when it is saved, left or the window closes. False after saying why.
+    HistoryView& History() const { return *history_; }
+    bool AddBill(bool print);
+    bool StoreDefaults();
+
 Q_SIGNALS:
     // A format was made current; the canvas rebuilds its boxes from the session.
     void FormatOpened();
@@ -91,6 +102,12 @@ private:
     void RefreshConversion();
     // False (after saying why) for a name the format tree cannot hold.
     bool AcceptFormatName(const QString& name);
+    HistoryView* BuildHistory();
+    void ConnectHistory();
+    // The format's stored default contents.
+    Bill DefaultsOf(const Format& format, const ValueFilling& filling);
+    bool KeepBill(const Format& format, const Bill& bill);
+    void LoadStoredBill(qint64 billNumber);
 
     Session& session_;
     Asker& asker_;
@@ -109,4 +126,6 @@ private:
     QLabel* offsetX_ = nullptr;
     QLabel* offsetY_ = nullptr;
     std::array<QCheckBox*, 5> optionBoxes_{};
+    HistoryView* history_ = nullptr;
+    bool billKept_ = false;
 };

@@ -20,8 +20,9 @@
 
 void MainWindow::ConnectPrinting() {
     printer_ = std::make_unique<BillPrinter>(this, asker_);
-    printer_->afterPrint = [this](const Format& format, const Bill&) {
-        // History and the next page of a multi-page bill join here as they come.
+    printer_->afterPrint = [this](const Format& format, const Bill& bill) {
+        // The next page of a multi-page bill joins here as it comes.
+        KeepBill(format, bill);
         if (format.page.options.clearAfterPrint) designer_->ClearContents();
     };
     auto on = [this](const char* name, auto handler) {

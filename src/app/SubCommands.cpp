@@ -5,6 +5,7 @@
 
 #include "formatfile/FormatCommands.h"
 #include "print/PrintCommand.h"
+#include "records/HistoryCommand.h"
 
 namespace {
 
@@ -21,8 +22,12 @@ SubCommand FormatSubCommand(const QString& name, const QString& summary) {
 const QList<SubCommand>& SubCommands() {
     static const QList<SubCommand> table = {
         {QStringLiteral("print"),
-         QStringLiteral("print 格式 [--set 标签=内容]... (--pdf 文件 | --printer 打印机) [--copies 份数]：打印一张单据"),
+         QStringLiteral("print 格式 [--set 标签=内容]... (--pdf 文件 | --printer 打印机) [--copies 份数] "
+                        "[--no-history]：打印一张单据并存入历史记录"),
          SubCommand::Needs::Gui, RunPrintCommand},
+        {QStringLiteral("history"),
+         QStringLiteral("history 格式 [--limit 张数] [--csv]：列出历史单据，最新的在前"),
+         SubCommand::Needs::Core, RunHistoryCommand},
         FormatSubCommand(QStringLiteral("formats"), QStringLiteral("列出所有格式，每行一个")),
         FormatSubCommand(QStringLiteral("import-format"),
                          QStringLiteral("import-format 文件.zhq [--name 名称]：导入格式文件")),

@@ -142,6 +142,11 @@ void FormatDocument::SetContent(qint64 id, const QString& text) {
     Q_EMIT ContentChanged(id);
 }
 
+void FormatDocument::FillContents(const Bill& values) {
+    for (auto value = values.Values().cbegin(); value != values.Values().cend(); ++value)
+        SetContent(value.key(), value.value());
+}
+
 void FormatDocument::SetSelected(qint64 id, bool on) {
     if (on == selection_.contains(id) || (on && RowOf(id) < 0)) return;
     if (on) selection_.insert(id);

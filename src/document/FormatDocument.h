@@ -61,6 +61,8 @@ public:
     // barcode text. Typing is not an undo step.
     QString Content(qint64 id) const { return bill_.Value(id); }
     void SetContent(qint64 id, const QString& text);
+    // Writes each value of `values` into its box (a bill read back from the store).
+    void FillContents(const Bill& values);
 
     // Selection and the current box (the one the box menu and property editor act on).
     const QSet<qint64>& Selection() const { return selection_; }

@@ -6,6 +6,8 @@
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
+#include "records/History.h"
+#include "records/RecordsTexts.h"
 #include "core/StreamAsker.h"
 #include "store/Bill.h"
 #include "store/Database.h"
@@ -26,13 +28,15 @@ constexpr int kFailure = 1;
 constexpr qint64 kDefaultDesignWidth = 15360; // a stored design width of 0 stands for it
 
 const QString kUsage = QStringLiteral(
-    "用法: print FORMAT [--set LABEL=VALUE]... (--pdf FILE | --printer NAME) [--copies N]");
+    "用法: print FORMAT [--set LABEL=VALUE]... (--pdf FILE | --printer NAME) [--copies N] "
+    "[--no-history]");
 
 struct PrintArgs {
     QString format;
     QList<QPair<QString, QString>> values;
     QString pdf, printer;
     int copies = 1;
+    bool history = true;
 };
 
 // Empty error when the arguments are well formed.
@@ -40,6 +44,10 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
     for (qsizetype i = 0; i < args.size(); ++i) {
         const QString& arg = args.at(i);
         const bool hasValue = i + 1 < args.size();
+        if (arg == u"--no-history") {
+            parsed.history = false;
+            continue;
+        }
         if (arg == u"--set" || arg == u"--pdf" || arg == u"--printer" || arg == u"--copies") {
             if (!hasValue) return QStringLiteral("%1 需要一个值").arg(arg);
             const QString value = args.at(++i);
@@ -115,6 +123,11 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     request.page.roundingMethod = conversion.roundingMethod;
     if (!job.PrintBill(*format, bill, request)) return kFailure;
     out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
+    // Like the window's print command, a printed bill is kept in history.
+    if (parsed.history && SaveHistory(db, *format, bill).outcome == SavedBill::Outcome::Failed) {
+        err << RecordsText::kHistorySaveFailed << Qt::endl;
+        return kFailure;
+    }
     return 0;
 }
 

@@ -31,6 +31,10 @@ const QStringList kCreateIndexes = {
     QStringLiteral("CREATE INDEX IF NOT EXISTS Fmt_Fmt ON Fmt(Fmt)"),
     QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_Fmt ON 历史(Fmt, ID)"),
     QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_CID ON 历史(CID)"),
+    // A box's newest value (numbering), and its bills by value (linked boxes and
+    // autocompletion), without reading the rest of the format's history.
+    QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_FmtCid ON 历史(Fmt, CID, ID)"),
+    QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_FmtCidCon ON 历史(Fmt, CID, Con, ID)"),
     QStringLiteral("CREATE INDEX IF NOT EXISTS 默认_Fmt ON 默认(Fmt, ID)"),
     QStringLiteral("CREATE INDEX IF NOT EXISTS 参数_Var ON 参数(Var)"),
     QStringLiteral("CREATE INDEX IF NOT EXISTS 映射_Fmt ON 映射(Fmt, ID)"),

@@ -7,11 +7,11 @@
 
 class Database;
 
-inline constexpr int kSchemaVersion = 1;
+inline constexpr int kSchemaVersion = 2;
 
 // Creates the tables of a new file, or brings an older file up to the current layout
-// (missing tables, the columns SumID, SumID1 and RCtl1 filled with 0, the last-use
-// row). One transaction: a failure leaves the file as it was.
+// (missing tables and indexes, the columns SumID, SumID1 and RCtl1 filled with 0, the
+// last-use row). One transaction: a failure leaves the file as it was.
 bool UpgradeSchema(Database& db);
 
 // Opens the data folder's DATA.db and upgrades it: the start-up connection (see

@@ -5,7 +5,23 @@
 #include "store/FormatStore.h"
 #include "core/Progress.h"
 
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLineEdit>
 #include <QSettings>
+#include <QTimer>
+
+void ChoosePdfWhenAsked(int copies) {
+    QTimer::singleShot(0, [copies] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        dialog->findChild<QComboBox*>()->setCurrentText("PDF文件");
+        for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
+            if (!field->parent()->inherits("QComboBox")) field->setText(QString::number(copies));
+        dialog->accept();
+    });
+}
 
 AppFixture::AppFixture() {
     // Settings go to this test's own folder, never the user's.

@@ -11,6 +11,9 @@
 
 class Session;
 
+// Answers the printer chooser once it shows: the PDF file choice and `copies`.
+void ChoosePdfWhenAsked(int copies);
+
 class AppFixture : public ::testing::Test {
 protected:
     AppFixture();

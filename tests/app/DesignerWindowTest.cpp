@@ -158,18 +158,6 @@ TEST_F(DesignerWindowTest, AlignmentFromTheMenuMovesTheSelectedBoxesAndUndoes) {
     EXPECT_DOUBLE_EQ(session_->CurrentFormat().boxes[1].x, leftBefore);
 }
 
-// Answers the printer chooser once it shows: the PDF file choice and `copies`.
-void ChoosePdfWhenAsked(int copies) {
-    QTimer::singleShot(0, [copies] {
-        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_TRUE(dialog);
-        dialog->findChild<QComboBox*>()->setCurrentText("PDF文件");
-        for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
-            if (!field->parent()->inherits("QComboBox")) field->setText(QString::number(copies));
-        dialog->accept();
-    });
-}
-
 QString PdfText(const QString& path) {
     QProcess pdftotext;
     pdftotext.start("pdftotext", {path, "-"});

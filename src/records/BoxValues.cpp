@@ -1,0 +1,57 @@
+#include "records/BoxValues.h"
+
+#include "content/Conversions.h"
+#include "store/Bill.h"
+#include "store/Format.h"
+
+#include <algorithm>
+
+QList<const BoxRecord*> ValueBoxes(const Format& format) {
+    QList<const BoxRecord*> boxes;
+    for (const BoxRecord& box : format.boxes)
+        if (HoldsBillValue(box) && !IsTemporaryId(box.id)) boxes << &box;
+    std::stable_sort(boxes.begin(), boxes.end(),
+                     [](const BoxRecord* a, const BoxRecord* b) { return a->kind < b->kind; });
+    return boxes;
+}
+
+bool HoldsBillValue(const BoxRecord& box) {
+    if (box.Kind() == BoxKind::Text) return !box.label.isEmpty();
+    return box.Kind() == BoxKind::Check || box.Kind() == BoxKind::Picture;
+}
+
+QString StoredValue(const BoxRecord& box, const Bill& bill) {
+    const QString value = bill.Value(box.id);
+    switch (box.Kind()) {
+    case BoxKind::Text:
+    case BoxKind::Picture:
+        return value;
+    case BoxKind::Check: {
+        bool numeric = false;
+        int state = value.trimmed().toInt(&numeric);
+        if (!numeric) state = value.trimmed().isEmpty() ? 0 : 1;
+        return state == 0 ? QString() : QString::number(state);
+    }
+    default:
+        return {};
+    }
+}
+
+bool WriteBoxValue(const BoxRecord& box, Bill& bill, const QString& value,
+                   const ValueFilling& filling) {
+    switch (box.Kind()) {
+    case BoxKind::Text:
+        bill.SetValue(box.id,
+                      FillBoxText(value, filling.lineBreakMarker, box.cash, filling.settings));
+        return true;
+    case BoxKind::Check:
+        // A grayed state ("2") comes back as plainly checked.
+        bill.SetValue(box.id, value.trimmed().isEmpty() ? QString() : QStringLiteral("1"));
+        return true;
+    case BoxKind::Picture:
+        bill.SetValue(box.id, value);
+        return true;
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,43 @@
+#include "records/RowCursor.h"
+
+#include "store/Database.h"
+
+#include <sqlcipher/sqlite3.h>
+
+RowCursor::RowCursor(Database& db, const QString& sql, const QVariantList& params) {
+    const QByteArray text = sql.toUtf8();
+    if (sqlite3_prepare_v2(db.Handle(), text.constData(), int(text.size()), &stmt_, nullptr)
+        != SQLITE_OK) {
+        failed_ = true;
+        return;
+    }
+    for (int i = 0; i < params.size() && !failed_; ++i) {
+        const QVariant& value = params[i];
+        int rc;
+        if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+            rc = sqlite3_bind_int64(stmt_, i + 1, value.toLongLong());
+        } else {
+            const QByteArray bytes = value.toString().toUtf8();
+            rc = sqlite3_bind_text64(stmt_, i + 1, bytes.constData(), bytes.size(),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+        }
+        failed_ = rc != SQLITE_OK;
+    }
+}
+
+RowCursor::~RowCursor() { sqlite3_finalize(stmt_); }
+
+bool RowCursor::Next() {
+    if (failed_) return false;
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) return true;
+    failed_ = rc != SQLITE_DONE;
+    return false;
+}
+
+qint64 RowCursor::Integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+
+QString RowCursor::Text(int column) const {
+    return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
+                             sqlite3_column_bytes(stmt_, column));
+}
