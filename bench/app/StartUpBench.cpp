@@ -22,7 +22,7 @@ class SilentAsker final : public Asker {
 public:
     void Message(const QString& text) override { qFatal("unexpected: %s", qPrintable(text)); }
     bool AskYesNo(const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&) override { return {}; }
+    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return {}; }
     QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
     QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
     std::optional<int> ChooseItem(const QString&, const QStringList&, int) override { return {}; }

@@ -2,6 +2,7 @@
 // one row here; the dispatcher and main need no change.
 #include "app/CommandLine.h"
 
+#include "exchange/ImportDataCommand.h"
 #include "formatfile/FormatCommands.h"
 #include "print/PrintCommand.h"
 
@@ -27,6 +28,10 @@ const QList<SubCommand>& SubCommands() {
                          QStringLiteral("import-format 文件.zhq [--name 名称]：导入格式文件")),
         FormatSubCommand(QStringLiteral("export-format"),
                          QStringLiteral("export-format 名称 文件.zhq：导出格式文件")),
+        {QStringLiteral("import-data"),
+         QStringLiteral("import-data 格式 文件 [--sheet 工作表] [--map 标签=表达式]... [--rows 开始-截止] "
+                        "[--interval 行间隔] [--marker 标志列] [--save-mapping]：按映射导入数据，以CSV输出"),
+         SubCommand::Needs::Core, RunImportDataCommand},
     };
     return table;
 }

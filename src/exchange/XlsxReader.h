@@ -1,0 +1,38 @@
+#pragma once
+// .xlsx workbooks: libzip for the package, a streaming XML reader for the parts.
+// Shared and inline strings, numbers as the general format shows them, dates as
+// YYYY-MM-DD. A worksheet is read when it is selected.
+#include "exchange/SheetCells.h"
+#include "exchange/SheetReader.h"
+#include "exchange/XlsxParts.h"
+
+#include <QByteArray>
+
+class ZipPackage;
+
+class XlsxReader final : public SheetReader {
+public:
+    // nullptr with `error` set (a message for the user) when the workbook cannot be read.
+    static std::unique_ptr<XlsxReader> OpenFile(const QString& path, QString* error,
+                                                const XlsxLimits& limits = {});
+    static std::unique_ptr<XlsxReader> OpenBytes(const QByteArray& bytes, QString* error,
+                                                 const XlsxLimits& limits = {});
+    ~XlsxReader() override;
+
+    QStringList SheetNames() const override;
+    bool SelectSheet(const QString& name, QString* error) override;
+    int RowCount() const override { return cells_.RowCount(); }
+    int ColumnCount() const override { return cells_.ColumnCount(); }
+    QString Cell(int row, int column) const override { return cells_.Cell(row, column); }
+
+private:
+    XlsxReader(std::unique_ptr<ZipPackage> package, const XlsxLimits& limits);
+    static std::unique_ptr<XlsxReader> Open(std::unique_ptr<ZipPackage> package, QString* error,
+                                            const XlsxLimits& limits);
+
+    std::unique_ptr<ZipPackage> package_;
+    XlsxLimits limits_;
+    XlsxWorkbook workbook_;
+    QString selected_;
+    SheetCells cells_;
+};

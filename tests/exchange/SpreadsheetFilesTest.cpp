@@ -1,0 +1,74 @@
+// Workbooks made by another spreadsheet program (Gnumeric) from CSV written here:
+// numbers, dates, CJK text, empty cells and several sheets read as it shows them.
+#include "ExchangeFixture.h"
+
+#include "exchange/ExchangeTexts.h"
+#include "exchange/SheetReader.h"
+
+namespace {
+
+using Records = QList<QStringList>;
+
+class SpreadsheetFiles : public ExchangeFixture {
+protected:
+    QStringList WriteSheets() {
+        return {WriteFile(QStringLiteral("收款人.csv"),
+                          "名称,金额,日期,备注,编号\n"
+                          "张三,1234.5,2024-03-05,,中文\n"
+                          "李四,0.1,2000-02-29,x,\"a,b\"\n"
+                          "王五,100000000000000000000,1999-12-31,,\"多\n行\"\n"
+                          "赵六,-7,,,\n"),
+                WriteFile(QStringLiteral("第二页.csv"), "甲,3\n,\n乙\n")};
+    }
+};
+
+TEST_F(SpreadsheetFiles, ReadAsTheOtherProgramShowsThem) {
+    const QStringList csv = WriteSheets();
+    const Records first = {{"名称", "金额", "日期", "备注", "编号"},
+                           {"张三", "1234.5", "2024-03-05", "", "中文"},
+                           {"李四", "0.1", "2000-02-29", "x", "a,b"},
+                           {"王五", "100000000000000000000", "1999-12-31", "", "多\n行"},
+                           {"赵六", "-7", "", "", ""}};
+    for (const QString type : {"xlsx", "xls"}) {
+        SCOPED_TRACE(type.toStdString());
+        const QString workbook = Convert(csv, QStringLiteral("两页.") + type);
+        QString error;
+        const std::unique_ptr<SheetReader> reader = OpenSheetFile(workbook, &error);
+        ASSERT_TRUE(reader) << error.toStdString();
+        EXPECT_EQ(reader->SheetNames(), QStringList({"收款人.csv", "第二页.csv"}));
+        ASSERT_TRUE(reader->SelectSheet(QStringLiteral("收款人.csv"), &error)) << error.toStdString();
+        EXPECT_EQ(Cells(*reader), first);
+        ASSERT_TRUE(reader->SelectSheet(QStringLiteral("第二页.csv"), &error));
+        EXPECT_EQ(Cells(*reader), Records({{"甲", "3"}, {"", ""}, {"乙", ""}}));
+        EXPECT_FALSE(reader->SelectSheet(QStringLiteral("没有"), &error));
+        EXPECT_EQ(error, ExchangeText::kWrongSheetName);
+    }
+}
+
+TEST_F(SpreadsheetFiles, FilesThatCannotBeRead) {
+    const QString workbook = Convert({WriteSheets().first()}, QStringLiteral("改名.xlsx"));
+    // A workbook under the other extension still opens by its content.
+    const QString renamed = FilePath(QStringLiteral("改名.xls"));
+    ASSERT_TRUE(QFile::rename(workbook, renamed));
+    QString error;
+    EXPECT_TRUE(OpenSheetFile(renamed, &error)) << error.toStdString();
+
+    struct Case {
+        QString path;
+        QString error;
+    };
+    const QList<Case> cases = {
+        {WriteFile(QStringLiteral("文本.xls"), "just text, not a workbook"), ExchangeText::kWrongFileType},
+        {WriteFile(QStringLiteral("文本.xlsx"), "PK\x03\x04 broken"), ExchangeText::kWrongFileType},
+        {FilePath(QStringLiteral("没有.xlsx")), ExchangeText::kCannotOpenExcel},
+        {FilePath(QStringLiteral("没有.csv")), ExchangeText::kCsvImportError},
+        {WriteFile(QStringLiteral("数据.txt"), "a,b"), ExchangeText::kUnsupportedType},
+    };
+    for (const Case& c : cases) {
+        error.clear();
+        EXPECT_FALSE(OpenSheetFile(c.path, &error)) << c.path.toStdString();
+        EXPECT_EQ(error, c.error) << c.path.toStdString();
+    }
+}
+
+} // namespace
