@@ -9,7 +9,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
-    const XlsxLimits limits{4 * 1024 * 1024, 20000};
+    const WorkbookLimits limits{4 * 1024 * 1024, 20000};
     QString error;
     std::unique_ptr<XlsxReader> reader = XlsxReader::OpenBytes(bytes, &error, limits);
     if (!reader) return 0;

@@ -2,6 +2,7 @@
 
 #include "exchange/CsvReader.h"
 #include "exchange/ExchangeTexts.h"
+#include "exchange/FreeXlReader.h"
 #include "exchange/XlsReader.h"
 #include "exchange/XlsxReader.h"
 
@@ -32,7 +33,12 @@ std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error) 
     }
     switch (type) {
     case SheetFileType::Csv: return CsvReader::Open(path, error);
-    case SheetFileType::Xls: return XlsReader::Open(path, error);
+    case SheetFileType::Xls: {
+        bool olderVersion = false;
+        std::unique_ptr<XlsReader> reader = XlsReader::Open(path, error, &olderVersion);
+        if (reader || !olderVersion) return reader;
+        return FreeXlReader::Open(path, error);
+    }
     default: return XlsxReader::OpenFile(path, error);
     }
 }

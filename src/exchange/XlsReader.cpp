@@ -1,67 +1,69 @@
 #include "exchange/XlsReader.h"
 
+#include "exchange/CompoundFile.h"
 #include "exchange/ExchangeTexts.h"
-#include "exchange/SpreadsheetValues.h"
 
 #include <QFile>
-#include <freexl.h>
 
-std::unique_ptr<XlsReader> XlsReader::Open(const QString& path, QString* error) {
-    const void* handle = nullptr;
-    if (freexl_open(QFile::encodeName(path).constData(), &handle) != FREEXL_OK) {
-        if (handle) freexl_close(handle);
+namespace {
+QString ProblemText(BiffProblem problem, const WorkbookLimits& limits) {
+    return problem == BiffProblem::TooManyCells ? ExchangeText::kTooManyCells.arg(limits.cells)
+                                                : ExchangeText::kWrongFileType;
+}
+} // namespace
+
+std::unique_ptr<XlsReader> XlsReader::Open(const QString& path, QString* error, bool* olderVersion,
+                                           const WorkbookLimits& limits) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (olderVersion) *olderVersion = false;
+        if (error) *error = ExchangeText::kCannotOpenExcel;
+        return nullptr;
+    }
+    return OpenBytes(file.readAll(), error, olderVersion, limits);
+}
+
+std::unique_ptr<XlsReader> XlsReader::OpenBytes(const QByteArray& bytes, QString* error,
+                                                bool* olderVersion, const WorkbookLimits& limits) {
+    if (olderVersion) *olderVersion = false;
+    std::optional<QByteArray> stream = ReadCompoundStream(bytes, QStringLiteral("Workbook"));
+    if (!stream) {
+        // Excel 5 and 95 named the stream "Book".
+        if (olderVersion) *olderVersion = ReadCompoundStream(bytes, QStringLiteral("Book")).has_value();
         if (error) *error = ExchangeText::kWrongFileType;
         return nullptr;
     }
-    std::unique_ptr<XlsReader> reader(new XlsReader(handle));
-    unsigned int count = 0;
-    freexl_get_info(handle, FREEXL_BIFF_SHEET_COUNT, &count);
-    for (unsigned short i = 0; i < count; ++i) {
-        const char* name = nullptr;
-        freexl_get_worksheet_name(handle, i, &name);
-        reader->names_ << QString::fromUtf8(name ? name : "");
+    std::unique_ptr<XlsReader> reader(new XlsReader(std::move(*stream), limits));
+    const BiffProblem problem = ReadBiffWorkbook(reader->stream_, limits.cells, reader->workbook_);
+    if (problem != BiffProblem::None) {
+        if (olderVersion) *olderVersion = problem == BiffProblem::NotBiff8;
+        if (error) *error = ProblemText(problem, limits);
+        return nullptr;
     }
     return reader;
 }
 
-XlsReader::~XlsReader() { freexl_close(handle_); }
+QStringList XlsReader::SheetNames() const {
+    QStringList names;
+    for (const BiffWorkbook::Sheet& sheet : workbook_.sheets) names << sheet.name;
+    return names;
+}
 
 bool XlsReader::SelectSheet(const QString& name, QString* error) {
-    const qsizetype index = names_.indexOf(name);
-    unsigned int rows = 0;
-    unsigned short columns = 0;
-    if (index < 0 || freexl_select_active_worksheet(handle_, ushort(index)) != FREEXL_OK ||
-        freexl_worksheet_dimensions(handle_, &rows, &columns) != FREEXL_OK) {
-        rows_ = columns_ = 0;
-        if (error) *error = ExchangeText::kWrongSheetName;
-        return false;
+    if (name == selected_ && !name.isEmpty()) return true;
+    for (const BiffWorkbook::Sheet& sheet : workbook_.sheets) {
+        if (sheet.name != name) continue;
+        cells_ = SheetCells();
+        selected_.clear();
+        const BiffProblem problem = ReadBiffSheet(stream_, workbook_, sheet.offset, limits_.cells, cells_);
+        if (problem != BiffProblem::None) {
+            cells_ = SheetCells();
+            if (error) *error = ProblemText(problem, limits_);
+            return false;
+        }
+        selected_ = name;
+        return true;
     }
-    columns_ = columns;
-    rows_ = int(rows);
-    // The dimensions count formatted but empty rows too; the used range ends with text.
-    while (rows_ > 0 && RowIsEmpty(rows_)) --rows_;
-    return true;
-}
-
-bool XlsReader::RowIsEmpty(int row) const {
-    for (int column = 1; column <= columns_; ++column)
-        if (!Cell(row, column).isEmpty()) return false;
-    return true;
-}
-
-QString XlsReader::Cell(int row, int column) const {
-    if (row < 1 || row > rows_ || column < 1 || column > columns_) return {};
-    FreeXL_CellValue value;
-    if (freexl_get_cell_value(handle_, unsigned(row - 1), ushort(column - 1), &value) != FREEXL_OK)
-        return {};
-    switch (value.type) {
-    case FREEXL_CELL_INT: return QString::number(value.value.int_value);
-    case FREEXL_CELL_DOUBLE: return GeneralNumberText(value.value.double_value);
-    case FREEXL_CELL_TEXT:
-    case FREEXL_CELL_SST_TEXT:
-    case FREEXL_CELL_DATE:
-    case FREEXL_CELL_DATETIME:
-    case FREEXL_CELL_TIME: return QString::fromUtf8(value.value.text_value);
-    default: return {};
-    }
+    if (error) *error = ExchangeText::kWrongSheetName;
+    return false;
 }

@@ -1,27 +1,33 @@
 #pragma once
-// Old binary .xls workbooks, through FreeXL.
+// Binary .xls workbooks of Excel 97 and later (BIFF8): the workbook stream from the
+// compound file, its shared strings and formats, and a worksheet's cells when it is
+// selected. Numbers as the general format shows them, dates as YYYY-MM-DD.
+#include "exchange/BiffWorkbook.h"
+#include "exchange/SheetCells.h"
 #include "exchange/SheetReader.h"
+#include "exchange/WorkbookLimits.h"
 
 class XlsReader final : public SheetReader {
 public:
-    // nullptr with `error` set when the workbook cannot be opened.
-    static std::unique_ptr<XlsReader> Open(const QString& path, QString* error);
-    ~XlsReader() override;
-    XlsReader(const XlsReader&) = delete;
-    XlsReader& operator=(const XlsReader&) = delete;
+    // nullptr with `error` set when the workbook cannot be read; `olderVersion` is set
+    // when it is an .xls file of an earlier BIFF version, for another reader.
+    static std::unique_ptr<XlsReader> Open(const QString& path, QString* error, bool* olderVersion,
+                                           const WorkbookLimits& limits = {});
+    static std::unique_ptr<XlsReader> OpenBytes(const QByteArray& bytes, QString* error,
+                                                bool* olderVersion, const WorkbookLimits& limits = {});
 
-    QStringList SheetNames() const override { return names_; }
+    QStringList SheetNames() const override;
     bool SelectSheet(const QString& name, QString* error) override;
-    int RowCount() const override { return rows_; }
-    int ColumnCount() const override { return columns_; }
-    QString Cell(int row, int column) const override;
+    int RowCount() const override { return cells_.RowCount(); }
+    int ColumnCount() const override { return cells_.ColumnCount(); }
+    QString Cell(int row, int column) const override { return cells_.Cell(row, column); }
 
 private:
-    explicit XlsReader(const void* handle) : handle_(handle) {}
-    bool RowIsEmpty(int row) const;
+    XlsReader(QByteArray stream, const WorkbookLimits& limits) : stream_(std::move(stream)), limits_(limits) {}
 
-    const void* handle_;
-    QStringList names_;
-    int rows_ = 0;
-    int columns_ = 0;
+    QByteArray stream_;
+    WorkbookLimits limits_;
+    BiffWorkbook workbook_;
+    QString selected_;
+    SheetCells cells_;
 };

@@ -22,7 +22,7 @@ struct Relationship {
 
 // Opens an XML part; nullptr (with `problem` set when it is fatal) when it cannot.
 std::unique_ptr<XmlPart> OpenXml(const ZipPackage& package, const QString& name,
-                                 const XlsxLimits& limits, XlsxProblem& problem) {
+                                 const WorkbookLimits& limits, XlsxProblem& problem) {
     bool tooLarge = false;
     std::unique_ptr<ZipPackage::Part> part = package.OpenPart(name, limits.partBytes, &tooLarge);
     if (tooLarge) problem = XlsxProblem::TooLarge;
@@ -48,7 +48,7 @@ QString Resolve(const QString& folder, const QString& target) {
 
 // The relationships of a part by ID; empty when it has none.
 QHash<QString, Relationship> ReadRelationships(const ZipPackage& package, const QString& part,
-                                               const XlsxLimits& limits, XlsxProblem& problem) {
+                                               const WorkbookLimits& limits, XlsxProblem& problem) {
     QHash<QString, Relationship> relationships;
     std::unique_ptr<XmlPart> xml = OpenXml(package, RelationshipsOf(part), limits, problem);
     if (!xml) return relationships;
@@ -80,7 +80,7 @@ QString ReadStringItem(XmlPart& xml, QLatin1StringView element) {
 }
 
 XlsxProblem ReadSharedStrings(const ZipPackage& package, const QString& part,
-                              const XlsxLimits& limits, QStringList& strings) {
+                              const WorkbookLimits& limits, QStringList& strings) {
     XlsxProblem problem = XlsxProblem::None;
     std::unique_ptr<XmlPart> xml = OpenXml(package, part, limits, problem);
     if (!xml) return problem;
@@ -92,7 +92,7 @@ XlsxProblem ReadSharedStrings(const ZipPackage& package, const QString& part,
     return Finish(*xml);
 }
 
-XlsxProblem ReadStyles(const ZipPackage& package, const QString& part, const XlsxLimits& limits,
+XlsxProblem ReadStyles(const ZipPackage& package, const QString& part, const WorkbookLimits& limits,
                        QList<DateParts>& styles) {
     XlsxProblem problem = XlsxProblem::None;
     std::unique_ptr<XmlPart> xml = OpenXml(package, part, limits, problem);
@@ -118,7 +118,7 @@ XlsxProblem ReadStyles(const ZipPackage& package, const QString& part, const Xls
 }
 
 // "AB12" -> column 28, row 12; zeros for what the reference lacks.
-void ParseCellReference(const QString& reference, int& column, int& row) {
+void ParseCellReference(QStringView reference, int& column, int& row) {
     column = row = 0;
     qsizetype i = 0;
     for (; i < reference.size() && reference[i].isLetter() && column <= kMaxColumn; ++i)
@@ -127,22 +127,37 @@ void ParseCellReference(const QString& reference, int& column, int& row) {
         row = row * 10 + (reference[i].unicode() - u'0');
 }
 
+enum class CellType { Number, Shared, Inline, Boolean, Text, Date };
+
+CellType TypeOf(QStringView type) {
+    if (type.isEmpty() || type == u"n") return CellType::Number;
+    if (type == u"s") return CellType::Shared;
+    if (type == u"inlineStr") return CellType::Inline;
+    if (type == u"b") return CellType::Boolean;
+    if (type == u"d") return CellType::Date;
+    return CellType::Text; // str (a formula's text) and e (an error)
+}
+
 struct CellXml {
-    QString type, value, inlineText;
+    CellType type = CellType::Number;
+    QString value, inlineText;
     int style = 0;
 };
 
 QString CellText(const CellXml& cell, const XlsxWorkbook& workbook) {
-    if (cell.type == u"s") {
+    switch (cell.type) {
+    case CellType::Shared: {
         bool ok = false;
         const int index = cell.value.toInt(&ok);
         return ok ? workbook.sharedStrings.value(index) : QString();
     }
-    if (cell.type == u"inlineStr") return cell.inlineText;
-    if (cell.type == u"b") return cell.value == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
-    if (cell.type == u"str" || cell.type == u"e") return UnescapeOoxml(cell.value);
+    case CellType::Inline: return cell.inlineText;
+    case CellType::Boolean: return cell.value == u"1" ? QStringLiteral("TRUE") : QStringLiteral("FALSE");
+    case CellType::Text: return UnescapeOoxml(cell.value);
+    default: break;
+    }
     const DateParts parts = workbook.cellStyles.value(cell.style, DateParts::None);
-    if (cell.type == u"d") return parts == DateParts::Date ? cell.value.left(10) : cell.value;
+    if (cell.type == CellType::Date) return parts == DateParts::Date ? cell.value.left(10) : cell.value;
     bool ok = false;
     const double number = cell.value.toDouble(&ok);
     if (!ok) return cell.value;
@@ -152,8 +167,8 @@ QString CellText(const CellXml& cell, const XlsxWorkbook& workbook) {
 
 CellXml ReadCell(XmlPart& xml) {
     CellXml cell;
-    cell.type = xml.Attribute(QLatin1StringView("t"));
-    cell.style = xml.Attribute(QLatin1StringView("s")).toInt();
+    cell.type = TypeOf(xml.AttributeView(QLatin1StringView("t")));
+    cell.style = xml.AttributeView(QLatin1StringView("s")).toInt();
     while (xml.Next() && !xml.IsEnd(QLatin1StringView("c"))) {
         if (xml.IsStart(QLatin1StringView("v"))) cell.value = xml.ElementText();
         else if (xml.IsStart(QLatin1StringView("is")))
@@ -165,7 +180,7 @@ CellXml ReadCell(XmlPart& xml) {
 
 } // namespace
 
-QString XlsxProblemText(XlsxProblem problem, const XlsxLimits& limits) {
+QString XlsxProblemText(XlsxProblem problem, const WorkbookLimits& limits) {
     switch (problem) {
     case XlsxProblem::None: return {};
     case XlsxProblem::NotWorkbook: return ExchangeText::kWrongFileType;
@@ -176,7 +191,7 @@ QString XlsxProblemText(XlsxProblem problem, const XlsxLimits& limits) {
     return {};
 }
 
-XlsxProblem ReadXlsxWorkbook(const ZipPackage& package, const XlsxLimits& limits,
+XlsxProblem ReadXlsxWorkbook(const ZipPackage& package, const WorkbookLimits& limits,
                              XlsxWorkbook& workbook) {
     XlsxProblem problem = XlsxProblem::None;
     const QHash<QString, Relationship> packageRels = ReadRelationships(package, QString(), limits, problem);
@@ -210,7 +225,7 @@ XlsxProblem ReadXlsxWorkbook(const ZipPackage& package, const XlsxLimits& limits
                       workbook.cellStyles);
 }
 
-XlsxProblem ReadXlsxSheet(const ZipPackage& package, const XlsxLimits& limits,
+XlsxProblem ReadXlsxSheet(const ZipPackage& package, const WorkbookLimits& limits,
                           const XlsxWorkbook& workbook, const QString& part, SheetCells& cells) {
     XlsxProblem problem = XlsxProblem::None;
     std::unique_ptr<XmlPart> xml = OpenXml(package, part, limits, problem);
@@ -218,12 +233,12 @@ XlsxProblem ReadXlsxSheet(const ZipPackage& package, const XlsxLimits& limits,
     int row = 0, column = 0;
     while (xml->Next()) {
         if (xml->IsStart(QLatin1StringView("row"))) {
-            const int number = xml->Attribute(QLatin1StringView("r")).toInt();
+            const int number = xml->AttributeView(QLatin1StringView("r")).toInt();
             row = number > 0 ? number : row + 1;
             column = 0;
         } else if (xml->IsStart(QLatin1StringView("c"))) {
             int refColumn = 0, refRow = 0;
-            ParseCellReference(xml->Attribute(QLatin1StringView("r")), refColumn, refRow);
+            ParseCellReference(xml->AttributeView(QLatin1StringView("r")), refColumn, refRow);
             column = refColumn > 0 ? refColumn : column + 1;
             if (refRow > 0) row = refRow;
             if (row < 1 || row > kMaxRow || column > kMaxColumn) return XlsxProblem::NotWorkbook;

@@ -2,6 +2,7 @@
 // The parts of an .xlsx workbook the import reads: the list of worksheets, the
 // shared strings, the cell styles' number formats and each worksheet's cells.
 #include "exchange/SpreadsheetValues.h"
+#include "exchange/WorkbookLimits.h"
 
 #include <QList>
 #include <QString>
@@ -10,16 +11,11 @@
 class SheetCells;
 class ZipPackage;
 
-// How far a workbook may unpack: per part, and cells (or shared strings) in all.
-struct XlsxLimits {
-    qint64 partBytes = 256LL * 1024 * 1024;
-    qsizetype cells = 2'000'000;
-};
 
 enum class XlsxProblem { None, NotWorkbook, TooLarge, TooManyCells };
 
 // The message for the user.
-QString XlsxProblemText(XlsxProblem problem, const XlsxLimits& limits);
+QString XlsxProblemText(XlsxProblem problem, const WorkbookLimits& limits);
 
 struct XlsxWorkbook {
     struct Sheet {
@@ -32,8 +28,8 @@ struct XlsxWorkbook {
     bool date1904 = false;
 };
 
-XlsxProblem ReadXlsxWorkbook(const ZipPackage& package, const XlsxLimits& limits,
+XlsxProblem ReadXlsxWorkbook(const ZipPackage& package, const WorkbookLimits& limits,
                              XlsxWorkbook& workbook);
 
-XlsxProblem ReadXlsxSheet(const ZipPackage& package, const XlsxLimits& limits,
+XlsxProblem ReadXlsxSheet(const ZipPackage& package, const WorkbookLimits& limits,
                           const XlsxWorkbook& workbook, const QString& part, SheetCells& cells);

@@ -3,23 +3,23 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/ZipPackage.h"
 
-XlsxReader::XlsxReader(std::unique_ptr<ZipPackage> package, const XlsxLimits& limits)
+XlsxReader::XlsxReader(std::unique_ptr<ZipPackage> package, const WorkbookLimits& limits)
     : package_(std::move(package)), limits_(limits) {}
 
 XlsxReader::~XlsxReader() = default;
 
 std::unique_ptr<XlsxReader> XlsxReader::OpenFile(const QString& path, QString* error,
-                                                 const XlsxLimits& limits) {
+                                                 const WorkbookLimits& limits) {
     return Open(ZipPackage::OpenFile(path), error, limits);
 }
 
 std::unique_ptr<XlsxReader> XlsxReader::OpenBytes(const QByteArray& bytes, QString* error,
-                                                  const XlsxLimits& limits) {
+                                                  const WorkbookLimits& limits) {
     return Open(ZipPackage::OpenBytes(bytes), error, limits);
 }
 
 std::unique_ptr<XlsxReader> XlsxReader::Open(std::unique_ptr<ZipPackage> package, QString* error,
-                                             const XlsxLimits& limits) {
+                                             const WorkbookLimits& limits) {
     if (!package) {
         if (error) *error = ExchangeText::kWrongFileType;
         return nullptr;

@@ -14,9 +14,9 @@ class XlsxReader final : public SheetReader {
 public:
     // nullptr with `error` set (a message for the user) when the workbook cannot be read.
     static std::unique_ptr<XlsxReader> OpenFile(const QString& path, QString* error,
-                                                const XlsxLimits& limits = {});
+                                                const WorkbookLimits& limits = {});
     static std::unique_ptr<XlsxReader> OpenBytes(const QByteArray& bytes, QString* error,
-                                                 const XlsxLimits& limits = {});
+                                                 const WorkbookLimits& limits = {});
     ~XlsxReader() override;
 
     QStringList SheetNames() const override;
@@ -26,12 +26,12 @@ public:
     QString Cell(int row, int column) const override { return cells_.Cell(row, column); }
 
 private:
-    XlsxReader(std::unique_ptr<ZipPackage> package, const XlsxLimits& limits);
+    XlsxReader(std::unique_ptr<ZipPackage> package, const WorkbookLimits& limits);
     static std::unique_ptr<XlsxReader> Open(std::unique_ptr<ZipPackage> package, QString* error,
-                                            const XlsxLimits& limits);
+                                            const WorkbookLimits& limits);
 
     std::unique_ptr<ZipPackage> package_;
-    XlsxLimits limits_;
+    WorkbookLimits limits_;
     XlsxWorkbook workbook_;
     QString selected_;
     SheetCells cells_;

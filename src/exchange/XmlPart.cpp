@@ -28,10 +28,12 @@ bool XmlPart::IsEnd(QLatin1StringView name) const {
     return xml_.tokenType() == QXmlStreamReader::EndElement && xml_.name() == name;
 }
 
-QString XmlPart::Attribute(QLatin1StringView name) const {
-    // By local name, whatever the namespace prefix.
-    for (const QXmlStreamAttribute& attribute : xml_.attributes())
-        if (attribute.name() == name) return attribute.value().toString();
+QStringView XmlPart::AttributeView(QLatin1StringView name) const {
+    // By local name, whatever the namespace prefix. A const list: iterating a
+    // temporary one would copy every attribute. The values live in the reader.
+    const QXmlStreamAttributes attributes = xml_.attributes();
+    for (const QXmlStreamAttribute& attribute : attributes)
+        if (attribute.name() == name) return attribute.value();
     return {};
 }
 

@@ -16,7 +16,9 @@ public:
     const QXmlStreamReader& Xml() const { return xml_; }
     bool IsStart(QLatin1StringView name) const;
     bool IsEnd(QLatin1StringView name) const;
-    QString Attribute(QLatin1StringView name) const;
+    QString Attribute(QLatin1StringView name) const { return AttributeView(name).toString(); }
+    // The same without a copy; valid until the next token.
+    QStringView AttributeView(QLatin1StringView name) const;
     // At a start element: the text inside it, up to its end element.
     QString ElementText();
     // The document stopped early or was not well formed.

@@ -3,7 +3,9 @@
 #include "ExchangeFixture.h"
 
 #include "exchange/ExchangeTexts.h"
+#include "exchange/FreeXlReader.h"
 #include "exchange/SheetReader.h"
+#include "exchange/XlsReader.h"
 
 namespace {
 
@@ -69,6 +71,40 @@ TEST_F(SpreadsheetFiles, FilesThatCannotBeRead) {
         EXPECT_FALSE(OpenSheetFile(c.path, &error)) << c.path.toStdString();
         EXPECT_EQ(error, c.error) << c.path.toStdString();
     }
+}
+
+// Our BIFF8 reader against FreeXL on the same file: thousands of shared strings of
+// one-byte and two-byte characters, so that strings run over record boundaries,
+// integers, decimals, negative numbers and dates.
+TEST_F(SpreadsheetFiles, BinaryWorkbookReadsAsFreeXlReadsIt) {
+    QByteArray csv;
+    for (int row = 1; row <= 3000; ++row) {
+        csv += QStringLiteral("%1,%2,%3,%4,2023-%5-%6,%7\n")
+                   .arg(QString(row % 37 + 1, QChar(u'a' + row % 26)))
+                   .arg(QString(row % 29 + 1, QChar(0x4E00 + row)))
+                   .arg(row * 7)
+                   .arg(-row / 8.0)
+                   .arg(row % 12 + 1)
+                   .arg(row % 28 + 1)
+                   .arg(row % 5 ? QString() : QStringLiteral("混合text%1").arg(row))
+                   .toUtf8();
+    }
+    const QString workbook = Convert({WriteFile(QStringLiteral("多.csv"), csv), WriteFile(QStringLiteral("少.csv"), "1\n")},
+                                     QStringLiteral("对照.xls"));
+    QString error;
+    bool older = true;
+    const std::unique_ptr<XlsReader> ours = XlsReader::Open(workbook, &error, &older);
+    const std::unique_ptr<FreeXlReader> theirs = FreeXlReader::Open(workbook, &error);
+    ASSERT_TRUE(ours && theirs) << error.toStdString();
+    EXPECT_FALSE(older);
+    ASSERT_EQ(ours->SheetNames(), theirs->SheetNames());
+    for (const QString& sheet : ours->SheetNames()) {
+        ASSERT_TRUE(ours->SelectSheet(sheet, &error) && theirs->SelectSheet(sheet, &error));
+        EXPECT_EQ(Cells(*ours), Cells(*theirs)) << sheet.toStdString();
+    }
+    EXPECT_EQ(ours->RowCount(), 1);
+    ASSERT_TRUE(ours->SelectSheet(QStringLiteral("多.csv"), &error));
+    EXPECT_EQ(ours->Cell(3000, 5), "2023-01-05");
 }
 
 } // namespace

@@ -51,7 +51,7 @@ protected:
         return ReadFile(path);
     }
     // The first sheet's cells, or the error text when the workbook is refused.
-    Records Read(const Parts& parts, const XlsxLimits& limits = {}) {
+    Records Read(const Parts& parts, const WorkbookLimits& limits = {}) {
         QString error;
         std::unique_ptr<XlsxReader> reader = XlsxReader::OpenBytes(Zip(parts), &error, limits);
         if (reader && reader->SelectSheet(reader->SheetNames().value(0), &error)) return Cells(*reader);
@@ -90,7 +90,7 @@ TEST_F(XlsxPackage, CellForms) {
 }
 
 TEST_F(XlsxPackage, RefusedWorkbooks) {
-    const XlsxLimits small{1024 * 1024, 1000};
+    const WorkbookLimits small{1024 * 1024, 1000};
     QByteArray manyCells;
     for (int r = 1; r <= 30; ++r) {
         manyCells += "<row r=\"" + QByteArray::number(r) + "\">";
