@@ -8,12 +8,15 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/GridCsv.h"
 #include "exchange/GridExport.h"
+#include "exchange/GridFitting.h"
 #include "exchange/GridXlsx.h"
 #include "exchange/RecordImport.h"
 #include "exchange/SheetReader.h"
 #include "exchange/ZipPackage.h"
 
 #include <QDir>
+#include <QFont>
+#include <QFontMetrics>
 #include <QFileInfo>
 
 namespace {
@@ -101,6 +104,22 @@ TEST_F(GridExport, RoundTripsImportTheSameRows) {
                   values)
             << name.toStdString();
     }
+}
+
+TEST(GridFitting, WidthsFollowTheWidestText) {
+    const QFont font(QStringLiteral("Noto Sans CJK SC"), 9);
+    EXPECT_EQ(FitColumnTwips({"", ""}, font, 5000), 50);
+    const int narrow = FitColumnTwips({"1", "22", ""}, font, 5000);
+    const int wide = FitColumnTwips({"1", "北京市海淀区中关村大街1号", "22"}, font, 5000);
+    EXPECT_EQ(narrow, QFontMetrics(font).horizontalAdvance("22") * kTwipsPerPixel + 100);
+    EXPECT_EQ(wide, QFontMetrics(font).horizontalAdvance("北京市海淀区中关村大街1号") * kTwipsPerPixel + 100);
+    EXPECT_EQ(FitColumnTwips({"北京市海淀区中关村大街1号"}, font, 600), 600); // at most half the grid
+}
+
+TEST(GridExportPath, SpreadsheetNamesBecomeXlsx) {
+    const QList<std::pair<QString, QString>> cases = {
+        {"a.csv", "a.csv"}, {"a.CSV", "a.CSV"}, {"a.xlsx", "a.xlsx"}, {"a.XLS", "a.XLSx"}, {"a", "a.xlsx"}};
+    for (const auto& [chosen, written] : cases) EXPECT_EQ(ExportPath(chosen), written);
 }
 
 TEST_F(GridExport, QuestionsAndFileNames) {

@@ -7,6 +7,8 @@
 #include "exchange/SheetReader.h"
 #include "exchange/XlsReader.h"
 
+#include <QProcess>
+
 namespace {
 
 using Records = QList<QStringList>;
@@ -47,6 +49,23 @@ TEST_F(SpreadsheetFiles, ReadAsTheOtherProgramShowsThem) {
     }
 }
 
+TEST_F(SpreadsheetFiles, OlderBinaryWorkbooksReadThroughFreeXl) {
+    // Text only: which cells FreeXL takes for dates in these files varies with the
+    // order Gnumeric writes their formats in.
+    const QString csv = WriteFile(QStringLiteral("old.csv"), "name,city\nAlice,Paris\n");
+    const QString workbook = FilePath(QStringLiteral("excel95.xls"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ssconvert"),
+                                {QStringLiteral("-T"), QStringLiteral("Gnumeric_Excel:excel_biff7"), csv, workbook}),
+              0);
+    QString error;
+    bool older = false;
+    EXPECT_FALSE(XlsReader::Open(workbook, &error, &older));
+    EXPECT_TRUE(older);
+    const std::unique_ptr<SheetReader> reader = OpenSheetFile(workbook, &error);
+    ASSERT_TRUE(reader && reader->SelectSheet(reader->SheetNames().value(0), &error)) << error.toStdString();
+    EXPECT_EQ(Cells(*reader), Records({{"name", "city"}, {"Alice", "Paris"}}));
+}
+
 TEST_F(SpreadsheetFiles, FilesThatCannotBeRead) {
     const QString workbook = Convert({WriteSheets().first()}, QStringLiteral("改名.xlsx"));
     // A workbook under the other extension still opens by its content.
@@ -55,11 +74,16 @@ TEST_F(SpreadsheetFiles, FilesThatCannotBeRead) {
     QString error;
     EXPECT_TRUE(OpenSheetFile(renamed, &error)) << error.toStdString();
 
+    // A binary workbook cut short.
+    const QString xls = Convert({WriteSheets().first()}, QStringLiteral("整.xls"));
+    const QString cut = WriteFile(QStringLiteral("半.xls"), ReadFile(xls).left(3000));
+
     struct Case {
         QString path;
         QString error;
     };
     const QList<Case> cases = {
+        {cut, ExchangeText::kWrongFileType},
         {WriteFile(QStringLiteral("文本.xls"), "just text, not a workbook"), ExchangeText::kWrongFileType},
         {WriteFile(QStringLiteral("文本.xlsx"), "PK\x03\x04 broken"), ExchangeText::kWrongFileType},
         {FilePath(QStringLiteral("没有.xlsx")), ExchangeText::kCannotOpenExcel},
@@ -105,6 +129,9 @@ TEST_F(SpreadsheetFiles, BinaryWorkbookReadsAsFreeXlReadsIt) {
     EXPECT_EQ(ours->RowCount(), 1);
     ASSERT_TRUE(ours->SelectSheet(QStringLiteral("多.csv"), &error));
     EXPECT_EQ(ours->Cell(3000, 5), "2023-01-05");
+    // Beyond the cell limit the workbook is refused with the limit in the message.
+    EXPECT_FALSE(XlsReader::Open(workbook, &error, &older, WorkbookLimits{1 << 20, 1000}));
+    EXPECT_EQ(error, ExchangeText::kTooManyCells.arg(1000));
 }
 
 } // namespace
