@@ -8,6 +8,7 @@
 #include "app/MappingDialog.h"
 #include "app/Session.h"
 #include "app/SheetChoiceDialog.h"
+#include "designer/DesignerView.h"
 #include "exchange/ColumnMapping.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/RowSettings.h"
@@ -144,6 +145,18 @@ TEST_F(BillDataWindowTest, WorkbookImportAsksForTheSheet) {
     asker_.File(WriteCsv("数据.txt", "a"));
     EXPECT_FALSE(window_->ImportData());
     EXPECT_EQ(asker_.messages, QStringList({kCannotOpenXls, kUnsupportedType}));
+}
+
+TEST_F(BillDataWindowTest, ARowEntersTheBoxesAsTypingWould) {
+    // An amount box in capitals, and a line break written as the marker.
+    session_->CurrentFormat().boxes[1].cash = 103;
+    window_->Designer().RebuildBoxes();
+    SetRows({{"上//下", "1234.5", " "}, {"", "8", ""}});
+    EXPECT_EQ(Value(0), "上\n下");
+    EXPECT_TRUE(Value(1).startsWith("壹仟贰佰叁拾肆元伍")) << Value(1).toStdString();
+    EXPECT_EQ(Value(2), ""); // a blank value leaves the check box unchecked
+    View().ShowRow(2);
+    EXPECT_TRUE(Value(1).startsWith("捌元")) << Value(1).toStdString();
 }
 
 TEST_F(BillDataWindowTest, HeaderClicksSortAndMark) {

@@ -12,6 +12,7 @@
 #include "store/FormatStore.h"
 #include "store/Schema.h"
 
+#include <QProcess>
 #include <QTextStream>
 
 namespace {
@@ -91,6 +92,22 @@ TEST_F(ImportDataCommand, SaveMappingStoresWhatTheDialogStores) {
               QStringList({"3", "2", "2", "c"}));
     EXPECT_EQ(Run({"支票", csv_}), 0);
     EXPECT_EQ(out_, QStringLiteral("收款人,金额,现金\n,\"1,000\",\n,20,\n"));
+}
+
+TEST_F(ImportDataCommand, WorkbookSheetsAndTheLastUsedRow) {
+    const QString first = WriteFile(QStringLiteral("一月.csv"), "收款人,金额\n甲,1\n");
+    const QString second = WriteFile(QStringLiteral("二月.csv"), "收款人,金额\n乙,2.5\n丙,2024-03-05\n");
+    const QString workbook = FilePath(QStringLiteral("账.xls"));
+    ASSERT_EQ(QProcess::execute(QStringLiteral("ssconvert"), {"--merge-to=" + workbook, first, second}), 0);
+    // The end row far beyond the sheet adds no empty bills.
+    EXPECT_EQ(Run({"支票", workbook, "--sheet", "二月.csv", "--map", "收款人=A", "--map", "金额=B",
+                   "--rows", "2-30000"}),
+              0)
+        << err_.toStdString();
+    EXPECT_EQ(out_, QStringLiteral("收款人,金额,现金\n乙,2.5,\n丙,2024-03-05,\n"));
+    // Without --sheet the first sheet is read.
+    EXPECT_EQ(Run({"支票", workbook, "--map", "收款人=A"}), 0);
+    EXPECT_EQ(out_, QStringLiteral("收款人,金额,现金\n甲,,\n"));
 }
 
 TEST_F(ImportDataCommand, Failures) {
