@@ -12,6 +12,7 @@ constexpr int kSignificantDigits = 15;
 constexpr int kSmallestPlainExponent = -9;
 constexpr int kLargestPlainExponent = 20;
 constexpr int kSecondsPerDay = 86400;
+constexpr double kLastSerialDay = 2958465; // 9999-12-31
 
 QString ScientificText(const QString& digits, int exponent, bool negative) {
     QString mantissa = digits.left(1);
@@ -101,7 +102,9 @@ DateParts DatePartsOfFormat(int numFmtId, const QString& formatCode) {
 }
 
 QString SerialDateText(double serial, DateParts parts, bool date1904) {
-    if (parts == DateParts::None || serial < 0 || serial > 2958465) return GeneralNumberText(serial);
+    // Only days from 1900 (or 1904) to 9999-12-31 are dates; NaN is none either.
+    if (parts == DateParts::None || !(serial >= 0 && serial <= kLastSerialDay))
+        return GeneralNumberText(serial);
     double days = std::floor(serial);
     qint64 seconds = std::llround((serial - days) * kSecondsPerDay);
     if (seconds >= kSecondsPerDay) {

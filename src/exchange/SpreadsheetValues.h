@@ -13,6 +13,6 @@ enum class DateParts { None, Date, Time, DateTime };
 DateParts DatePartsOfFormat(int numFmtId, const QString& formatCode);
 
 // A serial day number (days since 1899-12-30, or since 1904-01-01 in a 1904 workbook)
-// as "YYYY-MM-DD", "HH:MM:SS" or "YYYY-MM-DD HH:MM:SS". A negative serial, which no
-// date has, gives GeneralNumberText.
+// as "YYYY-MM-DD", "HH:MM:SS" or "YYYY-MM-DD HH:MM:SS". A serial no date has
+// (negative, past the year 9999, not a number) gives GeneralNumberText.
 QString SerialDateText(double serial, DateParts parts, bool date1904);

@@ -40,30 +40,14 @@ std::unique_ptr<XlsReader> XlsReader::OpenBytes(const QByteArray& bytes, QString
         if (error) *error = ProblemText(problem, limits);
         return nullptr;
     }
+    QStringList names;
+    for (const BiffWorkbook::Sheet& sheet : reader->workbook_.sheets) names << sheet.name;
+    reader->SetSheetNames(names);
     return reader;
 }
 
-QStringList XlsReader::SheetNames() const {
-    QStringList names;
-    for (const BiffWorkbook::Sheet& sheet : workbook_.sheets) names << sheet.name;
-    return names;
-}
-
-bool XlsReader::SelectSheet(const QString& name, QString* error) {
-    if (name == selected_ && !name.isEmpty()) return true;
-    for (const BiffWorkbook::Sheet& sheet : workbook_.sheets) {
-        if (sheet.name != name) continue;
-        cells_ = SheetCells();
-        selected_.clear();
-        const BiffProblem problem = ReadBiffSheet(stream_, workbook_, sheet.offset, limits_.cells, cells_);
-        if (problem != BiffProblem::None) {
-            cells_ = SheetCells();
-            if (error) *error = ProblemText(problem, limits_);
-            return false;
-        }
-        selected_ = name;
-        return true;
-    }
-    if (error) *error = ExchangeText::kWrongSheetName;
-    return false;
+QString XlsReader::LoadSheet(int index, SheetCells& cells) {
+    const BiffProblem problem =
+        ReadBiffSheet(stream_, workbook_, workbook_.sheets[index].offset, limits_.cells, cells);
+    return problem == BiffProblem::None ? QString() : ProblemText(problem, limits_);
 }

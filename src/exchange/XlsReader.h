@@ -3,11 +3,10 @@
 // compound file, its shared strings and formats, and a worksheet's cells when it is
 // selected. Numbers as the general format shows them, dates as YYYY-MM-DD.
 #include "exchange/BiffWorkbook.h"
-#include "exchange/SheetCells.h"
-#include "exchange/SheetReader.h"
+#include "exchange/LoadedSheetReader.h"
 #include "exchange/WorkbookLimits.h"
 
-class XlsReader final : public SheetReader {
+class XlsReader final : public LoadedSheetReader {
 public:
     // nullptr with `error` set when the workbook cannot be read; `olderVersion` is set
     // when it is an .xls file of an earlier BIFF version, for another reader.
@@ -16,11 +15,8 @@ public:
     static std::unique_ptr<XlsReader> OpenBytes(const QByteArray& bytes, QString* error,
                                                 bool* olderVersion, const WorkbookLimits& limits = {});
 
-    QStringList SheetNames() const override;
-    bool SelectSheet(const QString& name, QString* error) override;
-    int RowCount() const override { return cells_.RowCount(); }
-    int ColumnCount() const override { return cells_.ColumnCount(); }
-    QString Cell(int row, int column) const override { return cells_.Cell(row, column); }
+protected:
+    QString LoadSheet(int index, SheetCells& cells) override;
 
 private:
     XlsReader(QByteArray stream, const WorkbookLimits& limits) : stream_(std::move(stream)), limits_(limits) {}
@@ -28,6 +24,4 @@ private:
     QByteArray stream_;
     WorkbookLimits limits_;
     BiffWorkbook workbook_;
-    QString selected_;
-    SheetCells cells_;
 };

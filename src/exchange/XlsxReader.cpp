@@ -30,30 +30,13 @@ std::unique_ptr<XlsxReader> XlsxReader::Open(std::unique_ptr<ZipPackage> package
         if (error) *error = XlsxProblemText(problem, limits);
         return nullptr;
     }
+    QStringList names;
+    for (const XlsxWorkbook::Sheet& sheet : reader->workbook_.sheets) names << sheet.name;
+    reader->SetSheetNames(names);
     return reader;
 }
 
-QStringList XlsxReader::SheetNames() const {
-    QStringList names;
-    for (const XlsxWorkbook::Sheet& sheet : workbook_.sheets) names << sheet.name;
-    return names;
-}
-
-bool XlsxReader::SelectSheet(const QString& name, QString* error) {
-    if (name == selected_ && !name.isEmpty()) return true;
-    for (const XlsxWorkbook::Sheet& sheet : workbook_.sheets) {
-        if (sheet.name != name) continue;
-        cells_ = SheetCells();
-        selected_.clear();
-        const XlsxProblem problem = ReadXlsxSheet(*package_, limits_, workbook_, sheet.part, cells_);
-        if (problem != XlsxProblem::None) {
-            cells_ = SheetCells();
-            if (error) *error = XlsxProblemText(problem, limits_);
-            return false;
-        }
-        selected_ = name;
-        return true;
-    }
-    if (error) *error = ExchangeText::kWrongSheetName;
-    return false;
+QString XlsxReader::LoadSheet(int index, SheetCells& cells) {
+    return XlsxProblemText(
+        ReadXlsxSheet(*package_, limits_, workbook_, workbook_.sheets[index].part, cells), limits_);
 }

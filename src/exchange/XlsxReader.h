@@ -2,15 +2,14 @@
 // .xlsx workbooks: libzip for the package, a streaming XML reader for the parts.
 // Shared and inline strings, numbers as the general format shows them, dates as
 // YYYY-MM-DD. A worksheet is read when it is selected.
-#include "exchange/SheetCells.h"
-#include "exchange/SheetReader.h"
+#include "exchange/LoadedSheetReader.h"
 #include "exchange/XlsxParts.h"
 
 #include <QByteArray>
 
 class ZipPackage;
 
-class XlsxReader final : public SheetReader {
+class XlsxReader final : public LoadedSheetReader {
 public:
     // nullptr with `error` set (a message for the user) when the workbook cannot be read.
     static std::unique_ptr<XlsxReader> OpenFile(const QString& path, QString* error,
@@ -19,11 +18,8 @@ public:
                                                  const WorkbookLimits& limits = {});
     ~XlsxReader() override;
 
-    QStringList SheetNames() const override;
-    bool SelectSheet(const QString& name, QString* error) override;
-    int RowCount() const override { return cells_.RowCount(); }
-    int ColumnCount() const override { return cells_.ColumnCount(); }
-    QString Cell(int row, int column) const override { return cells_.Cell(row, column); }
+protected:
+    QString LoadSheet(int index, SheetCells& cells) override;
 
 private:
     XlsxReader(std::unique_ptr<ZipPackage> package, const WorkbookLimits& limits);
@@ -33,6 +29,4 @@ private:
     std::unique_ptr<ZipPackage> package_;
     WorkbookLimits limits_;
     XlsxWorkbook workbook_;
-    QString selected_;
-    SheetCells cells_;
 };

@@ -4,6 +4,8 @@
 
 #include "exchange/SpreadsheetValues.h"
 
+#include <cmath>
+
 namespace {
 
 TEST(SpreadsheetValues, NumbersInTheGeneralFormat) {
@@ -55,6 +57,7 @@ TEST(SpreadsheetValues, SerialDays) {
         {0.5, DateParts::Time, false, "12:00:00"},
         {0, DateParts::Date, true, "1904-01-01"},
         {-1, DateParts::Date, false, "-1"},
+        {std::nan(""), DateParts::Date, false, "nan"},
     };
     for (const auto& [serial, parts, date1904, text] : cases)
         EXPECT_EQ(SerialDateText(serial, parts, date1904), text) << serial;
