@@ -74,6 +74,8 @@ DateParts BuiltInDateParts(int id) {
 QString GeneralNumberText(double value) {
     if (!std::isfinite(value)) return QString::number(value);
     if (value == 0) return QStringLiteral("0");
+    // Whole numbers of up to 15 digits, the most common cell, need no rounding.
+    if (std::fabs(value) < 1e15 && value == std::trunc(value)) return QString::number(qint64(value));
     char buffer[40];
     std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, std::fabs(value));
     // buffer: d.dddddddddddddde±XX
