@@ -163,16 +163,15 @@ QWidget* MainWindow::BuildOptionRow() {
 QWidget* MainWindow::BuildGrids() {
     auto* tabs = new QTabWidget(this);
     tabs->setObjectName(QStringLiteral("MSFTabs"));
-    // The bill-data and history grids are filled by the import and history modules.
-    auto* billData = new QTableWidget(this);
+    // The history grid is filled by the history module.
+    QWidget* billData = BuildBillDataTab();
     QTableView* history = BuildHistory()->Table();
     auto* boxes = new QTableView(this);
     boxGrid_->SetDocument(&session_.Document());
     boxes->setModel(boxGrid_);
     boxes->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    int index = 1;
-    for (QAbstractItemView* grid : {static_cast<QAbstractItemView*>(billData),
-                                    static_cast<QAbstractItemView*>(history),
+    int index = 2;
+    for (QAbstractItemView* grid : {static_cast<QAbstractItemView*>(history),
                                     static_cast<QAbstractItemView*>(boxes)}) {
         grid->setObjectName(QStringLiteral("MSF"));
         grid->setProperty("index", index++);

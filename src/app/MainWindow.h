@@ -7,6 +7,7 @@
 #include <memory>
 
 class Asker;
+class BillDataView;
 class BillPrinter;
 class Bill;
 class BoxGridModel;
@@ -55,6 +56,12 @@ public:
     void EditOffsets();
     bool OutputPicture();
     BoxGridModel& BoxGrid() const { return *boxGrid_; }
+
+    // The bill-data tab (MainWindowData.cpp): import through the column mapping, and
+    // DisplayCurrentRow, which writes data row `row` (from 0) into the boxes.
+    bool ImportData();
+    void DisplayCurrentRow(int row);
+    BillDataView& BillDataTab() const { return *billData_; }
     ProgressWindow& ProgressIndicator() const { return *progress_; }
     Session& CurrentSession() const { return session_; }
 
@@ -79,6 +86,7 @@ private:
     QWidget* BuildLabelRow();
     QWidget* BuildOptionRow();
     QWidget* BuildGrids();
+    QWidget* BuildBillDataTab();
     void ConnectMenu();
     void ShowFormat();
     void ApplyOptionBoxes();
@@ -113,6 +121,7 @@ private:
     Asker& asker_;
     BoxGridModel* boxGrid_;
     ProgressWindow* progress_;
+    BillDataView* billData_ = nullptr;
     QTreeWidget* tree_ = nullptr;
     DesignerView* designer_ = nullptr;
     QPushButton* pageSizeButton_ = nullptr;

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/RestoreBackupCommand.h"
 
+#include "exchange/ImportDataCommand.h"
 #include "formatfile/FormatCommands.h"
 #include "print/PrintCommand.h"
 #include "records/HistoryCommand.h"
@@ -36,6 +37,10 @@ const QList<SubCommand>& SubCommands() {
         {QStringLiteral("restore-backup"),
          QStringLiteral("restore-backup [备份文件]：用备份（默认最近的一个）恢复数据库"),
          SubCommand::Needs::Core, RunRestoreBackupCommand},
+        {QStringLiteral("import-data"),
+         QStringLiteral("import-data 格式 文件 [--sheet 工作表] [--map 标签=表达式]... [--rows 开始-截止] "
+                        "[--interval 行间隔] [--marker 标志列] [--save-mapping]：按映射导入数据，以CSV输出"),
+         SubCommand::Needs::Core, RunImportDataCommand},
     };
     return table;
 }

@@ -1,5 +1,6 @@
 #include "records/HistoryCommand.h"
 
+#include "core/CsvField.h"
 #include "core/Progress.h"
 #include "records/ColumnOrder.h"
 #include "records/HistoryReader.h"
@@ -96,15 +97,6 @@ int DisplayWidth(const QString& text) {
         width += wide ? 2 : 1;
     }
     return width;
-}
-
-QString CsvField(const QString& text) {
-    if (!text.contains(QLatin1Char(',')) && !text.contains(QLatin1Char('"'))
-        && !text.contains(QLatin1Char('\n')) && !text.contains(QLatin1Char('\r')))
-        return text;
-    QString quoted = text;
-    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
 int RunHistoryCommand(const QStringList& args, QTextStream& out, QTextStream& err) {

@@ -13,7 +13,3 @@ int RunHistoryCommand(const QStringList& args, QTextStream& out, QTextStream& er
 // The display width of a text in a terminal: CJK and full-width characters take two
 // columns, others one.
 int DisplayWidth(const QString& text);
-
-// One CSV field: enclosed in double quotes (quotes doubled) when it holds a comma, a
-// double quote or a line break.
-QString CsvField(const QString& text);

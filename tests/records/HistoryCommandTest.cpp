@@ -1,4 +1,5 @@
 // `vellumark print` keeps what it printed, and `vellumark history` lists it.
+#include "core/CsvField.h"
 #include "RecordsFixture.h"
 #include "print/PrintCommand.h"
 #include "records/HistoryCommand.h"

@@ -1,0 +1,40 @@
+#include "exchange/GridExport.h"
+
+#include "core/Asker.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/GridCsv.h"
+#include "exchange/GridTable.h"
+#include "exchange/GridXlsx.h"
+
+#include <QFileInfo>
+
+namespace {
+bool IsCsvName(const QString& path) { return path.right(3).compare(u"csv", Qt::CaseInsensitive) == 0; }
+} // namespace
+
+QString ExportPath(const QString& chosen) {
+    if (IsCsvName(chosen) || chosen.endsWith(u".xlsx", Qt::CaseInsensitive)) return chosen;
+    if (chosen.endsWith(u".xls", Qt::CaseInsensitive)) return chosen + u'x';
+    return chosen + QStringLiteral(".xlsx");
+}
+
+QString ExportGrid(const GridTable& grid, Asker& asker, Progress& progress, const QString& sheetTitle) {
+    using namespace ExchangeText;
+    if (grid.cells.isEmpty() || grid.ColumnCount() == 0) {
+        asker.Message(kNoData);
+        return {};
+    }
+    const QString chosen = asker.ChooseSaveFile(sheetTitle, kSaveFilter);
+    if (chosen.isEmpty()) return {};
+    const QString path = ExportPath(chosen);
+    const bool existed = QFileInfo::exists(path);
+    if (existed && !asker.AskYesNo(kOverwrite)) return {};
+    const bool written = IsCsvName(path) ? WriteGridCsv(grid, path, progress)
+                                         : WriteGridXlsx(grid, path, sheetTitle, progress);
+    if (!written) {
+        asker.Message(existed ? kCannotOverwrite : kSaveError);
+        return {};
+    }
+    if (path != chosen) asker.Message(SavedAsXlsx(path));
+    return path;
+}

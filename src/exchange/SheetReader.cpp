@@ -1,0 +1,44 @@
+#include "exchange/SheetReader.h"
+
+#include "exchange/CsvReader.h"
+#include "exchange/ExchangeTexts.h"
+#include "exchange/FreeXlReader.h"
+#include "exchange/XlsReader.h"
+#include "exchange/XlsxReader.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+SheetFileType DetectSheetFileType(const QString& path) {
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"csv") return SheetFileType::Csv;
+    if (suffix != u"xls" && suffix != u"xlsx") return SheetFileType::Unsupported;
+    QFile file(path);
+    const QByteArray start = file.open(QIODevice::ReadOnly) ? file.read(4) : QByteArray();
+    if (start.startsWith("PK")) return SheetFileType::Xlsx;
+    if (start == QByteArray("\xD0\xCF\x11\xE0", 4)) return SheetFileType::Xls;
+    return suffix == u"xls" ? SheetFileType::Xls : SheetFileType::Xlsx;
+}
+
+std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error) {
+    const SheetFileType type = DetectSheetFileType(path);
+    if (type == SheetFileType::Unsupported) {
+        if (error) *error = ExchangeText::kUnsupportedType;
+        return nullptr;
+    }
+    if (!QFileInfo(path).isFile()) {
+        if (error) *error = type == SheetFileType::Csv ? ExchangeText::kCsvImportError
+                                                      : ExchangeText::kCannotOpenExcel;
+        return nullptr;
+    }
+    switch (type) {
+    case SheetFileType::Csv: return CsvReader::Open(path, error);
+    case SheetFileType::Xls: {
+        bool olderVersion = false;
+        std::unique_ptr<XlsReader> reader = XlsReader::Open(path, error, &olderVersion);
+        if (reader || !olderVersion) return reader;
+        return FreeXlReader::Open(path, error);
+    }
+    default: return XlsxReader::OpenFile(path, error);
+    }
+}
