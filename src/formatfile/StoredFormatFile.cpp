@@ -1,6 +1,6 @@
 #include "formatfile/StoredFormatFile.h"
 
-#include "formatfile/FormatTreeValue.h"
+#include "formatfile/FormatTree.h"
 #include "formatfile/FormatFileTexts.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
@@ -37,19 +37,6 @@ bool ReplaceCustomTypes(Database& db, const QString& name, const QList<CustomCon
     return true;
 }
 
-bool FileInTree(Database& db, const QString& name) {
-    ParamStore params(db);
-    const QString stored = params.GetParam(kFormatTreeParam);
-    FormatTreeValue tree;
-    if (stored.isEmpty()) {
-        tree = FormatTreeValue::Build(FormatStore(db).FormatNames());
-    } else {
-        tree = FormatTreeValue::Parse(stored);
-        tree.AddFormat(name);
-    }
-    return params.SetParam(kFormatTreeParam, tree.ToString());
-}
-
 } // namespace
 
 std::optional<FormatFileContent> ReadStoredFormat(Database& db, const QString& name) {
@@ -84,6 +71,6 @@ bool StoreImportedFormat(Database& db, const FormatFileContent& content, const Q
     format.boxes = content.boxes;
     SilentProgress quiet; // the import shows its own progress
     return FormatStore(db).SaveFormat(format, name, content.page.designScreenWidth, quiet)
-           && ReplaceCustomTypes(db, name, content.custom) && FileInTree(db, name)
+           && ReplaceCustomTypes(db, name, content.custom) && AddFormatToTree(db, name)
            && transaction.Commit();
 }
