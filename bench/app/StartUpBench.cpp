@@ -4,7 +4,7 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowApp.h"
-#include "core/Asker.h"
+#include "BenchAsker.h"
 #include "store/DataFolder.h"
 #include "store/FormatStore.h"
 #include "core/Progress.h"
@@ -18,18 +18,8 @@ namespace {
 
 constexpr int kBoxes = 60;
 
-class SilentAsker final : public Asker {
-public:
-    void Message(const QString& text) override { qFatal("unexpected: %s", qPrintable(text)); }
-    bool AskYesNo(const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&) override { return {}; }
-    QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
-    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> ChooseItem(const QString&, const QStringList&, int) override { return {}; }
-};
-
 void PrepareDataFolder() {
-    SilentAsker asker;
+    BenchAsker asker;
     std::unique_ptr<Session> session = OpenSession(asker);
     Format format;
     format.name = QStringLiteral("进账单");
@@ -54,7 +44,7 @@ void PrepareDataFolder() {
 }
 
 void BM_StartToLastFormatShown(benchmark::State& state) {
-    SilentAsker asker;
+    BenchAsker asker;
     for (auto _ : state) {
         std::unique_ptr<Session> session = OpenSession(asker);
         MainWindow window(*session, asker);
@@ -68,7 +58,7 @@ BENCHMARK(BM_StartToLastFormatShown)->Unit(benchmark::kMillisecond)->MinTime(3.0
 
 // The window part alone, with the connection already open.
 void BM_WindowWithOpenConnection(benchmark::State& state) {
-    SilentAsker asker;
+    BenchAsker asker;
     std::unique_ptr<Session> session = OpenSession(asker);
     for (auto _ : state) {
         MainWindow window(*session, asker);

@@ -3,7 +3,7 @@
 #include "print/PrintCommand.h"
 #include "print/PrintJob.h"
 #include "print/PrinterChoice.h"
-#include "print/StreamAsker.h"
+#include "core/StreamAsker.h"
 #include "store/Bill.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
