@@ -4,14 +4,10 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowApp.h"
-#include "BenchAsker.h"
-#include "store/DataFolder.h"
+#include "WindowBench.h"
 #include "store/FormatStore.h"
 #include "core/Progress.h"
 
-#include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
@@ -71,15 +67,4 @@ BENCHMARK(BM_WindowWithOpenConnection)->Unit(benchmark::kMillisecond)->MinTime(3
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir data, settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    DataFolder::SetOverride(data.path());
-    PrepareDataFolder();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv, PrepareDataFolder); }

@@ -3,6 +3,7 @@
 #include "core/Asker.h"
 #include "formatfile/FormatTree.h"
 #include "formatfile/FormatTreeCommands.h"
+#include "formatfile/FormatFileTexts.h"
 #include "formatfile/FormatTreeTexts.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
@@ -46,7 +47,7 @@ private:
 // False (after saying so) when no format has this name.
 bool Exists(Database& db, const QString& name, QTextStream& err) {
     if (FormatStore(db).Exists(name)) return true;
-    err << FormatTreeTexts::FormatMissing(name) << Qt::endl;
+    err << FormatFileTexts::FormatMissing(name) << Qt::endl;
     return false;
 }
 

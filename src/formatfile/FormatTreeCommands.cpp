@@ -2,6 +2,7 @@
 
 #include "core/Asker.h"
 #include "formatfile/FormatTree.h"
+#include "formatfile/FormatFileTexts.h"
 #include "formatfile/FormatTreeTexts.h"
 #include "store/Database.h"
 #include "store/FormatOperations.h"
@@ -36,7 +37,7 @@ QString RenameProblem(RenameOutcome outcome, const QString& oldName, const QStri
     switch (outcome) {
     case RenameOutcome::Renamed: return {};
     case RenameOutcome::Taken: return FormatExists(newName);
-    case RenameOutcome::Missing: return FormatMissing(oldName);
+    case RenameOutcome::Missing: return FormatFileTexts::FormatMissing(oldName);
     case RenameOutcome::PictureInTheWay: return PictureInTheWay(BackgroundPicturePath(newName));
     case RenameOutcome::Failed: break;
     }

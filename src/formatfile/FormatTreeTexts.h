@@ -31,9 +31,6 @@ inline QString FormatExists(const QString& name) {
 }
 
 // Where no message of the program's own exists.
-inline QString FormatMissing(const QString& name) {
-    return QStringLiteral("格式：“") + name + QStringLiteral("”不存在！");
-}
 inline QString PictureInTheWay(const QString& path) {
     return QStringLiteral("底图文件：“") + path + QStringLiteral("”已经存在，格式未改名！");
 }
