@@ -44,6 +44,7 @@ QTableWidget* MakeGrid(QWidget* parent) {
     grid->setSelectionMode(QAbstractItemView::SingleSelection);
     grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid->verticalHeader()->setVisible(false);
+    grid->verticalHeader()->setDefaultSectionSize(grid->fontMetrics().height() + 8);
     // Fixed widths: measuring 500 rows to fit them would slow the opening down.
     grid->setColumnWidth(kNumberColumn, 48);
     grid->setColumnWidth(kMarkColumn, 40);
@@ -100,7 +101,9 @@ FormatListDialog::FormatListDialog(Database& db, Asker& asker, Progress& progres
     buttons->addWidget(search_);
     connect(AddButton(buttons, kSearch, this), &QPushButton::clicked, this, [this] { Search(); });
     buttons->addStretch(1);
-    connect(AddButton(buttons, kChoose, this), &QPushButton::clicked, this, [this] { Choose(); });
+    QPushButton* choose = AddButton(buttons, kChoose, this);
+    choose->setDefault(true); // Enter in the grid chooses
+    connect(choose, &QPushButton::clicked, this, [this] { Choose(); });
     connect(AddButton(buttons, kImport, this), &QPushButton::clicked, this, [this] { Import(); });
     connect(AddButton(buttons, kExport, this), &QPushButton::clicked, this, [this] { Export(); });
     connect(AddButton(buttons, kDelete, this), &QPushButton::clicked, this, [this] { Delete(); });
