@@ -3,18 +3,15 @@
 #include "app/CommandLine.h"
 
 #include "formatfile/FormatCommands.h"
-#include "formatfile/FormatNameCommands.h"
 #include "print/PrintCommand.h"
 
 namespace {
 
 // The format commands take their own name as the first argument.
-using FormatRunner = int (*)(const QStringList&, QTextStream&, QTextStream&);
-SubCommand FormatSubCommand(const QString& name, const QString& summary,
-                            FormatRunner run = RunFormatCommand) {
+SubCommand FormatSubCommand(const QString& name, const QString& summary) {
     return {name, summary, SubCommand::Needs::Core,
-            [name, run](const QStringList& args, QTextStream& out, QTextStream& err) {
-                return run(QStringList{name} + args, out, err);
+            [name](const QStringList& args, QTextStream& out, QTextStream& err) {
+                return RunFormatCommand(QStringList{name} + args, out, err);
             }};
 }
 
@@ -31,11 +28,9 @@ const QList<SubCommand>& SubCommands() {
         FormatSubCommand(QStringLiteral("export-format"),
                          QStringLiteral("export-format 名称 文件.zhq：导出格式文件")),
         FormatSubCommand(QStringLiteral("rename-format"),
-                         QStringLiteral("rename-format 原名称 新名称：格式改名，记录和底图随之改名"),
-                         RunFormatNameCommand),
+                         QStringLiteral("rename-format 原名称 新名称：格式改名，记录和底图随之改名")),
         FormatSubCommand(QStringLiteral("delete-format"),
-                         QStringLiteral("delete-format 名称：删除格式及其全部记录"),
-                         RunFormatNameCommand),
+                         QStringLiteral("delete-format 名称：删除格式及其全部记录")),
     };
     return table;
 }

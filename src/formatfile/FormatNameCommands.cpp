@@ -7,16 +7,12 @@
 #include "formatfile/FormatTreeTexts.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
-#include "store/Schema.h"
 
 #include <QTextStream>
 
 namespace {
 
 constexpr int kFailed = 1;
-constexpr int kUsage = 2;
-
-const QString kUsageText = QStringLiteral("用法：rename-format 原格式名 新格式名 | delete-format 格式名");
 
 // Answers the window's questions as the command line already did: Yes to the
 // confirmation, the given name to the name prompt. Messages go to the error stream.
@@ -51,7 +47,10 @@ bool Exists(Database& db, const QString& name, QTextStream& err) {
     return false;
 }
 
-int Rename(Database& db, const QString& oldName, const QString& newName, QTextStream& err) {
+} // namespace
+
+int RenameFormatCommand(Database& db, const QString& oldName, const QString& newName,
+                        QTextStream& err) {
     if (!Exists(db, oldName, err)) return kFailed;
     // The window takes an unchanged name as "nothing to do"; so does the command.
     if (newName.trimmed() == oldName) return 0;
@@ -60,7 +59,7 @@ int Rename(Database& db, const QString& oldName, const QString& newName, QTextSt
     return RenameTreeFormat(tree, db, answers, oldName) ? 0 : kFailed;
 }
 
-int Delete(Database& db, const QString& name, QTextStream& err) {
+int DeleteFormatCommand(Database& db, const QString& name, QTextStream& err) {
     if (!Exists(db, name, err)) return kFailed;
     FormatStore store(db);
     CommandAnswers answers(err, QString());
@@ -69,26 +68,4 @@ int Delete(Database& db, const QString& name, QTextStream& err) {
     // A refusal has said why; a failing database has not.
     if (!answers.Said()) err << FormatTreeTexts::DeleteFailed(name) << Qt::endl;
     return kFailed;
-}
-
-} // namespace
-
-int RunFormatNameCommand(const QStringList& args, QTextStream&, QTextStream& err) {
-    const QString command = args.value(0);
-    // The empty name is the last-use row, never a format.
-    const bool rename = command == QLatin1String("rename-format") && args.size() == 3
-                        && !args[1].isEmpty() && !args[2].trimmed().isEmpty();
-    const bool remove = command == QLatin1String("delete-format") && args.size() == 2
-                        && !args[1].isEmpty();
-    if (!rename && !remove) {
-        err << kUsageText << Qt::endl;
-        return kUsage;
-    }
-    QString error;
-    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        err << error << Qt::endl;
-        return kFailed;
-    }
-    return rename ? Rename(*db, args[1], args[2], err) : Delete(*db, args[1], err);
 }
