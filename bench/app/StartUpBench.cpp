@@ -4,32 +4,18 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowApp.h"
-#include "core/Asker.h"
-#include "store/DataFolder.h"
+#include "WindowBench.h"
 #include "store/FormatStore.h"
 #include "core/Progress.h"
 
-#include <QApplication>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace {
 
 constexpr int kBoxes = 60;
 
-class SilentAsker final : public Asker {
-public:
-    void Message(const QString& text) override { qFatal("unexpected: %s", qPrintable(text)); }
-    bool AskYesNo(const QString&) override { return false; }
-    std::optional<QString> AskText(const QString&, const QString&, const QString&) override { return {}; }
-    QString ChooseOpenFile(const QString&, const QString&) override { return {}; }
-    QString ChooseSaveFile(const QString&, const QString&, const QString&) override { return {}; }
-    std::optional<int> ChooseItem(const QString&, const QStringList&, int) override { return {}; }
-};
-
 void PrepareDataFolder() {
-    SilentAsker asker;
+    BenchAsker asker;
     std::unique_ptr<Session> session = OpenSession(asker);
     Format format;
     format.name = QStringLiteral("进账单");
@@ -54,7 +40,7 @@ void PrepareDataFolder() {
 }
 
 void BM_StartToLastFormatShown(benchmark::State& state) {
-    SilentAsker asker;
+    BenchAsker asker;
     for (auto _ : state) {
         std::unique_ptr<Session> session = OpenSession(asker);
         MainWindow window(*session, asker);
@@ -68,7 +54,7 @@ BENCHMARK(BM_StartToLastFormatShown)->Unit(benchmark::kMillisecond)->MinTime(3.0
 
 // The window part alone, with the connection already open.
 void BM_WindowWithOpenConnection(benchmark::State& state) {
-    SilentAsker asker;
+    BenchAsker asker;
     std::unique_ptr<Session> session = OpenSession(asker);
     for (auto _ : state) {
         MainWindow window(*session, asker);
@@ -81,15 +67,4 @@ BENCHMARK(BM_WindowWithOpenConnection)->Unit(benchmark::kMillisecond)->MinTime(3
 
 } // namespace
 
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    QTemporaryDir data, settings;
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
-    DataFolder::SetOverride(data.path());
-    PrepareDataFolder();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return RunWindowBenchmarks(argc, argv, PrepareDataFolder); }

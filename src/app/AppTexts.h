@@ -31,7 +31,6 @@ inline const QString kNumCutParam = QStringLiteral("NumCutMethod");
 // Main window
 inline const QString kSaveFailed = QStringLiteral("格式保存失败！");
 inline const QString kChooseFormatName = QStringLiteral("请选择格式名称");
-inline const QString kChooseFormat = QStringLiteral("选择/管理格式模板");
 inline const QString kBadFormatName = QStringLiteral("名称不能包含字符： / \\ | , ' ！");
 inline const QString kCurrencyPrompt = QStringLiteral("请输入本单据的货币符号：");
 inline const QString kNoFormatHint =

@@ -2,6 +2,7 @@
 
 #include "app/AppTexts.h"
 #include "app/BoxGridModel.h"
+#include "app/FormatTreeView.h"
 #include "app/HistoryView.h"
 #include "app/MainMenu.h"
 #include "app/NumCutDialog.h"
@@ -15,6 +16,7 @@
 #include "store/Bill.h"
 #include "core/Asker.h"
 #include "store/DataFolder.h"
+#include "store/Database.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
 #include "store/NameRules.h"
@@ -35,7 +37,6 @@
 #include <QTabWidget>
 #include <QTableView>
 #include <QTableWidget>
-#include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -76,6 +77,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectFormatCommands();
     ConnectPrinting();
     ConnectHistory();
+    ConnectFormatTree();
     ShowFormat();
     resize(1100, 760);
 }
@@ -83,9 +85,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 QWidget* MainWindow::BuildCentre() {
-    tree_ = new QTreeWidget(this);
-    tree_->setObjectName(QStringLiteral("TV"));
-    tree_->setHeaderHidden(true);
+    tree_ = new FormatTreeView(session_.Db(), asker_, this);
 
     designer_ = new DesignerView(this);
     designer_->SetDocument(&session_.Document());
@@ -336,7 +336,8 @@ bool MainWindow::SaveFormatAs(const QString& name) {
     if (!session_.HasFormat()) return false;
     QString newName = name.trimmed();
     if (newName.isEmpty()) {
-        const std::optional<QString> answer = asker_.AskText(AppText::kChooseFormatName);
+        const std::optional<QString> answer =
+            asker_.AskName(AppText::kChooseFormatName, session_.Db().FillDistinctList(QStringLiteral("Fmt")));
         if (!answer || answer->trimmed().isEmpty()) return false;
         newName = answer->trimmed();
     }

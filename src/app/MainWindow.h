@@ -12,12 +12,12 @@ class BillPrinter;
 class Bill;
 class BoxGridModel;
 class DesignerView;
+class FormatTreeView;
 class HistoryView;
 class ProgressWindow;
 class QCheckBox;
 class QLabel;
 class QPushButton;
-class QTreeWidget;
 class Session;
 struct Format;
 struct ValueFilling;
@@ -43,7 +43,7 @@ public:
 
     // "新建格式": asks for name and page size, then stores and opens the empty format.
     bool NewFormat();
-    // "选择格式": picks one of the stored formats and opens it.
+    // "选择格式" and "管理格式": the format list; the chosen format opens.
     bool ChooseFormat();
 
     DesignerView& Designer() const { return *designer_; }
@@ -101,6 +101,8 @@ private:
     void ConnectDesigner();
     void ConnectFormatCommands();
     void ConnectPrinting();
+    // The format tree and the format list (MainWindowTree.cpp).
+    void ConnectFormatTree();
     // Leaves the box being typed in, so its text is converted before it is used.
     void CommitTyping();
     void EditPageSize();
@@ -122,7 +124,7 @@ private:
     BoxGridModel* boxGrid_;
     ProgressWindow* progress_;
     BillDataView* billData_ = nullptr;
-    QTreeWidget* tree_ = nullptr;
+    FormatTreeView* tree_ = nullptr;
     DesignerView* designer_ = nullptr;
     QPushButton* pageSizeButton_ = nullptr;
     QPushButton* offsetsButton_ = nullptr;

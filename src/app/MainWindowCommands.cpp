@@ -78,15 +78,6 @@ bool MainWindow::NewFormat() {
     return OpenFormat(name, true);
 }
 
-bool MainWindow::ChooseFormat() {
-    const QStringList names = session_.Formats().FormatNames();
-    if (names.isEmpty()) return false;
-    const std::optional<int> chosen = asker_.ChooseItem(
-        AppText::kChooseFormat, names, int(names.indexOf(session_.CurrentFormat().name)));
-    if (!chosen || *chosen < 0 || *chosen >= names.size()) return false;
-    return OpenFormat(names[*chosen], false);
-}
-
 void MainWindow::EditPageSize() {
     if (designer_->EditPageSize()) ShowFormat();
 }

@@ -1,5 +1,7 @@
 #include "app/QtAsker.h"
 
+#include "app/SelectNameDialog.h"
+
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
@@ -42,10 +44,16 @@ QString QtAsker::ChooseSaveFile(const QString& caption, const QString& filter,
 std::optional<int> QtAsker::ChooseItem(const QString& caption, const QStringList& items,
                                        int preselected) {
     if (items.isEmpty()) return std::nullopt;
-    bool ok = false;
-    const QString chosen = QInputDialog::getItem(parent_, Title(), caption, items,
-                                                 qBound(0, preselected, int(items.size()) - 1),
-                                                 false, &ok);
-    if (!ok) return std::nullopt;
-    return int(items.indexOf(chosen));
+    SelectNameDialog dialog(caption, items, false, parent_);
+    dialog.Preselect(preselected);
+    if (dialog.exec() != QDialog::Accepted || dialog.Index() < 0) return std::nullopt;
+    return dialog.Index();
+}
+
+std::optional<QString> QtAsker::AskName(const QString& caption, const QStringList& names,
+                                        const QString& preset) {
+    SelectNameDialog dialog(caption, names, true, parent_);
+    dialog.SetText(preset);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return SelectedName(dialog.Text());
 }

@@ -19,6 +19,8 @@ public:
                            const QString& suggestedName) override;
     std::optional<int> ChooseItem(const QString& caption, const QStringList& items,
                                   int preselected) override;
+    std::optional<QString> AskName(const QString& caption, const QStringList& names,
+                                   const QString& preset) override;
 
 private:
     QPointer<QWidget> parent_;

@@ -22,4 +22,11 @@ public:
     // Pick one entry of a list; nullopt when cancelled.
     virtual std::optional<int> ChooseItem(const QString& caption, const QStringList& items,
                                           int preselected = 0) = 0;
+    // A name typed or picked from a drop-down of `names`; nullopt when cancelled.
+    // Without a drop-down it is a text prompt.
+    virtual std::optional<QString> AskName(const QString& caption, const QStringList& names,
+                                           const QString& preset = {}) {
+        Q_UNUSED(names);
+        return AskText(caption, preset);
+    }
 };

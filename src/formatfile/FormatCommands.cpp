@@ -2,6 +2,7 @@
 
 #include "formatfile/FormatExport.h"
 #include "formatfile/FormatImport.h"
+#include "formatfile/FormatNameCommands.h"
 #include "formatfile/FormatFileTexts.h"
 #include "formatfile/TextFiles.h"
 #include "core/Asker.h"
@@ -22,7 +23,8 @@ constexpr int kFailed = 1;
 constexpr int kUsage = 2;
 
 const QString kUsageText = QStringLiteral(
-    "用法：formats | import-format 文件.zhq [--name 格式名] | export-format 格式名 文件.zhq");
+    "用法：formats | import-format 文件.zhq [--name 格式名] | export-format 格式名 文件.zhq"
+    " | rename-format 原格式名 新格式名 | delete-format 格式名");
 
 int ListFormats(Database& db, QTextStream& out) {
     for (const QString& name : FormatStore(db).FormatNames()) out << name << Qt::endl;
@@ -102,19 +104,40 @@ int Export(Database& db, const QStringList& args, QTextStream& out, QTextStream&
     return 0;
 }
 
+// The empty name is the last-use row, never a format.
+int Rename(Database& db, const QStringList& args, QTextStream& err) {
+    if (args.size() != 3 || args[1].isEmpty() || args[2].trimmed().isEmpty()) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+    return RenameFormatCommand(db, args[1], args[2], err);
+}
+
+int Delete(Database& db, const QStringList& args, QTextStream& err) {
+    if (args.size() != 2 || args[1].isEmpty()) {
+        err << kUsageText << Qt::endl;
+        return kUsage;
+    }
+    return DeleteFormatCommand(db, args[1], err);
+}
+
 } // namespace
 
 int RunFormatCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString command = args.value(0);
-    if (command != QLatin1String("formats") && command != QLatin1String("import-format")
-        && command != QLatin1String("export-format")) {
+    const QStringList commands = {"formats", "import-format", "export-format", "rename-format",
+                                  "delete-format"};
+    if (!commands.contains(command)) {
         err << kUsageText << Qt::endl;
         return kUsage;
     }
     const std::unique_ptr<Database> db = OpenStoreForCommand(err);
     if (!db) return kFailed;
-    const int code = command == QLatin1String("formats")         ? ListFormats(*db, out)
-                     : command == QLatin1String("import-format") ? Import(*db, args, out, err)
-                                                                 : Export(*db, args, out, err);
+    int code = 0;
+    if (command == QLatin1String("formats")) code = ListFormats(*db, out);
+    else if (command == QLatin1String("import-format")) code = Import(*db, args, out, err);
+    else if (command == QLatin1String("rename-format")) code = Rename(*db, args, err);
+    else if (command == QLatin1String("delete-format")) code = Delete(*db, args, err);
+    else code = Export(*db, args, out, err);
     return FinishStoreCommand(*db, code, err);
 }

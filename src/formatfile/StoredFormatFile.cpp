@@ -1,6 +1,6 @@
 #include "formatfile/StoredFormatFile.h"
 
-#include "formatfile/FormatTreeValue.h"
+#include "formatfile/FormatTree.h"
 #include "formatfile/FormatFileTexts.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
@@ -35,19 +35,6 @@ bool ReplaceCustomTypes(Database& db, const QString& name, const QList<CustomCon
     for (const CustomContentEntry& entry : entries)
         if (!params.SetParam(prefix + entry.key, entry.value)) return false;
     return true;
-}
-
-bool FileInTree(Database& db, const QString& name) {
-    ParamStore params(db);
-    const QString stored = params.GetParam(kFormatTreeParam);
-    FormatTreeValue tree;
-    if (stored.isEmpty()) {
-        tree = FormatTreeValue::Build(FormatStore(db).FormatNames());
-    } else {
-        tree = FormatTreeValue::Parse(stored);
-        tree.AddFormat(name);
-    }
-    return params.SetParam(kFormatTreeParam, tree.ToString());
 }
 
 } // namespace
@@ -88,6 +75,6 @@ bool StoreImportedFormat(Database& db, const FormatFileContent& content, const Q
     if (content.pageFirst && !store.SavePageParams(name, content.page, designWidth)) return false;
     SilentProgress quiet; // the import shows its own progress
     return store.SaveFormat(format, name, designWidth, quiet)
-           && ReplaceCustomTypes(db, name, content.custom) && FileInTree(db, name)
+           && ReplaceCustomTypes(db, name, content.custom) && AddFormatToTree(db, name)
            && transaction.Commit();
 }

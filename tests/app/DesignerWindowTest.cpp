@@ -19,6 +19,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QTimer>
 
@@ -72,12 +73,22 @@ TEST_F(DesignerWindowTest, ChoosingAFormatOpensItWithItsOwnBoxes) {
     Trigger("mSaveFmt");
     CreateFormat("乙");
     EXPECT_TRUE(window_->Designer().Boxes().isEmpty());
-    asker_.Item(1); // the names come sorted by code point: 乙, 甲
+    // The format list is modal: press one of its buttons once it shows.
+    auto answerList = [](int row, const char* button) {
+        QTimer::singleShot(0, [row, button] {
+            QWidget* list = QApplication::activeModalWidget();
+            ASSERT_TRUE(list);
+            list->findChild<QTableWidget*>("FmtGrid")->selectRow(row);
+            for (QPushButton* candidate : list->findChildren<QPushButton*>())
+                if (candidate->text() == QString::fromUtf8(button)) candidate->click();
+        });
+    };
+    answerList(1, "选 择"); // the names come sorted by code point: 乙, 甲
     Trigger("mSelFmt");
     EXPECT_EQ(session_->CurrentFormat().name, "甲");
     EXPECT_EQ(window_->Designer().Boxes().size(), 1);
     EXPECT_EQ(window_->findChild<QLabel*>("LFMT")->text(), "甲");
-    asker_.Item(std::nullopt); // cancelling keeps the open format
+    answerList(0, "退 出"); // leaving the list keeps the open format
     Trigger("mSelFmt");
     EXPECT_EQ(session_->CurrentFormat().name, "甲");
 }
