@@ -253,6 +253,11 @@ void MainWindow::StartUp() {
 bool MainWindow::OpenFormat(const QString& name, bool force) {
     if (name.isEmpty()) return false;
     if (name == session_.CurrentFormat().name && !force) return true;
+    if (name != session_.CurrentFormat().name && !ConfirmLeavingFormat()) return false;
+    return LoadFormat(name);
+}
+
+bool MainWindow::LoadFormat(const QString& name) {
     if (name != session_.CurrentFormat().name) StoreDefaults();
     std::optional<Format> loaded = session_.Formats().LoadFormat(name, ScreenWidthTwips(this));
     if (!loaded) return false;
@@ -384,7 +389,19 @@ void MainWindow::ChangeLoginPassword() {
     dialog.exec();
 }
 
+bool MainWindow::ConfirmLeavingFormat() {
+    if (!session_.HasFormat() || !session_.Document().IsModified()) return true;
+    const std::optional<bool> save =
+        asker_.AskYesNoCancel(AppText::kSaveBoxEdits.arg(session_.CurrentFormat().name));
+    if (!save) return false;
+    return !*save || SaveFormat();
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
+    if (!ConfirmLeavingFormat()) {
+        event->ignore();
+        return;
+    }
     SaveWindowPlacement(session_.Params(), this, AppText::kMainWindowPlacement);
     StoreDefaults();
     event->accept();

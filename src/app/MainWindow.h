@@ -71,6 +71,9 @@ public:
     HistoryView& History() const { return *history_; }
     bool AddBill(bool print);
     bool StoreDefaults();
+    // Before the open format is left: unsaved box edits are saved, dropped, or the
+    // leaving is cancelled (false).
+    bool ConfirmLeavingFormat();
 
 Q_SIGNALS:
     // A format was made current; the canvas rebuilds its boxes from the session.
@@ -82,6 +85,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // Opens the format without asking about the one it replaces.
+    bool LoadFormat(const QString& name);
     QWidget* BuildCentre();
     QWidget* BuildLabelRow();
     QWidget* BuildOptionRow();

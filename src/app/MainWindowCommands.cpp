@@ -55,6 +55,7 @@ void MainWindow::ConnectFormatCommands() {
 }
 
 bool MainWindow::NewFormat() {
+    if (!ConfirmLeavingFormat()) return false;
     const Format& current = session_.CurrentFormat();
     const std::optional<NewFormatPage> page =
         AskNewFormat(asker_, current.page.width, current.page.height);
@@ -75,7 +76,8 @@ bool MainWindow::NewFormat() {
         asker_.Message(AppText::kSaveFailed);
         return false;
     }
-    return OpenFormat(name, true);
+    // Leaving the open format was settled above.
+    return LoadFormat(name);
 }
 
 void MainWindow::EditPageSize() {

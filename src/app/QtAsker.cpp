@@ -23,6 +23,14 @@ bool QtAsker::AskYesNo(const QString& question) {
                                  QMessageBox::No) == QMessageBox::Yes;
 }
 
+std::optional<bool> QtAsker::AskYesNoCancel(const QString& question) {
+    const auto answer = QMessageBox::question(
+        parent_, Title(), question, QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+        QMessageBox::Cancel);
+    if (answer == QMessageBox::Cancel) return std::nullopt;
+    return answer == QMessageBox::Yes;
+}
+
 std::optional<QString> QtAsker::AskText(const QString& prompt, const QString& preset,
                                         const QString& title) {
     bool ok = false;

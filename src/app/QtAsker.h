@@ -12,6 +12,7 @@ public:
     void SetParent(QWidget* parent) { parent_ = parent; }
     void Message(const QString& text) override;
     bool AskYesNo(const QString& question) override;
+    std::optional<bool> AskYesNoCancel(const QString& question) override;
     std::optional<QString> AskText(const QString& prompt, const QString& preset,
                                    const QString& title) override;
     QString ChooseOpenFile(const QString& caption, const QString& filter) override;

@@ -12,6 +12,11 @@ public:
     virtual void Message(const QString& text) = 0;
     // A Yes/No question; true for Yes.
     virtual bool AskYesNo(const QString& question) = 0;
+    // A Yes/No/Cancel question; true for Yes, false for No, nullopt for Cancel. Where
+    // no one can cancel (scripts), it is the Yes/No question.
+    virtual std::optional<bool> AskYesNoCancel(const QString& question) {
+        return AskYesNo(question);
+    }
     // A one-line text prompt under an optional title; nullopt when the user cancels.
     virtual std::optional<QString> AskText(const QString& prompt, const QString& preset = {},
                                            const QString& title = {}) = 0;

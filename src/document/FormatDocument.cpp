@@ -11,6 +11,8 @@ FormatDocument::FormatDocument(QObject* parent) : QObject(parent), undo_(new QUn
 
 FormatDocument::~FormatDocument() = default;
 
+bool FormatDocument::IsModified() const { return !undo_->isClean(); }
+
 void FormatDocument::Open(Format format, Bill bill) {
     undo_->clear();
     runOpen_ = false;

@@ -28,6 +28,8 @@ public:
     const Format& GetFormat() const { return format_; }
     const Bill& GetBill() const { return bill_; }
     bool IsOpen() const { return !format_.name.isEmpty(); }
+    // Box records were edited since the format was opened or saved.
+    bool IsModified() const;
 
     // A whole new state (a format was opened or created): steps, selection and the
     // current box go. Unlabelled text boxes the bill holds nothing for show their

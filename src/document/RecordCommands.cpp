@@ -2,6 +2,9 @@
 
 #include "document/FormatDocument.h"
 
+#include <QHash>
+
+#include <algorithm>
 #include <utility>
 
 InsertRecordsCommand::InsertRecordsCommand(FormatDocument& document, QList<Entry> entries, bool inserting,
@@ -41,11 +44,30 @@ void ChangeRecordsCommand::undo() {
     for (const BoxRecord& record : before_) document_.Replace(record);
 }
 
+// A run may touch a different set of records from one step to the next (a box held
+// at the canvas edge does not move): records new to the run join it with their state
+// before this step.
 bool ChangeRecordsCommand::mergeWith(const QUndoCommand* other) {
     const auto* next = static_cast<const ChangeRecordsCommand*>(other);
-    if (!next->mayMerge_ || next->run_ != run_ || next->after_.size() != after_.size()) return false;
-    for (qsizetype i = 0; i < after_.size(); ++i)
-        if (next->after_[i].id != after_[i].id) return false;
-    after_ = next->after_;
+    if (!next->mayMerge_ || next->run_ != run_) return false;
+    const bool sameRecords = std::equal(
+        after_.cbegin(), after_.cend(), next->after_.cbegin(), next->after_.cend(),
+        [](const BoxRecord& a, const BoxRecord& b) { return a.id == b.id; });
+    if (sameRecords) {
+        after_ = next->after_;
+        return true;
+    }
+    QHash<qint64, qsizetype> rowOf;
+    rowOf.reserve(after_.size());
+    for (qsizetype i = 0; i < after_.size(); ++i) rowOf.insert(after_[i].id, i);
+    for (qsizetype i = 0; i < next->after_.size(); ++i) {
+        const auto row = rowOf.constFind(next->after_[i].id);
+        if (row != rowOf.constEnd()) {
+            after_[*row] = next->after_[i];
+        } else {
+            before_.append(next->before_[i]);
+            after_.append(next->after_[i]);
+        }
+    }
     return true;
 }

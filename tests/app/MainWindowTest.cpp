@@ -147,6 +147,41 @@ TEST_F(MainWindowTest, SaveAsAsksForANameThenOpensTheCopy) {
     EXPECT_TRUE(asker_.AllAnswered());
 }
 
+TEST_F(MainWindowTest, LeavingAFormatWithUnsavedBoxEditsAsksFirst) {
+    StoreSampleFormat(*session_, "汇票");
+    BoxGridModel& grid = window_->BoxGrid();
+    const QString question = "格式“支票”的内容框已修改，是否保存修改？";
+    // Typing is no box edit: nothing to ask.
+    session_->Document().SetContent(session_->CurrentFormat().boxes[1].id, "张三");
+    ASSERT_TRUE(window_->OpenFormat("汇票", false));
+    ASSERT_TRUE(window_->OpenFormat("支票", false));
+    EXPECT_TRUE(asker_.questions.isEmpty());
+
+    // Cancel stays on the format with the edit; No drops it; Yes stores it.
+    ASSERT_TRUE(grid.setData(grid.index(1, BoxGridModel::kX), "77.5"));
+    asker_.YesNoCancel(std::nullopt);
+    EXPECT_FALSE(window_->OpenFormat("汇票", false));
+    EXPECT_EQ(session_->CurrentFormat().name, "支票");
+    EXPECT_DOUBLE_EQ(session_->CurrentFormat().boxes[1].x, 77.5);
+    asker_.YesNoCancel(false);
+    EXPECT_TRUE(window_->OpenFormat("汇票", false));
+    EXPECT_DOUBLE_EQ(Stored("支票").boxes[1].x, 10);
+
+    ASSERT_TRUE(window_->OpenFormat("支票", false));
+    ASSERT_TRUE(grid.setData(grid.index(1, BoxGridModel::kX), "66"));
+    asker_.YesNoCancel(true);
+    EXPECT_TRUE(window_->OpenFormat("汇票", false));
+    EXPECT_DOUBLE_EQ(Stored("支票").boxes[1].x, 66);
+
+    // Closing the window asks too; Cancel keeps it open.
+    ASSERT_TRUE(grid.setData(grid.index(1, BoxGridModel::kX), "55"));
+    asker_.YesNoCancel(std::nullopt);
+    EXPECT_FALSE(window_->close());
+    EXPECT_EQ(asker_.questions, QStringList({question, question, question,
+                                             "格式“汇票”的内容框已修改，是否保存修改？"}));
+    EXPECT_TRUE(asker_.AllAnswered());
+}
+
 TEST_F(MainWindowTest, LineBreakMarkerChangesOnlyOnANonEmptyAnswer) {
     asker_.Text(QStringLiteral("##")).Text(QString()).Text(std::nullopt);
     Action("mSetCrlfChr")->trigger();

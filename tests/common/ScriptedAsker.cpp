@@ -17,6 +17,16 @@ bool ScriptedAsker::AskYesNo(const QString& question) {
     return yesNo_.dequeue();
 }
 
+std::optional<bool> ScriptedAsker::AskYesNoCancel(const QString& question) {
+    shown << question;
+    questions << question;
+    if (yesNoCancel_.isEmpty()) {
+        ADD_FAILURE() << "unexpected question: " << question.toStdString();
+        return std::nullopt;
+    }
+    return yesNoCancel_.dequeue();
+}
+
 std::optional<QString> ScriptedAsker::AskText(const QString& prompt, const QString&,
                                              const QString& title) {
     shown << prompt;
@@ -52,5 +62,5 @@ std::optional<int> ScriptedAsker::ChooseItem(const QString& caption, const QStri
 }
 
 bool ScriptedAsker::AllAnswered() const {
-    return yesNo_.isEmpty() && texts_.isEmpty() && files_.isEmpty() && items_.isEmpty();
+    return yesNo_.isEmpty() && yesNoCancel_.isEmpty() && texts_.isEmpty() && files_.isEmpty() && items_.isEmpty();
 }

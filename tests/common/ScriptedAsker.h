@@ -13,12 +13,15 @@ public:
     ScriptedAsker& Yes() { return YesNo(true); }
     ScriptedAsker& No() { return YesNo(false); }
     ScriptedAsker& YesNo(bool answer) { yesNo_.enqueue(answer); return *this; }
+    // For a Yes/No/Cancel question: nullopt cancels.
+    ScriptedAsker& YesNoCancel(std::optional<bool> answer) { yesNoCancel_.enqueue(answer); return *this; }
     ScriptedAsker& Text(const std::optional<QString>& answer) { texts_.enqueue(answer); return *this; }
     ScriptedAsker& File(const QString& path) { files_.enqueue(path); return *this; }
     ScriptedAsker& Item(const std::optional<int>& index) { items_.enqueue(index); return *this; }
 
     void Message(const QString& text) override;
     bool AskYesNo(const QString& question) override;
+    std::optional<bool> AskYesNoCancel(const QString& question) override;
     std::optional<QString> AskText(const QString& prompt, const QString& preset,
                                    const QString& title) override;
     QStringList titles; // the titles of the text prompts, in order
@@ -37,6 +40,7 @@ public:
 
 private:
     QQueue<bool> yesNo_;
+    QQueue<std::optional<bool>> yesNoCancel_;
     QQueue<std::optional<QString>> texts_;
     QQueue<QString> files_;
     QQueue<std::optional<int>> items_;

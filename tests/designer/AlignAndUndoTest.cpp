@@ -154,3 +154,19 @@ TEST_F(AlignAndUndo, GridEditsAreStepsAndAnotherFormatDropsTheSteps) {
     document.Open(other);
     EXPECT_EQ(view.UndoStack()->count(), 0);
 }
+
+TEST_F(AlignAndUndo, ArrowPressesAreOneStepEvenWhenABoxStopsAtTheEdge) {
+    // The first box's right edge is 0.4 mm from the page's: it stops after two presses
+    // while the other goes on, and the run still undoes as one step.
+    const qint64 nearEdge = AddRecord(0, "边", 189.6, 20, 20, 6).id;
+    const qint64 free = AddRecord(0, "中", 50, 50, 20, 6).id;
+    document.SetSelection({nearEdge, free});
+    view.Canvas()->setFocus();
+    for (int press = 0; press < 5; ++press) Key(Qt::Key_Right);
+    EXPECT_DOUBLE_EQ(format.FindBox(nearEdge)->x, 190);
+    EXPECT_DOUBLE_EQ(format.FindBox(free)->x, 51);
+    EXPECT_EQ(view.UndoStack()->count(), 1);
+    view.Undo();
+    EXPECT_DOUBLE_EQ(format.FindBox(nearEdge)->x, 189.6);
+    EXPECT_DOUBLE_EQ(format.FindBox(free)->x, 50);
+}
