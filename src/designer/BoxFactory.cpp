@@ -45,9 +45,12 @@ QRect BoxFactory::TwipsFromRecord(const BoxRecord& r, const CanvasScale& scale) 
         const QRect t = TemplateTwips(BoxKind::Check);
         return {x, y, t.width(), t.height()};
     }
-    default:
-        return {x, y, int(scale.MmToCanvas(r.w)), int(scale.MmToCanvas(r.h))};
+    case BoxKind::Text:
+    case BoxKind::Picture:
+    case BoxKind::Label:
+        break;
     }
+    return {x, y, int(scale.MmToCanvas(r.w)), int(scale.MmToCanvas(r.h))};
 }
 
 void BoxFactory::WritePlace(const InputBox& box, BoxRecord& r, const CanvasScale& scale) {

@@ -13,6 +13,7 @@
 #include "designer/TableDialog.h"
 #include "designer/TextNumber.h"
 #include "core/Asker.h"
+#include "store/BoxKinds.h"
 #include "store/Format.h"
 
 #include <QSet>
@@ -71,16 +72,16 @@ void DesignerView::ClearContents() {
     if (!format_) return;
     QList<InputBox*> targets;
     for (InputBox* box : boxes_)
-        if (document_->IsSelected(box->Id()) && box->Kind() <= BoxKind::Picture) targets.append(box);
+        if (document_->IsSelected(box->Id()) && HoldsContent(box->Kind())) targets.append(box);
     if (targets.isEmpty()) targets = boxes_;
     const bool keepPictures = format_->page.options.keepPictures;
     for (InputBox* box : targets) {
         const BoxRecord* record = RecordOf(box);
         if (!record) continue;
         // An unlabelled text box holds fixed text, not bill data.
-        if (box->Kind() == BoxKind::Text && record->label.isEmpty()) continue;
+        if (record->HoldsFixedText()) continue;
         if (box->Kind() == BoxKind::Picture && keepPictures) continue;
-        if (box->Kind() > BoxKind::Picture || box->Content().isEmpty()) continue;
+        if (!HoldsContent(box->Kind()) || box->Content().isEmpty()) continue;
         document_->SetContent(box->Id(), QString());
     }
 }

@@ -12,18 +12,13 @@
 #include "designer/PageCanvas.h"
 #include "document/FormatDocument.h"
 #include "core/Asker.h"
+#include "store/BoxKinds.h"
 #include "store/Format.h"
 #include "core/Progress.h"
 
 #include <QLabel>
 #include <algorithm>
 #include <utility>
-
-namespace {
-bool HasContent(BoxKind kind) {
-    return kind == BoxKind::Text || kind == BoxKind::Check || kind == BoxKind::Picture;
-}
-} // namespace
 
 const BoxRecord* DesignerView::RecordOf(const InputBox* box) const {
     return document_ && box ? document_->Record(box->Id()) : nullptr;
@@ -59,7 +54,7 @@ void DesignerView::RebuildBoxes() {
     canvas_->hide();
     for (const BoxRecord& record : format_->boxes) {
         InputBox* box = CreateBox(record);
-        if (box && HasContent(box->Kind()) && document_->GetBill().Values().contains(record.id))
+        if (box && HoldsContent(box->Kind()) && document_->GetBill().Values().contains(record.id))
             box->ShowContent(document_->Content(record.id));
         progress.Step();
     }
@@ -147,7 +142,7 @@ QString DesignerView::GetBoxContent(qint64 id) const {
 
 void DesignerView::SetBoxContent(qint64 id, const QString& text) {
     const BoxRecord* record = document_ ? document_->Record(id) : nullptr;
-    if (!record || !HasContent(record->Kind())) return;
+    if (!record || !HoldsContent(record->Kind())) return;
     QString value = text;
     if (record->Kind() == BoxKind::Text) value = FillBoxText(text, lineBreakMarker_, record->cash, settings_);
     else if (record->Kind() == BoxKind::Check) value = text.trimmed().isEmpty() ? QString() : QStringLiteral("1");

@@ -1,7 +1,7 @@
 #include "designer/InputBox.h"
 
 #include "content/layout/BoxFont.h"
-#include "content/layout/PackedSpacing.h"
+#include "store/PackedSpacing.h"
 
 #include <QContextMenuEvent>
 #include <QLabel>
@@ -12,8 +12,8 @@ qint64 RecordFromColor(const QColor& color) {
     return qint64(color.red()) | (qint64(color.green()) << 8) | (qint64(color.blue()) << 16);
 }
 
-Qt::Alignment HorizontalAlignment(double packedL) {
-    switch (static_cast<Alignment>(AlignmentCode(packedL))) {
+Qt::Alignment HorizontalAlignment(int alignmentCode) {
+    switch (static_cast<Alignment>(alignmentCode)) {
     case Alignment::Right: return Qt::AlignRight;
     case Alignment::Centre: return Qt::AlignHCenter;
     default: return Qt::AlignLeft;

@@ -88,6 +88,6 @@ private:
 // A colour as the records keep it (the inverse of RecordColor).
 qint64 RecordFromColor(const QColor& color);
 // The alignment packed into L as Qt shows it.
-Qt::Alignment HorizontalAlignment(double packedL);
+Qt::Alignment HorizontalAlignment(int alignmentCode);
 // The record's font as shown on screen.
 QFont FontFromRecord(const BoxRecord& record);

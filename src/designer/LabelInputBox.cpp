@@ -23,7 +23,7 @@ void LabelInputBox::ApplyRecord(const BoxRecord& record) {
     InputBox::ApplyRecord(record);
     label_->setFont(font());
     label_->setText(record.label);
-    label_->setAlignment(HorizontalAlignment(record.l) | Qt::AlignTop);
+    label_->setAlignment(HorizontalAlignment(record.AlignmentCode()) | Qt::AlignTop);
     QPalette palette = label_->palette();
     palette.setColor(QPalette::WindowText, RecordColor(record.color));
     label_->setPalette(palette);

@@ -62,10 +62,10 @@ void LinkGroup::Load(const BoxRecord& record) {
     for (const BoxRecord& other : *rows_)
         if (other.kind == int(BoxKind::Text) && other.id > 0 && other.id != record.id)
             entries.append(LinkEntryText(other.id, other.label));
-    const RelationChoice relation = RelationFromCode(record.rctl);
-    const RelationChoice relation1 = RelationFromCode(double(record.rctl1));
-    const SumChoice sum = SumTargetFromCode(record.sumId);
-    const SumChoice sum1 = SumTargetFromCode(record.sumId1);
+    const BoxRelation relation = record.Relation();
+    const BoxRelation relation1 = record.SecondRelation();
+    const SumTarget sum = record.Sum();
+    const SumTarget sum1 = record.SecondSum();
     Select(relations_[0], relation.id, relation.related, false, entries);
     Select(relations_[1], relation1.id, relation1.related, false, entries);
     Select(sums_[0], sum.id, sum.multiply, sum.negate, entries);
@@ -91,11 +91,14 @@ qint64 LinkGroup::ChosenId(const Choice& choice) {
 }
 
 void LinkGroup::Store(BoxRecord& record) const {
-    record.rctl = RelationCode(ChosenId(relations_[0]), relations_[0].second->isChecked());
-    record.rctl1 = qint64(RelationCode(ChosenId(relations_[1]), relations_[1].second->isChecked()));
-    const auto sumCode = [](const Choice& choice) {
-        return SumTargetCode(ChosenId(choice), choice.second->isChecked(), choice.negate->isChecked());
+    const auto relation = [](const Choice& choice) {
+        return BoxRelation{ChosenId(choice), choice.second->isChecked()};
     };
-    record.sumId = sumCode(sums_[0]);
-    record.sumId1 = sumCode(sums_[1]);
+    const auto sum = [](const Choice& choice) {
+        return SumTarget{ChosenId(choice), choice.second->isChecked(), choice.negate->isChecked()};
+    };
+    record.SetRelation(relation(relations_[0]));
+    record.SetSecondRelation(relation(relations_[1]));
+    record.SetSum(sum(sums_[0]));
+    record.SetSecondSum(sum(sums_[1]));
 }

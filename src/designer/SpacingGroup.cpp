@@ -1,6 +1,5 @@
 #include "designer/SpacingGroup.h"
 
-#include "content/layout/PackedSpacing.h"
 #include "designer/DesignerTexts.h"
 #include "designer/NumberField.h"
 #include "store/Format.h"
@@ -31,8 +30,8 @@ SpacingGroup::SpacingGroup(QWidget* parent) : PropertyGroup(parent) {
 
 void SpacingGroup::Load(const BoxRecord& record) {
     characters_->SetValue(record.s);
-    lines_->SetValue(LineSpacingMm(record.l));
-    loadedAlignment_ = AlignmentCode(record.l);
+    lines_->SetValue(record.LineSpacing());
+    loadedAlignment_ = record.AlignmentCode();
     alignment_->setExclusive(false);
     for (QAbstractButton* button : alignment_->buttons()) button->setChecked(false);
     alignment_->setExclusive(true);
@@ -42,5 +41,5 @@ void SpacingGroup::Load(const BoxRecord& record) {
 void SpacingGroup::Store(BoxRecord& record) const {
     record.s = characters_->Value();
     const int alignment = alignment_->checkedId() >= 0 ? alignment_->checkedId() : loadedAlignment_;
-    record.l = PackSpacing(alignment, lines_->Value());
+    record.SetSpacing(alignment, lines_->Value());
 }

@@ -32,7 +32,7 @@ void TextInputBox::ApplyRecord(const BoxRecord& record) {
     textColor_ = RecordColor(record.color);
     bordered_ = HasSingleBorder(record.cash);
     QTextOption option = editor_->document()->defaultTextOption();
-    option.setAlignment(HorizontalAlignment(record.l));
+    option.setAlignment(HorizontalAlignment(record.AlignmentCode()));
     editor_->document()->setDefaultTextOption(option);
     UpdateLook();
 }

@@ -2,6 +2,7 @@
 
 #include "content/Conversions.h"
 #include "store/Bill.h"
+#include "store/BoxKinds.h"
 #include "store/Format.h"
 
 #include <algorithm>
@@ -16,8 +17,7 @@ QList<const BoxRecord*> ValueBoxes(const Format& format) {
 }
 
 bool HoldsBillValue(const BoxRecord& box) {
-    if (box.Kind() == BoxKind::Text) return !box.label.isEmpty();
-    return box.Kind() == BoxKind::Check || box.Kind() == BoxKind::Picture;
+    return HoldsContent(box.Kind()) && !box.HoldsFixedText();
 }
 
 QString StoredValue(const BoxRecord& box, const Bill& bill) {

@@ -1,5 +1,7 @@
 #include "store/Format.h"
 
+#include "store/PackedSpacing.h"
+
 #include <QStringList>
 #include <cmath>
 
@@ -101,4 +103,10 @@ double RetargetLink(double link, qint64 newId) {
         std::round((magnitude - double(LinkTarget(link))) * 1e6) / 1e6;
     const double moved = double(newId) + (fraction > 1e-9 ? fraction : 0.0);
     return link < 0 ? -moved : moved;
+}
+
+int BoxRecord::AlignmentCode() const { return ::AlignmentCode(l); }
+double BoxRecord::LineSpacing() const { return LineSpacingMm(l); }
+void BoxRecord::SetSpacing(int alignmentCode, double lineSpacingMm) {
+    l = PackSpacing(alignmentCode, lineSpacingMm);
 }

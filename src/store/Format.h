@@ -1,6 +1,8 @@
 #pragma once
 // The in-memory format: page parameters and box records. This is the model every
 // layer reads; the designer's widgets and the main window's box grid only show it.
+#include "store/BoxLinks.h"
+
 #include <QList>
 #include <QString>
 #include <QtGlobal>
@@ -42,6 +44,24 @@ struct BoxRecord {
     BoxKind Kind() const { return static_cast<BoxKind>(kind); }
     // An unlabelled text box holds fixed text (kept in `mem`), not bill data.
     bool HoldsFixedText() const { return Kind() == BoxKind::Text && label.isEmpty(); }
+
+    // Typed views of the packed columns; use these rather than decoding the numbers.
+    BoxRelation Relation() const { return RelationFromCode(rctl); }
+    BoxRelation SecondRelation() const { return RelationFromCode(double(rctl1)); }
+    SumTarget Sum() const { return SumTargetFromCode(sumId); }
+    SumTarget SecondSum() const { return SumTargetFromCode(sumId1); }
+    void SetRelation(BoxRelation relation) { rctl = RelationCode(relation.id, relation.related); }
+    void SetSecondRelation(BoxRelation relation) {
+        rctl1 = qint64(RelationCode(relation.id, relation.related));
+    }
+    void SetSum(SumTarget target) { sumId = SumTargetCode(target.id, target.multiply, target.negate); }
+    void SetSecondSum(SumTarget target) {
+        sumId1 = SumTargetCode(target.id, target.multiply, target.negate);
+    }
+    // `L`: 0 left, 1 right, 2 centre; the line spacing in millimetres.
+    int AlignmentCode() const;
+    double LineSpacing() const;
+    void SetSpacing(int alignmentCode, double lineSpacingMm);
     bool operator==(const BoxRecord&) const = default;
 };
 

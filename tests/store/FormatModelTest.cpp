@@ -37,3 +37,38 @@ TEST(FormatModel, WritingThroughFindBoxLeavesCopiesAlone) {
     EXPECT_EQ(snapshot[0].x, 1);
     EXPECT_EQ(format.FindBox(7)->x, 2);
 }
+
+TEST(FormatModel, TypedViewsReadAndWriteThePackedColumns) {
+    BoxRecord box;
+    // Stored forms as older files hold them: a related box, a multiplying and negated
+    // sum target, right alignment with a negative line spacing.
+    box.rctl = -12;
+    box.rctl1 = 7;
+    box.sumId = -(34 + 0.1);
+    box.sumId1 = 56;
+    box.l = -1002.5;
+    EXPECT_EQ(box.Relation().id, 12);
+    EXPECT_TRUE(box.Relation().related);
+    EXPECT_FALSE(box.SecondRelation().related);
+    EXPECT_EQ(box.Sum().id, 34);
+    EXPECT_TRUE(box.Sum().multiply && box.Sum().negate);
+    EXPECT_FALSE(box.SecondSum().multiply || box.SecondSum().negate);
+    EXPECT_EQ(box.AlignmentCode(), 1);
+    EXPECT_DOUBLE_EQ(box.LineSpacing(), -2.5);
+
+    // Written back through the setters, each column holds what it held.
+    BoxRecord copy;
+    copy.SetRelation(box.Relation());
+    copy.SetSecondRelation(box.SecondRelation());
+    copy.SetSum(box.Sum());
+    copy.SetSecondSum(box.SecondSum());
+    copy.SetSpacing(box.AlignmentCode(), box.LineSpacing());
+    EXPECT_EQ(copy.rctl, box.rctl);
+    EXPECT_EQ(copy.rctl1, box.rctl1);
+    EXPECT_DOUBLE_EQ(copy.sumId, box.sumId);
+    EXPECT_DOUBLE_EQ(copy.sumId1, box.sumId1);
+    EXPECT_DOUBLE_EQ(copy.l, box.l);
+    // No target is 0, whatever the options.
+    copy.SetSum({0, true, true});
+    EXPECT_EQ(copy.sumId, 0);
+}

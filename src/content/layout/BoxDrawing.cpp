@@ -2,7 +2,6 @@
 
 #include "content/layout/BoxContent.h"
 #include "content/layout/BoxFont.h"
-#include "content/layout/PackedSpacing.h"
 #include "content/layout/PrinterFont.h"
 #include "content/layout/TextDispatch.h"
 #include "content/layout/TextLayout.h"
@@ -46,13 +45,13 @@ void DrawText(TwipSurface& surface, const BoxRecord& box, const QString& content
     const QRectF rect = BoxRect(box, context);
     const double letterSpacing = MmToTwips(box.s);
     SetBoxFont(surface, box, content, context, rect.width(), letterSpacing);
-    const int alignment = AlignmentCode(box.l);
+    const int alignment = box.AlignmentCode();
     const TextDispatch dispatch =
         box.Kind() == BoxKind::Text ? DispatchDataType(box.cash) : TextDispatch{};
     switch (dispatch.placement) {
     case TextPlacement::Flow:
         LayoutBoxText(surface, content, rect.left(), rect.top(), rect.width(), letterSpacing,
-                      MmToTwips(LineSpacingMm(box.l)), alignment);
+                      MmToTwips(box.LineSpacing()), alignment);
         break;
     case TextPlacement::Cells:
         DrawCells(surface, content, rect.left(), rect.top(), rect.width(), dispatch.cells,

@@ -2,7 +2,7 @@
 #include "LayoutFixture.h"
 #include "content/layout/BoxContent.h"
 #include "content/layout/BoxDrawing.h"
-#include "content/layout/PackedSpacing.h"
+#include "store/PackedSpacing.h"
 #include "content/layout/PrinterFont.h"
 #include "content/layout/Twips.h"
 #include "store/Bill.h"

@@ -1,4 +1,4 @@
-#include "content/layout/PackedSpacing.h"
+#include "store/PackedSpacing.h"
 
 #include <cmath>
 
