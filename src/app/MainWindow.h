@@ -71,6 +71,8 @@ public:
     HistoryView& History() const { return *history_; }
     bool AddBill(bool print);
     bool StoreDefaults();
+    // "数据统计分析" over the open format's stored bills (MainWindowStats.cpp).
+    void ShowStatistics();
 
 Q_SIGNALS:
     // A format was made current; the canvas rebuilds its boxes from the session.

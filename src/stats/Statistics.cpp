@@ -11,6 +11,7 @@
 
 #include <QHash>
 #include <QMap>
+#include <QSaveFile>
 #include <array>
 
 namespace {
@@ -209,4 +210,11 @@ QString StatsResult::Csv() const {
         csv += fields.join(u',') + u'\n';
     }
     return csv;
+}
+
+bool WriteStatsCsv(const StatsResult& result, const QString& path) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    const QByteArray bytes = "\xEF\xBB\xBF" + result.Csv().replace(u'\n', QStringLiteral("\r\n")).toUtf8();
+    return file.write(bytes) == bytes.size() && file.commit();
 }

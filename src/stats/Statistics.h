@@ -66,3 +66,7 @@ struct StatsResult {
 // whole days, in either order); in amount statistics only bills with a value in
 // the amount box count.
 StatsResult ComputeStatistics(Database& db, const StatsRequest& request);
+
+// The table as a CSV file in UTF-8 with a byte-order mark (spreadsheet programs then
+// read the Chinese headers right), written whole before it replaces `path`.
+bool WriteStatsCsv(const StatsResult& result, const QString& path);
