@@ -4,9 +4,9 @@
 #include "stats/Statistics.h"
 #include "stats/StatsTexts.h"
 
-#include <QBarCategoryAxis>
 #include <QBarSeries>
 #include <QBarSet>
+#include <QCategoryAxis>
 #include <QChart>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
@@ -16,23 +16,44 @@
 #include <QValueAxis>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
+
+constexpr qsizetype kMaxPeriodLabels = 12;
 
 QFont ChartFont(int pointSize, bool bold = false) {
     QFont font;
     // The mapped CJK families: Qt's default sans may have no Chinese glyphs.
-    QStringList families = ChineseFontSubstitutes(QStringLiteral("微软雅黑"));
+    const QStringList families = ChineseFontSubstitutes(QStringLiteral("微软雅黑"));
     if (!families.isEmpty()) font.setFamilies(families);
     font.setPointSize(pointSize);
     font.setBold(bold);
     return font;
 }
 
-// Many periods do not fit side by side: their keys stand upright and smaller.
-void StyleCategoryAxis(QBarCategoryAxis* axis, qsizetype periods) {
-    axis->setLabelsFont(ChartFont(periods > 40 ? 6 : 8));
-    if (periods > 12) axis->setLabelsAngle(-90);
+// Period keys along the bottom: every period while they fit side by side, else
+// every k-th one so that they stay readable.
+QCategoryAxis* PeriodAxis(const QStringList& periods) {
+    auto* axis = new QCategoryAxis;
+    axis->setLabelsFont(ChartFont(8));
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    axis->setStartValue(-0.5);
+    axis->setRange(-0.5, double(periods.size()) - 0.5);
+    const qsizetype step = (periods.size() + kMaxPeriodLabels - 1) / kMaxPeriodLabels;
+    for (qsizetype i = 0; i < periods.size(); i += step) axis->append(periods[i], double(i));
+    axis->setGridLineVisible(false);
+    return axis;
+}
+
+// A round tick step (1, 2 or 5 times a power of ten) giving five to ten ticks.
+double TickStep(double top, bool whole) {
+    const double raw = top / 8;
+    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
+    double step = magnitude;
+    for (double factor : {2.0, 5.0, 10.0})
+        if (step < raw) step = factor * magnitude;
+    return whole ? std::max(step, 1.0) : step;
 }
 
 } // namespace
@@ -64,18 +85,22 @@ QChart* BuildStatisticsChart(const StatsResult& result) {
     series->setBarWidth(0.7);
     chart->addSeries(series);
 
-    auto* categories = new QBarCategoryAxis;
-    categories->append(periods);
-    StyleCategoryAxis(categories, periods.size());
-    chart->addAxis(categories, Qt::AlignBottom);
-    series->attachAxis(categories);
+    QCategoryAxis* axis = PeriodAxis(periods);
+    chart->addAxis(axis, Qt::AlignBottom);
+    series->attachAxis(axis);
 
+    // The values reach 1.1 times the largest, so the tallest bar never touches the top.
     auto* values = new QValueAxis;
     values->setLabelsFont(ChartFont(8));
     values->setTitleFont(ChartFont(9));
     values->setTitleText(set->label());
-    values->setRange(smallest * 1.1, largest > 0 ? largest * 1.1 : 1.0);
-    values->setLabelFormat(count ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
+    const double top = largest > 0 ? largest * 1.1 : 1.0;
+    values->setRange(smallest * 1.1, top);
+    const double step = TickStep(top - smallest * 1.1, count);
+    values->setTickType(QValueAxis::TicksDynamic);
+    values->setTickAnchor(0);
+    values->setTickInterval(step);
+    values->setLabelFormat(step >= 1 ? QStringLiteral("%.0f") : QStringLiteral("%.2f"));
     chart->addAxis(values, Qt::AlignLeft);
     series->attachAxis(values);
     return chart;

@@ -6,6 +6,7 @@
 #include "stats/StatsBoxes.h"
 #include "stats/StatsQueries.h"
 #include "stats/StatsTexts.h"
+#include "store/Database.h"
 #include "store/ParamStore.h"
 
 #include <QApplication>
