@@ -88,8 +88,14 @@ std::optional<QHash<qint64, DecimalSum>> BillAmounts(Database& db, const QString
     const StoredValues values = ValuesOfBoxes(db, formatName, IdsOf(boxes));
     if (values.failed) return std::nullopt;
     QHash<qint64, DecimalSum> amounts;
-    for (const StoredValue& row : values.rows)
-        amounts[row.bill].Add(NumericText(CapitalToNumber(row.value, typeOf.value(row.box)), currency));
+    QHash<std::pair<qint64, QString>, QString> read; // bills repeat the same amounts
+    for (const StoredValue& row : values.rows) {
+        auto number = read.constFind({row.box, row.value});
+        if (number == read.constEnd())
+            number = read.insert({row.box, row.value},
+                                 NumericText(CapitalToNumber(row.value, typeOf.value(row.box)), currency));
+        amounts[row.bill].Add(*number);
+    }
     return amounts;
 }
 

@@ -2,6 +2,8 @@
 
 #include "store/Database.h"
 
+#include <algorithm>
+
 namespace {
 
 // "CID IN (?,?,?)" for n boxes.
@@ -21,13 +23,18 @@ QVariantList Params(const QString& formatName, const QList<qint64>& boxIds) {
 StoredValues ValuesOfBoxes(Database& db, const QString& formatName, const QList<qint64>& boxIds) {
     StoredValues values;
     if (boxIds.isEmpty()) return values;
+    // Unsorted, the query reads the (Fmt, CID, Con, ID) index alone; sorting in SQL
+    // would add a sort of the same rows or walk the format's whole history.
     const QueryResult result = db.Query(QStringLiteral("SELECT ID, CID, Con FROM 历史 WHERE Fmt=? AND")
-                                            + BoxFilter(boxIds.size()) + QStringLiteral(" ORDER BY ID, CID"),
+                                            + BoxFilter(boxIds.size()),
                                         Params(formatName, boxIds));
     values.failed = result.failed;
     values.rows.reserve(result.rows.size());
     for (const QVariantList& row : result.rows)
         values.rows.append({row.value(0).toLongLong(), row.value(1).toLongLong(), row.value(2).toString()});
+    std::sort(values.rows.begin(), values.rows.end(), [](const StoredValue& a, const StoredValue& b) {
+        return a.bill != b.bill ? a.bill < b.bill : a.box < b.box;
+    });
     return values;
 }
 
