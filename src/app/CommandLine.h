@@ -21,7 +21,9 @@ struct ParsedCommandLine {
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 
 struct SubCommand {
-    enum class Needs { Core, Gui }; // Gui: fonts, painting or printing, still no window
+    // Gui: fonts, painting or printing, still no window; Widgets: also widget-based
+    // drawing (charts), which needs the widget application object.
+    enum class Needs { Core, Gui, Widgets };
     QString name;
     QString summary;
     Needs needs = Needs::Core;

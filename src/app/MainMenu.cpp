@@ -46,7 +46,7 @@ const TopMenu kMenus[] = {
       {"mNoPicClear", u"禁止图片清空", true}, {"mLoginPSD", u"登录密码设置"}}},
     {"mToolMenu", u"工具",
      {{"mCheckCtl", u"检查凭据外内容框"}, {"mCompactDB", u"压缩整理数据库"},
-      {"mAddTable", u"添加表格"}}},
+      {"mAddTable", u"添加表格"}, {"mStatistics", u"数据统计分析"}}},
     {"mHelpMenu", u"帮助(&H)", {{"mHelp", u"使用说明"}}},
 };
 

@@ -194,6 +194,7 @@ void MainWindow::ConnectMenu() {
     on("mNumCut", [this] { SetRoundingMethod(); });
     on("mSetCashChr", [this] { SetCurrencySymbol(); });
     on("mLoginPSD", [this] { ChangeLoginPassword(); });
+    on("mStatistics", [this] { ShowStatistics(); });
     on("mCompactDB", [this] {
         TidyAndCompactDatabase(session_.Db(), asker_, *progress_, session_.CurrentFormat().name);
     });
@@ -214,7 +215,8 @@ void MainWindow::UpdateMenuState() {
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
     for (const char* name : {"mNewFmt", "mImportFmt", "mSelFmt"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
-    for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet"})
+    for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet",
+                             "mStatistics"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
     // A locked format keeps its boxes and page as they are.
     const bool editable = open && !designer_->IsLocked();

@@ -74,6 +74,8 @@ public:
     // Before the open format is left: unsaved box edits are saved, dropped, or the
     // leaving is cancelled (false).
     bool ConfirmLeavingFormat();
+    // "数据统计分析" over the open format's stored bills (MainWindowStats.cpp).
+    void ShowStatistics();
 
 Q_SIGNALS:
     // A format was made current; the canvas rebuilds its boxes from the session.

@@ -2,6 +2,7 @@
 // one row here; the dispatcher and main need no change.
 #include "app/CommandLine.h"
 #include "app/RestoreBackupCommand.h"
+#include "app/StatisticsCommand.h"
 
 #include "exchange/ImportDataCommand.h"
 #include "formatfile/FormatCommands.h"
@@ -45,6 +46,11 @@ const QList<SubCommand>& SubCommands() {
          QStringLiteral("import-data 格式 文件 [--sheet 工作表] [--map 标签=表达式]... [--rows 开始-截止] "
                         "[--interval 行间隔] [--marker 标志列] [--save-mapping]：按映射导入数据，以CSV输出"),
          SubCommand::Needs::Core, RunImportDataCommand},
+        {QStringLiteral("stats"),
+         QStringLiteral("stats 格式 --from 开始日期 --to 截止日期 [--by day|month] (--date-box 标签 | "
+                        "--ymd-boxes 年,月,日) (--amount-box 标签 | --count) [--where 标签=内容] "
+                        "[--chart 图表.png]：按天或按月统计金额或单据数，以CSV输出"),
+         SubCommand::Needs::Widgets, RunStatsCommand},
     };
     return table;
 }

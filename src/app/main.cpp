@@ -58,12 +58,15 @@ int main(int argc, char** argv) {
     // No window for a sub-command; a Gui application only when it paints or prints.
     const SubCommand* command = FindSubCommand(SubCommands(), parsed.command);
     std::unique_ptr<QCoreApplication> app;
-    if (command && command->needs == SubCommand::Needs::Gui) {
+    if (command && command->needs != SubCommand::Needs::Core) {
         // Printing from a script needs no screen: without a display, draw offscreen.
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        app = std::make_unique<QGuiApplication>(argc, argv);
+        if (command->needs == SubCommand::Needs::Widgets)
+            app = std::make_unique<QApplication>(argc, argv);
+        else
+            app = std::make_unique<QGuiApplication>(argc, argv);
         InstallChineseFontSubstitutions();
     } else
         app = std::make_unique<QCoreApplication>(argc, argv);

@@ -36,7 +36,11 @@ QString FormatAmount(const QString& text, const ConversionSettings& settings) {
 }
 
 double NumericValue(const QString& text, const QString& currency) {
-    return ShortestForm(NumericDecimal(text, currency)).toDouble();
+    return NumericText(text, currency).toDouble();
+}
+
+QString NumericText(const QString& text, const QString& currency) {
+    return ShortestForm(NumericDecimal(text, currency));
 }
 
 QString FormatPercentage(const QString& text, const QString& currency) {

@@ -30,6 +30,9 @@ QString CapitalToNumber(const QString& text, double dataType);
 // The number in a text: "￥", "$", the currency symbol and "," ignored; a trailing
 // "%" divides by 100; 0 when there is no number.
 double NumericValue(const QString& text, const QString& currency = QStringLiteral("￥"));
+// The same number exactly, in shortest form ("1234.5", "-0.05", "0"), for sums that
+// must not pick up binary rounding.
+QString NumericText(const QString& text, const QString& currency = QStringLiteral("￥"));
 
 // Percentage (type 116): NumericValue × 100 in shortest form followed by "%".
 QString FormatPercentage(const QString& text, const QString& currency);

@@ -72,7 +72,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
         "设置:mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
         "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"
         "mLoginPSD",
-        "工具:mCheckCtl,mCompactDB,mAddTable",
+        "工具:mCheckCtl,mCompactDB,mAddTable,mStatistics",
         "帮助(&H):mHelp"}));
     EXPECT_TRUE(Action("mPrint")->isEnabled());
     EXPECT_FALSE(Action("mPrintAll")->isEnabled()); // batch printing comes with its module
