@@ -78,6 +78,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectPrinting();
     ConnectHistory();
     ConnectFormatTree();
+    ConnectAids();
     ShowFormat();
     resize(1100, 760);
 }
@@ -216,7 +217,7 @@ void MainWindow::UpdateMenuState() {
     for (const char* name : {"mNewFmt", "mImportFmt", "mSelFmt"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
     for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet",
-                             "mStatistics"})
+                             "mStatistics", "mInvoicePSDSet"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
     // A locked format keeps its boxes and page as they are.
     const bool editable = open && !designer_->IsLocked();

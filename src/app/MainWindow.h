@@ -110,6 +110,10 @@ private:
     void ConnectPrinting();
     // The format tree and the format list (MainWindowTree.cpp).
     void ConnectFormatTree();
+    // The entry aids on the open bill (MainWindowAids.cpp); RunAutoFill refills the
+    // automatic numbers, lists and passwords of a fresh bill.
+    void ConnectAids();
+    void RunAutoFill();
     // Leaves the box being typed in, so its text is converted before it is used.
     void CommitTyping();
     void EditPageSize();

@@ -86,6 +86,7 @@ bool MainWindow::AddBill(bool print) {
     if (!billKept_) return false;
     designer_->ClearSelection();
     designer_->ClearContents();
+    RunAutoFill();
     return true;
 }
 

@@ -23,7 +23,10 @@ void MainWindow::ConnectPrinting() {
     printer_->afterPrint = [this](const Format& format, const Bill& bill) {
         // The next page of a multi-page bill joins here as it comes.
         KeepBill(format, bill);
-        if (format.page.options.clearAfterPrint) designer_->ClearContents();
+        if (format.page.options.clearAfterPrint) {
+            designer_->ClearContents();
+            RunAutoFill();
+        }
     };
     auto on = [this](const char* name, auto handler) {
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);

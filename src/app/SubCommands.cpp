@@ -25,7 +25,8 @@ const QList<SubCommand>& SubCommands() {
     static const QList<SubCommand> table = {
         {QStringLiteral("print"),
          QStringLiteral("print 格式 [--set 标签=内容]... (--pdf 文件 | --printer 打印机) [--copies 份数] "
-                        "[--no-history]：打印一张单据并存入历史记录"),
+                        "[--fill-dates] [--no-history]：按录入方式填写并打印一张单据（自动编号、日期、累加、关联），"
+                        "存入历史记录"),
          SubCommand::Needs::Gui, RunPrintCommand},
         {QStringLiteral("history"),
          QStringLiteral("history 格式 [--limit 张数] [--csv]：列出历史单据，最新的在前"),

@@ -125,15 +125,20 @@ void DesignerView::StoreContent(InputBox* box) {
     if (document_) document_->SetContent(box->Id(), box->Content());
 }
 
-void DesignerView::OnContentEdited(InputBox* box) { StoreContent(box); }
+void DesignerView::OnContentEdited(InputBox* box) {
+    StoreContent(box);
+    if (box->Kind() == BoxKind::Check) Q_EMIT BoxEdited(box->Id());
+}
 
 void DesignerView::OnEditingFinished(InputBox* box) {
     const BoxRecord* record = RecordOf(box);
     if (!record) return;
     const QString converted = ConvertByDataType(box->Content(), record->cash, settings_);
-    if (converted == box->Content()) return;
-    box->ShowContent(converted);
-    OnContentEdited(box);
+    if (converted != box->Content()) {
+        box->ShowContent(converted);
+        OnContentEdited(box);
+    }
+    Q_EMIT BoxEdited(box->Id());
 }
 
 QString DesignerView::GetBoxContent(qint64 id) const {

@@ -158,6 +158,9 @@ Q_SIGNALS:
     void BackgroundChanged();
     // The page size (format->page.width/height) changed.
     void PageChanged();
+    // The user left a text box (its text converted by its type) or ticked a check
+    // box: the entry aids follow.
+    void BoxEdited(qint64 id);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

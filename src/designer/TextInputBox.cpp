@@ -56,8 +56,16 @@ void TextInputBox::ShowSelection(bool) {
     UpdateLook();
 }
 
+void TextInputBox::SetTint(const QColor& tint) {
+    if (tint == tint_) return;
+    tint_ = tint;
+    UpdateLook();
+}
+
 void TextInputBox::UpdateLook() {
-    const QColor background = IsSelected() ? QColor(208, 208, 208) : QColor(Qt::white);
+    const QColor background = IsSelected() ? QColor(208, 208, 208)
+                              : tint_.isValid() ? tint_
+                                                : QColor(Qt::white);
     editor_->setFrameShape(bordered_ ? QFrame::Box : QFrame::NoFrame);
     editor_->setLineWidth(1);
     QPalette palette = editor_->palette();

@@ -15,6 +15,9 @@ public:
     void ShowContent(const QString& text) override;
     void ClearContent() override { ShowContent({}); }
     QPlainTextEdit* Editor() const { return editor_; }
+    // A background marking the box as tied to the focused one; an invalid colour
+    // for none. The selection's look comes first.
+    void SetTint(const QColor& tint);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -25,6 +28,7 @@ private:
 
     QPlainTextEdit* editor_;
     QColor textColor_;
+    QColor tint_;
     bool bordered_ = false;
     bool showing_ = false; // set while the program, not the user, puts text in
 };

@@ -1,8 +1,10 @@
 #include "print/PrintCommand.h"
 
+#include "aids/AidContext.h"
+#include "aids/FillAsTyped.h"
 #include "content/ConversionSettings.h"
 #include "content/layout/PrinterFont.h"
-#include "print/BillFilling.h"
+#include "document/FormatDocument.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
@@ -29,14 +31,15 @@ constexpr qint64 kDefaultDesignWidth = 15360; // a stored design width of 0 stan
 
 const QString kUsage = QStringLiteral(
     "用法: print FORMAT [--set LABEL=VALUE]... (--pdf FILE | --printer NAME) [--copies N] "
-    "[--no-history]");
+    "[--fill-dates] [--no-history]");
 
 struct PrintArgs {
     QString format;
-    QList<QPair<QString, QString>> values;
+    QList<LabelValue> values;
     QString pdf, printer;
     int copies = 1;
     bool history = true;
+    bool fillDates = false;
 };
 
 // Empty error when the arguments are well formed.
@@ -46,6 +49,10 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
         const bool hasValue = i + 1 < args.size();
         if (arg == u"--no-history") {
             parsed.history = false;
+            continue;
+        }
+        if (arg == u"--fill-dates") {
+            parsed.fillDates = true;
             continue;
         }
         if (arg == u"--set" || arg == u"--pdf" || arg == u"--printer" || arg == u"--copies") {
@@ -100,13 +107,19 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     conversion.roundingMethod = params.GetParam(PrintText::kNumCutParam).toInt();
     const QString lineBreak = ReadSetting(PrintText::kSettingsApp, PrintText::kParaSection,
                                           PrintText::kCrlfKey, PrintText::kDefaultCrlf);
-    Bill bill;
-    for (const auto& [label, value] : parsed.values) {
-        if (!FillBoxByLabel(*format, bill, label, value, lineBreak, conversion)) {
-            err << QStringLiteral("格式中没有标签为“%1”的内容框").arg(label) << Qt::endl;
-            return kUsageError;
-        }
+    // The bill is filled as a user types it: empty boxes with their automatic values,
+    // then each value in turn with the aids (rings, sums, linked bills) after it.
+    StreamAsker asker(err);
+    FormatDocument document;
+    document.Open(std::move(*format));
+    const AidContext aids{&db, {lineBreak, conversion}, {}, &asker};
+    StartBillAsTyped(document, aids, parsed.fillDates);
+    if (const QStringList missing = FillAsTyped(document, parsed.values, aids); !missing.isEmpty()) {
+        err << QStringLiteral("格式中没有标签为“%1”的内容框").arg(missing.first()) << Qt::endl;
+        return kUsageError;
     }
+    const Format& filledFormat = document.GetFormat();
+    const Bill& bill = document.GetBill();
 
     QPrinter printer(QPrinter::HighResolution);
     if (!parsed.pdf.isEmpty()) {
@@ -115,16 +128,15 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
         err << PrintText::kNoPrinter << Qt::endl;
         return kFailure;
     }
-    StreamAsker asker(err);
     PrintJob job(printer, asker);
     BillPrintRequest request;
     request.copies = parsed.copies;
     request.page.canvasWidthTwips = FitWidthCanvasTwips(double(designWidth));
     request.page.roundingMethod = conversion.roundingMethod;
-    if (!job.PrintBill(*format, bill, request)) return kFailure;
+    if (!job.PrintBill(filledFormat, bill, request)) return kFailure;
     out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
     // Like the window's print command, a printed bill is kept in history.
-    if (parsed.history && SaveHistory(db, *format, bill).outcome == SavedBill::Outcome::Failed) {
+    if (parsed.history && SaveHistory(db, filledFormat, bill).outcome == SavedBill::Outcome::Failed) {
         err << RecordsText::kHistorySaveFailed << Qt::endl;
         return kFailure;
     }
