@@ -78,8 +78,8 @@ void MainWindow::AfterPrint(QString formatName, bool autoJump, bool clearAfterPr
 bool MainWindow::PrintAllRows() {
     if (!session_.HasFormat()) return false;
     CommitTyping();
-    const BillData& data = billData_->Model().Data();
-    if (data.rows.isEmpty()) {
+    const BillData& grid = billData_->Model().Data();
+    if (grid.rows.isEmpty()) {
         asker_.Message(PrintText::kNoRows);
         return false;
     }
@@ -87,7 +87,7 @@ bool MainWindow::PrintAllRows() {
     if (copies == 0) return false;
     // The boxes are left alone: the rows go to paper without passing through them,
     // so what was shown before the job is what shows after it.
-    const DataRows rows(session_, data);
+    const DataRows rows(session_, grid);
     BatchOptions options;
     options.caption = PrintText::kPrintingBills;
     options.copies = copies;
@@ -97,7 +97,7 @@ bool MainWindow::PrintAllRows() {
     PrintProgressDialog progress(this);
     const BatchResult result = PrintBatch(job, rows.format, rows.Source(), options, progress, asker_);
     if (result.kept > 0) history_->Refresh();
-    return result.Complete(int(data.rows.size()));
+    return result.Complete(int(grid.rows.size()));
 }
 
 bool MainWindow::PrintHistoryRows() {
@@ -142,15 +142,15 @@ bool MainWindow::PrintHistoryRows() {
 bool MainWindow::PrintLabelSheets() {
     if (!session_.HasFormat()) return false;
     CommitTyping();
-    const BillData& data = billData_->Model().Data();
-    if (data.rows.isEmpty()) {
+    const BillData& grid = billData_->Model().Data();
+    if (grid.rows.isEmpty()) {
         asker_.Message(PrintText::kNoRows);
         return false;
     }
-    const DataRows rows(session_, data);
+    const DataRows rows(session_, grid);
     const BillPageOptions page = PageOptionsFor(session_, this);
     const bool guides = session_.Params().GetParam(PrintText::kLabelGridParam) == u"1";
-    LabelSheetDialog dialog(rows.format, page, int(data.rows.size()),
+    LabelSheetDialog dialog(rows.format, page, int(grid.rows.size()),
                             [&rows](int index) { return rows.At(index); }, guides, this);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     if (dialog.Guides() != guides)
@@ -166,5 +166,5 @@ bool MainWindow::PrintLabelSheets() {
     PrintProgressDialog progress(this);
     const BatchResult result =
         ::PrintLabelSheets(job, rows.format, dialog.Spec(), rows.Source(), options, progress, asker_);
-    return result.Complete(int(data.rows.size()) * copies);
+    return result.Complete(int(grid.rows.size()) * copies);
 }

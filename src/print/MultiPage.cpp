@@ -13,7 +13,7 @@ QString BaseOf(const QString& formatName) {
 
 } // namespace
 
-double PageNumber(const QString& formatName) {
+double FamilyPageNumber(const QString& formatName) {
     // The leading number of the text, as a user reads "2" in "a_2" or "2b" in "a_2b".
     static const QRegularExpression leading(QStringLiteral("^\\s*[+-]?(\\d+\\.?\\d*|\\.\\d+)"));
     const QRegularExpressionMatch match =
@@ -37,13 +37,13 @@ QStringList OtherPages(Database& db, const QString& formatName) {
 
 PageStep NextPageStep(const QString& formatName, const QStringList& others) {
     if (others.isEmpty()) return {};
-    const double current = PageNumber(formatName);
+    const double current = FamilyPageNumber(formatName);
     const QString* next = nullptr;
     const QString* first = &others.first();
     for (const QString& name : others) {
-        const double page = PageNumber(name);
-        if (page > current && (!next || page < PageNumber(*next))) next = &name;
-        if (page < PageNumber(*first)) first = &name;
+        const double page = FamilyPageNumber(name);
+        if (page > current && (!next || page < FamilyPageNumber(*next))) next = &name;
+        if (page < FamilyPageNumber(*first)) first = &name;
     }
     if (next) return {*next, false};
     return {*first, true};

@@ -9,7 +9,7 @@
 class Database;
 
 // The numeric value of the text after the last "_" ("a_12" gives 12, "a_x" 0).
-double PageNumber(const QString& formatName);
+double FamilyPageNumber(const QString& formatName);
 
 // The other pages of the format's family, from the format table: names that are the
 // same base, "_" and anything after it (the base matched literally, never as a

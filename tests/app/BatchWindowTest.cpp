@@ -54,7 +54,7 @@ protected:
         return pdf;
     }
     qint64 Bills() {
-        return session_->Db().Query("SELECT count(DISTINCT ID) FROM 历史").rows[0][0].toLongLong();
+        return session_->Db().Query("SELECT count(*) FROM (SELECT DISTINCT Fmt, ID FROM 历史)").rows[0][0].toLongLong();
     }
 
     std::unique_ptr<Session> session_;
@@ -81,7 +81,7 @@ TEST_F(BatchWindowTest, CancellingTheProgressKeepsExactlyThePagesAndBillsPrinted
     const QString pdf = ToPdf("cancelled.pdf");
     // Cancel as soon as the dialog shows a bill done.
     QTimer poll;
-    connect(&poll, &QTimer::timeout, [&] {
+    QObject::connect(&poll, &QTimer::timeout, [&] {
         for (auto* dialog : window_->findChildren<PrintProgressDialog*>())
             if (dialog->isVisible() && dialog->value() >= 1) dialog->cancel();
     });
@@ -105,8 +105,8 @@ TEST_F(BatchWindowTest, MultiPageBillsOpenTheirPagesInTurnAndClearOnlyAfterTheLa
         ASSERT_TRUE(store.SavePageParams(QString::fromLatin1(name), page, 15360));
     }
     Open("a_1");
-    window_->Designer().SetBoxContent(Id(1), QStringLiteral("张三"));
     for (const char* next : {"a_2", "a_3", "a_1"}) {
+        window_->Designer().SetBoxContent(Id(1), QStringLiteral("张三"));
         ToPdf("page.pdf");
         ASSERT_TRUE(window_->PrintCurrentBill());
         EXPECT_EQ(session_->CurrentFormat().name, QString::fromLatin1(next));
