@@ -9,6 +9,7 @@ inline const QString kFindTip = QStringLiteral("输入要查找的内容，回�
 inline const QString kShowAll = QStringLiteral("显示全部");
 inline const QString kColumnOrder = QStringLiteral("列顺序");
 inline const QString kLoadBill = QStringLiteral("调入单据");
+inline const QString kPrintSelected = QStringLiteral("打印选定单据");
 inline const QString kDeleteSelected = QStringLiteral("删除选定单据");
 inline const QString kDeleteAll = QStringLiteral("删除全部单据");
 

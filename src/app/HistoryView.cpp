@@ -61,6 +61,7 @@ HistoryView::HistoryView(Database& db, ParamStore& params, Asker& asker, Progres
     showAll_ = add("CmdShowAll", HistoryText::kShowAll, false, [this] { ShowHistory(0); });
     add("CmdColumnOrder", HistoryText::kColumnOrder, true, [this] { EditColumnOrder(); });
     add("CmdLoadBill", HistoryText::kLoadBill, true, [this] { LoadCurrentBill(); });
+    add("CmdPrintBills", HistoryText::kPrintSelected, true, [this] { Q_EMIT PrintRequested(); });
     add("CmdDeleteBills", HistoryText::kDeleteSelected, true, [this] { DeleteSelectedBills(); });
     add("CmdDeleteAllBills", HistoryText::kDeleteAll, true, [this] { DeleteAllBills(); });
     showAll_->setEnabled(false);

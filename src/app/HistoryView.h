@@ -43,6 +43,8 @@ public:
 Q_SIGNALS:
     // The user chose a stored bill to put into the boxes.
     void BillChosen(qint64 billNumber);
+    // The user asked to print the selected bills again.
+    void PrintRequested();
 
 private:
     void AfterShowing();

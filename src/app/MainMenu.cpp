@@ -25,6 +25,7 @@ struct TopMenu {
 const TopMenu kMenus[] = {
     {"mPrintMenu", u"打印(&P)",
      {{"mPrint", u"打印当前单据"}, {"mPrintAll", u"打印所有单据"},
+      {"mPrintLabels", u"打印标签"},
       {"mPrintPreview", u"打印预览"}}},
     {"mFmtMenu", u"格式(&F)",
      {{"mNewFmt", u"新建格式"}, {"mSelFmt", u"选择格式"}, {"mSaveFmt", u"保存格式"},

@@ -228,7 +228,7 @@ void MainWindow::UpdateMenuState() {
     pageSizeButton_->setEnabled(editable);
     offsetsButton_->setEnabled(editable);
     calibrationButton_->setEnabled(open);
-    for (const char* name : {"mPrint", "mPrintPreview"})
+    for (const char* name : {"mPrint", "mPrintPreview", "mPrintAll", "mPrintLabels"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
     const PageOptions& options = session_.CurrentFormat().page.options;
     for (const ToggleAction& entry : kToggleActions) {

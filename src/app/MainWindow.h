@@ -57,6 +57,13 @@ public:
     bool OutputPicture();
     BoxGridModel& BoxGrid() const { return *boxGrid_; }
 
+    // Batches (MainWindowBatch.cpp): "打印所有单据" (every data row in one job, each
+    // kept in history), the selected history bills again, and the data rows as label
+    // sheets. False when cancelled or stopped.
+    bool PrintAllRows();
+    bool PrintHistoryRows();
+    bool PrintLabelSheets();
+
     // The bill-data tab (MainWindowData.cpp): import through the column mapping, and
     // DisplayCurrentRow, which writes data row `row` (from 0) into the boxes.
     bool ImportData();
@@ -108,6 +115,9 @@ private:
     void ConnectDesigner();
     void ConnectFormatCommands();
     void ConnectPrinting();
+    void ConnectBatchPrinting();
+    // After a printed bill: the next page of a multi-page bill, else clearing.
+    void AfterPrint(QString formatName, bool autoJump, bool clearAfterPrint);
     // The format tree and the format list (MainWindowTree.cpp).
     void ConnectFormatTree();
     // The entry aids on the open bill (MainWindowAids.cpp); RunAutoFill refills the

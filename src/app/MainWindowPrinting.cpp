@@ -3,6 +3,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AppTexts.h"
+#include "app/PrintOptions.h"
 #include "app/Session.h"
 #include "app/WindowPlacement.h"
 #include "app/printui/BillPrinter.h"
@@ -21,13 +22,10 @@
 void MainWindow::ConnectPrinting() {
     printer_ = std::make_unique<BillPrinter>(this, asker_);
     printer_->afterPrint = [this](const Format& format, const Bill& bill) {
-        // The next page of a multi-page bill joins here as it comes.
         KeepBill(format, bill);
-        if (format.page.options.clearAfterPrint) {
-            designer_->ClearContents();
-            RunAutoFill();
-        }
+        AfterPrint(format.name, format.page.options.autoJump, format.page.options.clearAfterPrint);
     };
+    ConnectBatchPrinting();
     auto on = [this](const char* name, auto handler) {
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
     };
@@ -46,7 +44,6 @@ void MainWindow::CommitTyping() {
         focused->clearFocus();
 }
 
-namespace {
 BillPageOptions PageOptionsFor(const Session& session, const QWidget* window) {
     BillPageOptions options;
     options.canvasWidthTwips = FitWidthCanvasTwips(ScreenWidthTwips(window));
@@ -54,7 +51,6 @@ BillPageOptions PageOptionsFor(const Session& session, const QWidget* window) {
     options.background = session.CurrentFormat().page.options.printBackground;
     return options;
 }
-} // namespace
 
 bool MainWindow::PrintCurrentBill() {
     if (!session_.HasFormat()) return false;

@@ -26,7 +26,9 @@ const QList<SubCommand>& SubCommands() {
         {QStringLiteral("print"),
          QStringLiteral("print 格式 [--set 标签=内容]... (--pdf 文件 | --printer 打印机) [--copies 份数] "
                         "[--fill-dates] [--no-history]：按录入方式填写并打印一张单据（自动编号、日期、累加、关联），"
-                        "存入历史记录"),
+                        "存入历史记录；"
+                        "print 格式 (--data 文件 [--sheet 工作表] [--rows 开始-截止] | --bills 3,5-9) "
+                        "[--labels 列x行 [--sheet-size 宽x高]] (--pdf 文件 | --printer 打印机)：批量打印"),
          SubCommand::Needs::Gui, RunPrintCommand},
         {QStringLiteral("history"),
          QStringLiteral("history 格式 [--limit 张数] [--csv]：列出历史单据，最新的在前"),

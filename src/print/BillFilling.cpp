@@ -3,11 +3,14 @@
 #include "records/BoxValues.h"
 #include "store/Format.h"
 
-bool FillBoxByLabel(const Format& format, Bill& bill, const QString& label, const QString& value,
-                    const QString& lineBreakMarker, const ConversionSettings& settings) {
-    const ValueFilling filling{lineBreakMarker, settings};
+BoxesByLabel::BoxesByLabel(const Format& format) {
+    for (const BoxRecord& box : format.boxes) boxes_.insert(box.label, &box);
+}
+
+bool BoxesByLabel::Fill(Bill& bill, const QString& label, const QString& value,
+                        const ValueFilling& filling) const {
     bool found = false;
-    for (const BoxRecord& box : format.boxes)
-        if (box.label == label && WriteBoxValue(box, bill, value, filling)) found = true;
+    for (auto it = boxes_.constFind(label); it != boxes_.cend() && it.key() == label; ++it)
+        if (WriteBoxValue(**it, bill, value, filling)) found = true;
     return found;
 }

@@ -2,19 +2,16 @@
 
 #include "aids/AidContext.h"
 #include "aids/FillAsTyped.h"
-#include "content/ConversionSettings.h"
-#include "content/layout/PrinterFont.h"
 #include "document/FormatDocument.h"
+#include "print/BatchCommand.h"
+#include "print/CommandSetup.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
-#include "print/PrinterChoice.h"
 #include "records/History.h"
 #include "records/RecordsTexts.h"
 #include "core/StreamAsker.h"
 #include "store/Bill.h"
 #include "store/Database.h"
-#include "store/FormatStore.h"
-#include "store/ParamStore.h"
 #include "store/StoreOpening.h"
 
 #include <QList>
@@ -27,7 +24,6 @@ namespace {
 
 constexpr int kUsageError = 2;
 constexpr int kFailure = 1;
-constexpr qint64 kDefaultDesignWidth = 15360; // a stored design width of 0 stands for it
 
 const QString kUsage = QStringLiteral(
     "用法: print FORMAT [--set LABEL=VALUE]... (--pdf FILE | --printer NAME) [--copies N] "
@@ -85,34 +81,14 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
 }
 
 int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
-    FormatStore store(db);
-    const std::optional<PageParams> page = store.LoadPageParams(parsed.format);
-    if (!page) {
-        err << QStringLiteral("格式不存在: ") << parsed.format << Qt::endl;
-        return kFailure;
-    }
-    // Fonts as designed: load at the design screen's own width, so no rescaling.
-    const qint64 designWidth = page->designScreenWidth > 0 ? page->designScreenWidth
-                                                           : kDefaultDesignWidth;
-    std::optional<Format> format = store.LoadFormat(parsed.format, designWidth);
-    if (!format) {
-        err << QStringLiteral("格式不存在: ") << parsed.format << Qt::endl;
-        return kFailure;
-    }
-
-    ParamStore params(db);
-    ConversionSettings conversion;
-    conversion.currency = format->page.options.currency;
-    conversion.monthZero = format->page.options.monthZero;
-    conversion.roundingMethod = params.GetParam(PrintText::kNumCutParam).toInt();
-    const QString lineBreak = ReadSetting(PrintText::kSettingsApp, PrintText::kParaSection,
-                                          PrintText::kCrlfKey, PrintText::kDefaultCrlf);
+    const std::optional<CommandFormat> loaded = LoadCommandFormat(db, parsed.format, err);
+    if (!loaded) return kFailure;
     // The bill is filled as a user types it: empty boxes with their automatic values,
     // then each value in turn with the aids (rings, sums, linked bills) after it.
     StreamAsker asker(err);
     FormatDocument document;
-    document.Open(std::move(*format));
-    const AidContext aids{&db, {lineBreak, conversion}, {}, &asker};
+    document.Open(loaded->format);
+    const AidContext aids{&db, loaded->filling, {}, &asker};
     StartBillAsTyped(document, aids, parsed.fillDates);
     if (const QStringList missing = FillAsTyped(document, parsed.values, aids); !missing.isEmpty()) {
         err << QStringLiteral("格式中没有标签为“%1”的内容框").arg(missing.first()) << Qt::endl;
@@ -122,17 +98,12 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     const Bill& bill = document.GetBill();
 
     QPrinter printer(QPrinter::HighResolution);
-    if (!parsed.pdf.isEmpty()) {
-        UsePdfFile(printer, parsed.pdf);
-    } else if (!UsePrinter(printer, parsed.printer)) {
-        err << PrintText::kNoPrinter << Qt::endl;
-        return kFailure;
-    }
+    if (!UseCommandOutput(printer, parsed.pdf, parsed.printer, err)) return kFailure;
     PrintJob job(printer, asker);
     BillPrintRequest request;
     request.copies = parsed.copies;
-    request.page.canvasWidthTwips = FitWidthCanvasTwips(double(designWidth));
-    request.page.roundingMethod = conversion.roundingMethod;
+    request.page.canvasWidthTwips = loaded->canvasWidthTwips;
+    request.page.roundingMethod = loaded->filling.settings.roundingMethod;
     if (!job.PrintBill(filledFormat, bill, request)) return kFailure;
     out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
     // Like the window's print command, a printed bill is kept in history.
@@ -146,6 +117,7 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
 } // namespace
 
 int RunPrintCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (IsBatchPrint(args)) return RunBatchPrintCommand(args, out, err);
     PrintArgs parsed;
     if (const QString error = Parse(args, parsed); !error.isEmpty()) {
         err << error << Qt::endl << kUsage << Qt::endl;

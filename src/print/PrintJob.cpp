@@ -17,9 +17,9 @@ PrintJob::~PrintJob() {
     DiscardPdfOutput(printer_);
 }
 
-bool PrintJob::StartPage(const Format& format) {
+bool PrintJob::StartPage(const PageParams& page) {
     // The page set-up applies from the next page on, so it comes first.
-    ApplyPageSetup(printer_, format.page, asker_);
+    ApplyPageSetup(printer_, page, asker_);
     if (!painter_.isActive()) return painter_.begin(&printer_);
     return printer_.newPage();
 }
@@ -29,7 +29,7 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
     options.background = format.page.options.printBackground;
     const int copies = std::clamp(request.copies, 1, kMaxCopies);
     for (int copy = 0; copy < copies; ++copy) {
-        if (!StartPage(format)) {
+        if (!StartPage(format.page)) {
             asker_.Message(PrintText::kPrintError);
             return false;
         }
@@ -43,6 +43,15 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
     }
     if (onBillPrinted) onBillPrinted(format, bill);
     return true;
+}
+
+QPainter* PrintJob::BeginSheet(const PageParams& page) {
+    if (!StartPage(page)) {
+        asker_.Message(PrintText::kPrintError);
+        return nullptr;
+    }
+    ++pages_;
+    return &painter_;
 }
 
 bool PrintJob::End() {

@@ -8,6 +8,7 @@
 
 class Asker;
 class QPrinter;
+struct PageParams;
 
 // As many copies as a copies field takes.
 inline constexpr int kMaxCopies = 999;
@@ -31,12 +32,17 @@ public:
     std::function<void(const Format&, const Bill&)> onBillPrinted;
     bool PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request);
 
+    // Starts the next page set up for `page` and hands out its painter, addressed in
+    // twips from the paper's corner (a label sheet draws its own cells); nullptr after
+    // telling the user when the page cannot be started.
+    QPainter* BeginSheet(const PageParams& page);
+
     // Ends the document; false when the printer reports a failure.
     bool End();
     int PagesPrinted() const { return pages_; }
 
 private:
-    bool StartPage(const Format& format);
+    bool StartPage(const PageParams& page);
 
     QPrinter& printer_;
     Asker& asker_;

@@ -23,6 +23,37 @@ inline const QString kCalibrationQuestion =
     QStringLiteral("您是否需要打印校验图形？如果要打印，请在打印机中放好A4纸一张。");
 inline const QString kCalibrationTitle = QStringLiteral("校验图形打印");
 
+// Batches of bills and label sheets.
+inline const QString kPrintingBills = QStringLiteral("正在打印单据……");
+inline const QString kPrintingHistory = QStringLiteral("正在打印...");
+inline const QString kPrintingLabels = QStringLiteral("正在打印标签……");
+inline QString RowName(int row) { return QStringLiteral("第%1行").arg(row); }
+inline QString BillName(qint64 number) { return QStringLiteral("单据%1").arg(number); }
+inline QString BillNotLoaded(const QString& what, const QString& why) {
+    return what + QStringLiteral("无法读入") + (why.isEmpty() ? QString() : QStringLiteral("（") + why + QStringLiteral("）"))
+           + QStringLiteral("，打印已停止。");
+}
+inline QString BillNotPrinted(const QString& what) {
+    return what + QStringLiteral("打印出错，打印已停止。");
+}
+inline QString BillNotKept(const QString& what) {
+    return what + QStringLiteral("已打印，但历史记录保存失败，打印已停止。");
+}
+inline const QString kHistoryNotKept = QStringLiteral("历史记录保存失败。");
+inline const QString kJobCancelled = QStringLiteral("打印已取消。");
+inline QString BillsPrinted(int bills) {
+    return QStringLiteral("已打印的%1张单据保留在打印任务中。").arg(bills);
+}
+inline const QString kNoSuchBill = QStringLiteral("没有这张单据");
+inline const QString kNoRows = QStringLiteral("没有可打印的单据数据！");
+
+// Settings store: the label-sheet fields (under their own application name).
+inline const QString kLabelSettingsApp = QStringLiteral("QD01");
+inline const QString kLabelSection = QStringLiteral("TagPrintSet");
+inline QString LabelFieldKey(int index) { return QStringLiteral("Index") + QString::number(index); }
+// Parameter store: whether the label-sheet preview shows its grid lines.
+inline const QString kLabelGridParam = QStringLiteral("LabelArrayLine");
+
 // Settings store: the remembered printer.
 inline const QString kSettingsApp = QStringLiteral("QMX");
 inline const QString kPrinterSection = QStringLiteral("Validate");

@@ -8,8 +8,10 @@
 #include "store/FormatStore.h"
 #include "core/Progress.h"
 #include "store/Schema.h"
+#include "exchange/ColumnMapping.h"
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QFileInfo>
 #include <QProcess>
@@ -72,6 +74,25 @@ QString StartCupsPdfQueue() {
                            "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}) != 0)
         return QStringLiteral("lpadmin could not add the cups-pdf queue");
     return {};
+}
+
+// The cheque format's mapping (收款人 from column A, 金额 from B) and a CSV of a
+// heading row and three records.
+QString StoreRowsToPrint(const TempDataFolder& folder) {
+    std::unique_ptr<Database> db = OpenDataDatabase();
+    const std::optional<Format> format = FormatStore(*db).LoadFormat(QStringLiteral("支票"), 15360);
+    QList<MappedBox> boxes = MappedBoxes(*format, {});
+    boxes[0].expression = QStringLiteral("A");
+    boxes[1].expression = QStringLiteral("B");
+    EXPECT_TRUE(SaveMapping(*db, format->name, boxes));
+    QFile csv(folder.File(QStringLiteral("rows.csv")));
+    EXPECT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("name,amount\nAlpha,1\nBravo,2\nCharlie,3\n");
+    return csv.fileName();
+}
+
+qint64 StoredBills() {
+    return OpenDataDatabase()->Query(QStringLiteral("SELECT count(DISTINCT ID) FROM 历史")).rows[0][0].toLongLong();
 }
 
 } // namespace
@@ -142,4 +163,76 @@ TEST(PrintCommand, PrintsThroughARealCupsQueue) {
     EXPECT_NEAR(line.center().y(), 120, 0.3);
     const QRectF text = DarkBox(page, 600, QRectF(25, 38, 60, 8));
     EXPECT_NEAR(text.left(), 30, 0.3);
+}
+
+TEST(PrintCommand, PrintsEveryRowOfAFileInOneJobAndReprintsStoredBills) {
+    TempDataFolder folder;
+    StoreChequeFormat();
+    const QString csv = StoreRowsToPrint(folder);
+    const QString pdf = folder.File(QStringLiteral("rows.pdf"));
+    const Outcome all = RunCommand({QStringLiteral("支票"), "--data", csv, "--pdf", pdf});
+    ASSERT_EQ(all.code, 0) << all.err.toStdString();
+    const QList<PdfPage> pages = ReadPdf(pdf);
+    ASSERT_EQ(pages.size(), 3);
+    QRectF box;
+    EXPECT_EQ(WordAt({pages[2]}, QStringLiteral("Charlie"), &box), QStringLiteral("Charlie"));
+    EXPECT_NEAR(box.left(), 30, 0.1);
+    EXPECT_EQ(WordAt({pages[2]}, QStringLiteral("￥"), &box), QStringLiteral("￥3.00"));
+    EXPECT_EQ(StoredBills(), 3);
+
+    struct Case {
+        QStringList args;
+        int pages;
+    };
+    const QList<Case> cases = {
+        {{"--data", csv, "--rows", "3-4"}, 2},             // file rows 3 and 4
+        {{"--bills", "1,3"}, 2},                           // reprinted: no new history
+        {{"--data", csv, "--labels", "2x1", "--sheet-size", "205x100"}, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        const QString out = folder.File(QStringLiteral("case.pdf"));
+        const Outcome done = RunCommand(QStringList{QStringLiteral("支票")} + c.args + QStringList{"--pdf", out, "--no-history"});
+        ASSERT_EQ(done.code, 0) << done.err.toStdString();
+        EXPECT_EQ(ReadPdf(out).size(), c.pages);
+    }
+    EXPECT_EQ(StoredBills(), 3);
+
+    // A bill that is not there stops the job at that bill, keeping the pages before it.
+    const Outcome missing = RunCommand({QStringLiteral("支票"), "--bills", "2,9,3", "--pdf", pdf});
+    EXPECT_EQ(missing.code, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("单据9"))) << missing.err.toStdString();
+    EXPECT_EQ(ReadPdf(pdf).size(), 1);
+
+    for (const QStringList& bad : {QStringList{"--data", csv, "--bills", "1"}, QStringList{"--bills", "x"},
+                                   QStringList{"--data", csv, "--labels", "0x3"},
+                                   QStringList{"--data", csv, "--sheet-size", "10x10"}}) {
+        SCOPED_TRACE(bad.join(' ').toStdString());
+        EXPECT_EQ(RunCommand(QStringList{QStringLiteral("支票")} + bad + QStringList{"--pdf", pdf}).code, 2);
+    }
+}
+
+TEST(PrintCommand, ABatchReachesACupsQueueAsOneJob) {
+    const QString why = StartCupsPdfQueue();
+    if (!why.isEmpty()) GTEST_SKIP() << why.toStdString();
+    TempDataFolder folder;
+    StoreChequeFormat();
+    const QString csv = StoreRowsToPrint(folder);
+    const QDir outputDir(QDir::home().filePath(QStringLiteral("PDF")));
+    const QStringList before = outputDir.entryList({"*.pdf"}, QDir::Files);
+    const Outcome done = RunCommand({QStringLiteral("支票"), "--data", csv, "--printer", "PDF"});
+    ASSERT_EQ(done.code, 0) << done.err.toStdString();
+    QStringList arrived;
+    QElapsedTimer waited;
+    waited.start();
+    while (arrived.isEmpty() && waited.elapsed() < 60000) {
+        QThread::msleep(300);
+        for (const QString& name : outputDir.entryList({"*.pdf"}, QDir::Files))
+            if (!before.contains(name)) arrived << outputDir.filePath(name);
+    }
+    QThread::msleep(1000); // a second job, were there one, would be here by now
+    for (const QString& name : outputDir.entryList({"*.pdf"}, QDir::Files))
+        if (!before.contains(name) && !arrived.contains(outputDir.filePath(name))) arrived << name;
+    ASSERT_EQ(arrived.size(), 1);
+    EXPECT_EQ(ReadPdf(arrived[0]).size(), 3);
 }

@@ -31,11 +31,11 @@ public:
     void Preview(const Format& format, const Bill& bill, const BillPageOptions& options);
 
     QPrinter& Printer() { return *printer_; }
-
-private:
     // The chooser dialog; the copies, or 0 when cancelled or no printer can be used.
+    // A batch chooses once and keeps the printer for all its bills.
     int ChoosePrinter();
 
+private:
     QWidget* parent_;
     Asker& asker_;
     std::unique_ptr<QPrinter> printer_;

@@ -20,4 +20,18 @@ inline const QString kUpLabel = QStringLiteral("向上移");
 inline const QString kLeftTip = QStringLiteral("横向打印页边距。");
 inline const QString kUpTip = QStringLiteral("纵向打印页边距。");
 inline const QString kMillimetres = QStringLiteral("毫米");
+
+inline const QString kLabelSheetTitle = QStringLiteral("打印标签");
+inline const QString kColumns = QStringLiteral("列数：");
+inline const QString kRows = QStringLiteral("行数：");
+inline const QString kSheetWidth = QStringLiteral("标签纸宽度(毫米)：");
+inline const QString kSheetHeight = QStringLiteral("标签纸高度(毫米)：");
+inline const QString kWithBackground = QStringLiteral("连同背景图打印");
+inline const QString kSeparators = QStringLiteral("打印 标签分隔线");
+inline const QString kGuides = QStringLiteral("显示网格线");
+inline const QString kPreviousPage = QStringLiteral("上一页");
+inline const QString kNextPage = QStringLiteral("下一页");
+inline QString PreviewPage(int page, int pages) {
+    return QStringLiteral("第%1/%2页").arg(page).arg(pages);
+}
 } // namespace PrintUiText
