@@ -3,6 +3,7 @@
 // EditingFinished so the view can convert the text by its type.
 #include "designer/InputBox.h"
 
+class DesignOutline;
 class QPlainTextEdit;
 
 class TextInputBox : public InputBox {
@@ -24,6 +25,7 @@ private:
     void UpdateLook();
 
     QPlainTextEdit* editor_;
+    DesignOutline* outline_;
     QColor textColor_;
     bool bordered_ = false;
     bool showing_ = false; // set while the program, not the user, puts text in
