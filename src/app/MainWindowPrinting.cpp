@@ -10,6 +10,7 @@
 #include "content/layout/PrinterFont.h"
 #include "designer/DesignerView.h"
 #include "designer/PageCanvas.h"
+#include "document/FormatDocument.h"
 #include "picture/OutputPicture.h"
 #include "store/FormatStore.h"
 
@@ -24,6 +25,10 @@ void MainWindow::ConnectPrinting() {
         // The next page of a multi-page bill joins here as it comes.
         KeepBill(format, bill);
         if (format.page.options.clearAfterPrint) designer_->ClearContents();
+    };
+    printer_->onPaperSet = [this](const PageParams& page) {
+        session_.Document().SetPage(page);
+        ShowFormat();
     };
     auto on = [this](const char* name, auto handler) {
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);

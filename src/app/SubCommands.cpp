@@ -2,6 +2,7 @@
 // one row here; the dispatcher and main need no change.
 #include "app/CommandLine.h"
 #include "app/RestoreBackupCommand.h"
+#include "app/SampleFormats.h"
 
 #include "exchange/ImportDataCommand.h"
 #include "formatfile/FormatCommands.h"
@@ -45,6 +46,9 @@ const QList<SubCommand>& SubCommands() {
          QStringLiteral("import-data 格式 文件 [--sheet 工作表] [--map 标签=表达式]... [--rows 开始-截止] "
                         "[--interval 行间隔] [--marker 标志列] [--save-mapping]：按映射导入数据，以CSV输出"),
          SubCommand::Needs::Core, RunImportDataCommand},
+        {QStringLiteral("create-samples"),
+         QStringLiteral("create-samples：创建三个示例格式（银行进账单、快递运单、地址标签）"),
+         SubCommand::Needs::Gui, RunCreateSamplesCommand},
     };
     return table;
 }
