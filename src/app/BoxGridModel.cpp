@@ -1,7 +1,10 @@
 #include "app/BoxGridModel.h"
 
+#include "content/layout/BoxFont.h"
 #include "document/FormatDocument.h"
 #include "store/Format.h"
+
+#include <QColor>
 
 namespace {
 
@@ -123,10 +126,28 @@ QString BoxGridModel::CellText(const BoxRecord& box, int column) {
     }
 }
 
+// The box number the canvas shows for the record at `row`: kind × 1000 + its place
+// among the boxes of its kind.
+int BoxGridModel::BoxNumberAt(int row) const {
+    const QList<BoxRecord>& boxes = document_->GetFormat().boxes;
+    int n = 0;
+    for (int i = 0; i <= row; ++i)
+        if (boxes[i].kind == boxes[row].kind) ++n;
+    return boxes[row].kind * 1000 + n;
+}
+
 QVariant BoxGridModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= RowCount()) return {};
+    const BoxRecord& box = document_->GetFormat().boxes[index.row()];
+    const int column = index.column();
+    // The colour as a swatch with its name, the number only for editing.
+    if (column == kColor && role == Qt::DecorationRole) return RecordColor(box.color);
+    if (column == kColor && role == Qt::DisplayRole) return RecordColor(box.color).name();
+    // 序号 shows the box number, which unsaved boxes have too; the ID is the tip.
+    if (column == kId && role == Qt::DisplayRole) return QString::number(BoxNumberAt(index.row()));
+    if (column == kId && role == Qt::ToolTipRole) return QStringLiteral("ID ") + QString::number(box.id);
     if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
-    return CellText(document_->GetFormat().boxes[index.row()], index.column());
+    return CellText(box, column);
 }
 
 QVariant BoxGridModel::headerData(int section, Qt::Orientation orientation, int role) const {

@@ -39,6 +39,7 @@ public:
 private:
     void Follow();
     int RowCount() const;
+    int BoxNumberAt(int row) const;
 
     FormatDocument* document_ = nullptr;
 };

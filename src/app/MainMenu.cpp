@@ -48,7 +48,7 @@ const TopMenu kMenus[] = {
     {"mToolMenu", u"工具",
      {{"mCheckCtl", u"检查凭据外内容框"}, {"mCompactDB", u"压缩整理数据库"},
       {"mAddTable", u"添加表格"}, {"mStatistics", u"数据统计分析"}}},
-    {"mHelpMenu", u"帮助(&H)", {{"mHelp", u"使用说明"}}},
+    {"mHelpMenu", u"帮助(&H)", {{"mHelp", u"使用说明"}, {"mSamples", u"创建示例格式"}, {"mAbout", u"关于"}}},
 };
 
 } // namespace

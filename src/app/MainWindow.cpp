@@ -9,6 +9,9 @@
 #include "app/PasswordDialog.h"
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
+#include "app/CommandFeedback.h"
+#include "app/HelpWindows.h"
+#include "app/PageCaptions.h"
 #include "app/WindowPlacement.h"
 #include "app/printui/BillPrinter.h"
 #include "designer/DesignerView.h"
@@ -36,12 +39,19 @@
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
+#include <QStatusBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 namespace {
 
-QString Number(double value) { return QString::number(value, 'g', 15); }
+constexpr int kStatusMessageMs = 8000;
+
+// A handle wide enough to find and shaded so that it is seen.
+void ShowSplitterHandle(QSplitter* splitter) {
+    splitter->setHandleWidth(6);
+    splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: palette(mid); }"));
+}
 
 bool& OptionOf(PageOptions& options, MenuToggle toggle) {
     switch (toggle) {
@@ -79,6 +89,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectHistory();
     ConnectFormatTree();
     ConnectAids();
+    ConnectHelpMenu(*this, session_, asker_);
     ShowFormat();
     resize(1100, 760);
 }
@@ -106,16 +117,21 @@ QWidget* MainWindow::BuildCentre() {
     pageLayout->addWidget(BuildOptionRow());
 
     auto* right = new QSplitter(Qt::Vertical, this);
+    right->setObjectName(QStringLiteral("PageAndGrids"));
     right->addWidget(page);
     right->addWidget(BuildGrids());
     right->setStretchFactor(0, 3);
     right->setStretchFactor(1, 1);
+    // The canvas gets the room at first; the grids a quarter, however large their hints.
+    right->setSizes({750, 250});
+    ShowSplitterHandle(right);
 
     auto* centre = new QSplitter(Qt::Horizontal, this);
     centre->addWidget(tree_);
     centre->addWidget(right);
     centre->setStretchFactor(1, 1);
     centre->setSizes({220, 880});
+    ShowSplitterHandle(centre);
     return centre;
 }
 
@@ -197,7 +213,7 @@ void MainWindow::ConnectMenu() {
     on("mLoginPSD", [this] { ChangeLoginPassword(); });
     on("mStatistics", [this] { ShowStatistics(); });
     on("mCompactDB", [this] {
-        TidyAndCompactDatabase(session_.Db(), asker_, *progress_, session_.CurrentFormat().name);
+        CompactAndReport(session_.Db(), asker_, *progress_, session_.CurrentFormat().name);
     });
     for (const ToggleAction& entry : kToggleActions) {
         const MenuToggle toggle = entry.toggle;
@@ -287,10 +303,10 @@ void MainWindow::ShowFormat() {
     // Without a format there is no page to show or zoom.
     designer_->setVisible(open);
     formatName_->setText(format.name);
-    width_->setText(open ? Number(format.page.width) : QString());
-    height_->setText(open ? Number(format.page.height) : QString());
-    offsetX_->setText(open ? Number(format.page.offsetX) : QString());
-    offsetY_->setText(open ? Number(format.page.offsetY) : QString());
+    width_->setText(open ? PageWidthCaption(format.page) : QString());
+    height_->setText(open ? PageHeightCaption(format.page) : QString());
+    offsetX_->setText(open ? ShiftLeftCaption(format.page) : QString());
+    offsetY_->setText(open ? ShiftUpCaption(format.page) : QString());
     if (open) ApplyOptionBoxes();
     UpdateMenuState();
 }
@@ -327,6 +343,7 @@ bool MainWindow::SaveFormat() {
     }
     // New boxes got their real IDs: contents and selection follow them.
     session_.Document().AdoptSaved(format);
+    statusBar()->showMessage(FormatSavedText(format.name), kStatusMessageMs);
     return StoreDefaults();
 }
 

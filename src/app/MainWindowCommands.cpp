@@ -11,6 +11,7 @@
 #include "designer/PageSizeRules.h"
 #include "formatfile/FormatExport.h"
 #include "formatfile/FormatImport.h"
+#include "app/CommandFeedback.h"
 #include "app/WindowPlacement.h"
 #include "core/Asker.h"
 #include "store/FormatStore.h"
@@ -33,7 +34,7 @@ void MainWindow::ConnectDesigner() {
     for (const auto& [name, mode] : alignments)
         on(name, [this, mode = mode] { designer_->AlignBoxes(mode); });
     on("mAlignSize", [this] { designer_->AlignSameSize(); });
-    on("mCheckCtl", [this] { designer_->PullBoxesOntoPage(); });
+    on("mCheckCtl", [this] { asker_.Message(PulledBackText(designer_->PullBoxesOntoPage())); });
 
     // Undo and redo of box edits sit at the end of the box menu, with their shortcuts.
     QMenu* boxMenu = findChild<QMenu*>(QStringLiteral("mCtlMenu"));

@@ -11,6 +11,7 @@
 #include "content/layout/PrinterFont.h"
 #include "designer/DesignerView.h"
 #include "designer/PageCanvas.h"
+#include "document/FormatDocument.h"
 #include "picture/OutputPicture.h"
 #include "store/FormatStore.h"
 
@@ -24,6 +25,10 @@ void MainWindow::ConnectPrinting() {
     printer_->afterPrint = [this](const Format& format, const Bill& bill) {
         KeepBill(format, bill);
         AfterPrint(format.name, format.page.options.autoJump, format.page.options.clearAfterPrint);
+    };
+    printer_->onPaperSet = [this](const PageParams& page) {
+        session_.Document().SetPage(page);
+        ShowFormat();
     };
     ConnectBatchPrinting();
     auto on = [this](const char* name, auto handler) {

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/RestoreBackupCommand.h"
 #include "app/StatisticsCommand.h"
+#include "app/SampleFormats.h"
 
 #include "exchange/ImportDataCommand.h"
 #include "formatfile/FormatCommands.h"
@@ -54,6 +55,9 @@ const QList<SubCommand>& SubCommands() {
                         "--ymd-boxes 年,月,日) (--amount-box 标签 | --count) [--where 标签=内容] "
                         "[--chart 图表.png]：按天或按月统计金额或单据数，以CSV输出"),
          SubCommand::Needs::Widgets, RunStatsCommand},
+        {QStringLiteral("create-samples"),
+         QStringLiteral("create-samples：创建三个示例格式（银行进账单、快递运单、地址标签）"),
+         SubCommand::Needs::Gui, RunCreateSamplesCommand},
     };
     return table;
 }

@@ -1,9 +1,11 @@
 #include "app/WindowApp.h"
 
 #include "content/layout/FontMapping.h"
+#include "app/DialogTitles.h"
 #include "app/LoginDialog.h"
 #include "app/MainWindow.h"
 #include "app/QtAsker.h"
+#include "app/QtTranslations.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
 #include "app/StoreRecovery.h"
@@ -42,6 +44,9 @@ int CheckDataFolder(Asker& asker) {
 
 int RunWindowApp() {
     InstallChineseFontSubstitutions();
+    InstallQtTranslations();
+    DialogTitleFitter titles;
+    qApp->installEventFilter(&titles);
     QtAsker asker;
     if (const int code = CheckDataFolder(asker); code != 0) return code;
     SingleInstance instance(DataFolder::Path());

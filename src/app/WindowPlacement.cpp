@@ -2,6 +2,7 @@
 
 #include "store/ParamStore.h"
 
+#include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
 
@@ -14,8 +15,10 @@ double TwipsPerPixel(const QWidget* widget) {
     return kTwipsPerInch / (dpi > 0 ? dpi : 96.0);
 }
 
-QRect ScreenRect(const QWidget* widget) {
-    const QScreen* screen = widget->screen();
+// The work area of the screen under `point`, or of the widget's own screen.
+QRect ScreenRect(const QWidget* widget, QPoint point) {
+    const QScreen* screen = QGuiApplication::screenAt(point);
+    if (!screen) screen = widget->screen();
     return screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
 }
 
@@ -36,22 +39,32 @@ void SaveWindowPlacement(ParamStore& params, const QWidget* window, const QStrin
     if (window->isMaximized() || window->isFullScreen()) {
         placement.width = screenWidth; // a screen-wide window is stored as 0;0;0;0
     } else {
-        const QRect frame = window->geometry();
-        placement = {ToTwips(frame.left(), perPixel), ToTwips(frame.top(), perPixel),
-                     ToTwips(frame.width(), perPixel), ToTwips(frame.height(), perPixel)};
+        // The position of the frame and the size of the client area: what move() and
+        // resize() take back, so the window returns exactly where it was.
+        const QPoint position = window->pos();
+        const QSize size = window->size();
+        placement = {ToTwips(position.x(), perPixel), ToTwips(position.y(), perPixel),
+                     ToTwips(size.width(), perPixel), ToTwips(size.height(), perPixel)};
     }
     params.SaveWindowPlacement(name, placement, screenWidth);
 }
 
+QRect KeepOnScreen(const QRect& wanted, const QRect& screen) {
+    QRect placed(wanted.topLeft(), wanted.size().boundedTo(screen.size()));
+    placed.moveLeft(qBound(screen.left(), placed.left(), screen.right() + 1 - placed.width()));
+    placed.moveTop(qBound(screen.top(), placed.top(), screen.bottom() + 1 - placed.height()));
+    return placed;
+}
+
 void RestoreWindowPlacement(ParamStore& params, QWidget* window, const QString& name) {
     const std::optional<ParamStore::Placement> stored = params.ReadWindowPlacement(name);
-    if (!stored) return;
+    if (!stored || stored->width <= 0 || stored->height <= 0) return;
     const double perPixel = TwipsPerPixel(window);
-    const QRect screen = ScreenRect(window);
-    const int left = ToPixels(stored->left, perPixel), top = ToPixels(stored->top, perPixel);
-    const int width = ToPixels(stored->width, perPixel), height = ToPixels(stored->height, perPixel);
-    if (width > 0 && height > 0)
-        window->resize(qMin(width, screen.width()), qMin(height, screen.height()));
-    if (top + height > 0 && left + width > 0 && left < screen.right() && top < screen.bottom())
-        window->move(left, top);
+    const QPoint position(ToPixels(stored->left, perPixel), ToPixels(stored->top, perPixel));
+    const QSize size(ToPixels(stored->width, perPixel), ToPixels(stored->height, perPixel));
+    // The frame (known once the window is shown) must fit on the screen as well.
+    const QSize frame = window->frameGeometry().size() - window->geometry().size();
+    const QRect placed = KeepOnScreen(QRect(position, size + frame), ScreenRect(window, position));
+    window->resize(placed.size() - frame);
+    window->move(placed.topLeft());
 }

@@ -2,6 +2,7 @@
 // Window positions are kept in twips, as the stored placements always were, so a
 // placement saved on one screen resolution restores sensibly on another.
 class ParamStore;
+class QRect;
 class QString;
 class QWidget;
 
@@ -11,6 +12,8 @@ int ScreenWidthTwips(const QWidget* widget);
 // Stores the window's left, top, width and height under "窗口参数：" + name; a
 // maximized or full-screen window stores "0;0;0;0" so it opens at its designed place.
 void SaveWindowPlacement(ParamStore& params, const QWidget* window, const QString& name);
-// Puts a stored placement back: the position only when the window would lie on the
-// screen, the size only when both measures are positive, never larger than the screen.
+// `wanted` (a window's frame) made to fit inside `screen` and moved onto it.
+QRect KeepOnScreen(const QRect& wanted, const QRect& screen);
+// Puts a stored placement back exactly; a window that would reach past the work area
+// of its screen is made to fit and moved onto it. "0;0;0;0" leaves the window as designed.
 void RestoreWindowPlacement(ParamStore& params, QWidget* window, const QString& name);

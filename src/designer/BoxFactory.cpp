@@ -57,14 +57,22 @@ void BoxFactory::WritePlace(const InputBox& box, BoxRecord& r, const CanvasScale
     WritePlace(box.Kind(), box.Twips(), r, scale);
 }
 
+// Only the measures that changed on screen are written: the others keep the record's
+// exact millimetres, which whole twips cannot carry (a moved 80 mm box stays 80 mm).
 void BoxFactory::WritePlace(BoxKind kind, const QRect& t, BoxRecord& r, const CanvasScale& scale) {
-    r.x = scale.CanvasToMm(t.x());
-    r.y = scale.CanvasToMm(t.y());
+    BoxRecord shown = r;
+    shown.kind = int(kind);
+    const QRect was = TwipsFromRecord(shown, scale);
+    const auto update = [&scale](double& mm, int twips, int wasTwips) {
+        if (twips != wasTwips) mm = scale.CanvasToMm(twips);
+    };
+    update(r.x, t.x(), was.x());
+    update(r.y, t.y(), was.y());
     if (kind == BoxKind::Line) {
-        r.w = scale.CanvasToMm(t.x() + t.width());
-        r.h = scale.CanvasToMm(t.y() + t.height());
+        update(r.w, t.x() + t.width(), was.x() + was.width());
+        update(r.h, t.y() + t.height(), was.y() + was.height());
     } else {
-        r.w = scale.CanvasToMm(t.width());
-        r.h = scale.CanvasToMm(t.height());
+        update(r.w, t.width(), was.width());
+        update(r.h, t.height(), was.height());
     }
 }

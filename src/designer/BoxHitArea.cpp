@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 DragMode BoxHitMode(QPoint local, QSize size, bool resizable) {
+    if (!resizable) return DragMode::Move;
     if (local.x() < kHitCorner && local.y() < kHitCorner) return DragMode::Move;
     if (resizable && size.width() - local.x() < kHitCorner && size.height() - local.y() < kHitCorner)
         return DragMode::Resize;

@@ -13,7 +13,9 @@ inline constexpr int kBandStep = 100;      // the rubber band follows in steps o
 inline constexpr int kLineTolerance = 30;  // least distance at which a line is hit
 
 // The mode a box-local point selects: the top-left corner moves, the bottom-right
-// corner resizes (when the box may be resized), anywhere else is for input.
+// corner resizes, anywhere else is for input. A box that cannot be resized (a check
+// box, too small for corners) is moved by its whole face: a press there is a click
+// unless the pointer goes past the drag threshold.
 DragMode BoxHitMode(QPoint local, QSize size, bool resizable);
 
 // Whether the pointer has gone far enough from the anchor to drag.

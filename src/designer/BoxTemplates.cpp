@@ -2,6 +2,10 @@
 
 #include "designer/CanvasScale.h"
 #include "designer/DesignerTexts.h"
+#include "designer/InputBox.h"
+
+#include <QFontMetricsF>
+#include <cmath>
 
 QRect TemplateTwips(BoxKind kind) {
     switch (kind) {
@@ -33,4 +37,14 @@ BoxRecord TemplateRecord(BoxKind kind, const CanvasScale& scale) {
     r.fontSize = kind == BoxKind::Label ? 14.25 : 9;
     if (kind == BoxKind::Label) r.label = DesignerText::kLabelTemplateCaption;
     return r;
+}
+
+void FitLabelToText(BoxRecord& record, const CanvasScale& scale, double twipsPerPixel) {
+    if (record.Kind() != BoxKind::Label) return;
+    const QFontMetricsF metrics(FontFromRecord(record));
+    // A pixel to spare on each side: the label's own text is never cut.
+    const double width = (metrics.horizontalAdvance(record.label) + 2) * twipsPerPixel;
+    const double height = (metrics.height() + 2) * twipsPerPixel;
+    if (width > scale.MmToCanvas(record.w)) record.w = scale.CanvasToMm(std::ceil(width));
+    if (height > scale.MmToCanvas(record.h)) record.h = scale.CanvasToMm(std::ceil(height));
 }

@@ -14,3 +14,7 @@ QRect TemplateTwips(BoxKind kind);
 // A new record for the kind at its template place, positions through `scale`.
 // The caller gives it its ID.
 BoxRecord TemplateRecord(BoxKind kind, const CanvasScale& scale);
+
+// A label's template grown to show its own text whole at the canvas's pixel size
+// (the font is shown at its design size), never shrunk below the template.
+void FitLabelToText(BoxRecord& record, const CanvasScale& scale, double twipsPerPixel);

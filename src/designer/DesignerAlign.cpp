@@ -61,19 +61,24 @@ void DesignerView::AlignSameSize() {
     EndEdit(DesignerText::kStepAlign);
 }
 
-void DesignerView::PullBoxesOntoPage() {
-    if (!format_ || IsLocked()) return;
+int DesignerView::PullBoxesOntoPage() {
+    if (!format_ || IsLocked()) return 0;
     SilentProgress silent;
     ProgressScope progress(progress_ ? *progress_ : silent, DesignerText::kCheckingBoxes,
                            int(boxes_.size()));
     const int width = CanvasWidthLimit(), height = CanvasHeightLimit();
+    int pulled = 0;
     BeginEdit();
     for (InputBox* box : boxes_) {
         const QRect t = PlaceOf(box);
         const QRect onPage = box->Kind() == BoxKind::Line ? LineOnCanvas(t, width, height)
                                                           : ClampedMove(t, 0, 0, width, height);
-        if (onPage != t) StagePlace(box, onPage);
+        if (onPage != t) {
+            StagePlace(box, onPage);
+            ++pulled;
+        }
         progress.Step();
     }
     EndEdit(DesignerText::kStepPullOnto);
+    return pulled;
 }

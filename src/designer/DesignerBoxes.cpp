@@ -97,6 +97,7 @@ InputBox* DesignerView::AddBox(int kind, QPoint canvasTwips) {
     }
     if (kind < 0 || kind >= kBoxKindCount || KindIsFull(kind)) return nullptr;
     BoxRecord record = TemplateRecord(static_cast<BoxKind>(kind), canvas_->Scale());
+    FitLabelToText(record, canvas_->Scale(), canvas_->TwipsPerPixel());
     if (canvasTwips != QPoint()) {
         const QRect t = BoxFactory::TwipsFromRecord(record, canvas_->Scale());
         const QPoint delta = canvasTwips - t.topLeft();

@@ -3,15 +3,18 @@
 #include "designer/DesignerView.h"
 
 #include "designer/BoxFactory.h"
+#include "designer/BoxFocusOrder.h"
 #include "designer/BoxHitArea.h"
 #include "designer/BoxPlacement.h"
 #include "designer/CanvasScale.h"
+#include "designer/CheckInputBox.h"
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
 #include "document/FormatDocument.h"
 #include "store/Format.h"
 
+#include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <cmath>
@@ -34,6 +37,10 @@ QString TipFor(DragMode mode) {
     case DragMode::TextInput: return DesignerText::kTipTextInput;
     default: return {};
     }
+}
+
+void ToggleCheckBox(InputBox* box) {
+    if (auto* check = qobject_cast<CheckInputBox*>(box)) check->Check()->click();
 }
 
 bool IsArrow(int key) {
@@ -71,18 +78,38 @@ bool DesignerView::BoxPartEvent(InputBox* box, QWidget* part, QEvent* event) {
         HoverBox(box, part, local);
         if (dragMode_ != DragMode::Move && dragMode_ != DragMode::Resize) return false;
         dragging_ = true;
+        dragStarted_ = false;
         SetCurrentBox(box);
         document_->EndRun(); // one drag, one step
         BeginEdit();
         return true; // the box's input does not see the press that drags it
     }
-    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonRelease: {
         if (!dragging_ || static_cast<QMouseEvent*>(event)->button() != Qt::LeftButton) return false;
+        const bool clicked = !dragStarted_;
         FinishDrag();
         ShowPointer(part, DragMode::None);
+        // A press on a check box that never became a drag is a click on it.
+        if (clicked && box->Kind() == BoxKind::Check) ToggleCheckBox(box);
         return true;
+    }
     case QEvent::KeyPress: {
         const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab) {
+            const bool backwards = key->key() == Qt::Key_Backtab || (key->modifiers() & Qt::ShiftModifier);
+            if (InputBox* next = NextInputBox(boxes_, box, backwards)) {
+                SetCurrentBox(next);
+                next->setFocus(backwards ? Qt::BacktabFocusReason : Qt::TabFocusReason);
+            }
+            return true; // never a tab character in the text
+        }
+        if (IsArrow(key->key()) && IsEditingText(box, part)) {
+            // The caret moves; at the end of the text the key stops here rather than
+            // reaching the canvas, where it would move boxes.
+            static_cast<QObject*>(part)->event(event);
+            return true;
+        }
+        if (!document_ || document_->Selection().isEmpty()) return false;
         return NudgeKey(key->key(), key->modifiers());
     }
     default: return false;
@@ -107,6 +134,7 @@ void DesignerView::HoverBox(InputBox* box, QWidget* part, QPoint local) {
 void DesignerView::DragBox(QPoint local) {
     const QPoint delta = local - anchor_;
     if (!PastDragThreshold(delta)) return;
+    dragStarted_ = true;
     const bool move = dragMode_ == DragMode::Move;
     if (move) {
         MoveBoxes(delta.x(), delta.y()); // the box follows the pointer: the anchor stays
@@ -170,7 +198,7 @@ bool DesignerView::NudgeKey(int key, Qt::KeyboardModifiers modifiers) {
     if (!format_ || IsLocked() || !IsArrow(key)) return false;
     const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
     if (modifiers & Qt::ControlModifier) {
-        if (document_->Selection().isEmpty()) return false;
+        if (!document_ || document_->Selection().isEmpty()) return false;
         BeginEdit();
         ChangeFontSize(back ? -kFontStep : kFontStep);
         EndEdit(DesignerText::kStepFont, EditRun::FontSize);

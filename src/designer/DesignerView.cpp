@@ -214,7 +214,9 @@ bool DesignerView::eventFilter(QObject* watched, QEvent* event) {
         if (watched == canvas_) {
             if (event->type() != QEvent::KeyPress) break;
             const auto* key = static_cast<QKeyEvent*>(event);
-            if (NudgeKey(key->key(), key->modifiers())) return true;
+            // Arrows arrange boxes only when boxes are selected.
+            const bool selected = document_ && !document_->Selection().isEmpty();
+            if (selected && NudgeKey(key->key(), key->modifiers())) return true;
             break;
         }
         // A box's parts: the box itself or one of its inputs.

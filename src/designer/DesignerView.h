@@ -119,8 +119,8 @@ public:
     // "统一尺寸": same height, then same width.
     void AlignSameSize();
     // "检查凭据外内容框": boxes lying off the page are pulled back onto it (not while
-    // the format is locked).
-    void PullBoxesOntoPage();
+    // the format is locked). How many were pulled back.
+    int PullBoxesOntoPage();
     // The pointer mode of the last hover or drag.
     DragMode PointerMode() const { return dragMode_; }
 
@@ -265,6 +265,7 @@ private:
     qint64 dragId_ = 0;
     QPoint anchor_;
     bool dragging_ = false;
+    bool dragStarted_ = false; // the pointer went past the drag threshold
     // The rubber band between its two corners, canvas twips.
     QRubberBand* band_ = nullptr;
     bool banding_ = false;

@@ -3,6 +3,7 @@
 #include "content/layout/BoxFont.h"
 #include "designer/ColorButton.h"
 #include "designer/DesignerTexts.h"
+#include "designer/FontChoices.h"
 #include "designer/InputBox.h"
 #include "designer/NumberField.h"
 #include "core/Asker.h"
@@ -13,7 +14,6 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <algorithm>
 
 FontGroup::FontGroup(Asker* asker, QWidget* parent) : PropertyGroup(DesignerText::kFontGroup, parent), asker_(asker) {
     auto* layout = new QGridLayout(this);
@@ -67,11 +67,10 @@ void FontGroup::Store(BoxRecord& record) const {
 }
 
 void FontGroup::ChooseName() {
-    const QStringList families = QFontDatabase::families();
-    const auto chosen = asker_->ChooseItem(DesignerText::kChooseFont, families,
-                                           std::max(0, int(families.indexOf(name_->text()))));
-    if (!chosen || *chosen < 0 || *chosen >= families.size()) return;
-    name_->setText(families[*chosen]);
+    const FontChoices choices = MakeFontChoices(QFontDatabase::families(), name_->text());
+    const auto chosen = asker_->ChooseItem(DesignerText::kChooseFont, choices.families, choices.current);
+    if (!chosen || *chosen < 0 || *chosen >= choices.families.size()) return;
+    name_->setText(choices.families[*chosen]);
     ShowSample();
 }
 

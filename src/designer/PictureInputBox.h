@@ -21,6 +21,8 @@ protected:
     void ShowSelection(bool) override { update(); }
 
 private:
+    void DrawBarcode(QPainter& painter);
+
     QString content_;
     QPixmap picture_;
     bool barcode_ = false; // content that names no file is a barcode

@@ -2,6 +2,7 @@
 
 #include "content/DataTypes.h"
 #include "content/layout/BoxFont.h"
+#include "designer/DesignOutline.h"
 
 #include <QEvent>
 #include <QPlainTextEdit>
@@ -21,6 +22,7 @@ TextInputBox::TextInputBox(QWidget* canvas) : InputBox(BoxKind::Text, canvas) {
     WatchInput(editor_);
     WatchInput(editor_->viewport());
     setFocusProxy(editor_);
+    outline_ = new DesignOutline(this);
     connect(editor_, &QPlainTextEdit::textChanged, this, [this] {
         if (!showing_) Q_EMIT ContentEdited(this);
     });
@@ -67,6 +69,7 @@ void TextInputBox::UpdateLook() {
                               : tint_.isValid() ? tint_
                                                 : QColor(Qt::white);
     editor_->setFrameShape(bordered_ ? QFrame::Box : QFrame::NoFrame);
+    outline_->setVisible(!bordered_); // a bordered type shows its own frame
     editor_->setLineWidth(1);
     QPalette palette = editor_->palette();
     palette.setColor(QPalette::Base, background);

@@ -3,6 +3,7 @@
 // EditingFinished so the view can convert the text by its type.
 #include "designer/InputBox.h"
 
+class DesignOutline;
 class QPlainTextEdit;
 
 class TextInputBox : public InputBox {
@@ -27,6 +28,7 @@ private:
     void UpdateLook();
 
     QPlainTextEdit* editor_;
+    DesignOutline* outline_;
     QColor textColor_;
     QColor tint_;
     bool bordered_ = false;

@@ -32,7 +32,23 @@ void DrawBackground(TwipSurface& surface, const Format& format, const QPointF& o
         picture);
 }
 
+void DrawBillEdge(TwipSurface& surface, const Format& format, const QPointF& origin) {
+    QPainter& painter = surface.Painter();
+    painter.save();
+    painter.setPen(QPen(QColor(90, 110, 160), 0, Qt::DashLine));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(QRectF(origin, QSizeF(MmToTwips(format.page.width), MmToTwips(format.page.height))));
+    painter.restore();
+}
+
 } // namespace
+
+BillPageOptions PreviewOptions(BillPageOptions printed) {
+    printed.background = true;
+    printed.backgroundOpacity = 0.3;
+    printed.billEdge = true;
+    return printed;
+}
 
 double ShiftXmm(const Format& format) { return format.page.offsetX - 10; }
 double ShiftYmm(const Format& format) { return format.page.offsetY - 10; }
@@ -44,7 +60,13 @@ void PrintPage(QPainter& painter, const Format& format, const Bill& bill,
     if (options.calibrated)
         shift = QPointF(MmToTwips(ShiftXmm(format)), MmToTwips(ShiftYmm(format))) -
                 CentreShift(surface, format.page);
-    if (options.background) DrawBackground(surface, format, -shift);
+    if (options.background) {
+        painter.save();
+        painter.setOpacity(options.backgroundOpacity);
+        DrawBackground(surface, format, -shift);
+        painter.restore();
+    }
+    if (options.billEdge) DrawBillEdge(surface, format, -shift);
 
     BoxDrawContext context;
     context.shiftX = shift.x();

@@ -13,7 +13,14 @@ struct BillPageOptions {
     int roundingMethod = 0;     // NumCutMethod, for amounts spread over cells
     bool background = false;    // paint the format's background picture
     bool calibrated = true;     // apply the stored offsets and the centre-fed shift
+    // The print preview only: the background drawn faintly behind the data and the
+    // bill's edge, so the user sees where each value lands on the real bill.
+    double backgroundOpacity = 1.0;
+    bool billEdge = false;
 };
+
+// The options of the print preview: as printed, plus the faint background and the edge.
+BillPageOptions PreviewOptions(BillPageOptions printed);
 
 // The shift in mm of a format's print: stored offset − 10 (positive moves left/up).
 double ShiftXmm(const Format& format);

@@ -22,6 +22,10 @@ QString Path() {
     return QDir(path).absolutePath();
 }
 
+bool IsExplicit() {
+    return !OverridePath().isEmpty() || !qEnvironmentVariableIsEmpty("VELLUMARK_HOME");
+}
+
 QString DatabasePath() { return Path() + QStringLiteral("/DATA.db"); }
 
 QString TempPath() {

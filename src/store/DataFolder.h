@@ -8,6 +8,8 @@ namespace DataFolder {
 void SetOverride(const QString& path);
 // The folder, created when missing.
 QString Path();
+// True when the folder was named (--data-dir or VELLUMARK_HOME) rather than the default.
+bool IsExplicit();
 QString DatabasePath();   // Path() + "/DATA.db"
 QString TempPath();       // Path() + "/Temp", created when missing
 // Creates a sub-folder of the data folder when missing; an empty name does nothing.

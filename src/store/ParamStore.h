@@ -44,3 +44,5 @@ QString ReadSetting(const QString& application, const QString& section, const QS
                     const QString& defaultValue);
 bool WriteSetting(const QString& application, const QString& section, const QString& key,
                   const QString& value);
+// Where the settings of `application` are kept (for messages and tests).
+QString SettingsFilePath(const QString& application);

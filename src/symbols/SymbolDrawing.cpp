@@ -50,3 +50,14 @@ bool DrawSymbol(QPainter& painter, const QRectF& rect, const QString& content, i
     default: return false;
     }
 }
+
+int SymbolLeastWidth(const QString& content, int barcodeStandard) {
+    switch (barcodeStandard) {
+    case kCode39: {
+        const std::optional<QString> framed = Code39Text(content);
+        return framed ? kCode39CharacterUnits * static_cast<int>(framed->size()) - 3 : 0;
+    }
+    case kEan13: return kEan13LeftOffset + kEan13Modules;
+    default: return 0;
+    }
+}

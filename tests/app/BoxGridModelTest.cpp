@@ -1,6 +1,7 @@
 #include "app/BoxGridModel.h"
 #include "document/FormatDocument.h"
 
+#include <QColor>
 #include <QSignalSpy>
 #include <QUndoStack>
 #include <gtest/gtest.h>
@@ -42,7 +43,11 @@ protected:
 TEST_F(BoxGrid, CellsUseTheWordForDirAndNonEmptyFlags) {
     EXPECT_EQ(model_.columnCount(), 23);
     EXPECT_EQ(model_.headerData(BoxGridModel::kRCtl1, Qt::Horizontal).toString(), "相关项1");
-    EXPECT_EQ(Cell(BoxGridModel::kId), "42");
+    EXPECT_EQ(Cell(BoxGridModel::kId), "1"); // the box number; the ID is the tip
+    EXPECT_EQ(model_.data(model_.index(0, BoxGridModel::kId), Qt::ToolTipRole).toString(), "ID 42");
+    EXPECT_EQ(model_.data(model_.index(0, BoxGridModel::kColor), Qt::DecorationRole).value<QColor>(),
+              QColor(Qt::red));
+    EXPECT_EQ(Cell(BoxGridModel::kColor), "#ff0000");
     EXPECT_EQ(Cell(BoxGridModel::kDir), "下方");
     EXPECT_EQ(Cell(BoxGridModel::kX), "12.5");
     EXPECT_EQ(Cell(BoxGridModel::kCash), "114.08");
@@ -85,10 +90,14 @@ TEST_F(BoxGrid, FollowsRecordsAddedAndRemovedInTheDocument) {
     const qint64 id = document_.AddRecord(line, QStringLiteral("添加"));
     EXPECT_EQ(model_.rowCount(), 2);
     EXPECT_EQ(inserted.count(), 1);
-    EXPECT_EQ(Cell(BoxGridModel::kId), "42");
+    EXPECT_EQ(Cell(BoxGridModel::kId), "1");
+    // A new, unsaved line shows its box number, not its temporary ID.
+    EXPECT_GE(id, kFirstTemporaryId);
+    EXPECT_EQ(model_.data(model_.index(1, BoxGridModel::kId)).toString(), "3001");
     document_.RemoveRecords({42}, QStringLiteral("删除"));
     EXPECT_EQ(model_.rowCount(), 1);
-    EXPECT_EQ(model_.data(model_.index(0, BoxGridModel::kId)).toString(), QString::number(id));
+    EXPECT_EQ(model_.data(model_.index(0, BoxGridModel::kId), Qt::ToolTipRole).toString(),
+              "ID " + QString::number(id));
     document_.UndoStack()->undo();
     EXPECT_EQ(Cell(BoxGridModel::kLabel), "金额");
     EXPECT_EQ(removed.count(), 1);

@@ -52,8 +52,8 @@ protected:
 
 TEST_F(DesignerWindowTest, ANewFormatFromTheMenuIsStoredOpenedAndShownEmpty) {
     CreateFormat("进账单");
-    EXPECT_EQ(window_->findChild<QLabel*>("Wid")->text(), "200");
-    EXPECT_EQ(window_->findChild<QLabel*>("Hie")->text(), "100");
+    EXPECT_EQ(window_->findChild<QLabel*>("Wid")->text(), "宽 200 mm");
+    EXPECT_EQ(window_->findChild<QLabel*>("Hie")->text(), "高 100 mm");
     EXPECT_FALSE(window_->findChild<QLabel*>("NoFormatHint")->isVisible());
     EXPECT_TRUE(window_->findChild<QWidget*>("PG")->isVisible());
     EXPECT_TRUE(window_->Designer().Boxes().isEmpty());

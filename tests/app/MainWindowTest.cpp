@@ -73,7 +73,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
         "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"
         "mLoginPSD",
         "工具:mCheckCtl,mCompactDB,mAddTable,mStatistics",
-        "帮助(&H):mHelp"}));
+        "帮助(&H):mHelp,mSamples,mAbout"}));
     EXPECT_TRUE(Action("mPrint")->isEnabled());
     EXPECT_FALSE(Action("mPrintAll")->isEnabled()); // batch printing comes with its module
 }
@@ -110,7 +110,8 @@ TEST_F(MainWindowTest, SavingStoresGridEditsOptionsAndTheUnlabelledText) {
     const BoxRecord& saved = format.boxes[row];
     EXPECT_FALSE(IsTemporaryId(saved.id));
     EXPECT_EQ(session_->CurrentBill().Value(saved.id), "壹佰元");
-    EXPECT_EQ(grid.data(grid.index(row, BoxGridModel::kId)).toString(), QString::number(saved.id));
+    EXPECT_EQ(grid.data(grid.index(row, BoxGridModel::kId), Qt::ToolTipRole).toString(),
+              "ID " + QString::number(saved.id));
 }
 
 TEST_F(MainWindowTest, ASaveTheDatabaseRefusesIsReportedAndChangesNothing) {
@@ -207,7 +208,10 @@ TEST_F(MainWindowTest, RoundingMethodIsChosenInItsDialogAndStored) {
 
 TEST_F(MainWindowTest, CompactingKeepsEveryFormatAndLeavesABackup) {
     Action("mCompactDB")->trigger();
-    EXPECT_TRUE(asker_.shown.isEmpty()) << asker_.shown.join('\n').toStdString();
+    // One message: the size before and after.
+    ASSERT_EQ(asker_.shown.size(), 1) << asker_.shown.join('\n').toStdString();
+    EXPECT_TRUE(asker_.shown[0].contains("整理前") && asker_.shown[0].contains("KB"))
+        << asker_.shown[0].toStdString();
     EXPECT_TRUE(QFile::exists(DataFolder::TempPath() + "/backup.db"));
     EXPECT_FALSE(QFile::exists(DataFolder::TempPath() + "/TEMP.db"));
     EXPECT_EQ(Stored("支票").boxes.size(), 3);

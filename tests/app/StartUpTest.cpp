@@ -67,10 +67,11 @@ TEST_F(StartUp, ReopensTheLastFormatWithItsOptionBoxesAndSettings) {
     window.show();
 
     EXPECT_EQ(Label(window, "LFMT"), "进账单");
-    EXPECT_EQ(Label(window, "Wid"), "210");
-    EXPECT_EQ(Label(window, "Hie"), "99");
-    EXPECT_EQ(Label(window, "M_X"), "11.5");
-    EXPECT_EQ(Label(window, "M_Y"), "9");
+    // The stored 11.5 and 9 are shifts of 1.5 mm left and 1 mm down, as typed.
+    EXPECT_EQ(Label(window, "Wid"), "宽 210 mm");
+    EXPECT_EQ(Label(window, "Hie"), "高 99 mm");
+    EXPECT_EQ(Label(window, "M_X"), "向左移 1.5 mm");
+    EXPECT_EQ(Label(window, "M_Y"), "向上移 -1 mm");
     EXPECT_FALSE(window.findChild<QLabel*>("NoFormatHint")->isVisible());
     // The format's own options win over the last-use row's.
     EXPECT_EQ(OptionBoxes(window), (std::array<bool, 5>{true, false, true, false, true}));

@@ -52,13 +52,16 @@ QString ScriptedAsker::ChooseSaveFile(const QString& caption, const QString& fil
     return ChooseOpenFile(caption, filter);
 }
 
-std::optional<int> ScriptedAsker::ChooseItem(const QString& caption, const QStringList&, int) {
+std::optional<int> ScriptedAsker::ChooseItem(const QString& caption, const QStringList& items,
+                                             int preselected) {
     shown << caption;
+    lastItems = items;
     if (items_.isEmpty()) {
         ADD_FAILURE() << "unexpected choice: " << caption.toStdString();
         return std::nullopt;
     }
-    return items_.dequeue();
+    const std::optional<int> answer = items_.dequeue();
+    return answer == kPreselected ? std::optional<int>(preselected) : answer;
 }
 
 bool ScriptedAsker::AllAnswered() const {

@@ -18,6 +18,8 @@ public:
     ScriptedAsker& Text(const std::optional<QString>& answer) { texts_.enqueue(answer); return *this; }
     ScriptedAsker& File(const QString& path) { files_.enqueue(path); return *this; }
     ScriptedAsker& Item(const std::optional<int>& index) { items_.enqueue(index); return *this; }
+    // Answers a choice with whatever it preselected (the user just presses OK).
+    ScriptedAsker& PreselectedItem() { return Item(kPreselected); }
 
     void Message(const QString& text) override;
     bool AskYesNo(const QString& question) override;
@@ -25,6 +27,7 @@ public:
     std::optional<QString> AskText(const QString& prompt, const QString& preset,
                                    const QString& title) override;
     QStringList titles; // the titles of the text prompts, in order
+    QStringList lastItems; // the items of the last choice offered
     QString ChooseOpenFile(const QString& caption, const QString& filter) override;
     QString ChooseSaveFile(const QString& caption, const QString& filter,
                            const QString& suggestedName) override;
@@ -39,6 +42,7 @@ public:
     bool AllAnswered() const;
 
 private:
+    static constexpr int kPreselected = -1000;
     QQueue<bool> yesNo_;
     QQueue<std::optional<bool>> yesNoCancel_;
     QQueue<std::optional<QString>> texts_;

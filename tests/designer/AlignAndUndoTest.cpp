@@ -72,7 +72,8 @@ TEST_F(AlignAndUndo, PullsBoxesAndLineEndsBackOntoThePage) {
     view.RebuildBoxes();
     const BoxRecord insideBefore = *format.FindBox(inside);
     QSignalSpy changed(&document, &FormatDocument::RecordChanged);
-    view.PullBoxesOntoPage();
+    EXPECT_EQ(view.PullBoxesOntoPage(), 3);
+    EXPECT_EQ(view.PullBoxesOntoPage(), 0);
     EXPECT_EQ(format.FindBox(left)->x, 0);
     EXPECT_EQ(format.FindBox(left)->y, 0);
     EXPECT_DOUBLE_EQ(format.FindBox(right)->x, 190);

@@ -30,11 +30,11 @@ TEST_F(ArrangeBoxes, CornersOfABoxMoveAndResizeTheRestTakesInput) {
         EXPECT_EQ(view.PointerMode(), c.mode) << c.local.x();
         EXPECT_EQ(part->cursor().shape(), c.cursor) << c.local.x();
     }
-    // A check box cannot be resized: its bottom-right corner is for input.
+    // A check box cannot be resized: its whole face moves it (a click still ticks it).
     InputBox* check = view.BoxByNumber(1001);
     const QRect t = check->Twips();
     Hover(PartOf(check), t.topLeft() + QPoint(t.width() - 10, t.height() - 10));
-    EXPECT_EQ(view.PointerMode(), DragMode::TextInput);
+    EXPECT_EQ(view.PointerMode(), DragMode::Move);
 }
 
 TEST_F(ArrangeBoxes, DragsOfTwelveTwipsOrLessAreIgnored) {

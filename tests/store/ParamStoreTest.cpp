@@ -2,6 +2,10 @@
 
 #include "store/ParamStore.h"
 
+#include "common/TempDataFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -66,4 +70,25 @@ TEST(Settings, EmptyOrMissingValuesReadAsTheDefault) {
     EXPECT_EQ(ReadSetting("QD01", "TagPrintSet", "Index0", "4"), QStringLiteral("4"));
     // Applications are separate stores.
     EXPECT_EQ(ReadSetting("QD01", "位置", "统计_分界线", "0"), QStringLiteral("0"));
+}
+
+TEST(Settings, NamedDataFolderKeepsItsOwnSettings) {
+    QTemporaryDir userConfig;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, userConfig.path());
+    QString firstFile;
+    {
+        TempDataFolder first;
+        ASSERT_TRUE(WriteSetting("QMX", "Para", "Printer", "PDF"));
+        firstFile = SettingsFilePath("QMX");
+        EXPECT_TRUE(firstFile.startsWith(first.Path() + '/')) << firstFile.toStdString();
+        EXPECT_TRUE(QFileInfo::exists(firstFile));
+        EXPECT_EQ(ReadSetting("QMX", "Para", "Printer", ""), QStringLiteral("PDF"));
+    }
+    {
+        TempDataFolder second;
+        EXPECT_EQ(ReadSetting("QMX", "Para", "Printer", "none"), QStringLiteral("none"));
+    }
+    // Nothing reached the per-user store.
+    EXPECT_TRUE(QDir(userConfig.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot));
+    EXPECT_EQ(ReadSetting("QMX", "Para", "Printer", "none"), QStringLiteral("none"));
 }

@@ -3,6 +3,8 @@
 #include "app/printui/PrintUiTexts.h"
 #include "app/printui/SelectPrinterDialog.h"
 #include "print/CalibrationPage.h"
+#include "print/PaperCheck.h"
+#include "store/Format.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
@@ -42,12 +44,14 @@ bool BillPrinter::PrintCurrentBill(const Format& format, const Bill& bill,
                                    const BillPageOptions& options) {
     const int copies = ChoosePrinter();
     if (copies == 0) return false;
+    Format printed = format;
+    if (OfferToSetPaper(*printer_, printed.page, asker_) && onPaperSet) onPaperSet(printed.page);
     PrintJob job(*printer_, asker_);
     job.onBillPrinted = afterPrint;
     BillPrintRequest request;
     request.copies = copies;
     request.page = options;
-    return job.PrintBill(format, bill, request);
+    return job.PrintBill(printed, bill, request);
 }
 
 bool BillPrinter::PrintCalibration() {
@@ -60,7 +64,7 @@ void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPage
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* printer) {
         PrintJob job(*printer, asker_);
         BillPrintRequest request;
-        request.page = options;
+        request.page = PreviewOptions(options);
         job.PrintBill(format, bill, request);
     });
     dialog.exec();

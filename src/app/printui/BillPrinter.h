@@ -10,6 +10,7 @@
 class Asker;
 class QPrinter;
 class QWidget;
+struct PageParams;
 
 class BillPrinter {
 public:
@@ -21,6 +22,8 @@ public:
     // Called after each printed bill: history, then the next page of a multi-page
     // bill or clearing the boxes.
     std::function<void(const Format&, const Bill&)> afterPrint;
+    // Called when the user lets the format set the paper to its size before printing.
+    std::function<void(const PageParams&)> onPaperSet;
 
     // Asks for the printer and copies, then prints. False when cancelled or failed.
     // Does nothing (false) while the chooser is already open.

@@ -14,7 +14,7 @@ inline const QString kCancel = QStringLiteral("取  消");
 
 inline const QString kOffsetsTitle = QStringLiteral("输入打印页边距");
 inline const QString kOffsetsExplanation =
-    QStringLiteral("请在下列输入框中填入打印内容需要移动的距离，如需向反方向移动，请填写");
+    QStringLiteral("请在下列输入框中填入打印内容需要移动的距离，如需向反方向移动，请填写负数。");
 inline const QString kLeftLabel = QStringLiteral("向左移");
 inline const QString kUpLabel = QStringLiteral("向上移");
 inline const QString kLeftTip = QStringLiteral("横向打印页边距。");

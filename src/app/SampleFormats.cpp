@@ -1,0 +1,185 @@
+#include "app/SampleFormats.h"
+
+#include "core/Progress.h"
+#include "records/BoxValues.h"
+#include "records/Defaults.h"
+#include "store/Bill.h"
+#include "store/Database.h"
+#include "store/Format.h"
+#include "store/FormatStore.h"
+#include "store/Schema.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPainter>
+#include <QTextStream>
+#include <initializer_list>
+#include <memory>
+
+namespace {
+
+constexpr double kPixelsPerMm = 6; // about 150 dpi: a scan's usual resolution
+constexpr qint64 kDesignWidth = 15360;
+const QColor kFormInk(190, 40, 40);  // the red of pre-printed bank forms
+const QColor kRuleInk(120, 140, 190);
+
+struct SampleBox {
+    int kind;
+    const char16_t* label;
+    double x, y, w, h;
+    double dataType;
+    const char16_t* value;
+};
+
+// The printed form of a sample: its title and the captions beside the boxes.
+struct SampleForm {
+    const char16_t* name;
+    double width, height;
+    const char16_t* title;
+    std::initializer_list<SampleBox> boxes;
+    int barcodeStandard = 0;
+};
+
+const SampleForm kSamples[] = {
+    {u"示例-银行进账单", 210, 297, u"中国示例银行 进账单（回单）",
+     {{0, u"出票人", 30, 40, 70, 7, 0, u"北京示例科技有限公司"},
+      {0, u"收款人", 130, 40, 70, 7, 0, u"上海样张贸易有限公司"},
+      {0, u"出票人账号", 30, 52, 70, 7, 0, u"6222 0200 1234 5678"},
+      {0, u"收款人账号", 130, 52, 70, 7, 0, u"3100 6688 0000 1234"},
+      {0, u"开户银行", 30, 64, 70, 7, 0, u"示例银行北京分行"},
+      {0, u"收款开户银行", 130, 64, 70, 7, 0, u"示例银行上海分行"},
+      {0, u"金额大写", 30, 78, 110, 7, 103, u"12345.60"},
+      {0, u"金额", 150, 78, 50, 7, 104, u"12345.60"},
+      {0, u"日期", 140, 26, 60, 7, 110, u"2026-12-06"},
+      {0, u"用途", 30, 92, 110, 7, 0, u"货款"},
+      {1, u"转账", 150, 93, 4, 4, 0, u"1"}}},
+    {u"示例-快递运单", 241, 140, u"示例速递 运单",
+     {{0, u"寄件人", 28, 30, 85, 7, 0, u"李四"},
+      {0, u"寄件电话", 28, 40, 85, 7, 0, u"010-8888 6666"},
+      {0, u"寄件地址", 28, 50, 85, 14, 0, u"北京市海淀区示例路 1 号"},
+      {0, u"收件人", 148, 30, 85, 7, 0, u"王五"},
+      {0, u"收件电话", 148, 40, 85, 7, 0, u"021-6666 8888"},
+      {0, u"收件地址", 148, 50, 85, 14, 0, u"上海市浦东新区样张大道 88 号"},
+      {0, u"收件邮编", 148, 68, 40, 7, 109, u"200120"},
+      {0, u"物品", 28, 80, 85, 7, 0, u"文件"},
+      {0, u"寄件日期", 28, 92, 85, 7, 111, u"2026-12-06"},
+      {2, u"运单号", 148, 82, 85, 22, 0, u"VM2026120601"}}},
+    {u"示例-地址标签", 105, 59.4, u"",
+     {{0, u"收件人", 22, 8, 60, 8, 0, u"王五 先生"},
+      {0, u"地址", 22, 20, 78, 14, 0, u"上海市浦东新区样张大道 88 号"},
+      {0, u"邮编", 22, 40, 40, 7, 109, u"200120"},
+      {0, u"电话", 62, 40, 38, 7, 0, u"021-6666 8888"}}},
+};
+
+QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+
+QRectF MmRect(double x, double y, double w, double h) {
+    return QRectF(x * kPixelsPerMm, y * kPixelsPerMm, w * kPixelsPerMm, h * kPixelsPerMm);
+}
+
+// The blank bill as a scanner would see it: a title, a frame, and for every box a
+// caption to its left and a rule under it.
+QImage DrawBackground(const SampleForm& form) {
+    QImage image(int(form.width * kPixelsPerMm), int(form.height * kPixelsPerMm), QImage::Format_RGB32);
+    image.fill(QColor(252, 250, 244));
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font(QStringLiteral("Noto Serif CJK SC"));
+    font.setPixelSize(int(5 * kPixelsPerMm));
+    painter.setFont(font);
+    painter.setPen(kFormInk);
+    painter.drawText(MmRect(0, 6, form.width, 12), Qt::AlignCenter, Text(form.title));
+    painter.setPen(QPen(kFormInk, 2));
+    painter.drawRect(MmRect(4, 4, form.width - 8, form.height - 8));
+    font.setPixelSize(int(3.2 * kPixelsPerMm));
+    painter.setFont(font);
+    for (const SampleBox& box : form.boxes) {
+        painter.setPen(kFormInk);
+        painter.drawText(MmRect(box.x - 26, box.y, 25, box.h), Qt::AlignRight | Qt::AlignVCenter,
+                         Text(box.label));
+        painter.setPen(QPen(kRuleInk, 1));
+        if (box.kind == int(BoxKind::Check)) painter.drawRect(MmRect(box.x, box.y, box.w, box.h));
+        else painter.drawLine(MmRect(box.x, box.y, box.w, box.h).bottomLeft(),
+                              MmRect(box.x, box.y, box.w, box.h).bottomRight());
+    }
+    return image;
+}
+
+Format MakeFormat(const SampleForm& form) {
+    Format format;
+    format.name = Text(form.name);
+    format.page.width = form.width;
+    format.page.height = form.height;
+    format.page.options.barcodeStandard = form.barcodeStandard;
+    format.page.options.optionBoxes[kShowBackground] = 1;
+    qint64 id = kFirstTemporaryId;
+    for (const SampleBox& sample : form.boxes) {
+        BoxRecord box;
+        box.id = id++;
+        box.kind = sample.kind;
+        box.label = Text(sample.label);
+        box.x = sample.x, box.y = sample.y, box.w = sample.w, box.h = sample.h;
+        box.fontName = QStringLiteral("宋体");
+        box.fontSize = sample.kind == int(BoxKind::Text) ? 10.5 : 9;
+        box.cash = sample.dataType;
+        format.boxes.append(box);
+    }
+    return format;
+}
+
+// The sample values, through the same conversions as typed values.
+Bill MakeBill(const Format& format, const SampleForm& form) {
+    Bill bill;
+    const ValueFilling filling{};
+    int row = 0;
+    for (const SampleBox& sample : form.boxes) WriteBoxValue(format.boxes[row++], bill, Text(sample.value), filling);
+    return bill;
+}
+
+} // namespace
+
+QStringList SampleFormatNames() {
+    QStringList names;
+    for (const SampleForm& form : kSamples) names << Text(form.name);
+    return names;
+}
+
+QStringList CreateSampleFormats(Database& db, Progress& progress, QString* error) {
+    FormatStore store(db);
+    QStringList created;
+    for (const SampleForm& form : kSamples) {
+        Format format = MakeFormat(form);
+        if (store.Exists(format.name)) continue;
+        const QString picture = BackgroundPicturePath(format.name);
+        if (!DrawBackground(form).save(picture, "JPG", 90) ||
+            !store.SaveFormat(format, QString(), kDesignWidth, progress) ||
+            !SaveDefaults(db, format, MakeBill(format, form), progress)) {
+            if (error) *error = QStringLiteral("示例格式“%1”没有存好：%2").arg(format.name, db.LastError());
+            return created;
+        }
+        created << format.name;
+    }
+    return created;
+}
+
+int RunCreateSamplesCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    if (!args.isEmpty()) {
+        err << QStringLiteral("create-samples 不带参数") << Qt::endl;
+        return 2;
+    }
+    QString error;
+    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
+    if (!db) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    SilentProgress progress;
+    const QStringList created = CreateSampleFormats(*db, progress, &error);
+    for (const QString& name : created) out << QStringLiteral("已创建示例格式：") << name << Qt::endl;
+    if (!error.isEmpty()) {
+        err << error << Qt::endl;
+        return 1;
+    }
+    if (created.isEmpty()) out << QStringLiteral("示例格式都已存在") << Qt::endl;
+    return 0;
+}

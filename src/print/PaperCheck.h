@@ -1,0 +1,18 @@
+#pragma once
+// A bill larger than the printer's paper is cut off without a word unless the paper is
+// set to the page's size. Before printing, the user hears so and may let this format
+// set the paper from now on ("自动设置纸张").
+#include <QSizeF>
+
+class Asker;
+class QPrinter;
+struct PageParams;
+
+// The printer's paper in mm as the bill is fed (turned for lengthwise printing).
+QSizeF PaperSizeMm(const QPrinter& printer, const PageParams& page);
+// Whether the page lies on the paper (a tenth of a millimetre of rounding allowed).
+bool PageFitsPaper(const QSizeF& pageMm, const QSizeF& paperMm);
+
+// When the page does not fit and the format does not set the paper, asks; Yes turns
+// setPaper on in `page`. True when `page` changed.
+bool OfferToSetPaper(const QPrinter& printer, PageParams& page, Asker& asker);
