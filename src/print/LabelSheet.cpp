@@ -1,6 +1,6 @@
 #include "print/LabelSheet.h"
 
-#include "content/layout/PackedSpacing.h"
+#include "store/PackedSpacing.h"
 #include "content/layout/Twips.h"
 #include "core/Asker.h"
 #include "print/JobProgress.h"
