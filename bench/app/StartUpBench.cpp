@@ -24,7 +24,7 @@ void PrepareDataFolder() {
     for (int i = 0; i < kBoxes; ++i) {
         BoxRecord box;
         box.id = kFirstTemporaryId + i;
-        box.kind = i % 3;
+        box.kind = static_cast<BoxKind>(i % 3);
         box.label = QStringLiteral("框%1").arg(i);
         box.x = i % 10 * 20;
         box.y = i / 10 * 15;

@@ -45,19 +45,19 @@ Format SixtyBoxBill(Bill& bill) {
         box.fontSize = 12;
         box.label = QStringLiteral("框%1").arg(i);
         if (i < 40) {
-            box.kind = int(BoxKind::Text);
+            box.kind = BoxKind::Text;
             box.cash = types[i % 8];
             bill.SetValue(id, i % 8 == 1 ? QStringLiteral("壹仟贰佰叁拾肆元伍角整")
                                          : QStringLiteral("1234.5 付款单位名称"));
         } else if (i < 50) {
-            box.kind = int(BoxKind::Check);
+            box.kind = BoxKind::Check;
             bill.SetValue(id, QStringLiteral("1"));
         } else if (i < 55) {
-            box.kind = int(BoxKind::Line);
+            box.kind = BoxKind::Line;
             box.w = box.x + 60;
             box.h = box.y;
         } else {
-            box.kind = int(BoxKind::Label);
+            box.kind = BoxKind::Label;
         }
         format.boxes << box;
     }

@@ -22,7 +22,7 @@ Format FiveHundredBoxes() {
         BoxRecord box;
         box.id = kFirstTemporaryId + i;
         box.label = QStringLiteral("内容框") + QString::number(i);
-        box.kind = i % 5;
+        box.kind = static_cast<BoxKind>(i % 5);
         box.x = i % 20 * 10.0;
         box.y = i / 20 * 10.0;
         box.w = 9.5;

@@ -24,7 +24,7 @@ bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 QList<const BoxRecord*> TextBoxes(const FormatDocument& document) {
     QList<const BoxRecord*> boxes;
     for (const BoxRecord& box : document.GetFormat().boxes)
-        if (box.Kind() == BoxKind::Text) boxes.append(&box);
+        if (box.kind == BoxKind::Text) boxes.append(&box);
     return boxes;
 }
 

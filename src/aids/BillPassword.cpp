@@ -66,6 +66,6 @@ void FillPasswordAreas(FormatDocument& document) {
     const PasswordParams params = DecodePasswordParams(document.GetFormat().page.options.passwordArea);
     QList<qint64> boxes;
     for (const BoxRecord& box : document.GetFormat().boxes)
-        if (box.Kind() == BoxKind::Text && DataTypeBase(box.cash) == kPasswordType) boxes.append(box.id);
+        if (box.kind == BoxKind::Text && DataTypeBase(box.cash) == kPasswordType) boxes.append(box.id);
     for (qint64 id : boxes) document.SetContent(id, GeneratePassword(params, *QRandomGenerator::system()));
 }

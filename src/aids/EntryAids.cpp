@@ -46,7 +46,7 @@ public:
             const auto [id, steps] = queue_.dequeue();
             const BoxRecord* box = document_.Record(id);
             if (!box) continue;
-            if (box->Kind() == BoxKind::Check) {
+            if (box->kind == BoxKind::Check) {
                 ApplyRadioGroup(document_, id);
                 continue;
             }
@@ -83,7 +83,7 @@ std::optional<Decimal> SumOf(const FormatDocument& document, qint64 target, bool
     Decimal acc;
     if (multiply) acc.intDigits = QStringLiteral("1");
     for (const BoxRecord& box : document.GetFormat().boxes) {
-        if (box.Kind() != BoxKind::Text || box.id == target) continue;
+        if (box.kind != BoxKind::Text || box.id == target) continue;
         std::optional<SumLink> link;
         for (const SumLink& candidate : SumLinksOf(box))
             if (candidate.target == target) {
@@ -108,11 +108,11 @@ QList<qint64> PropagateSame(FormatDocument& document, qint64 boxId, const AidCon
     if (!source) return changed;
     const QString value = document.Content(boxId);
     // A capital amount reaches boxes of other types as the number it stands for.
-    const QString number = source->Kind() == BoxKind::Text ? CapitalToNumber(value, source->cash) : value;
+    const QString number = source->kind == BoxKind::Text ? CapitalToNumber(value, source->cash) : value;
     const ValueFilling asTyped{QString(), context.filling.settings};
     for (qint64 id : RingMembers(document, boxId, RingKind::Same)) {
         const BoxRecord* box = document.Record(id);
-        const bool typed = box->Kind() == BoxKind::Text && DataTypeBase(box->cash) > 0;
+        const bool typed = box->kind == BoxKind::Text && DataTypeBase(box->cash) > 0;
         if (PutValue(document, *box, typed ? number : value, asTyped)) changed.append(id);
     }
     return changed;
@@ -150,11 +150,11 @@ QList<qint64> PullLinkedBill(FormatDocument& document, qint64 boxId, const AidCo
 QList<qint64> RecomputeSums(FormatDocument& document, qint64 boxId, const AidContext& context) {
     QList<qint64> changed;
     const BoxRecord* edited = document.Record(boxId);
-    if (!edited || edited->Kind() != BoxKind::Text) return changed;
+    if (!edited || edited->kind != BoxKind::Text) return changed;
     const ConversionSettings& settings = context.filling.settings;
     for (const SumLink& link : SumLinksOf(*edited)) {
         const BoxRecord* target = link.target ? document.Record(link.target) : nullptr;
-        if (!target || target->Kind() != BoxKind::Text || target->id == boxId) continue;
+        if (!target || target->kind != BoxKind::Text || target->id == boxId) continue;
         const std::optional<Decimal> sum = SumOf(document, target->id, link.multiply, settings.currency);
         const QString text = sum ? ConvertByDataType(ShortestForm(*sum), target->cash, settings) : QString();
         if (document.Content(target->id) == text) continue;
@@ -169,7 +169,7 @@ QList<qint64> ApplyRadioGroup(FormatDocument& document, qint64 checkBoxId) {
     if (!IsChecked(document.Content(checkBoxId))) return changed;
     for (qint64 id : FollowRing(document, checkBoxId, LinkField::RCtl, RingKind::Same)) {
         const BoxRecord* box = document.Record(id);
-        if (box->Kind() != BoxKind::Check || !IsChecked(document.Content(id))) continue;
+        if (box->kind != BoxKind::Check || !IsChecked(document.Content(id))) continue;
         document.SetContent(id, QString());
         changed.append(id);
     }
@@ -179,7 +179,7 @@ QList<qint64> ApplyRadioGroup(FormatDocument& document, qint64 checkBoxId) {
 void OnBoxEdited(FormatDocument& document, qint64 boxId, const AidContext& context) {
     const BoxRecord* box = document.Record(boxId);
     if (!box) return;
-    if (box->Kind() == BoxKind::Text)
+    if (box->kind == BoxKind::Text)
         document.SetContent(boxId, ConvertByDataType(document.Content(boxId), box->cash,
                                                      context.filling.settings));
     AidRun run(document, context);

@@ -11,7 +11,7 @@ void StartBillAsTyped(FormatDocument& document, const AidContext& context, bool 
     const bool keepPictures = document.GetFormat().page.options.keepPictures;
     QList<qint64> boxes;
     for (const BoxRecord& box : document.GetFormat().boxes)
-        if (HoldsBillValue(box) && !(keepPictures && box.Kind() == BoxKind::Picture)) boxes.append(box.id);
+        if (HoldsBillValue(box) && !(keepPictures && box.kind == BoxKind::Picture)) boxes.append(box.id);
     for (qint64 id : boxes) document.SetContent(id, QString());
     RefreshAutoFill(document, context);
     if (fillDates) FillDates(document, context);

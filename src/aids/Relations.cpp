@@ -53,7 +53,7 @@ QList<SumLink> SumLinksOf(const BoxRecord& box) {
 QHash<qint64, QColor> RelationTints(const FormatDocument& document, qint64 focused) {
     QHash<qint64, QColor> tints;
     const BoxRecord* box = document.Record(focused);
-    if (!box || box->Kind() != BoxKind::Text) return tints;
+    if (!box || box->kind != BoxKind::Text) return tints;
     for (qint64 id : RingMembers(document, focused, RingKind::Related, kHighlightSteps))
         tints.insert(id, kRelatedTint);
     for (qint64 id : RingMembers(document, focused, RingKind::Same, kHighlightSteps))

@@ -14,13 +14,13 @@ void SetLink(BoxRecord& box, qint64 to, Writes writes) {
 
 bool BuildRing(FormatDocument& document, BoxKind kind, Writes writes, const QString& step) {
     const BoxRecord* start = document.Record(document.CurrentId());
-    if (!start || start->Kind() != kind) return false;
+    if (!start || start->kind != kind) return false;
     const qint64 startId = start->id;
     QList<BoxRecord> changed;
     BoxRecord previous = *start;
     // The records are kept in box-number order within each kind.
     for (const BoxRecord& box : document.GetFormat().boxes) {
-        if (box.Kind() != kind || box.id == startId || !document.IsSelected(box.id)) continue;
+        if (box.kind != kind || box.id == startId || !document.IsSelected(box.id)) continue;
         SetLink(previous, box.id, writes);
         changed.append(previous);
         previous = box;
@@ -49,6 +49,6 @@ bool BuildRadioGroup(FormatDocument& document) {
 bool BuildRingForCurrent(FormatDocument& document, bool related) {
     const BoxRecord* current = document.Record(document.CurrentId());
     if (!current) return false;
-    if (current->Kind() == BoxKind::Check) return !related && BuildRadioGroup(document);
+    if (current->kind == BoxKind::Check) return !related && BuildRadioGroup(document);
     return related ? BuildRelatedRing(document) : BuildSameRing(document);
 }

@@ -7,7 +7,7 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-BarcodeStandardDialog::BarcodeStandardDialog(int standard, QWidget* parent)
+BarcodeStandardDialog::BarcodeStandardDialog(BarcodeStandard standard, QWidget* parent)
     : QDialog(parent), options_(new QButtonGroup(this)) {
     setObjectName(QStringLiteral("BarCodeSet"));
     setWindowTitle(AppText::kBarcodeTitle);
@@ -17,7 +17,7 @@ BarcodeStandardDialog::BarcodeStandardDialog(int standard, QWidget* parent)
         options_->addButton(option, i);
         layout->addWidget(option);
     }
-    QAbstractButton* current = options_->button(standard);
+    QAbstractButton* current = options_->button(static_cast<int>(standard));
     (current ? current : options_->button(0))->setChecked(true);
     auto* ok = new QPushButton(AppText::kBarcodeButton, this);
     ok->setDefault(true);
@@ -25,4 +25,6 @@ BarcodeStandardDialog::BarcodeStandardDialog(int standard, QWidget* parent)
     layout->addWidget(ok);
 }
 
-int BarcodeStandardDialog::Standard() const { return options_->checkedId(); }
+BarcodeStandard BarcodeStandardDialog::Standard() const {
+    return static_cast<BarcodeStandard>(options_->checkedId());
+}

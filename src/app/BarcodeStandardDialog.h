@@ -1,6 +1,8 @@
 #pragma once
 // "条码编码标准设置": which symbol a picture box's barcode text becomes
-// (0 Code 39, 1 EAN-13, 2 QR code).
+// (Code 39, EAN-13 or QR code).
+#include "symbols/BarcodeStandard.h"
+
 #include <QDialog>
 
 class QButtonGroup;
@@ -8,8 +10,8 @@ class QButtonGroup;
 class BarcodeStandardDialog final : public QDialog {
     Q_OBJECT
 public:
-    BarcodeStandardDialog(int standard, QWidget* parent = nullptr);
-    int Standard() const;
+    BarcodeStandardDialog(BarcodeStandard standard, QWidget* parent = nullptr);
+    BarcodeStandard Standard() const;
 
 private:
     QButtonGroup* options_;

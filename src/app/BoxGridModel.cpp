@@ -2,9 +2,12 @@
 
 #include "content/layout/BoxFont.h"
 #include "document/FormatDocument.h"
+#include "store/BoxColumns.h"
 #include "store/Format.h"
 
 #include <QColor>
+#include <array>
+#include <optional>
 
 namespace {
 
@@ -21,50 +24,40 @@ const QString kGridEditStep = QStringLiteral("修改内容框");
 
 QString Number(double value) { return QString::number(value, 'g', 15); }
 
-// Shared by reading (const) and editing.
-template <typename Box>
-auto FlagOf(Box& box, int column) -> decltype(&box.bold) {
-    switch (column) {
-    case BoxGridModel::kBold: return &box.bold;
-    case BoxGridModel::kItalic: return &box.italic;
-    case BoxGridModel::kUnderline: return &box.underline;
-    case BoxGridModel::kStrikeout: return &box.strikeout;
-    default: return nullptr;
-    }
+// The record column behind each grid column; column 1 shows nothing.
+constexpr std::array<std::optional<BoxField>, BoxGridModel::kColumnCount> kGridFields{
+    BoxField::Id, std::nullopt, BoxField::Label, BoxField::Dir, BoxField::X, BoxField::Y,
+    BoxField::W, BoxField::H, BoxField::S, BoxField::L, BoxField::Color, BoxField::FontName,
+    BoxField::FontSize, BoxField::Bold, BoxField::Italic, BoxField::Underline,
+    BoxField::Strikeout, BoxField::Kind, BoxField::Cash, BoxField::RCtl, BoxField::SumId,
+    BoxField::SumId1, BoxField::RCtl1};
+
+std::optional<BoxField> FieldAt(int column) {
+    if (column < 0 || column >= BoxGridModel::kColumnCount) return std::nullopt;
+    return kGridFields[column];
 }
 
-template <typename Box>
-auto RealOf(Box& box, int column) -> decltype(&box.x) {
-    switch (column) {
-    case BoxGridModel::kX: return &box.x;
-    case BoxGridModel::kY: return &box.y;
-    case BoxGridModel::kW: return &box.w;
-    case BoxGridModel::kH: return &box.h;
-    case BoxGridModel::kS: return &box.s;
-    case BoxGridModel::kL: return &box.l;
-    case BoxGridModel::kFontSize: return &box.fontSize;
-    case BoxGridModel::kCash: return &box.cash;
-    case BoxGridModel::kRCtl: return &box.rctl;
-    case BoxGridModel::kSumId: return &box.sumId;
-    case BoxGridModel::kSumId1: return &box.sumId1;
-    default: return nullptr;
+// The value a cell's text stands for; nullopt when the text is not one it may hold.
+// Kinds are limited to the known ones and colours to 24 bits.
+std::optional<QVariant> ValueOfCell(BoxField field, const QString& text) {
+    if (field == BoxField::Dir) return QVariant(qint64(DirFromWord(text.trimmed())));
+    bool ok = true;
+    switch (ColumnOf(field).form) {
+    case FieldForm::Flag: return QVariant(!text.isEmpty());
+    case FieldForm::Text: return QVariant(text);
+    case FieldForm::Real: {
+        const double real = text.trimmed().toDouble(&ok);
+        return ok ? std::optional<QVariant>(real) : std::nullopt;
     }
-}
-
-// Whole-number cells; Clas is limited to the five kinds.
-bool SetWhole(BoxRecord& box, int column, qint64 value) {
-    switch (column) {
-    case BoxGridModel::kColor:
-        if (value < 0 || value > 0xFFFFFF) return false;
-        box.color = value;
-        return true;
-    case BoxGridModel::kKind:
-        if (value < 0 || value >= kBoxKindCount) return false;
-        box.kind = int(value);
-        return true;
-    case BoxGridModel::kRCtl1: box.rctl1 = value; return true;
-    default: return false;
+    case FieldForm::Whole: {
+        const qint64 whole = text.trimmed().toLongLong(&ok);
+        if (!ok) return std::nullopt;
+        if (field == BoxField::Color && (whole < 0 || whole > 0xFFFFFF)) return std::nullopt;
+        if (field == BoxField::Kind && (whole < 0 || whole >= kBoxKindCount)) return std::nullopt;
+        return QVariant(whole);
     }
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -112,18 +105,17 @@ int BoxGridModel::columnCount(const QModelIndex& parent) const {
 }
 
 QString BoxGridModel::CellText(const BoxRecord& box, int column) {
-    if (const bool* flag = FlagOf(box, column)) return *flag ? kFlagOn : QString();
-    if (const double* real = RealOf(box, column)) return Number(*real);
-    switch (column) {
-    case kId: return QString::number(box.id);
-    case kLabel: return box.label;
-    case kDir: return DirWord(box.dir);
-    case kColor: return QString::number(box.color);
-    case kFontName: return box.fontName;
-    case kKind: return QString::number(box.kind);
-    case kRCtl1: return QString::number(box.rctl1);
-    default: return QString();
+    const std::optional<BoxField> field = FieldAt(column);
+    if (!field) return {};
+    if (*field == BoxField::Dir) return DirWord(box.dir);
+    const QVariant value = FieldValue(box, *field);
+    switch (ColumnOf(*field).form) {
+    case FieldForm::Flag: return value.toBool() ? kFlagOn : QString();
+    case FieldForm::Real: return Number(value.toDouble());
+    case FieldForm::Whole: return QString::number(value.toLongLong());
+    case FieldForm::Text: return value.toString();
     }
+    return {};
 }
 
 // The box number the canvas shows for the record at `row`: kind × 1000 + its place
@@ -133,7 +125,7 @@ int BoxGridModel::BoxNumberAt(int row) const {
     int n = 0;
     for (int i = 0; i <= row; ++i)
         if (boxes[i].kind == boxes[row].kind) ++n;
-    return boxes[row].kind * 1000 + n;
+    return static_cast<int>(boxes[row].kind) * 1000 + n;
 }
 
 QVariant BoxGridModel::data(const QModelIndex& index, int role) const {
@@ -168,26 +160,11 @@ bool BoxGridModel::setData(const QModelIndex& index, const QVariant& value, int 
     if (role != Qt::EditRole || !index.isValid() || index.row() >= RowCount() ||
         !(flags(index) & Qt::ItemIsEditable))
         return false;
+    const std::optional<BoxField> field = FieldAt(index.column());
+    const std::optional<QVariant> cell = field ? ValueOfCell(*field, value.toString()) : std::nullopt;
+    if (!cell) return false;
     BoxRecord box = document_->GetFormat().boxes[index.row()];
-    const QString text = value.toString();
-    const int column = index.column();
-    bool ok = true;
-    if (bool* flag = FlagOf(box, column)) {
-        *flag = !text.isEmpty();
-    } else if (double* real = RealOf(box, column)) {
-        const double parsed = text.trimmed().toDouble(&ok);
-        if (ok) *real = parsed;
-    } else if (column == kLabel) {
-        box.label = text;
-    } else if (column == kFontName) {
-        box.fontName = text;
-    } else if (column == kDir) {
-        box.dir = DirFromWord(text.trimmed());
-    } else {
-        const qint64 parsed = text.trimmed().toLongLong(&ok);
-        ok = ok && SetWhole(box, column, parsed);
-    }
-    if (!ok) return false;
+    SetFieldValue(box, *field, *cell);
     // The document signals the changed row back to this model and to the canvas.
     document_->ChangeRecord(box, kGridEditStep);
     return true;

@@ -24,7 +24,7 @@ const QColor kFormInk(190, 40, 40);  // the red of pre-printed bank forms
 const QColor kRuleInk(120, 140, 190);
 
 struct SampleBox {
-    int kind;
+    BoxKind kind;
     const char16_t* label;
     double x, y, w, h;
     double dataType;
@@ -37,38 +37,38 @@ struct SampleForm {
     double width, height;
     const char16_t* title;
     std::initializer_list<SampleBox> boxes;
-    int barcodeStandard = 0;
+    BarcodeStandard barcodeStandard = BarcodeStandard::Code39;
 };
 
 const SampleForm kSamples[] = {
     {u"示例-银行进账单", 210, 297, u"中国示例银行 进账单（回单）",
-     {{0, u"出票人", 30, 40, 70, 7, 0, u"北京示例科技有限公司"},
-      {0, u"收款人", 130, 40, 70, 7, 0, u"上海样张贸易有限公司"},
-      {0, u"出票人账号", 30, 52, 70, 7, 0, u"6222 0200 1234 5678"},
-      {0, u"收款人账号", 130, 52, 70, 7, 0, u"3100 6688 0000 1234"},
-      {0, u"开户银行", 30, 64, 70, 7, 0, u"示例银行北京分行"},
-      {0, u"收款开户银行", 130, 64, 70, 7, 0, u"示例银行上海分行"},
-      {0, u"金额大写", 30, 78, 110, 7, 103, u"12345.60"},
-      {0, u"金额", 150, 78, 50, 7, 104, u"12345.60"},
-      {0, u"日期", 140, 26, 60, 7, 110, u"2026-12-06"},
-      {0, u"用途", 30, 92, 110, 7, 0, u"货款"},
-      {1, u"转账", 150, 93, 4, 4, 0, u"1"}}},
+     {{BoxKind::Text, u"出票人", 30, 40, 70, 7, 0, u"北京示例科技有限公司"},
+      {BoxKind::Text, u"收款人", 130, 40, 70, 7, 0, u"上海样张贸易有限公司"},
+      {BoxKind::Text, u"出票人账号", 30, 52, 70, 7, 0, u"6222 0200 1234 5678"},
+      {BoxKind::Text, u"收款人账号", 130, 52, 70, 7, 0, u"3100 6688 0000 1234"},
+      {BoxKind::Text, u"开户银行", 30, 64, 70, 7, 0, u"示例银行北京分行"},
+      {BoxKind::Text, u"收款开户银行", 130, 64, 70, 7, 0, u"示例银行上海分行"},
+      {BoxKind::Text, u"金额大写", 30, 78, 110, 7, 103, u"12345.60"},
+      {BoxKind::Text, u"金额", 150, 78, 50, 7, 104, u"12345.60"},
+      {BoxKind::Text, u"日期", 140, 26, 60, 7, 110, u"2026-12-06"},
+      {BoxKind::Text, u"用途", 30, 92, 110, 7, 0, u"货款"},
+      {BoxKind::Check, u"转账", 150, 93, 4, 4, 0, u"1"}}},
     {u"示例-快递运单", 241, 140, u"示例速递 运单",
-     {{0, u"寄件人", 28, 30, 85, 7, 0, u"李四"},
-      {0, u"寄件电话", 28, 40, 85, 7, 0, u"010-8888 6666"},
-      {0, u"寄件地址", 28, 50, 85, 14, 0, u"北京市海淀区示例路 1 号"},
-      {0, u"收件人", 148, 30, 85, 7, 0, u"王五"},
-      {0, u"收件电话", 148, 40, 85, 7, 0, u"021-6666 8888"},
-      {0, u"收件地址", 148, 50, 85, 14, 0, u"上海市浦东新区样张大道 88 号"},
-      {0, u"收件邮编", 148, 68, 40, 7, 109, u"200120"},
-      {0, u"物品", 28, 80, 85, 7, 0, u"文件"},
-      {0, u"寄件日期", 28, 92, 85, 7, 111, u"2026-12-06"},
-      {2, u"运单号", 148, 82, 85, 22, 0, u"VM2026120601"}}},
+     {{BoxKind::Text, u"寄件人", 28, 30, 85, 7, 0, u"李四"},
+      {BoxKind::Text, u"寄件电话", 28, 40, 85, 7, 0, u"010-8888 6666"},
+      {BoxKind::Text, u"寄件地址", 28, 50, 85, 14, 0, u"北京市海淀区示例路 1 号"},
+      {BoxKind::Text, u"收件人", 148, 30, 85, 7, 0, u"王五"},
+      {BoxKind::Text, u"收件电话", 148, 40, 85, 7, 0, u"021-6666 8888"},
+      {BoxKind::Text, u"收件地址", 148, 50, 85, 14, 0, u"上海市浦东新区样张大道 88 号"},
+      {BoxKind::Text, u"收件邮编", 148, 68, 40, 7, 109, u"200120"},
+      {BoxKind::Text, u"物品", 28, 80, 85, 7, 0, u"文件"},
+      {BoxKind::Text, u"寄件日期", 28, 92, 85, 7, 111, u"2026-12-06"},
+      {BoxKind::Picture, u"运单号", 148, 82, 85, 22, 0, u"VM2026120601"}}},
     {u"示例-地址标签", 105, 59.4, u"",
-     {{0, u"收件人", 22, 8, 60, 8, 0, u"王五 先生"},
-      {0, u"地址", 22, 20, 78, 14, 0, u"上海市浦东新区样张大道 88 号"},
-      {0, u"邮编", 22, 40, 40, 7, 109, u"200120"},
-      {0, u"电话", 62, 40, 38, 7, 0, u"021-6666 8888"}}},
+     {{BoxKind::Text, u"收件人", 22, 8, 60, 8, 0, u"王五 先生"},
+      {BoxKind::Text, u"地址", 22, 20, 78, 14, 0, u"上海市浦东新区样张大道 88 号"},
+      {BoxKind::Text, u"邮编", 22, 40, 40, 7, 109, u"200120"},
+      {BoxKind::Text, u"电话", 62, 40, 38, 7, 0, u"021-6666 8888"}}},
 };
 
 QString Text(const char16_t* text) { return QString::fromUtf16(text); }
@@ -98,7 +98,7 @@ QImage DrawBackground(const SampleForm& form) {
         painter.drawText(MmRect(box.x - 26, box.y, 25, box.h), Qt::AlignRight | Qt::AlignVCenter,
                          Text(box.label));
         painter.setPen(QPen(kRuleInk, 1));
-        if (box.kind == int(BoxKind::Check)) painter.drawRect(MmRect(box.x, box.y, box.w, box.h));
+        if (box.kind == BoxKind::Check) painter.drawRect(MmRect(box.x, box.y, box.w, box.h));
         else painter.drawLine(MmRect(box.x, box.y, box.w, box.h).bottomLeft(),
                               MmRect(box.x, box.y, box.w, box.h).bottomRight());
     }
@@ -120,7 +120,7 @@ Format MakeFormat(const SampleForm& form) {
         box.label = Text(sample.label);
         box.x = sample.x, box.y = sample.y, box.w = sample.w, box.h = sample.h;
         box.fontName = QStringLiteral("宋体");
-        box.fontSize = sample.kind == int(BoxKind::Text) ? 10.5 : 9;
+        box.fontSize = box.kind == BoxKind::Text ? 10.5 : 9;
         box.cash = sample.dataType;
         format.boxes.append(box);
     }

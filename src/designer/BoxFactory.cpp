@@ -23,7 +23,7 @@ InputBox* NewBox(BoxKind kind, QWidget* canvas) {
 
 InputBox* BoxFactory::Create(const BoxRecord& record, QWidget* canvas,
                              const BoxEnvironment& environment, const CanvasScale& scale) {
-    InputBox* box = NewBox(record.Kind(), canvas);
+    InputBox* box = NewBox(record.kind, canvas);
     if (!box) return nullptr;
     box->environment_ = environment;
     Apply(*box, record, scale);
@@ -38,7 +38,7 @@ void BoxFactory::Apply(InputBox& box, const BoxRecord& record, const CanvasScale
 
 QRect BoxFactory::TwipsFromRecord(const BoxRecord& r, const CanvasScale& scale) {
     const int x = int(scale.MmToCanvas(r.x)), y = int(scale.MmToCanvas(r.y));
-    switch (r.Kind()) {
+    switch (r.kind) {
     case BoxKind::Line:
         return {x, y, int(scale.MmToCanvas(r.w)) - x, int(scale.MmToCanvas(r.h)) - y};
     case BoxKind::Check: {
@@ -61,7 +61,7 @@ void BoxFactory::WritePlace(const InputBox& box, BoxRecord& r, const CanvasScale
 // exact millimetres, which whole twips cannot carry (a moved 80 mm box stays 80 mm).
 void BoxFactory::WritePlace(BoxKind kind, const QRect& t, BoxRecord& r, const CanvasScale& scale) {
     BoxRecord shown = r;
-    shown.kind = int(kind);
+    shown.kind = kind;
     const QRect was = TwipsFromRecord(shown, scale);
     const auto update = [&scale](double& mm, int twips, int wasTwips) {
         if (twips != wasTwips) mm = scale.CanvasToMm(twips);

@@ -34,7 +34,7 @@ KindLook LookOf(BoxKind kind) {
     return {"EditCtl", DesignerText::kEditTextTitle};
 }
 
-QList<int> RowsOfKind(const QList<BoxRecord>& rows, int kind) {
+QList<int> RowsOfKind(const QList<BoxRecord>& rows, BoxKind kind) {
     QList<int> result;
     for (int i = 0; i < rows.size(); ++i)
         if (rows[i].kind == kind) result.append(i);
@@ -45,7 +45,7 @@ QList<int> RowsOfKind(const QList<BoxRecord>& rows, int kind) {
 BoxPropertyDialog::BoxPropertyDialog(const QList<BoxRecord>& rows, int row, const PropertyContext& context,
                                      QWidget* parent)
     : QDialog(parent), original_(rows), rows_(rows), shown_(row) {
-    const BoxKind kind = rows_.at(row).Kind();
+    const BoxKind kind = rows_.at(row).kind;
     const KindLook look = LookOf(kind);
     setObjectName(QLatin1String(look.name));
     setWindowTitle(look.title);

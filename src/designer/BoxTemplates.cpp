@@ -21,7 +21,7 @@ QRect TemplateTwips(BoxKind kind) {
 BoxRecord TemplateRecord(BoxKind kind, const CanvasScale& scale) {
     const QRect t = TemplateTwips(kind);
     BoxRecord r;
-    r.kind = static_cast<int>(kind);
+    r.kind = kind;
     r.x = scale.CanvasToMm(t.x());
     r.y = scale.CanvasToMm(t.y());
     if (kind == BoxKind::Line) {
@@ -40,7 +40,7 @@ BoxRecord TemplateRecord(BoxKind kind, const CanvasScale& scale) {
 }
 
 void FitLabelToText(BoxRecord& record, const CanvasScale& scale, double twipsPerPixel) {
-    if (record.Kind() != BoxKind::Label) return;
+    if (record.kind != BoxKind::Label) return;
     const QFontMetricsF metrics(FontFromRecord(record));
     // A pixel to spare on each side: the label's own text is never cut.
     const double width = (metrics.horizontalAdvance(record.label) + 2) * twipsPerPixel;

@@ -52,8 +52,8 @@ void DesignerView::CopyBoxes() {
         const BoxRecord original = *record;
         const QRect from = source->Twips();
         for (int c = 1; c <= count && !full; ++c) {
-            if ((full = counts[original.kind] >= kMaxBoxesPerKind)) break;
-            ++counts[original.kind];
+            if ((full = counts[static_cast<int>(original.kind)] >= kMaxBoxesPerKind)) break;
+            ++counts[static_cast<int>(original.kind)];
             BoxRecord copy = original;
             if (source->Kind() == BoxKind::Text || source->Kind() == BoxKind::Check ||
                 source->Kind() == BoxKind::Picture)

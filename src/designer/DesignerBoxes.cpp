@@ -64,7 +64,7 @@ void DesignerView::RebuildBoxes() {
 
 // Numbers the box within its kind; a kind that is full gets no more boxes.
 InputBox* DesignerView::CreateBox(const BoxRecord& record) {
-    const int kind = record.kind;
+    const int kind = static_cast<int>(record.kind);
     if (kind < 0 || kind >= kBoxKindCount || counts_[kind] >= kMaxBoxesPerKind) return nullptr;
     BoxEnvironment environment;
     environment.twipsPerPixel = canvas_->TwipsPerPixel();
@@ -101,11 +101,11 @@ InputBox* DesignerView::AddBox(int kind, QPoint canvasTwips) {
     if (canvasTwips != QPoint()) {
         const QRect t = BoxFactory::TwipsFromRecord(record, canvas_->Scale());
         const QPoint delta = canvasTwips - t.topLeft();
-        const QRect placed = record.Kind() == BoxKind::Line
+        const QRect placed = record.kind == BoxKind::Line
                                  ? t.translated(delta)
                                  : ClampedMove(t, delta.x(), delta.y(), int(canvas_->CanvasWidth()),
                                                int(canvas_->CanvasHeight()));
-        BoxFactory::WritePlace(record.Kind(), placed, record, canvas_->Scale());
+        BoxFactory::WritePlace(record.kind, placed, record, canvas_->Scale());
     }
     return BoxById(document_->AddRecord(record, DesignerText::kStepAdd));
 }
@@ -148,10 +148,10 @@ QString DesignerView::GetBoxContent(qint64 id) const {
 
 void DesignerView::SetBoxContent(qint64 id, const QString& text) {
     const BoxRecord* record = document_ ? document_->Record(id) : nullptr;
-    if (!record || !HoldsContent(record->Kind())) return;
+    if (!record || !HoldsContent(record->kind)) return;
     QString value = text;
-    if (record->Kind() == BoxKind::Text) value = FillBoxText(text, lineBreakMarker_, record->cash, settings_);
-    else if (record->Kind() == BoxKind::Check) value = text.trimmed().isEmpty() ? QString() : QStringLiteral("1");
+    if (record->kind == BoxKind::Text) value = FillBoxText(text, lineBreakMarker_, record->cash, settings_);
+    else if (record->kind == BoxKind::Check) value = text.trimmed().isEmpty() ? QString() : QStringLiteral("1");
     document_->SetContent(id, value);
 }
 

@@ -95,7 +95,7 @@ void DesignerView::OnRecordChanged(qint64 id) {
     InputBox* box = BoxById(id);
     const BoxRecord* record = document_->Record(id);
     if (!box || !record) return;
-    if (record->Kind() != box->Kind()) {
+    if (record->kind != box->Kind()) {
         RebuildBoxes(); // another kind needs another widget
         return;
     }
@@ -110,7 +110,6 @@ void DesignerView::OnRecordChanged(qint64 id) {
     if (pending != pendingPlaces_.constEnd()) BoxFactory::WritePlace(box->Kind(), *pending, placed, canvas_->Scale());
     if (pending != pendingPlaces_.constEnd() && placed == *record) box->SetTwips(*pending);
     else box->SetTwips(BoxFactory::TwipsFromRecord(*record, canvas_->Scale()));
-    box->PlaceCaption();
     shown_.insert(id, *record);
     // A new data type shows at once: the text is converted by it again.
     if (newType && box->Kind() == BoxKind::Text) OnEditingFinished(box);
@@ -155,7 +154,7 @@ void DesignerView::CommitStaged(const QString& text, EditRun run) {
         BoxRecord record = stagedRecords_.value(id, *current);
         const auto place = stagedPlaces_.constFind(id);
         if (place != stagedPlaces_.constEnd()) {
-            BoxFactory::WritePlace(record.Kind(), *place, record, canvas_->Scale());
+            BoxFactory::WritePlace(record.kind, *place, record, canvas_->Scale());
             pendingPlaces_.insert(id, *place);
         }
         records.append(record);

@@ -12,7 +12,7 @@ class QLabel;
 // What a box needs from its surroundings when it is built.
 struct BoxEnvironment {
     double twipsPerPixel = 15;
-    int barcodeStandard = 0;
+    BarcodeStandard barcodeStandard = BarcodeStandard::Code39;
 };
 
 class InputBox : public QWidget {

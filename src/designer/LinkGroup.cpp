@@ -60,7 +60,7 @@ LinkGroup::Choice LinkGroup::AddChoice(QGridLayout* layout, int row, const char*
 void LinkGroup::Load(const BoxRecord& record) {
     QStringList entries{DesignerText::kNoLinkedBox};
     for (const BoxRecord& other : *rows_)
-        if (other.kind == int(BoxKind::Text) && other.id > 0 && other.id != record.id)
+        if (other.kind == BoxKind::Text && other.id > 0 && other.id != record.id)
             entries.append(LinkEntryText(other.id, other.label));
     const BoxRelation relation = record.Relation();
     const BoxRelation relation1 = record.SecondRelation();

@@ -25,7 +25,7 @@ void PictureInputBox::ShowContent(const QString& content) {
 // A barcode too long for the box's pixels is drawn at the width it needs and shown
 // shrunk into the box, whole, rather than cut at the box's right edge.
 void PictureInputBox::DrawBarcode(QPainter& painter) {
-    const int standard = Environment().barcodeStandard;
+    const BarcodeStandard standard = Environment().barcodeStandard;
     const int least = SymbolLeastWidth(content_, standard);
     if (least <= width()) {
         DrawSymbol(painter, QRectF(rect()), content_, standard, font());

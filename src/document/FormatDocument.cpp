@@ -71,7 +71,7 @@ QList<qint64> FormatDocument::AddRecords(QList<BoxRecord> records, const QString
     if (records.isEmpty()) return {};
     // Rows as they will be when the records go in one after another: each after the
     // last record of its kind (the list is ordered by kind, then ID).
-    QList<int> kinds;
+    QList<BoxKind> kinds;
     kinds.reserve(format_.boxes.size() + records.size());
     for (const BoxRecord& box : format_.boxes) kinds.append(box.kind);
     qint64 nextId = format_.NextTemporaryId();

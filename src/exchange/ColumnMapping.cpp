@@ -15,7 +15,7 @@ QList<MappedBox> MappedBoxes(const Format& format, const QHash<qint64, QString>&
     for (const BoxKind kind : kMappedKinds) {
         int n = 0;
         for (const BoxRecord& record : format.boxes) {
-            if (record.Kind() != kind) continue;
+            if (record.kind != kind) continue;
             MappedBox box;
             box.box = {int(kind) * kNumbersPerKind + ++n, record.id, record.label};
             box.expression = expressions.value(record.id);

@@ -1,6 +1,7 @@
 #include "formatfile/FormatFileFields.h"
 
 #include "formatfile/FormatFileTexts.h"
+#include "store/BoxColumns.h"
 
 #include <QLocale>
 #include <cmath>
@@ -10,10 +11,20 @@ namespace {
 
 using namespace FormatFileTexts;
 
-enum Field {
-    kId, kClas, kLbl, kDir, kX, kY, kW, kH, kS, kL, kColor, kFontName, kFontSize,
-    kBold, kItalic, kUnderline, kStrikeout, kCash, kRctl, kMem, kSumId, kSumId1, kRctl1
-};
+// The fields of a record line, in file order.
+constexpr std::array<BoxField, kFieldCount> kFileOrder{
+    BoxField::Id, BoxField::Kind, BoxField::Label, BoxField::Dir, BoxField::X, BoxField::Y,
+    BoxField::W, BoxField::H, BoxField::S, BoxField::L, BoxField::Color, BoxField::FontName,
+    BoxField::FontSize, BoxField::Bold, BoxField::Italic, BoxField::Underline,
+    BoxField::Strikeout, BoxField::Cash, BoxField::RCtl, BoxField::Mem, BoxField::SumId,
+    BoxField::SumId1, BoxField::RCtl1};
+
+constexpr int PlaceOf(BoxField field) {
+    for (int i = 0; i < kFieldCount; ++i)
+        if (kFileOrder[i] == field) return i;
+    return -1;
+}
+constexpr int kLbl = PlaceOf(BoxField::Label);
 
 QString FlagText(bool on) { return on ? QStringLiteral("True") : QStringLiteral("False"); }
 bool FlagValue(const QString& text) { return text.toLower() == QLatin1String("true"); }
@@ -48,6 +59,59 @@ std::optional<qint64> ParseInteger(const QString& field, qint64 min, qint64 max)
 constexpr qint64 kIntMin = std::numeric_limits<int>::min();
 constexpr qint64 kIntMax = std::numeric_limits<int>::max();
 
+// Whole-number fields and the values they may hold; a page-parameter row keeps no kind.
+std::optional<qint64> ParseWhole(BoxField field, const QString& text, bool page) {
+    switch (field) {
+    case BoxField::Id: {
+        // Written as the number a link would hold; the box is its whole part.
+        const std::optional<double> id = ParseNumber(text);
+        return id ? std::optional<qint64>(LinkTarget(*id)) : std::nullopt;
+    }
+    case BoxField::Kind: return ParseInteger(text, 0, page ? kIntMax : kBoxKindCount - 1);
+    case BoxField::Color: return ParseInteger(text, kIntMin, 0xFFFFFFFFLL);
+    default: return ParseInteger(text, kIntMin, kIntMax);
+    }
+}
+
+QString BreakMarkerOf(BoxField field) {
+    if (field == BoxField::Label) return kLabelBreak;
+    if (field == BoxField::Mem) return kMemBreak;
+    return {};
+}
+
+QString FieldText(BoxField field, const QVariant& value) {
+    switch (ColumnOf(field).form) {
+    case FieldForm::Whole: return QString::number(value.toLongLong());
+    case FieldForm::Real: return FileNumberText(value.toDouble());
+    case FieldForm::Flag: return FlagText(value.toBool());
+    case FieldForm::Text: {
+        const QString marker = BreakMarkerOf(field);
+        return marker.isEmpty() ? value.toString() : EscapeBreaks(value.toString(), marker);
+    }
+    }
+    return {};
+}
+
+// nullopt when a number field holds no number in its range.
+std::optional<QVariant> FieldFromText(BoxField field, const QString& text, bool page) {
+    switch (ColumnOf(field).form) {
+    case FieldForm::Whole: {
+        const std::optional<qint64> whole = ParseWhole(field, text, page);
+        return whole ? std::optional<QVariant>(*whole) : std::nullopt;
+    }
+    case FieldForm::Real: {
+        const std::optional<double> real = ParseNumber(text);
+        return real ? std::optional<QVariant>(*real) : std::nullopt;
+    }
+    case FieldForm::Flag: return QVariant(FlagValue(text));
+    case FieldForm::Text: {
+        const QString marker = BreakMarkerOf(field);
+        return QVariant(marker.isEmpty() ? text : RestoreBreaks(text, marker));
+    }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QString FileNumberText(double value) {
@@ -56,85 +120,39 @@ QString FileNumberText(double value) {
 }
 
 QStringList BoxFields(const BoxRecord& b) {
-    QStringList f(kFieldCount);
-    f[kId] = QString::number(b.id);
-    f[kClas] = QString::number(b.kind);
-    f[kLbl] = EscapeBreaks(b.label, kLabelBreak);
-    f[kDir] = QString::number(b.dir);
-    f[kX] = FileNumberText(b.x);
-    f[kY] = FileNumberText(b.y);
-    f[kW] = FileNumberText(b.w);
-    f[kH] = FileNumberText(b.h);
-    f[kS] = FileNumberText(b.s);
-    f[kL] = FileNumberText(b.l);
-    f[kColor] = QString::number(b.color);
-    f[kFontName] = b.fontName;
-    f[kFontSize] = FileNumberText(b.fontSize);
-    f[kBold] = FlagText(b.bold);
-    f[kItalic] = FlagText(b.italic);
-    f[kUnderline] = FlagText(b.underline);
-    f[kStrikeout] = FlagText(b.strikeout);
-    f[kCash] = FileNumberText(b.cash);
-    f[kRctl] = FileNumberText(b.rctl);
-    f[kMem] = EscapeBreaks(b.mem, kMemBreak);
-    f[kSumId] = FileNumberText(b.sumId);
-    f[kSumId1] = FileNumberText(b.sumId1);
-    f[kRctl1] = QString::number(b.rctl1);
+    QStringList f;
+    for (BoxField field : kFileOrder) f << FieldText(field, FieldValue(b, field));
     return f;
 }
 
+// The page-parameter row is a record like the others; the columns it does not use
+// hold 0, as in the store.
 QStringList PageFields(qint64 id, const PageParams& page) {
-    QStringList f(kFieldCount);
-    f[kId] = QString::number(id);
-    // The numeric columns the row does not use hold 0 in the store and are written so.
-    for (int unused : {kClas, kDir, kS, kL, kFontSize, kCash, kRctl, kSumId, kSumId1, kRctl1})
-        f[unused] = FileNumberText(0);
-    f[kLbl] = kPageParamsLabel;
-    f[kX] = FileNumberText(page.offsetX);
-    f[kY] = FileNumberText(page.offsetY);
-    f[kW] = FileNumberText(page.width);
-    f[kH] = FileNumberText(page.height);
-    f[kColor] = QString::number(page.designScreenWidth);
-    for (int flag : {kBold, kItalic, kUnderline, kStrikeout}) f[flag] = FlagText(false);
-    f[kMem] = EscapeBreaks(EncodePageOptions(page.options), kMemBreak);
-    return f;
+    BoxRecord row;
+    row.id = id;
+    row.label = kPageParamsLabel;
+    row.x = page.offsetX;
+    row.y = page.offsetY;
+    row.w = page.width;
+    row.h = page.height;
+    row.color = page.designScreenWidth;
+    row.mem = EncodePageOptions(page.options);
+    return BoxFields(row);
 }
 
 std::optional<BoxRecord> ParseRowFields(const QStringList& f) {
     if (f.size() < kRequiredFieldCount) return std::nullopt;
     BoxRecord b;
-    b.label = RestoreBreaks(f[kLbl], kLabelBreak);
-    const bool page = b.label == kPageParamsLabel;
-
-    const std::optional<double> id = ParseNumber(f[kId]);
-    const std::optional<qint64> kind = ParseInteger(f[kClas], 0, page ? kIntMax : kBoxKindCount - 1);
-    const std::optional<qint64> dir = ParseInteger(f[kDir], kIntMin, kIntMax);
-    const std::optional<qint64> color = ParseInteger(f[kColor], kIntMin, 0xFFFFFFFFLL);
-    const std::optional<qint64> rctl1 =
-        f.size() > kRctl1 ? ParseInteger(f[kRctl1], kIntMin, kIntMax) : std::optional<qint64>(0);
-    if (!id || !kind || !dir || !color || !rctl1) return std::nullopt;
-    b.id = LinkTarget(*id);
-    b.kind = page ? 0 : int(*kind);
-    b.dir = int(*dir);
-    b.color = *color;
-    b.rctl1 = *rctl1;
-
-    struct Target { int field; double* value; };
-    for (const Target& t : {Target{kX, &b.x}, Target{kY, &b.y}, Target{kW, &b.w}, Target{kH, &b.h},
-                            Target{kS, &b.s}, Target{kL, &b.l}, Target{kFontSize, &b.fontSize},
-                            Target{kCash, &b.cash}, Target{kRctl, &b.rctl},
-                            Target{kSumId, &b.sumId}, Target{kSumId1, &b.sumId1}}) {
-        if (t.field >= f.size()) continue; // SumID1 of an older file
-        const std::optional<double> value = ParseNumber(f[t.field]);
+    const bool page = RestoreBreaks(f[kLbl], kLabelBreak) == kPageParamsLabel;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const BoxField field = kFileOrder[i];
+        // SumID1 and RCtl1 of an older file are 0; an empty field is a null column.
+        const QString text = i < f.size() ? f[i] : QString();
+        const std::optional<QVariant> value = FieldFromText(field, text, page);
         if (!value) return std::nullopt;
-        *t.value = *value;
+        SetFieldValue(b, field, *value);
     }
-    b.fontName = f[kFontName];
-    b.bold = FlagValue(f[kBold]);
-    b.italic = FlagValue(f[kItalic]);
-    b.underline = FlagValue(f[kUnderline]);
-    b.strikeout = FlagValue(f[kStrikeout]);
-    b.mem = RestoreBreaks(f[kMem], kMemBreak);
+    if (page) b.kind = BoxKind::Text;
     return b;
 }
 

@@ -5,6 +5,7 @@
 #include "content/layout/PrinterFont.h"
 #include "content/layout/TwipSurface.h"
 #include "content/layout/Twips.h"
+#include "store/BoxKinds.h"
 #include "store/Bill.h"
 #include "store/Format.h"
 #include "store/FormatStore.h"
@@ -78,7 +79,7 @@ void PrintPage(QPainter& painter, const Format& format, const Bill& bill,
     context.conversion.monthZero = format.page.options.monthZero;
     context.conversion.roundingMethod = options.roundingMethod;
 
-    for (int kind = 0; kind < kBoxKindCount; ++kind)
+    for (const BoxKindTraits& traits : kBoxKindTraits)
         for (const BoxRecord& box : format.boxes)
-            if (box.kind == kind) DrawBox(surface, box, PrintedContent(box, bill), context);
+            if (box.kind == traits.kind) DrawBox(surface, box, PrintedContent(box, bill), context);
 }

@@ -17,12 +17,12 @@ QList<const BoxRecord*> ValueBoxes(const Format& format) {
 }
 
 bool HoldsBillValue(const BoxRecord& box) {
-    return HoldsContent(box.Kind()) && !box.HoldsFixedText();
+    return HoldsContent(box.kind) && !box.HoldsFixedText();
 }
 
 QString StoredValue(const BoxRecord& box, const Bill& bill) {
     const QString value = bill.Value(box.id);
-    switch (box.Kind()) {
+    switch (box.kind) {
     case BoxKind::Text:
     case BoxKind::Picture:
         return value;
@@ -39,7 +39,7 @@ QString StoredValue(const BoxRecord& box, const Bill& bill) {
 
 bool WriteBoxValue(const BoxRecord& box, Bill& bill, const QString& value,
                    const ValueFilling& filling) {
-    switch (box.Kind()) {
+    switch (box.kind) {
     case BoxKind::Text:
         bill.SetValue(box.id,
                       FillBoxText(value, filling.lineBreakMarker, box.cash, filling.settings));

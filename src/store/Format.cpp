@@ -39,7 +39,7 @@ QString EncodePageOptions(const PageOptions& o) {
     items << BoolText(o.printRulers) << BoolText(o.monthZero) << o.currency
           << BoolText(o.autoJump) << BoolText(o.clearAfterPrint) << o.passwordArea
           << BoolText(o.keepPictures) << BoolText(o.autoFontSize)
-          << QString::number(o.barcodeStandard);
+          << QString::number(static_cast<int>(o.barcodeStandard));
     QString mem;
     for (const QString& item : items) mem += item + QLatin1Char('|');
     return mem;
@@ -62,7 +62,11 @@ void DecodePageOptions(const QString& mem, PageOptions& o) {
     if (n >= 14) o.passwordArea = p[12];
     if (n >= 15) o.keepPictures = IsTrue(p[13]);
     if (n >= 16) o.autoFontSize = IsTrue(p[14]);
-    if (n >= 17) o.barcodeStandard = static_cast<int>(p[15].trimmed().toDouble());
+    if (n >= 17) {
+        // A damaged value reads as no known standard, which draws nothing.
+        const double code = p[15].trimmed().toDouble();
+        o.barcodeStandard = static_cast<BarcodeStandard>(code >= 0 && code <= 2 ? int(code) : -1);
+    }
 }
 
 double DisplayFactor(qint64 designScreenWidth, qint64 currentScreenWidth) {

@@ -2,6 +2,7 @@
 // The in-memory format: page parameters and box records. This is the model every
 // layer reads; the designer's widgets and the main window's box grid only show it.
 #include "store/BoxLinks.h"
+#include "symbols/BarcodeStandard.h"
 
 #include <QList>
 #include <QString>
@@ -24,7 +25,7 @@ inline bool IsTemporaryId(qint64 id) { return id >= kFirstTemporaryId; }
 struct BoxRecord {
     qint64 id = 0;
     QString label;          // LBL
-    int kind = 0;           // Clas
+    BoxKind kind = BoxKind::Text; // Clas
     int dir = 0;            // Dir: 0 above, 1 left, 2 right, 3 below
     double x = 0, y = 0;    // X, Y (line: start point)
     double w = 0, h = 0;    // W, H (line: end point)
@@ -41,9 +42,8 @@ struct BoxRecord {
     qint64 rctl1 = 0;       // RCtl1: second related box
     QString mem;            // Mem: fixed content of an unlabelled text box
 
-    BoxKind Kind() const { return static_cast<BoxKind>(kind); }
     // An unlabelled text box holds fixed text (kept in `mem`), not bill data.
-    bool HoldsFixedText() const { return Kind() == BoxKind::Text && label.isEmpty(); }
+    bool HoldsFixedText() const { return kind == BoxKind::Text && label.isEmpty(); }
 
     // Typed views of the packed columns; use these rather than decoding the numbers.
     BoxRelation Relation() const { return RelationFromCode(rctl); }
@@ -78,7 +78,7 @@ struct PageOptions {
     QString passwordArea;                  // 12 invoice password area, four values joined by {[]}
     bool keepPictures = false;             // 13 do not clear picture boxes
     bool autoFontSize = false;             // 14 shrink the font when text does not fit
-    int barcodeStandard = 0;               // 15 0 Code 39, 1 EAN-13, 2 QR code
+    BarcodeStandard barcodeStandard = BarcodeStandard::Code39; // 15
 
     bool operator==(const PageOptions&) const = default;
 };

@@ -39,7 +39,7 @@ bool PageParamsInRange(const PageParams& page) {
 bool BoxInRange(const BoxRecord& box) {
     const double positions[] = {box.x, box.y, box.w, box.h};
     return std::all_of(std::begin(positions), std::end(positions), BoxPositionInRange)
-           && FontSizeInRange(box.fontSize, box.Kind()) && FieldLengthInRange(box.label)
+           && FontSizeInRange(box.fontSize, box.kind) && FieldLengthInRange(box.label)
            && FieldLengthInRange(box.mem) && FieldLengthInRange(box.fontName);
 }
 
@@ -53,6 +53,6 @@ void ClampPageParams(PageParams& page) {
 
 void ClampBox(BoxRecord& box) {
     for (double* value : {&box.x, &box.y, &box.w, &box.h}) *value = kBoxPositionRange.Clamp(*value);
-    if (!FontSizeInRange(box.fontSize, box.Kind()))
-        box.fontSize = FontRangeOf(box.Kind()).Clamp(box.fontSize);
+    if (!FontSizeInRange(box.fontSize, box.kind))
+        box.fontSize = FontRangeOf(box.kind).Clamp(box.fontSize);
 }

@@ -1,5 +1,6 @@
 #include "store/FormatStore.h"
 
+#include "store/BoxColumns.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/FormatLimits.h"
@@ -12,9 +13,14 @@
 
 namespace {
 
-const QString kBoxColumns = QStringLiteral(
-    "LBL, Clas, Dir, X, Y, W, H, S, L, Color, fName, fSize, fBold, fItalic, fUnderline,"
-    " fStrikethru, Cash, RCtl, RCtl1, SumID, SumID1, Mem");
+// Every box column but the ID, in field order.
+QString BoxColumnNames() {
+    QStringList names;
+    for (const BoxColumn& column : kBoxColumnTable)
+        if (column.field != BoxField::Id) names << QLatin1String(column.storeName);
+    return names.join(QStringLiteral(", "));
+}
+const QString kBoxColumns = BoxColumnNames();
 
 // Rows of a format other than its page parameters (old files may hold a NULL label).
 const QString kBoxRowsOf = QStringLiteral("Fmt=? AND (LBL IS NULL OR LBL<>?)");
@@ -29,40 +35,20 @@ QVariantList ParamsOfFormat(const QString& name) {
     return {EscapeLike(prefix) + QLatin1Char('%'), prefix, prefix};
 }
 
+// A row of "ID, " + kBoxColumns.
 BoxRecord BoxFromRow(const QVariantList& row) {
     BoxRecord box;
-    int c = 0;
-    box.id = row[c++].toLongLong();
-    box.label = row[c++].toString();
-    box.kind = row[c++].toInt();
-    box.dir = row[c++].toInt();
-    box.x = row[c++].toDouble();
-    box.y = row[c++].toDouble();
-    box.w = row[c++].toDouble();
-    box.h = row[c++].toDouble();
-    box.s = row[c++].toDouble();
-    box.l = row[c++].toDouble();
-    box.color = row[c++].toLongLong();
-    box.fontName = row[c++].toString();
-    box.fontSize = row[c++].toDouble();
-    // Older files keep True as -1: any non-zero value is on.
-    box.bold = row[c++].toLongLong() != 0;
-    box.italic = row[c++].toLongLong() != 0;
-    box.underline = row[c++].toLongLong() != 0;
-    box.strikeout = row[c++].toLongLong() != 0;
-    box.cash = row[c++].toDouble();
-    box.rctl = row[c++].toDouble();
-    box.rctl1 = row[c++].toLongLong();
-    box.sumId = row[c++].toDouble();
-    box.sumId1 = row[c++].toDouble();
-    box.mem = row[c++].toString();
+    for (const BoxColumn& column : kBoxColumnTable)
+        SetFieldValue(box, column.field, row[static_cast<int>(column.field)]);
     return box;
 }
 
+// The values of "Fmt, " + kBoxColumns.
 QVariantList RowFromBox(const QString& formatName, const BoxRecord& box) {
-    return {formatName, box.label, box.kind, box.dir, box.x, box.y, box.w, box.h, box.s, box.l,
-            box.color, box.fontName, box.fontSize, box.bold, box.italic, box.underline,
-            box.strikeout, box.cash, box.rctl, box.rctl1, box.sumId, box.sumId1, box.mem};
+    QVariantList row{formatName};
+    for (const BoxColumn& column : kBoxColumnTable)
+        if (column.field != BoxField::Id) row << FieldValue(box, column.field);
+    return row;
 }
 
 // Points the box's links at the new IDs of boxes that got new rows.

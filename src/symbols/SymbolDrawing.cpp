@@ -12,8 +12,6 @@
 
 namespace {
 
-enum BarcodeStandard { kCode39 = 0, kEan13 = 1, kQrCode = 2 };
-
 // The human-readable line of a Code 39 symbol takes at most this share of the box height.
 constexpr double kMostTextShare = 0.25;
 
@@ -40,24 +38,25 @@ void DrawEan13InBox(QPainter& painter, const QRectF& rect, const QString& conten
 
 }  // namespace
 
-bool DrawSymbol(QPainter& painter, const QRectF& rect, const QString& content, int barcodeStandard,
+bool DrawSymbol(QPainter& painter, const QRectF& rect, const QString& content, BarcodeStandard standard,
                 const QFont& font) {
     if (content.isEmpty()) return true;
-    switch (barcodeStandard) {
-    case kCode39: return DrawCode39InBox(painter, rect, content, font);
-    case kEan13: DrawEan13InBox(painter, rect, content); return true;
-    case kQrCode: return DrawQrCode(painter, rect, content);
-    default: return false;
+    switch (standard) {
+    case BarcodeStandard::Code39: return DrawCode39InBox(painter, rect, content, font);
+    case BarcodeStandard::Ean13: DrawEan13InBox(painter, rect, content); return true;
+    case BarcodeStandard::QrCode: return DrawQrCode(painter, rect, content);
     }
+    return false;
 }
 
-int SymbolLeastWidth(const QString& content, int barcodeStandard) {
-    switch (barcodeStandard) {
-    case kCode39: {
+int SymbolLeastWidth(const QString& content, BarcodeStandard standard) {
+    switch (standard) {
+    case BarcodeStandard::Code39: {
         const std::optional<QString> framed = Code39Text(content);
         return framed ? kCode39CharacterUnits * static_cast<int>(framed->size()) - 3 : 0;
     }
-    case kEan13: return kEan13LeftOffset + kEan13Modules;
-    default: return 0;
+    case BarcodeStandard::Ean13: return kEan13LeftOffset + kEan13Modules;
+    case BarcodeStandard::QrCode: return 0; // a QR code scales to any box
     }
+    return 0;
 }

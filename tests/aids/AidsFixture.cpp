@@ -18,7 +18,7 @@ Format MakeAidsFormat(const QString& name, const QList<Box>& boxes, qint64 first
         const Box& spec = boxes[i];
         BoxRecord box;
         box.id = firstId + i;
-        box.kind = int(spec.kind);
+        box.kind = spec.kind;
         box.label = spec.label.isEmpty() ? QStringLiteral("框%1").arg(i + 1) : spec.label;
         box.x = 10;
         box.y = 5 + 2 * double(i % 40);

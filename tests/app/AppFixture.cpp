@@ -56,7 +56,7 @@ void AppFixture::StoreSampleFormat(Session& session, const QString& name,
     payee.mem.clear();
     BoxRecord check = payee;
     check.id = kFirstTemporaryId + 2;
-    check.kind = int(BoxKind::Check);
+    check.kind = BoxKind::Check;
     check.label = QStringLiteral("现金");
     check.dir = 2;
     check.bold = true;

@@ -86,7 +86,7 @@ TEST_F(BoxGrid, FollowsRecordsAddedAndRemovedInTheDocument) {
     QSignalSpy inserted(&model_, &QAbstractItemModel::rowsInserted);
     QSignalSpy removed(&model_, &QAbstractItemModel::rowsRemoved);
     BoxRecord line;
-    line.kind = int(BoxKind::Line);
+    line.kind = BoxKind::Line;
     const qint64 id = document_.AddRecord(line, QStringLiteral("添加"));
     EXPECT_EQ(model_.rowCount(), 2);
     EXPECT_EQ(inserted.count(), 1);

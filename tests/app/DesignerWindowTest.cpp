@@ -146,9 +146,9 @@ TEST_F(DesignerWindowTest, TheBarcodeStandardDialogStoresTheChosenStandard) {
         dialog->findChild<QPushButton*>()->click();
     });
     Trigger("mBarCodeSet");
-    EXPECT_EQ(session_->CurrentFormat().page.options.barcodeStandard, 2);
+    EXPECT_EQ(session_->CurrentFormat().page.options.barcodeStandard, BarcodeStandard::QrCode);
     Trigger("mSaveFmt");
-    EXPECT_EQ(session_->Formats().LoadPageParams("快递单")->options.barcodeStandard, 2);
+    EXPECT_EQ(session_->Formats().LoadPageParams("快递单")->options.barcodeStandard, BarcodeStandard::QrCode);
 }
 
 TEST_F(DesignerWindowTest, AlignmentFromTheMenuMovesTheSelectedBoxesAndUndoes) {

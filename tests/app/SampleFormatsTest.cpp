@@ -59,7 +59,9 @@ TEST_F(SampleFormats, EachHasItsPictureTypesAndFilledValuesAndIsMadeOnce) {
     Bill bill;
     LoadDefaults(session->Db(), slip, bill, ValueFilling{}, progress);
     for (const BoxRecord& box : slip.boxes) {
-        if (box.label == "金额大写") EXPECT_EQ(bill.Value(box.id), "壹万贰仟叁佰肆拾伍元陆角整");
+        if (box.label == "金额大写") {
+            EXPECT_EQ(bill.Value(box.id), "壹万贰仟叁佰肆拾伍元陆角整");
+        }
     }
 
     EXPECT_TRUE(CreateSampleFormats(session->Db(), progress, &error).isEmpty());

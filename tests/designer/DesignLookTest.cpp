@@ -64,7 +64,7 @@ TEST_F(DesignLook, ALongBarcodeIsShownWholeInsideItsBox) {
     const QString code = QStringLiteral("VELLUMARK-0123456789");
     document.SetContent(id, code);
     InputBox* box = view.BoxById(id);
-    const int least = SymbolLeastWidth(code, 0);
+    const int least = SymbolLeastWidth(code, BarcodeStandard::Code39);
     ASSERT_GT(least, box->width() * 2); // far too long for its pixels
 
     // The whole symbol at one pixel per bar, averaged down to the box's columns.
@@ -72,7 +72,7 @@ TEST_F(DesignLook, ALongBarcodeIsShownWholeInsideItsBox) {
     full.fill(Qt::white);
     {
         QPainter painter(&full);
-        ASSERT_TRUE(DrawSymbol(painter, QRectF(full.rect()), code, 0, box->font()));
+        ASSERT_TRUE(DrawSymbol(painter, QRectF(full.rect()), code, BarcodeStandard::Code39, box->font()));
     }
     const QImage shown = box->grab().toImage();
     const int row = box->height() / 3; // through the bars, above the text line

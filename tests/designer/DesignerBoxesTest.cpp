@@ -25,7 +25,7 @@ TEST_F(DesignerBoxes, AddsEveryKindFromTheCanvasMenuAtTheClickedPoint) {
         ChooseCanvasItem(at, "mCtlAdd");
         ASSERT_EQ(format.boxes.size(), kind + 1);
         const BoxRecord& record = format.boxes.last();
-        EXPECT_EQ(record.kind, kind);
+        EXPECT_EQ(static_cast<int>(record.kind), kind);
         EXPECT_TRUE(IsTemporaryId(record.id));
         InputBox* box = view.BoxByNumber(kind * 1000 + 1);
         ASSERT_NE(box, nullptr);
@@ -52,7 +52,7 @@ TEST_F(DesignerBoxes, NumbersNewBoxesAfterTheirKindAndRefusesTheThousandth) {
     EXPECT_EQ(added->Number(), 2); // kind 0: numbers 1 .. 999
     // The grid stays ordered by kind.
     EXPECT_EQ(format.boxes[1].id, added->Id());
-    EXPECT_EQ(format.boxes[2].kind, 2);
+    EXPECT_EQ(format.boxes[2].kind, BoxKind::Picture);
 
     for (int i = 0; i < 997; ++i) ASSERT_NE(view.AddBox(0), nullptr);
     EXPECT_EQ(view.AddBox(0), nullptr);
@@ -274,7 +274,7 @@ TEST_F(DesignerBoxes, PictureBoxesTakeFilesAndBarcodesAndRefuseUndrawableBarcode
     EXPECT_EQ(view.GetBoxContent(id), "AB-1");
     // A QR code refuses only what no version can hold.
     PageParams qr = format.page;
-    qr.options.barcodeStandard = 2;
+    qr.options.barcodeStandard = BarcodeStandard::QrCode;
     document.SetPage(qr);
     asker.Text(QString(4000, 'x'));
     ChooseBoxItem(box, "mInputBarCode");
@@ -298,7 +298,7 @@ TEST_F(DesignerBoxes, RulesATableWithLineBoxes) {
     TableSpec spec{10, 20, 70, 50, 3, 2};
     EXPECT_EQ(view.RuleTableLines(spec), 7);
     ASSERT_EQ(format.boxes.size(), 7);
-    EXPECT_EQ(format.boxes[1].kind, 3);
+    EXPECT_EQ(format.boxes[1].kind, BoxKind::Line);
     EXPECT_EQ(format.boxes[1].y, 30);
     EXPECT_EQ(format.boxes[1].h, 30);
     EXPECT_EQ(view.BoxByNumber(3007)->Id(), format.boxes[6].id);

@@ -19,7 +19,7 @@ inline BoxRecord MakeRecord(qint64 id, int kind, const QString& label, double x,
                             double h) {
     BoxRecord record;
     record.id = id;
-    record.kind = kind;
+    record.kind = static_cast<BoxKind>(kind);
     record.label = label;
     record.x = x, record.y = y, record.w = w, record.h = h;
     record.fontName = QStringLiteral("宋体");

@@ -27,8 +27,10 @@ protected:
         format.name = QStringLiteral("支票");
         format.page.width = 210;
         format.page.height = 99;
-        const QList<std::pair<int, QString>> boxes = {
-            {0, "收款人"}, {0, "金额"}, {1, "现金"}, {3, "线"}};
+        const QList<std::pair<BoxKind, QString>> boxes = {{BoxKind::Text, "收款人"},
+                                                           {BoxKind::Text, "金额"},
+                                                           {BoxKind::Check, "现金"},
+                                                           {BoxKind::Line, "线"}};
         for (const auto& [kind, label] : boxes) {
             BoxRecord box;
             box.id = kFirstTemporaryId + format.boxes.size();

@@ -22,7 +22,7 @@ Format SampleFormat() {
     o.optionBoxes = {1, 0, 1, 0, 1};
     o.currency = QStringLiteral("$");
     o.passwordArea = QStringLiteral("1{[]}2{[]}3{[]}4");
-    o.barcodeStandard = 2;
+    o.barcodeStandard = BarcodeStandard::QrCode;
 
     const qint64 a = kFirstTemporaryId, b = a + 1, c = a + 2, d = a + 3;
     f.boxes = {
@@ -31,9 +31,9 @@ Format SampleFormat() {
          .fontSize = 10.5, .bold = true, .cash = 103, .rctl = double(b), .sumId = -double(c),
          .rctl1 = -b},
         {.id = b, .x = 5, .sumId1 = double(a), .mem = QStringLiteral("固定\r\n文字")},
-        {.id = d, .kind = int(BoxKind::Line), .x = 1, .y = 2, .w = 200, .h = 2, .fontSize = 0.3,
+        {.id = d, .kind = BoxKind::Line, .x = 1, .y = 2, .w = 200, .h = 2, .fontSize = 0.3,
          .cash = 1},
-        {.id = c, .label = QStringLiteral("标签一\r\n标签二"), .kind = int(BoxKind::Label),
+        {.id = c, .label = QStringLiteral("标签一\r\n标签二"), .kind = BoxKind::Label,
          .italic = true, .underline = true, .strikeout = true, .cash = 2},
     };
     return f;

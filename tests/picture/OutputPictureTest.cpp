@@ -70,7 +70,7 @@ TEST(BillPicture, BoxesAppearWhereTheyAreOnThePageWithoutCalibrationShift) {
     format.page.width = 200;
     format.page.height = 100;
     format.page.offsetX = 30; // printing only
-    format.boxes << BoxRecord{.id = 1, .kind = int(BoxKind::Line), .x = 50, .y = 50, .w = 150, .h = 50, .fontSize = 4};
+    format.boxes << BoxRecord{.id = 1, .kind = BoxKind::Line, .x = 50, .y = 50, .w = 150, .h = 50, .fontSize = 4};
     const QImage picture = RenderBillPicture(format, Bill(), QSize(800, 400), 15020);
     ASSERT_EQ(picture.size(), QSize(800, 400));
     // 4 px per mm: the line runs from x 200 to 600 on row 200.

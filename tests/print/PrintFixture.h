@@ -9,7 +9,7 @@ inline BoxRecord MakeBox(qint64 id, BoxKind kind, double x, double y, double w, 
                          const QString& label = QStringLiteral("框")) {
     BoxRecord box;
     box.id = id;
-    box.kind = int(kind);
+    box.kind = kind;
     box.label = label;
     box.x = x;
     box.y = y;

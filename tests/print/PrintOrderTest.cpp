@@ -29,7 +29,7 @@ TEST(PrintPage, TextBoxesFirstThenCheckBoxesLabelsLast) {
 TEST(PrintPage, QrCodeBoxDecodesToItsText) {
     QTemporaryDir dir;
     Format format = MakeFormat();
-    format.page.options.barcodeStandard = 2;
+    format.page.options.barcodeStandard = BarcodeStandard::QrCode;
     format.boxes << MakeBox(1, BoxKind::Picture, 40, 40, 30, 30);
     const QString text = QStringLiteral("Vellumark 票据 12345");
     Bill bill;

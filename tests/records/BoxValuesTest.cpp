@@ -7,7 +7,7 @@ namespace {
 BoxRecord Box(BoxKind kind, qint64 id = 7, double dataType = 0) {
     BoxRecord box;
     box.id = id;
-    box.kind = int(kind);
+    box.kind = kind;
     box.cash = dataType;
     return box;
 }

@@ -13,7 +13,7 @@ Format RecordsTest::StoreFormat(const QString& name, const QList<BoxSpec>& boxes
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         BoxRecord box;
         box.id = kFirstTemporaryId + i;
-        box.kind = int(boxes[i].kind);
+        box.kind = boxes[i].kind;
         box.label = boxes[i].label;
         box.x = 10;
         box.y = 5 + 8 * double(i);

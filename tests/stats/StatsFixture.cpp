@@ -17,7 +17,7 @@ void StatsTest::StoreFormat(const QList<TypedBox>& boxes, const QString& currenc
     for (qsizetype i = 0; i < boxes.size(); ++i) {
         BoxRecord box;
         box.id = kFirstTemporaryId + i;
-        box.kind = int(boxes[i].kind);
+        box.kind = boxes[i].kind;
         box.label = boxes[i].label;
         box.cash = boxes[i].dataType;
         box.x = 10;

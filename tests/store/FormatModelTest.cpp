@@ -1,3 +1,4 @@
+#include "store/BoxColumns.h"
 #include "store/Format.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +9,7 @@ TEST(PageOptions, EncodeDecodeRoundTripAndShortListThresholds) {
     o.optionBoxes = {1, 0, 1, 0, 1};
     o.currency = QStringLiteral("$");
     o.passwordArea = QStringLiteral("1{[]}2{[]}3{[]}4");
-    o.barcodeStandard = 2;
+    o.barcodeStandard = BarcodeStandard::QrCode;
     const QString mem = EncodePageOptions(o);
     EXPECT_EQ(mem.split(QLatin1Char('|')).size(), 17);
     EXPECT_TRUE(mem.endsWith(QLatin1Char('|')));
@@ -71,4 +72,32 @@ TEST(FormatModel, TypedViewsReadAndWriteThePackedColumns) {
     // No target is 0, whatever the options.
     copy.SetSum({0, true, true});
     EXPECT_EQ(copy.sumId, 0);
+}
+
+// Each column reaches its own member and no other: a value written through the table
+// reads back there, and every other column still reads as on a blank record.
+TEST(FormatModel, EveryColumnOfTheTableReachesItsOwnMember) {
+    const BoxRecord blank;
+    for (const BoxColumn& column : kBoxColumnTable) {
+        QVariant value;
+        switch (column.form) {
+        case FieldForm::Whole: value = qint64(3); break;
+        case FieldForm::Real: value = 2.5; break;
+        case FieldForm::Flag: value = true; break;
+        case FieldForm::Text: value = QStringLiteral("甲"); break;
+        }
+        BoxRecord box;
+        SetFieldValue(box, column.field, value);
+        EXPECT_EQ(FieldValue(box, column.field), value) << column.storeName;
+        EXPECT_NE(box, blank) << column.storeName;
+        for (const BoxColumn& other : kBoxColumnTable) {
+            if (other.field == column.field) continue;
+            EXPECT_EQ(FieldValue(box, other.field), FieldValue(blank, other.field))
+                << column.storeName << " changed " << other.storeName;
+        }
+    }
+    // Older files keep True as -1.
+    BoxRecord box;
+    SetFieldValue(box, BoxField::Bold, qint64(-1));
+    EXPECT_TRUE(box.bold);
 }

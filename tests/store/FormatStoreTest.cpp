@@ -17,9 +17,9 @@ Format EveryKindFormat() {
     format.page = {210.5, 99.25, 12.5, 8.75, 0, {}};
     format.page.options.optionBoxes = {1, 0, 1, 1, 0};
     format.page.options.currency = QStringLiteral("US$");
-    format.page.options.barcodeStandard = 2;
+    format.page.options.barcodeStandard = BarcodeStandard::QrCode;
     for (int kind = 0; kind < kBoxKindCount; ++kind)
-        format.boxes << BoxRecord{.id = kFirstTemporaryId + kind, .label = labels[kind], .kind = kind, .dir = kind % 4,
+        format.boxes << BoxRecord{.id = kFirstTemporaryId + kind, .label = labels[kind], .kind = static_cast<BoxKind>(kind), .dir = kind % 4,
                                   .x = 10.25 + kind, .y = 20.5 + kind, .w = 30.125 + kind, .h = 5.5 + kind,
                                   .s = 0.25 * kind, .l = 2004.5, .color = 0x123456 + kind, .fontName = "黑体",
                                   .fontSize = 10.5 + kind, .bold = kind % 2 == 1, .italic = kind % 3 == 0,

@@ -49,7 +49,7 @@ inline Format GeneratedFormat(const QString& name, int count, const QString& pre
         BoxRecord box;
         box.id = kFirstTemporaryId + i;
         box.label = prefix + QString::number(i);
-        box.kind = i % 5;
+        box.kind = static_cast<BoxKind>(i % 5);
         box.x = i * 0.5;
         box.y = 3 + i % 40;
         box.w = 30;

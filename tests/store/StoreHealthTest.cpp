@@ -236,7 +236,7 @@ TEST_F(StoreHealth, StoredValuesOutsideTheLimitsOpenClampedForDrawing) {
     Format format = GeneratedFormat(QStringLiteral("巨大"), 2, QStringLiteral("框"));
     format.boxes[0].x = 1e300;
     format.boxes[0].fontSize = 1e6;
-    format.boxes[1].kind = int(BoxKind::Line);
+    format.boxes[1].kind = BoxKind::Line;
     format.boxes[1].fontSize = 0.3;
     SilentProgress quiet;
     ASSERT_TRUE(FormatStore(*db).SaveFormat(format, {}, kScreenWidth, quiet));

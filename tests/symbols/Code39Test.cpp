@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kCode39 = 0;
+constexpr BarcodeStandard kCode39 = BarcodeStandard::Code39;
 constexpr int kMargin = 40;
 
 // A box two device pixels per narrow width wide, with room for the human-readable line.

@@ -7,7 +7,7 @@
 
 namespace {
 
-constexpr int kEan13 = 1;
+constexpr BarcodeStandard kEan13 = BarcodeStandard::Ean13;
 constexpr int kMargin = 40;
 constexpr int kModule = 2;
 

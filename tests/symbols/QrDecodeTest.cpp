@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kQr = 2;
+constexpr BarcodeStandard kQr = BarcodeStandard::QrCode;
 constexpr int kAuto = 0;
 constexpr int kLevelL = 1;
 

@@ -8,12 +8,12 @@
 #include <QFont>
 #include <QPainter>
 
-QImage DrawSymbolImage(const QString& content, int barcodeStandard, const QSize& canvas, const QRect& box,
+QImage DrawSymbolImage(const QString& content, BarcodeStandard standard, const QSize& canvas, const QRect& box,
                        bool* drawn) {
     QImage image(canvas, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    const bool ok = DrawSymbol(painter, QRectF(box), content, barcodeStandard, QFont(QStringLiteral("DejaVu Sans")));
+    const bool ok = DrawSymbol(painter, QRectF(box), content, standard, QFont(QStringLiteral("DejaVu Sans")));
     if (drawn) *drawn = ok;
     return image;
 }

@@ -1,5 +1,7 @@
 #pragma once
 // Pictures of symbols for the tests: drawn through the same entry point the printer uses.
+#include "symbols/BarcodeStandard.h"
+
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -12,7 +14,7 @@ struct QrSymbol;
 inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // `content` drawn by DrawSymbol into `box` of a white picture of `canvas` pixels.
-QImage DrawSymbolImage(const QString& content, int barcodeStandard, const QSize& canvas, const QRect& box,
+QImage DrawSymbolImage(const QString& content, BarcodeStandard standard, const QSize& canvas, const QRect& box,
                        bool* drawn = nullptr);
 
 // The symbol at `scale` pixels per module with the four-module quiet zone readers expect.

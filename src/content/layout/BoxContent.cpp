@@ -11,7 +11,7 @@ const QString kCheckMark = QStringLiteral("√");
 } // namespace
 
 QString PrintedContent(const BoxRecord& box, const Bill& bill) {
-    switch (box.Kind()) {
+    switch (box.kind) {
     case BoxKind::Text:
         // An unlabelled box carries fixed text; it is the content until the bill says otherwise.
         if (!bill.Values().contains(box.id) && box.label.isEmpty()) return box.mem;

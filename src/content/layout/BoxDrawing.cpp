@@ -47,7 +47,7 @@ void DrawText(TwipSurface& surface, const BoxRecord& box, const QString& content
     SetBoxFont(surface, box, content, context, rect.width(), letterSpacing);
     const int alignment = box.AlignmentCode();
     const TextDispatch dispatch =
-        box.Kind() == BoxKind::Text ? DispatchDataType(box.cash) : TextDispatch{};
+        box.kind == BoxKind::Text ? DispatchDataType(box.cash) : TextDispatch{};
     switch (dispatch.placement) {
     case TextPlacement::Flow:
         LayoutBoxText(surface, content, rect.left(), rect.top(), rect.width(), letterSpacing,
@@ -104,11 +104,11 @@ void DrawLine(TwipSurface& surface, const BoxRecord& box, const BoxDrawContext& 
 
 void DrawBox(TwipSurface& surface, const BoxRecord& box, const QString& content,
              const BoxDrawContext& context) {
-    if (box.Kind() == BoxKind::Line) {
+    if (box.kind == BoxKind::Line) {
         DrawLine(surface, box, context);
         return;
     }
     if (content.isEmpty()) return;
-    if (box.Kind() == BoxKind::Picture) DrawPicture(surface, box, content, context);
+    if (box.kind == BoxKind::Picture) DrawPicture(surface, box, content, context);
     else DrawText(surface, box, content, context);
 }

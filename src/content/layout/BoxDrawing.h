@@ -2,6 +2,7 @@
 // Drawing one box of a format on a twip surface: text and labels through the text
 // layout, check marks, pictures, codes and lines.
 #include "content/ConversionSettings.h"
+#include "symbols/BarcodeStandard.h"
 
 #include <QString>
 
@@ -12,7 +13,7 @@ struct BoxDrawContext {
     double shiftX = 0, shiftY = 0; // twips taken off every position (calibration)
     double designToPaper = 0;      // see DesignToPaper
     bool autoFontSize = false;     // shrink text that does not fit its box
-    int barcodeStandard = 0;       // for picture boxes that carry a code
+    BarcodeStandard barcodeStandard = BarcodeStandard::Code39; // for picture boxes that carry a code
     ConversionSettings conversion; // currency and rounding of amount cells
 };
 

@@ -50,7 +50,7 @@ TEST(BoxDrawing, DataTypeChoosesTheLayout) {
 
 TEST(BoxDrawing, CheckMarkOnlyWhenCheckedAndLabelsShowTheirText) {
     BoxRecord check = TextBox(0);
-    check.kind = int(BoxKind::Check);
+    check.kind = BoxKind::Check;
     Bill bill;
     EXPECT_TRUE(PrintedContent(check, bill).isEmpty());
     bill.SetValue(check.id, QStringLiteral("0"));
@@ -59,7 +59,7 @@ TEST(BoxDrawing, CheckMarkOnlyWhenCheckedAndLabelsShowTheirText) {
     EXPECT_EQ(DrawOne(check, PrintedContent(check, bill)).AllText(), QStringLiteral("√"));
 
     BoxRecord label = TextBox(0);
-    label.kind = int(BoxKind::Label);
+    label.kind = BoxKind::Label;
     label.label = QStringLiteral("收款人");
     EXPECT_EQ(PrintedContent(label, Bill()), QStringLiteral("收款人"));
 
