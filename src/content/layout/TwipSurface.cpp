@@ -1,6 +1,7 @@
 #include "content/layout/TwipSurface.h"
 
 #include "content/layout/BoxFont.h"
+#include "content/layout/SurfaceFont.h"
 #include "content/layout/Twips.h"
 
 #include <QPaintDevice>
@@ -20,8 +21,7 @@ QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
     return font;
 }
 
-TwipSurface::TwipSurface(QPainter& painter)
-    : painter_(painter), metrics_(QFont()), dpiY_(painter.device()->logicalDpiY()) {
+TwipSurface::TwipSurface(QPainter& painter) : painter_(painter) {
     painter_.save();
     const QPaintDevice* device = painter_.device();
     painter_.scale(device->logicalDpiX() / kTwipsPerInch, device->logicalDpiY() / kTwipsPerInch);
@@ -32,14 +32,23 @@ TwipSurface::~TwipSurface() { painter_.restore(); }
 
 void TwipSurface::SetFont(const BoxFont& font, double sizePt) {
     sizePt_ = sizePt;
-    font_ = TwipFont(font, sizePt, dpiY_);
-    metrics_ = QFontMetricsF(font_, painter_.device());
-    painter_.setFont(font_);
+    font_ = SurfaceFont::For(font, sizePt, *painter_.device());
+    painter_.setFont(font_->Font());
     painter_.setPen(font.color);
 }
 
+const QFont& TwipSurface::Font() const {
+    static const QFont kNone;
+    return font_ ? font_->Font() : kNone;
+}
+
+double TwipSurface::TextWidth(const QString& text) const { return font_ ? font_->Width(text) : 0; }
+
+double TwipSurface::TextHeight() const { return font_ ? font_->Metrics().height() : 0; }
+
 void TwipSurface::Print(double x, double y, const QString& text) {
-    painter_.drawText(QPointF(x, y + metrics_.ascent()), text);
+    const double ascent = font_ ? font_->Metrics().ascent() : 0;
+    painter_.drawText(QPointF(x, y + ascent), text);
 }
 
 double TwipSurface::DeviceWidth() const {
