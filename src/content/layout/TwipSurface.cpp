@@ -5,7 +5,9 @@
 #include "content/layout/Twips.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRawFont>
 
 QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
     QFont font(box.name);
@@ -49,6 +51,47 @@ double TwipSurface::TextHeight() const { return font_ ? font_->Metrics().height(
 void TwipSurface::Print(double x, double y, const QString& text) {
     const double ascent = font_ ? font_->Metrics().ascent() : 0;
     painter_.drawText(QPointF(x, y + ascent), text);
+}
+
+namespace {
+
+// The glyphs of one font on a line, in drawing order.
+struct LineRun {
+    QRawFont font;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+};
+
+} // namespace
+
+void TwipSurface::PrintCharacters(const QStringList& characters, const QList<double>& xs, double y) {
+    if (!font_) return;
+    const QPaintEngine* engine = painter_.paintEngine();
+    // Elsewhere (pictures, recording devices) and where underlines would join across the
+    // letter spacing, each character is drawn alone as before.
+    const QFont& font = font_->Font();
+    if (!engine || engine->type() != QPaintEngine::Pdf || font.underline() || font.strikeOut()) {
+        for (qsizetype i = 0; i < characters.size() && i < xs.size(); ++i) Print(xs[i], y, characters[i]);
+        return;
+    }
+    const QPointF baseline(0, y + font_->Metrics().ascent());
+    QList<LineRun> runs;
+    for (qsizetype i = 0; i < characters.size() && i < xs.size(); ++i) {
+        const CharacterGlyphs glyphs = font_->Glyphs(characters[i], *painter_.device());
+        for (const QGlyphRun& piece : glyphs.runs) {
+            if (runs.isEmpty() || runs.last().font != piece.rawFont()) runs.append({piece.rawFont(), {}, {}});
+            runs.last().glyphs << piece.glyphIndexes();
+            for (const QPointF& position : piece.positions())
+                runs.last().positions << position + baseline + QPointF(xs[i], 0);
+        }
+    }
+    for (const LineRun& line : std::as_const(runs)) {
+        QGlyphRun run;
+        run.setRawFont(line.font);
+        run.setGlyphIndexes(line.glyphs);
+        run.setPositions(line.positions);
+        painter_.drawGlyphRun(QPointF(), run);
+    }
 }
 
 double TwipSurface::DeviceWidth() const {

@@ -5,6 +5,8 @@
 // paper whatever the device's resolution, so text measures the same on a printer,
 // a PDF file and a picture.
 #include <QFont>
+#include <QList>
+#include <QStringList>
 #include <memory>
 
 class QPainter;
@@ -30,6 +32,10 @@ public:
     double TextHeight() const;
     // Draws text with its top-left corner at (x, y), in the current font and colour.
     void Print(double x, double y, const QString& text);
+    // Draws printed characters (see Characters) on one line, the i-th with its top-left
+    // corner at (xs[i], y): the same as printing each alone, but on a PDF device the
+    // glyphs shaped once per font go out as one glyph run per line.
+    void PrintCharacters(const QStringList& characters, const QList<double>& xs, double y);
 
     // The printable extent of the device in twips.
     double DeviceWidth() const;
