@@ -1,7 +1,8 @@
 // Batches: data rows of a 20-box format into one PDF with every bill kept in history
 // (bills per second, and the peak memory, which must not grow with the rows: run
-// the row counts in separate processes with --benchmark_filter to compare), and
-// label sheets of 4 × 10 labels.
+// the row counts in separate processes with --benchmark_filter to compare; the rows
+// themselves are held in memory up front, which rows_in_MB shows), and label sheets
+// of 4 × 10 labels.
 #include "core/StreamAsker.h"
 #include "print/BatchPrint.h"
 #include "print/JobProgress.h"

@@ -71,7 +71,6 @@ public:
         else return false;
         return true;
     }
-    void MoveTo(qint64 position) { position_ = position; }
 
 private:
     const QByteArray& bytes_;

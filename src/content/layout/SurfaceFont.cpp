@@ -11,7 +11,7 @@ namespace {
 
 // Enough for every font of a few formats, with automatic sizes; the cache starts
 // again when it is full.
-constexpr qsizetype kMaxFonts = 512;
+constexpr qsizetype kMaxFonts = 256;
 
 struct FontKey {
     QString name;
