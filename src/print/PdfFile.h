@@ -1,19 +1,25 @@
 #pragma once
 // A PDF file written in one piece, as Qt's PDF writer makes them: one cross-reference
 // table and no appended updates. Stream objects are found through the table and may
-// be replaced; the file is then written back with every offset in the table moved
-// along, so readers that trust the table find each object where it says.
+// be replaced; the replacements are then appended to the file as an incremental
+// update (the new objects, a cross-reference section for them and a trailer that
+// points back to the file's own table), so the file is never read or rewritten whole
+// and memory does not grow with its size.
 #include <QByteArray>
 #include <QList>
 #include <optional>
 
+class QIODevice;
+
 class PdfFile {
 public:
-    // nullopt when the bytes are not such a file (no table, a cross-reference stream,
-    // appended updates).
-    static std::optional<PdfFile> Parse(const QByteArray& bytes);
+    // Reads the table's layout and the trailer of the file open in `device`, which
+    // must allow seeking (and writing, for AppendUpdate). nullopt when it is not such
+    // a file (no table, a cross-reference stream, appended updates).
+    static std::optional<PdfFile> Open(QIODevice& device);
 
-    // The numbers of the objects the file refers to under `key` ("/ToUnicode").
+    // The numbers of the objects the file refers to under `key` ("/ToUnicode"), read
+    // through the file once in pieces.
     QList<int> ReferencedObjects(const char* key) const;
 
     // The data of stream object `number`, inflated when Flate-compressed; nullopt when
@@ -23,34 +29,43 @@ public:
     bool ReplaceStream(int number, const QByteArray& data);
 
     bool Changed() const { return !replacements_.isEmpty(); }
-    // The file with its replacements and a cross-reference table that matches.
-    QByteArray Bytes() const;
+    // Appends the replacements as an incremental update; false when the device did not
+    // take every byte (the caller then cuts the file back to its old size).
+    bool AppendUpdate();
+    // The file's size before any update.
+    qint64 OriginalSize() const { return size_; }
 
 private:
+    explicit PdfFile(QIODevice& device) : device_(&device) {}
+
     struct Entry {
-        int number;
         qint64 offset;
         int generation;
-        bool inUse;
+    };
+    struct Section {
+        int first, count;
+        qint64 start; // of its first 20-byte entry
     };
     struct Stream {
-        qint64 start, end; // the whole object, "n g obj" to "endobj"
         qint64 dataStart, dataLength;
         QByteArray dictionary;
         int generation;
     };
     struct Replacement {
-        qint64 start, end;
-        QByteArray bytes;
+        int number;
+        int generation;
+        QByteArray object; // "n g obj ... endobj"
     };
 
-    std::optional<Stream> FindStream(int number) const;
-    const Entry* EntryOf(int number) const;
+    QByteArray ReadAt(qint64 position, qint64 length) const;
+    std::optional<Entry> EntryOf(int number) const;
     std::optional<qint64> IndirectInteger(int number) const;
+    std::optional<Stream> FindStream(int number) const;
 
-    QByteArray bytes_;
+    QIODevice* device_;
+    qint64 size_ = 0;
     qint64 tableOffset_ = 0;
-    QList<QList<Entry>> sections_; // consecutive numbers each
-    QByteArray trailer_;           // "trailer << ... >>", as written
+    QList<Section> sections_;
+    QByteArray trailer_; // its dictionary "<< ... >>", as written
     QList<Replacement> replacements_;
 };

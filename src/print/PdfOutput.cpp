@@ -54,15 +54,19 @@ QString ReasonOf(const QFileDevice& file) {
     return file.error() == QFileDevice::ResourceError ? PrintText::kDiskFull : file.errorString();
 }
 
-// Writes the finished bytes into a device or pipe; empty, or why not.
+// Writes the finished bytes into a device or pipe, a piece at a time; empty, or why not.
 QString CopyInto(const QString& staged, const QString& target) {
+    constexpr qint64 kPiece = 1024 * 1024;
     QFile source(staged);
     QFile sink(target);
     if (!source.open(QIODevice::ReadOnly)) return source.errorString();
     if (!sink.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return ReasonOf(sink);
-    const QByteArray bytes = source.readAll();
-    if (sink.write(bytes) != bytes.size() || !sink.flush()) return ReasonOf(sink);
-    return {};
+    while (!source.atEnd()) {
+        const QByteArray piece = source.read(kPiece);
+        if (piece.isEmpty()) return source.errorString();
+        if (sink.write(piece) != piece.size()) return ReasonOf(sink);
+    }
+    return sink.flush() ? QString() : ReasonOf(sink);
 }
 
 // Renames the staged file onto the target, which is replaced in one step.
@@ -96,8 +100,10 @@ bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
     const QString folder = QFileInfo(written).absolutePath();
     QString reason = PdfIncompleteReason(written).isEmpty() ? QString() : ShortWriteReason(folder);
     if (reason.isEmpty() && !ended) reason = PrintText::kIncomplete;
-    // The text layer is made searchable in the staging file, before it reaches its target.
+    // The text layer is made searchable in the staging file, before it reaches its
+    // target; the update appended to it must leave it whole too.
     if (reason.isEmpty() && !RepairPdfTextLayer(written)) reason = ShortWriteReason(folder);
+    if (reason.isEmpty() && !PdfIncompleteReason(written).isEmpty()) reason = PrintText::kIncomplete;
     if (!target.isEmpty()) {
         // Written to a staging file (see StagePdfOutput): onto the target when whole.
         printer.setOutputFileName(target);

@@ -12,8 +12,8 @@ class QPrinter;
 void StagePdfOutput(QPrinter& printer, const QString& target);
 
 // After the job's painter has ended (`ended`: without an error): checks that the
-// staged file is a whole PDF, repairs its text layer (PdfTextLayer.h) and puts it onto
-// its target. False, with the reason told
+// staged file is a whole PDF, repairs its text layer (PdfTextLayer.h), checks it again
+// and puts it onto its target. False, with the reason told
 // to `asker`, when it is not; the target is then left as it was. Returns `ended` for a
 // printer without a staged file.
 bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker);

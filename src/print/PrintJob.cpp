@@ -1,5 +1,6 @@
 #include "print/PrintJob.h"
 
+#include "print/PageBuffers.h"
 #include "print/PageSetup.h"
 #include "print/PdfOutput.h"
 #include "print/PrintTexts.h"
@@ -10,7 +11,9 @@
 #include <QPrinter>
 #include <algorithm>
 
-PrintJob::PrintJob(QPrinter& printer, Asker& asker) : printer_(printer), asker_(asker) {}
+PrintJob::PrintJob(QPrinter& printer, Asker& asker) : printer_(printer), asker_(asker) {
+    KeepPageBuffersForReuse();
+}
 
 PrintJob::~PrintJob() {
     if (painter_.isActive()) painter_.end();

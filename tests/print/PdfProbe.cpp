@@ -3,6 +3,7 @@
 #include <QImageReader>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QTemporaryDir>
 
 namespace {
@@ -45,17 +46,33 @@ QList<PdfPage> ReadPdf(const QString& path) {
 QString PdfText(const QString& path) { return Run(QStringLiteral("pdftotext"), {path, "-"}); }
 
 QStringList CrossReferenceMismatches(const QByteArray& pdf) {
-    const qsizetype table = pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n').first().toLongLong();
-    if (!pdf.mid(table).startsWith("xref")) return {QStringLiteral("table")};
-    static const QRegularExpression kEntry(QStringLiteral("(\\d{10}) (\\d{5}) ([nf])"));
+    qsizetype table = pdf.mid(pdf.lastIndexOf("startxref") + 9).trimmed().split('\n').first().toLongLong();
+    static const QRegularExpression kLine(QStringLiteral(R"(^(?:(\d+) (\d+)$|(\d{10}) (\d{5}) ([nf])))"));
+    static const QRegularExpression kPrev(QStringLiteral(R"(/Prev\s+(\d+))"));
     QStringList wrong;
-    int number = -1;
-    for (auto it = kEntry.globalMatch(QString::fromLatin1(pdf.mid(table))); it.hasNext();) {
-        const QRegularExpressionMatch entry = it.next();
-        ++number;
-        if (entry.captured(3) == u"f") continue;
-        const QString object = QStringLiteral("%1 %2 obj").arg(number).arg(entry.captured(2).toInt());
-        if (!pdf.mid(entry.captured(1).toLongLong()).startsWith(object.toLatin1())) wrong << object;
+    QSet<qsizetype> visited;
+    // Every table of the file, newest first, through the trailers' /Prev.
+    while (table >= 0 && !visited.contains(table)) {
+        visited.insert(table);
+        if (!pdf.mid(table).startsWith("xref")) return wrong << QStringLiteral("table");
+        const qsizetype trailer = pdf.indexOf("trailer", table);
+        const QStringList lines = QString::fromLatin1(pdf.mid(table + 4, trailer - table - 4)).split(u'\n');
+        int number = 0;
+        for (const QString& line : lines) {
+            const QRegularExpressionMatch match = kLine.match(line.trimmed());
+            if (!match.hasMatch()) continue;
+            if (match.capturedLength(1) > 0) { // a subsection: its first object number
+                number = match.captured(1).toInt();
+                continue;
+            }
+            const int current = number++;
+            if (match.captured(5) == u"f") continue;
+            const QString object = QStringLiteral("%1 %2 obj").arg(current).arg(match.captured(4).toInt());
+            if (!pdf.mid(match.captured(3).toLongLong()).startsWith(object.toLatin1())) wrong << object;
+        }
+        const QRegularExpressionMatch prev =
+            kPrev.match(QString::fromLatin1(pdf.mid(trailer, pdf.indexOf("startxref", trailer) - trailer)));
+        table = prev.hasMatch() ? prev.captured(1).toLongLong() : -1;
     }
     return wrong;
 }

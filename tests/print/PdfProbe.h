@@ -22,8 +22,9 @@ struct PdfPage {
 QList<PdfPage> ReadPdf(const QString& path);
 // The file's text layer as poppler extracts it (pdftotext), pages ending in a form feed.
 QString PdfText(const QString& path);
-// The objects ("3 0 obj") the cross-reference table places where they do not start;
-// a lone entry "table" when there is no table at the offset startxref gives.
+// The objects ("3 0 obj") the cross-reference tables (the last one and those of
+// earlier versions it points back to) place where they do not start; "table" when
+// there is no table at the offset startxref or a /Prev gives.
 QStringList CrossReferenceMismatches(const QByteArray& pdf);
 // One page as a greyscale picture at `dpi`.
 QImage RasterisePage(const QString& path, int page, int dpi);

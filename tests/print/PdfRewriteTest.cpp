@@ -3,14 +3,19 @@
 #include "PdfProbe.h"
 
 #include "content/QStringPrinting.h"
+#include "print/PdfOutput.h"
 #include "print/PdfTextLayer.h"
 #include "print/TextLayerReading.h"
 #include "print/ToUnicodeCMap.h"
 
+#include <QFile>
 #include <QFont>
 #include <QHash>
 #include <QRawFont>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -82,16 +87,8 @@ TEST(ToUnicodeCMap, RewritesCharsAndRangesKeepingTheRest) {
         EXPECT_FALSE(RewriteToUnicodeCMap(odd, TextLayerReading)) << odd.toStdString();
 }
 
-// A small PDF laid out as Qt writes them; `toUnicode` is the CMap object's dictionary
-// entries and data.
-QByteArray MiniPdf(const QByteArray& toUnicodeDictionary, const QByteArray& toUnicodeData) {
-    const QList<QByteArray> objects = {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [] /Count 0 /Resources << /Font << /F1 3 0 R >> >> >>",
-        "<< /Type /Font /Subtype /Type0 /BaseFont /Test /ToUnicode 4 0 R >>",
-        "<< " + toUnicodeDictionary + " >>\nstream\n" + toUnicodeData + "\nendstream",
-        "<< /Producer (after the map) >>",
-    };
+// A PDF of `objects` (numbered from 1) laid out as Qt writes them: one table, no updates.
+QByteArray PdfOf(const QList<QByteArray>& objects) {
     QByteArray pdf = "%PDF-1.4\n";
     QList<qsizetype> offsets;
     for (qsizetype i = 0; i < objects.size(); ++i) {
@@ -101,8 +98,24 @@ QByteArray MiniPdf(const QByteArray& toUnicodeDictionary, const QByteArray& toUn
     const qsizetype table = pdf.size();
     pdf += "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
     for (qsizetype offset : offsets) pdf += QByteArray::number(offset).rightJustified(10, '0') + " 00000 n \n";
-    pdf += "trailer\n<< /Size 6 /Root 1 0 R /Info 5 0 R >>\nstartxref\n" + QByteArray::number(table) + "\n%%EOF\n";
+    pdf += "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R /Info 5 0 R >>\nstartxref\n" +
+           QByteArray::number(table) + "\n%%EOF\n";
     return pdf;
+}
+
+QByteArray StreamObject(const QByteArray& dictionary, const QByteArray& data) {
+    return "<< " + dictionary + " >>\nstream\n" + data + "\nendstream";
+}
+
+// A small PDF with one font whose ToUnicode map is `toUnicodeDictionary` and data.
+QByteArray MiniPdf(const QByteArray& toUnicodeDictionary, const QByteArray& toUnicodeData) {
+    return PdfOf({
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [] /Count 0 /Resources << /Font << /F1 3 0 R >> >> >>",
+        "<< /Type /Font /Subtype /Type0 /BaseFont /Test /ToUnicode 4 0 R >>",
+        StreamObject(toUnicodeDictionary, toUnicodeData),
+        "<< /Producer (after the map) >>",
+    });
 }
 
 TEST(PdfTextLayer, CompressedMapsAreRewrittenAndTheTableFollows) {
@@ -114,8 +127,14 @@ TEST(PdfTextLayer, CompressedMapsAreRewrittenAndTheTableFollows) {
         const QByteArray pdf = MiniPdf(dictionary, data);
         const std::optional<QByteArray> repaired = WithReadableText(pdf);
         ASSERT_TRUE(repaired) << dictionary.toStdString();
-        EXPECT_TRUE(repaired->contains("<0001> <6587>"));
-        EXPECT_FALSE(repaired->contains("/FlateDecode"));
+        // The file as written stays in front; the new map follows, uncompressed.
+        EXPECT_TRUE(repaired->startsWith(pdf));
+        const QByteArray update = repaired->mid(pdf.size());
+        EXPECT_TRUE(update.startsWith("4 0 obj\n<< /Length ")) << update.left(40).toStdString();
+        EXPECT_TRUE(update.contains("<0001> <6587>"));
+        EXPECT_FALSE(update.contains("/FlateDecode"));
+        EXPECT_TRUE(update.contains("xref\n4 1\n"));
+        EXPECT_TRUE(update.contains("trailer\n<< /Prev " + QByteArray::number(pdf.indexOf("xref")) + " /Size 6"));
         EXPECT_EQ(CrossReferenceMismatches(*repaired), QStringList());
         EXPECT_FALSE(WithReadableText(*repaired)); // once is enough
     }
@@ -125,6 +144,102 @@ TEST(PdfTextLayer, CompressedMapsAreRewrittenAndTheTableFollows) {
     for (const QByteArray& other : {MiniPdf("/Filter /LZWDecode /Length 3", "abc"), updated,
                                     QByteArray("%PDF-1.4\n1 0 obj\n<< /ToUnicode 1 0 R >>\nendobj\n")})
         EXPECT_FALSE(WithReadableText(other));
+}
+
+QByteArray MapOf(const QByteArray& mapping) { return kHeader + "1 beginbfchar\n" + mapping + "\nendbfchar\n" + kTrailer; }
+
+TEST(PdfTextLayer, EveryChangedMapIsInTheUpdateUnderItsOwnNumber) {
+    const auto map = [](const QByteArray& mapping) {
+        const QByteArray cmap = MapOf(mapping);
+        return StreamObject("/Length " + QByteArray::number(cmap.size()), cmap);
+    };
+    // Maps 4, 6 and 7 change, map 10 already reads right.
+    const QByteArray pdf = PdfOf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [] /Count 0 >>",
+                                  "<< /Type /Font /ToUnicode 4 0 R >>", map("<0001> <2F42>"), "<< >>",
+                                  map("<0002> <2F43>"), map("<0003> <2F44>"), "<< /Type /Font /ToUnicode 6 0 R >>",
+                                  "<< /Type /Font /ToUnicode 7 0 R /X [/ToUnicode 10 0 R] >>", map("<0004> <4E2D>")});
+    const std::optional<QByteArray> repaired = WithReadableText(pdf);
+    ASSERT_TRUE(repaired);
+    const QByteArray update = repaired->mid(pdf.size());
+    EXPECT_TRUE(update.contains("xref\n4 1\n")) << update.toStdString();
+    EXPECT_TRUE(update.contains("\n6 2\n")) << update.toStdString();
+    EXPECT_FALSE(update.contains("10 0 obj"));
+    for (const char* reading : {"<0001> <6587>", "<0002> <6597>", "<0003> <65A4>"})
+        EXPECT_TRUE(update.contains(reading)) << reading;
+    EXPECT_EQ(CrossReferenceMismatches(*repaired), QStringList());
+}
+
+// The file is searched in pieces of 1 MiB: a reference across the seam is still found.
+TEST(PdfTextLayer, AReferenceAcrossTwoPiecesOfTheSearchIsFound) {
+    const QByteArray cmap = MapOf("<0001> <2F42>");
+    const auto pdfWithFiller = [&](qsizetype filler) {
+        return PdfOf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [] /Count 0 >>",
+                      StreamObject("/Length " + QByteArray::number(filler), QByteArray(filler, 'x')),
+                      "<< /Type /Font /ToUnicode 5 0 R >>",
+                      StreamObject("/Length " + QByteArray::number(cmap.size()), cmap)});
+    };
+    constexpr qsizetype kSeam = 1024 * 1024;
+    const qsizetype firstGuess = kSeam - 200;
+    const qsizetype keyAt = pdfWithFiller(firstGuess).indexOf("/ToUnicode");
+    for (qsizetype shift : {-17, -12, -5, -1, 0, 1, 4}) {
+        const QByteArray pdf = pdfWithFiller(firstGuess + kSeam + shift - keyAt);
+        ASSERT_EQ(pdf.indexOf("/ToUnicode"), kSeam + shift);
+        const std::optional<QByteArray> repaired = WithReadableText(pdf);
+        ASSERT_TRUE(repaired) << shift;
+        EXPECT_TRUE(repaired->mid(pdf.size()).contains("<0001> <6587>")) << shift;
+    }
+}
+
+class RepairedFile : public ::testing::Test {
+protected:
+    QString Write(const QByteArray& bytes) {
+        QFile file(dir_.filePath(QStringLiteral("out.pdf")));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        return file.fileName();
+    }
+    static QByteArray Read(const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QTemporaryDir dir_;
+    const QByteArray cmap_ = MapOf("<0001> <2F42>");
+    const QByteArray pdf_ = MiniPdf("/Length " + QByteArray::number(cmap_.size()), cmap_);
+};
+
+// The whole-file check before a file takes its target's place: a file with its update
+// appended is whole, one whose update was cut short is not.
+TEST_F(RepairedFile, TheWholeFileCheckAcceptsTheUpdateAndRefusesItCutShort) {
+    const QString path = Write(pdf_);
+    ASSERT_TRUE(RepairPdfTextLayer(path));
+    const QByteArray repaired = Read(path);
+    ASSERT_GT(repaired.size(), pdf_.size());
+    EXPECT_EQ(PdfIncompleteReason(path), QString());
+    const qsizetype table = repaired.lastIndexOf("xref");
+    for (qsizetype cut : {qsizetype(pdf_.size()) + 10, table + 2, repaired.size() - 12, repaired.size() - 3})
+        EXPECT_NE(PdfIncompleteReason(Write(repaired.left(cut))), QString()) << cut;
+    // startxref must name the update's table, not the first one.
+    QByteArray misplaced = repaired;
+    misplaced.replace(misplaced.lastIndexOf("startxref") + 10, 1, "9");
+    EXPECT_NE(PdfIncompleteReason(Write(misplaced)), QString());
+}
+
+// An update the disk does not take leaves the file as it was written.
+TEST_F(RepairedFile, AnUpdateThatCannotBeWrittenLeavesTheFileAsItWas) {
+    const QString path = Write(pdf_);
+    struct sigaction ignore {}, previous {};
+    ignore.sa_handler = SIG_IGN;
+    sigaction(SIGXFSZ, &ignore, &previous);
+    rlimit limit{}, old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    limit = old;
+    limit.rlim_cur = rlim_t(pdf_.size() + 16);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    const bool repaired = RepairPdfTextLayer(path);
+    setrlimit(RLIMIT_FSIZE, &old);
+    sigaction(SIGXFSZ, &previous, nullptr);
+    EXPECT_FALSE(repaired);
+    EXPECT_EQ(Read(path), pdf_);
 }
 
 } // namespace

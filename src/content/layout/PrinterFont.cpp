@@ -1,11 +1,11 @@
 #include "content/layout/PrinterFont.h"
 
 #include "content/layout/BoxFont.h"
+#include "content/layout/SurfaceFont.h"
 #include "content/layout/TextTokens.h"
 #include "content/layout/Twips.h"
 #include "content/layout/TwipSurface.h"
 
-#include <QFontMetricsF>
 #include <QHash>
 #include <QImage>
 #include <cmath>
@@ -36,12 +36,22 @@ const QImage& TwipDevice() {
 }  // namespace
 
 double TextWidthTwips(const BoxFont& font, double sizePt, const QString& text) {
-    const QImage& device = TwipDevice();
-    return QFontMetricsF(TwipFont(font, sizePt, device.logicalDpiY()), &device)
-        .horizontalAdvance(text);
+    return SurfaceFont::For(font, sizePt, TwipDevice())->Width(text);
 }
 
 namespace {
+
+// What a printer font size depends on.
+struct SizeKey {
+    QString name;
+    bool bold, italic;
+    double designSize, designToPaper;
+    bool operator==(const SizeKey&) const = default;
+};
+
+size_t qHash(const SizeKey& key, size_t seed = 0) {
+    return qHashMulti(seed, key.name, key.bold, key.italic, key.designSize, key.designToPaper);
+}
 
 } // namespace
 
@@ -74,13 +84,8 @@ double FitFontSize(double targetWidth, double startSize,
 }
 
 double PrinterFontSize(const BoxFont& font, double designToPaper) {
-    static QHash<QString, double> cache;
-    const QString key = QStringLiteral("%1|%2|%3|%4|%5")
-                            .arg(font.name)
-                            .arg(font.bold)
-                            .arg(font.italic)
-                            .arg(font.designSize, 0, 'g', 17)
-                            .arg(designToPaper, 0, 'g', 17);
+    thread_local QHash<SizeKey, double> cache;
+    const SizeKey key{font.name, font.bold, font.italic, font.designSize, designToPaper};
     if (const auto found = cache.constFind(key); found != cache.cend()) return *found;
 
     // The sample's width on the canvas (twips there are points × 20 as on paper),

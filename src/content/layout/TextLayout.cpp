@@ -20,10 +20,14 @@ const QString kLinePitchSample = QStringLiteral("国");
 
 void DrawSpacedText(TwipSurface& surface, const QString& text, double x, double y,
                     double letterSpacing) {
-    for (const QString& character : Characters(text)) {
-        surface.Print(x, y, character);
+    const QStringList characters = Characters(text);
+    QList<double> xs;
+    xs.reserve(characters.size());
+    for (const QString& character : characters) {
+        xs << x;
         x += surface.TextWidth(character) + letterSpacing;
     }
+    surface.PrintCharacters(characters, xs, y);
 }
 
 void LayoutBoxText(TwipSurface& surface, const QString& text, double left, double top,
@@ -61,11 +65,11 @@ void DrawCells(TwipSurface& surface, const QString& text, double x, double y, do
         const qsizetype excess = alignment == 1 ? count - cells : (count - cells) / 2;
         x -= excess * cellWidth;
     }
-    for (qsizetype i = 0; i < characters.size(); ++i) {
-        const QString& character = characters.at(i);
-        surface.Print(x + i * cellWidth + (cellWidth - surface.TextWidth(character)) / 2, y,
-                      character);
-    }
+    QList<double> xs;
+    xs.reserve(characters.size());
+    for (qsizetype i = 0; i < characters.size(); ++i)
+        xs << x + i * cellWidth + (cellWidth - surface.TextWidth(characters.at(i))) / 2;
+    surface.PrintCharacters(characters, xs, y);
 }
 
 void DrawAmountCells(TwipSurface& surface, const QString& text, double x, double y,

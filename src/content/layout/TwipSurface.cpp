@@ -1,10 +1,13 @@
 #include "content/layout/TwipSurface.h"
 
 #include "content/layout/BoxFont.h"
+#include "content/layout/SurfaceFont.h"
 #include "content/layout/Twips.h"
 
 #include <QPaintDevice>
+#include <QPaintEngine>
 #include <QPainter>
+#include <QRawFont>
 
 QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
     QFont font(box.name);
@@ -20,8 +23,7 @@ QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
     return font;
 }
 
-TwipSurface::TwipSurface(QPainter& painter)
-    : painter_(painter), metrics_(QFont()), dpiY_(painter.device()->logicalDpiY()) {
+TwipSurface::TwipSurface(QPainter& painter) : painter_(painter) {
     painter_.save();
     const QPaintDevice* device = painter_.device();
     painter_.scale(device->logicalDpiX() / kTwipsPerInch, device->logicalDpiY() / kTwipsPerInch);
@@ -32,14 +34,64 @@ TwipSurface::~TwipSurface() { painter_.restore(); }
 
 void TwipSurface::SetFont(const BoxFont& font, double sizePt) {
     sizePt_ = sizePt;
-    font_ = TwipFont(font, sizePt, dpiY_);
-    metrics_ = QFontMetricsF(font_, painter_.device());
-    painter_.setFont(font_);
+    font_ = SurfaceFont::For(font, sizePt, *painter_.device());
+    painter_.setFont(font_->Font());
     painter_.setPen(font.color);
 }
 
+const QFont& TwipSurface::Font() const {
+    static const QFont kNone;
+    return font_ ? font_->Font() : kNone;
+}
+
+double TwipSurface::TextWidth(const QString& text) const { return font_ ? font_->Width(text) : 0; }
+
+double TwipSurface::TextHeight() const { return font_ ? font_->Metrics().height() : 0; }
+
 void TwipSurface::Print(double x, double y, const QString& text) {
-    painter_.drawText(QPointF(x, y + metrics_.ascent()), text);
+    const double ascent = font_ ? font_->Metrics().ascent() : 0;
+    painter_.drawText(QPointF(x, y + ascent), text);
+}
+
+namespace {
+
+// The glyphs of one font on a line, in drawing order.
+struct LineRun {
+    QRawFont font;
+    QList<quint32> glyphs;
+    QList<QPointF> positions;
+};
+
+} // namespace
+
+void TwipSurface::PrintCharacters(const QStringList& characters, const QList<double>& xs, double y) {
+    if (!font_) return;
+    const QPaintEngine* engine = painter_.paintEngine();
+    // Elsewhere (pictures, recording devices) and where underlines would join across the
+    // letter spacing, each character is drawn alone as before.
+    const QFont& font = font_->Font();
+    if (!engine || engine->type() != QPaintEngine::Pdf || font.underline() || font.strikeOut()) {
+        for (qsizetype i = 0; i < characters.size() && i < xs.size(); ++i) Print(xs[i], y, characters[i]);
+        return;
+    }
+    const QPointF baseline(0, y + font_->Metrics().ascent());
+    QList<LineRun> runs;
+    for (qsizetype i = 0; i < characters.size() && i < xs.size(); ++i) {
+        const CharacterGlyphs glyphs = font_->Glyphs(characters[i], *painter_.device());
+        for (const QGlyphRun& piece : glyphs.runs) {
+            if (runs.isEmpty() || runs.last().font != piece.rawFont()) runs.append({piece.rawFont(), {}, {}});
+            runs.last().glyphs << piece.glyphIndexes();
+            for (const QPointF& position : piece.positions())
+                runs.last().positions << position + baseline + QPointF(xs[i], 0);
+        }
+    }
+    for (const LineRun& line : std::as_const(runs)) {
+        QGlyphRun run;
+        run.setRawFont(line.font);
+        run.setGlyphIndexes(line.glyphs);
+        run.setPositions(line.positions);
+        painter_.drawGlyphRun(QPointF(), run);
+    }
 }
 
 double TwipSurface::DeviceWidth() const {

@@ -5,9 +5,12 @@
 // paper whatever the device's resolution, so text measures the same on a printer,
 // a PDF file and a picture.
 #include <QFont>
-#include <QFontMetricsF>
+#include <QList>
+#include <QStringList>
+#include <memory>
 
 class QPainter;
+class SurfaceFont;
 struct BoxFont;
 
 class TwipSurface {
@@ -22,13 +25,17 @@ public:
 
     void SetFont(const BoxFont& font, double sizePt);
     double FontSize() const { return sizePt_; }
-    const QFont& Font() const { return font_; }
+    const QFont& Font() const;
 
-    double TextWidth(const QString& text) const { return metrics_.horizontalAdvance(text); }
+    double TextWidth(const QString& text) const;
     // The height of one line of the current font.
-    double TextHeight() const { return metrics_.height(); }
+    double TextHeight() const;
     // Draws text with its top-left corner at (x, y), in the current font and colour.
     void Print(double x, double y, const QString& text);
+    // Draws printed characters (see Characters) on one line, the i-th with its top-left
+    // corner at (xs[i], y): the same as printing each alone, but on a PDF device the
+    // glyphs shaped once per font go out as one glyph run per line.
+    void PrintCharacters(const QStringList& characters, const QList<double>& xs, double y);
 
     // The printable extent of the device in twips.
     double DeviceWidth() const;
@@ -36,10 +43,8 @@ public:
 
 private:
     QPainter& painter_;
-    QFont font_;
-    QFontMetricsF metrics_;
+    std::shared_ptr<SurfaceFont> font_;
     double sizePt_ = 0;
-    double dpiY_;
 };
 
 // A QFont of `sizePt` points on paper for a device of `logicalDpiY` whose painter

@@ -3,6 +3,7 @@
 #include "content/ConversionSettings.h"
 #include "content/layout/TextLayout.h"
 
+#include <QImage>
 #include <gtest/gtest.h>
 #include <cmath>
 
@@ -118,4 +119,27 @@ TEST(DigitCells, ShortAndLongStringsFollowTheAlignment) {
     // Eight characters in six cells: right alignment keeps the last one in the last cell.
     EXPECT_EQ(cellsUsed("12345678", 1), std::pair(-2, 5));
     EXPECT_EQ(cellsUsed("12345678", 2).first, -1);
+}
+
+// Fonts and widths are kept per font and device resolution: each device, whatever was
+// measured on another before, gets the widths its own fonts give.
+TEST(TextLayout, WidthsAreKeptPerResolution) {
+    const QString text = QStringLiteral("票");
+    const auto widthOn = [&](QPaintDevice& device) {
+        QPainter painter(&device);
+        TwipSurface surface(painter);
+        surface.SetFont(TestFont(), 12);
+        return std::pair{surface.TextWidth(text), surface.Font().pointSizeF()};
+    };
+    RecordingDevice twips;
+    QImage coarse(200, 200, QImage::Format_RGB32);
+    coarse.setDotsPerMeterX(11811); // 300 dpi
+    coarse.setDotsPerMeterY(11811);
+    const auto [fine, finePoints] = widthOn(twips);
+    const auto [rough, roughPoints] = widthOn(coarse);
+    // A 12 pt character is 240 twips wide on both; the font asked for differs.
+    EXPECT_NEAR(fine, 240, 1);
+    EXPECT_NEAR(rough, 240, 2);
+    EXPECT_NEAR(roughPoints / finePoints, 1440.0 / 300, 0.01);
+    EXPECT_EQ(widthOn(twips).first, fine);
 }
