@@ -77,7 +77,7 @@ TEST_F(BatchWindowTest, AllRowsPrintInOneJobAndLeaveTheBoxesAsTheyWere) {
 
 TEST_F(BatchWindowTest, CancellingTheProgressKeepsExactlyThePagesAndBillsPrinted) {
     // Enough rows that the batch outlasts the dialog's first look at window events.
-    constexpr int kRows = 1000;
+    constexpr int kRows = 10000;
     SetRows(kRows);
     const QString pdf = ToPdf("cancelled.pdf");
     // Cancel as soon as the dialog shows a bill done.

@@ -2,10 +2,6 @@
 #include "DesignerFixture.h"
 
 #include "designer/DesignOutline.h"
-#include "common/TempDataFolder.h"
-#include "print/BillPage.h"
-#include "store/Bill.h"
-#include "store/FormatStore.h"
 #include "symbols/SymbolDrawing.h"
 
 #include <QLabel>
@@ -34,25 +30,13 @@ TEST_F(DesignLook, ANewLabelShowsItsWholeText) {
     EXPECT_GE(box->width(), metrics.horizontalAdvance(label->text()));
 }
 
-TEST_F(DesignLook, EmptyTextAndPictureBoxesShowAFaintOutlineThatIsNeverPrinted) {
+// Printing leaves the outline out (print_tests, EmptyBoxesPrintNothing).
+TEST_F(DesignLook, EmptyTextAndPictureBoxesShowAFaintOutline) {
     const qint64 text = AddRecord(0, "甲", 20, 20, 40, 10).id;
     const qint64 picture = AddRecord(2, "图", 20, 60, 40, 20).id;
     const QImage shown = Canvas();
     EXPECT_TRUE(EdgeShowsOutline(shown, view.BoxById(text)->geometry()));
     EXPECT_TRUE(EdgeShowsOutline(shown, view.BoxById(picture)->geometry()));
-
-    QImage printed(1200, 1700, QImage::Format_RGB32); // A4 at 144 dpi
-    printed.setDotsPerMeterX(5669);
-    printed.setDotsPerMeterY(5669);
-    printed.fill(Qt::white);
-    {
-        QPainter painter(&printed);
-        PrintPage(painter, format, bill, BillPageOptions{});
-    }
-    EXPECT_FALSE(AnyDark(printed));
-    for (int y = 0; y < printed.height(); y += 3)
-        for (int x = 0; x < printed.width(); ++x)
-            ASSERT_EQ(printed.pixel(x, y), QColor(Qt::white).rgb()) << x << ',' << y;
 
     // A picture box with content has no outline of its own.
     document.SetContent(picture, QStringLiteral("123"));
@@ -84,37 +68,4 @@ TEST_F(DesignLook, ALongBarcodeIsShownWholeInsideItsBox) {
         difference += std::abs(sum / qMax(1, to - from) - qGray(shown.pixel(x, row)));
     }
     EXPECT_LT(difference / box->width(), 40);
-}
-
-TEST(PreviewPage, ShowsTheBackgroundFaintlyAndTheBillsEdgeWhichPrintingLeavesOut) {
-    TempDataFolder folder;
-    Format format;
-    format.name = QStringLiteral("底图");
-    format.page.width = 100;
-    format.page.height = 50;
-    format.page.offsetX = 12; // printed 2 mm to the left, picture and edge with it
-    QImage scan(200, 100, QImage::Format_RGB32);
-    scan.fill(Qt::black);
-    ASSERT_TRUE(scan.save(BackgroundPicturePath(format.name), "JPG"));
-
-    const auto render = [&format](const BillPageOptions& options) {
-        QImage page(1700, 850, QImage::Format_RGB32);
-        page.setDotsPerMeterX(5669); // 144 dpi: a pixel is 10 twips
-        page.setDotsPerMeterY(5669);
-        page.fill(Qt::white);
-        QPainter painter(&page);
-        PrintPage(painter, format, Bill(), options);
-        return page;
-    };
-    const QImage printed = render(BillPageOptions{});
-    EXPECT_EQ(printed.pixel(300, 200), QColor(Qt::white).rgb());
-    const QImage preview = render(PreviewOptions(BillPageOptions{}));
-    const int inside = qGray(preview.pixel(300, 200));
-    EXPECT_GT(inside, 140); // faint, the data stays readable over it
-    EXPECT_LT(inside, 230);
-    // The edge of the bill: its right side at 100 mm − 2 mm, in twips / 10.
-    const int edgeX = int(98 * 56.6929 / 10);
-    bool edge = false;
-    for (int x = edgeX - 2; x <= edgeX + 2; ++x) edge = edge || qGray(preview.pixel(x, 100)) < 200;
-    EXPECT_TRUE(edge);
 }
