@@ -1,5 +1,6 @@
 // One Code 39 and one EAN-13 symbol with their text lines, drawn as the printer draws a
-// picture box that carries a code: the time per bill a barcode adds.
+// picture box that carries a code: the time a barcode adds to a bill once Qt's font cache
+// holds the sizes (each size measured first builds a font engine).
 #include "symbols/SymbolDrawing.h"
 
 #include <QFont>
