@@ -5,6 +5,7 @@
 //  - TypeOneCharacter500: one typed character in a 500-box format reaching the
 //    document, the canvas and the box grid.
 #include "app/BoxGridModel.h"
+#include "core/LargeBlocks.h"
 #include "designer/DesignerView.h"
 #include "designer/InputBox.h"
 #include "designer/TextInputBox.h"
@@ -99,6 +100,7 @@ BENCHMARK(TypeOneCharacter500)->Iterations(1000)->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {
+    KeepLargeBlocksForReuse(); // as the program's main does
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);

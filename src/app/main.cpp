@@ -1,6 +1,7 @@
 // The vellumark program: without a sub-command it shows the main window; a
 // sub-command runs the same code without one.
 #include "app/CommandLine.h"
+#include "core/LargeBlocks.h"
 #include "content/layout/FontMapping.h"
 #include "app/WindowApp.h"
 #include "store/DataFolder.h"
@@ -39,6 +40,7 @@ void NoteBusyWaitsOn(QTextStream& err) {
 } // namespace
 
 int main(int argc, char** argv) {
+    KeepLargeBlocksForReuse();
     const ParsedCommandLine parsed = ParseCommandLine(Arguments(argc, argv));
     QTextStream out(stdout);
     QTextStream err(stderr);

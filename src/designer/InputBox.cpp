@@ -77,7 +77,8 @@ void InputBox::ApplyRecord(const BoxRecord& record) {
 void InputBox::PlaceCaption() {
     if (!caption_) return;
     const QRect box = geometry();
-    const QSize size = caption_->sizeHint();
+    // Sized to its text when the text was set (ApplyRecord).
+    const QSize size = caption_->size();
     const int inset = int(std::lround(40 / environment_.twipsPerPixel));
     QPoint at;
     switch (dir_) {

@@ -96,6 +96,8 @@ qint64 FormatDocument::AddRecord(const BoxRecord& record, const QString& step) {
 
 void FormatDocument::ChangeRecords(const QList<BoxRecord>& records, const QString& step, EditRun run) {
     QList<BoxRecord> before, after;
+    before.reserve(records.size());
+    after.reserve(records.size());
     for (const BoxRecord& record : records) {
         const BoxRecord* current = Record(record.id);
         if (!current) continue;

@@ -1,6 +1,6 @@
 #include "print/PrintJob.h"
 
-#include "print/PageBuffers.h"
+#include "core/LargeBlocks.h"
 #include "print/PageSetup.h"
 #include "print/PdfOutput.h"
 #include "print/PrintTexts.h"
@@ -12,7 +12,7 @@
 #include <algorithm>
 
 PrintJob::PrintJob(QPrinter& printer, Asker& asker) : printer_(printer), asker_(asker) {
-    KeepPageBuffersForReuse();
+    KeepLargeBlocksForReuse();
 }
 
 PrintJob::~PrintJob() {
