@@ -61,6 +61,17 @@ QList<QStringList> Rows(int count) {
     return rows;
 }
 
+// The rows loaded as if typed, one bill at a time, as the batch commands load them.
+BatchSource SourceOf(const RowLoader& loader, const QList<QStringList>& rows) {
+    BatchSource source;
+    source.count = int(rows.size());
+    source.load = [&loader, &rows](int index, Bill& bill, QString*) {
+        bill = loader.LoadRowAsTyped(rows[index]);
+        return true;
+    };
+    return source;
+}
+
 struct Store {
     Store() {
         DataFolder::SetOverride(dir.path());
@@ -96,12 +107,7 @@ void RowsToPdfWithHistory(benchmark::State& state) {
     Store store;
     const QList<QStringList> rows = Rows(int(state.range(0)));
     const RowLoader loader(store.format, store.columns, RowFilling{});
-    BatchSource source;
-    source.count = int(rows.size());
-    source.load = [&](int index, Bill& bill, QString*) {
-        bill = loader.LoadRowAsTyped(rows[index]);
-        return true;
-    };
+    const BatchSource source = SourceOf(loader, rows);
     QString sink;
     QTextStream messages(&sink);
     StreamAsker asker(messages);
@@ -128,12 +134,7 @@ void LabelSheetsToPdf(benchmark::State& state) {
     Store store;
     const QList<QStringList> rows = Rows(int(state.range(0)));
     const RowLoader loader(store.format, store.columns, RowFilling{});
-    BatchSource source;
-    source.count = int(rows.size());
-    source.load = [&](int index, Bill& bill, QString*) {
-        bill = loader.LoadRowAsTyped(rows[index]);
-        return true;
-    };
+    const BatchSource source = SourceOf(loader, rows);
     LabelSheetSpec spec;
     spec.columns = 4;
     spec.rows = 10;

@@ -8,6 +8,7 @@
 
 class Asker;
 class BillDataView;
+struct BillData;
 class BillPrinter;
 class Bill;
 class BoxGridModel;
@@ -94,6 +95,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    const BillData* GridRowsToPrint();
     // Opens the format without asking about the one it replaces.
     bool LoadFormat(const QString& name);
     QWidget* BuildCentre();

@@ -79,14 +79,23 @@ void MainWindow::AfterPrint(QString formatName, bool autoJump, bool clearAfterPr
     }
 }
 
-bool MainWindow::PrintAllRows() {
-    if (!session_.HasFormat()) return false;
+// The bill-data grid's rows with the typing committed; nullptr (after saying why)
+// when there is nothing to print.
+const BillData* MainWindow::GridRowsToPrint() {
+    if (!session_.HasFormat()) return nullptr;
     CommitTyping();
     const BillData& grid = billData_->Model().Data();
     if (grid.rows.isEmpty()) {
         asker_.Message(PrintText::kNoRows);
-        return false;
+        return nullptr;
     }
+    return &grid;
+}
+
+bool MainWindow::PrintAllRows() {
+    const BillData* gridRows = GridRowsToPrint();
+    if (!gridRows) return false;
+    const BillData& grid = *gridRows;
     const int copies = printer_->ChoosePrinter();
     if (copies == 0) return false;
     // The boxes are left alone: the rows go to paper without passing through them,
@@ -144,13 +153,9 @@ bool MainWindow::PrintHistoryRows() {
 }
 
 bool MainWindow::PrintLabelSheets() {
-    if (!session_.HasFormat()) return false;
-    CommitTyping();
-    const BillData& grid = billData_->Model().Data();
-    if (grid.rows.isEmpty()) {
-        asker_.Message(PrintText::kNoRows);
-        return false;
-    }
+    const BillData* gridRows = GridRowsToPrint();
+    if (!gridRows) return false;
+    const BillData& grid = *gridRows;
     const DataRows rows(session_, grid);
     const BillPageOptions page = PageOptionsFor(session_, this);
     const bool guides = session_.Params().GetParam(PrintText::kLabelGridParam) == u"1";
