@@ -4,7 +4,7 @@
 #include "core/StreamAsker.h"
 #include "print/BillPage.h"
 #include "print/PdfTextLayer.h"
-#include "print/PrintCommand.h"
+#include "cli/PrintCommand.h"
 #include "print/PrintJob.h"
 #include "print/PrinterChoice.h"
 #include "store/Bill.h"

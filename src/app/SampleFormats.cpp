@@ -4,15 +4,15 @@
 #include "records/BoxValues.h"
 #include "records/Defaults.h"
 #include "store/Bill.h"
+#include "store/BoxLinks.h"
 #include "store/Database.h"
 #include "store/Format.h"
 #include "store/FormatStore.h"
-#include "store/Schema.h"
 
+#include <QDate>
 #include <QFont>
 #include <QImage>
 #include <QPainter>
-#include <QTextStream>
 #include <initializer_list>
 #include <memory>
 
@@ -28,7 +28,8 @@ struct SampleBox {
     const char16_t* label;
     double x, y, w, h;
     double dataType;
-    const char16_t* value;
+    const char16_t* value;             // nullptr: today's date, so a first print is of today
+    const char16_t* sameAs = nullptr;  // the label of the box that shows the same content ("相同")
 };
 
 // The printed form of a sample: its title and the captions beside the boxes.
@@ -49,8 +50,8 @@ const SampleForm kSamples[] = {
       {BoxKind::Text, u"开户银行", 30, 64, 70, 7, 0, u"示例银行北京分行"},
       {BoxKind::Text, u"收款开户银行", 130, 64, 70, 7, 0, u"示例银行上海分行"},
       {BoxKind::Text, u"金额大写", 30, 78, 110, 7, 103, u"12345.60"},
-      {BoxKind::Text, u"金额", 150, 78, 50, 7, 104, u"12345.60"},
-      {BoxKind::Text, u"日期", 140, 26, 60, 7, 110, u"2026-12-06"},
+      {BoxKind::Text, u"金额", 150, 78, 50, 7, 104, u"12345.60", u"金额大写"},
+      {BoxKind::Text, u"日期", 140, 26, 60, 7, 110, nullptr},
       {BoxKind::Text, u"用途", 30, 92, 110, 7, 0, u"货款"},
       {BoxKind::Check, u"转账", 150, 93, 4, 4, 0, u"1"}}},
     {u"示例-快递运单", 241, 140, u"示例速递 运单",
@@ -62,7 +63,7 @@ const SampleForm kSamples[] = {
       {BoxKind::Text, u"收件地址", 148, 50, 85, 14, 0, u"上海市浦东新区样张大道 88 号"},
       {BoxKind::Text, u"收件邮编", 148, 68, 40, 7, 109, u"200120"},
       {BoxKind::Text, u"物品", 28, 80, 85, 7, 0, u"文件"},
-      {BoxKind::Text, u"寄件日期", 28, 92, 85, 7, 111, u"2026-12-06"},
+      {BoxKind::Text, u"寄件日期", 28, 92, 85, 7, 111, nullptr},
       {BoxKind::Picture, u"运单号", 148, 82, 85, 22, 0, u"VM2026120601"}}},
     {u"示例-地址标签", 105, 59.4, u"",
      {{BoxKind::Text, u"收件人", 22, 8, 60, 8, 0, u"王五 先生"},
@@ -72,6 +73,10 @@ const SampleForm kSamples[] = {
 };
 
 QString Text(const char16_t* text) { return QString::fromUtf16(text); }
+
+QString SampleValue(const SampleBox& box) {
+    return box.value ? Text(box.value) : QDate::currentDate().toString(Qt::ISODate);
+}
 
 QRectF MmRect(double x, double y, double w, double h) {
     return QRectF(x * kPixelsPerMm, y * kPixelsPerMm, w * kPixelsPerMm, h * kPixelsPerMm);
@@ -112,6 +117,8 @@ Format MakeFormat(const SampleForm& form) {
     format.page.height = form.height;
     format.page.options.barcodeStandard = form.barcodeStandard;
     format.page.options.optionBoxes[kShowBackground] = 1;
+    // "自动设置纸张": the waybill is wider than A4, and a first print should be whole.
+    format.page.options.setPaper = true;
     qint64 id = kFirstTemporaryId;
     for (const SampleBox& sample : form.boxes) {
         BoxRecord box;
@@ -124,6 +131,14 @@ Format MakeFormat(const SampleForm& form) {
         box.cash = sample.dataType;
         format.boxes.append(box);
     }
+    // Links name boxes by ID; saving turns the temporary IDs into stored ones.
+    int row = 0;
+    for (const SampleBox& sample : form.boxes) {
+        BoxRecord& box = format.boxes[row++];
+        if (!sample.sameAs) continue;
+        for (const BoxRecord& target : format.boxes)
+            if (target.label == Text(sample.sameAs)) box.rctl = RelationCode(target.id, false);
+    }
     return format;
 }
 
@@ -132,7 +147,7 @@ Bill MakeBill(const Format& format, const SampleForm& form) {
     Bill bill;
     const ValueFilling filling{};
     int row = 0;
-    for (const SampleBox& sample : form.boxes) WriteBoxValue(format.boxes[row++], bill, Text(sample.value), filling);
+    for (const SampleBox& sample : form.boxes) WriteBoxValue(format.boxes[row++], bill, SampleValue(sample), filling);
     return bill;
 }
 
@@ -160,26 +175,4 @@ QStringList CreateSampleFormats(Database& db, Progress& progress, QString* error
         created << format.name;
     }
     return created;
-}
-
-int RunCreateSamplesCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (!args.isEmpty()) {
-        err << QStringLiteral("create-samples 不带参数") << Qt::endl;
-        return 2;
-    }
-    QString error;
-    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        err << error << Qt::endl;
-        return 1;
-    }
-    SilentProgress progress;
-    const QStringList created = CreateSampleFormats(*db, progress, &error);
-    for (const QString& name : created) out << QStringLiteral("已创建示例格式：") << name << Qt::endl;
-    if (!error.isEmpty()) {
-        err << error << Qt::endl;
-        return 1;
-    }
-    if (created.isEmpty()) out << QStringLiteral("示例格式都已存在") << Qt::endl;
-    return 0;
 }

@@ -1,12 +1,12 @@
-// The vellumark program: without a sub-command it shows the main window; a
-// sub-command runs the same code without one.
-#include "app/CommandLine.h"
-#include "core/LargeBlocks.h"
-#include "content/layout/FontMapping.h"
+// The vellumark program: without a command it shows the main window; a command
+// (src/cli) runs the same code without one.
 #include "app/WindowApp.h"
+#include "cli/CliTexts.h"
+#include "cli/CommandLine.h"
+#include "cli/CommandStart.h"
+#include "content/layout/FontMapping.h"
+#include "core/LargeBlocks.h"
 #include "store/DataFolder.h"
-#include "store/Database.h"
-#include "store/StoreTexts.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -27,16 +27,6 @@ void SetNames() {
     QCoreApplication::setApplicationName(QStringLiteral("Vellumark"));
 }
 
-// A command waiting for another process's lock says so once per wait.
-void NoteBusyWaitsOn(QTextStream& err) {
-    BusyWait wait = Database::CurrentBusyWait();
-    wait.watcher = [&err, noted = false](int waitedMs) mutable {
-        if (waitedMs > 0 && !noted) err << StoreTexts::kBusyWaiting << Qt::endl;
-        noted = waitedMs > 0;
-    };
-    Database::SetBusyWait(wait);
-}
-
 } // namespace
 
 int main(int argc, char** argv) {
@@ -45,8 +35,8 @@ int main(int argc, char** argv) {
     QTextStream out(stdout);
     QTextStream err(stderr);
     if (!parsed.error.isEmpty()) {
-        err << "vellumark: " << parsed.error << '\n';
-        return 2;
+        err << parsed.error << '\n' << CliText::UsageLine(QStringLiteral("[--data-dir 文件夹] [命令 [参数]]")) << '\n';
+        return ExitCode::kUsage;
     }
     if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
 
@@ -57,7 +47,7 @@ int main(int argc, char** argv) {
         return RunWindowApp();
     }
 
-    // No window for a sub-command; a Gui application only when it paints or prints.
+    // No window for a command; a Gui application only when it paints or prints.
     const SubCommand* command = FindSubCommand(SubCommands(), parsed.command);
     std::unique_ptr<QCoreApplication> app;
     if (command && command->needs != SubCommand::Needs::Core) {

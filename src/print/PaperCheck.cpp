@@ -22,13 +22,19 @@ bool PageFitsPaper(const QSizeF& pageMm, const QSizeF& paperMm) {
     return pageMm.width() <= paperMm.width() + kRounding && pageMm.height() <= paperMm.height() + kRounding;
 }
 
-bool OfferToSetPaper(const QPrinter& printer, PageParams& page, Asker& asker) {
-    if (page.options.setPaper) return false;
+std::optional<QSizeF> PaperTooSmall(const QPrinter& printer, const PageParams& page) {
+    if (page.options.setPaper) return std::nullopt;
     const QSizeF paper = PaperSizeMm(printer, page);
-    if (paper.isEmpty() || PageFitsPaper(QSizeF(page.width, page.height), paper)) return false;
+    if (paper.isEmpty() || PageFitsPaper(QSizeF(page.width, page.height), paper)) return std::nullopt;
+    return paper;
+}
+
+bool OfferToSetPaper(const QPrinter& printer, PageParams& page, Asker& asker) {
+    const std::optional<QSizeF> paper = PaperTooSmall(printer, page);
+    if (!paper) return false;
     const auto mm = [](double value) { return QString::number(value, 'g', 6); };
-    if (!asker.AskYesNo(kPaperTooSmall.arg(mm(page.width), mm(page.height), mm(paper.width()),
-                                                      mm(paper.height()))))
+    if (!asker.AskYesNo(kPaperTooSmall.arg(mm(page.width), mm(page.height), mm(paper->width()),
+                                           mm(paper->height()))))
         return false;
     page.options.setPaper = true;
     return true;

@@ -3,7 +3,7 @@
 #include "AidsFixture.h"
 
 #include "core/Progress.h"
-#include "print/PrintCommand.h"
+#include "cli/PrintCommand.h"
 #include "records/History.h"
 #include "records/HistoryQueries.h"
 #include "store/Bill.h"

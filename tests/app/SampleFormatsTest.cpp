@@ -2,7 +2,7 @@
 // values, printable from the command line and offered by the empty window.
 #include "AppFixture.h"
 
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/SampleFormats.h"
 #include "app/Session.h"

@@ -4,7 +4,7 @@
 
 #include "app/Session.h"
 #include "app/StatisticsChart.h"
-#include "app/StatisticsCommand.h"
+#include "cli/StatisticsCommand.h"
 #include "app/StatisticsDialog.h"
 #include "core/Progress.h"
 #include "records/History.h"

@@ -3,7 +3,7 @@
 #include "AppFixture.h"
 
 #include "app/MainWindow.h"
-#include "app/RestoreBackupCommand.h"
+#include "cli/RestoreBackupCommand.h"
 #include "app/Session.h"
 #include "app/SingleInstance.h"
 #include "app/StoreWatch.h"

@@ -6,7 +6,7 @@
 #include "core/Progress.h"
 #include "exchange/ColumnMapping.h"
 #include "exchange/ExchangeTexts.h"
-#include "exchange/ImportDataCommand.h"
+#include "cli/ImportDataCommand.h"
 #include "exchange/RowSettings.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"

@@ -1,7 +1,7 @@
 // The format sub-commands, run in-process on a temporary data folder.
 #include "FormatFileFixture.h"
 
-#include "formatfile/FormatCommands.h"
+#include "cli/FormatCommands.h"
 #include "formatfile/FormatExport.h"
 #include "store/DataFolder.h"
 #include "store/FormatStore.h"

@@ -1,7 +1,7 @@
 // rename-format and delete-format, run in-process on a temporary data folder.
 #include "FormatFileFixture.h"
 
-#include "formatfile/FormatCommands.h"
+#include "cli/FormatCommands.h"
 #include "formatfile/FormatTree.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"

@@ -4,7 +4,7 @@
 #include "common/TempDataFolder.h"
 #include "core/Progress.h"
 #include "print/PdfOutput.h"
-#include "print/PrintCommand.h"
+#include "cli/PrintCommand.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/Schema.h"

@@ -3,7 +3,7 @@
 #include "PdfProbe.h"
 #include "PrintFixture.h"
 #include "common/TempDataFolder.h"
-#include "print/PrintCommand.h"
+#include "cli/PrintCommand.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "core/Progress.h"

@@ -1,8 +1,8 @@
 // `vellumark print` keeps what it printed, and `vellumark history` lists it.
 #include "core/CsvField.h"
 #include "RecordsFixture.h"
-#include "print/PrintCommand.h"
-#include "records/HistoryCommand.h"
+#include "cli/PrintCommand.h"
+#include "cli/HistoryCommand.h"
 
 #include <QTextStream>
 

@@ -1,6 +1,7 @@
-#include "app/RestoreBackupCommand.h"
+#include "cli/RestoreBackupCommand.h"
 
 #include "app/SingleInstance.h"
+#include "cli/CommandStart.h"
 #include "store/Backups.h"
 #include "store/DataFolder.h"
 #include "store/DataFolderCheck.h"
@@ -9,15 +10,13 @@
 #include <QTextStream>
 
 namespace {
-constexpr int kFailed = 1;
-constexpr int kUsage = 2;
+constexpr int kFailed = ExitCode::kFailed;
+const QString kUsage = QStringLiteral("restore-backup [备份文件]");
 } // namespace
 
 int RunRestoreBackupCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    if (args.size() > 1 || (args.size() == 1 && (args[0].isEmpty() || args[0].startsWith(u'-')))) {
-        err << QStringLiteral("用法：restore-backup [备份文件]") << Qt::endl;
-        return kUsage;
-    }
+    if (args.size() > 1 || (args.size() == 1 && (args[0].isEmpty() || args[0].startsWith(u'-'))))
+        return UsageError(err, QStringLiteral("最多一个备份文件"), kUsage);
     if (const QString problem = DataFolderProblem(DataFolder::Path(), DataFolder::DatabasePath());
         !problem.isEmpty()) {
         err << problem << Qt::endl;
@@ -41,4 +40,9 @@ int RunRestoreBackupCommand(const QStringList& args, QTextStream& out, QTextStre
     }
     out << StoreTexts::Restored(backup, outcome.keptAs) << Qt::endl;
     return 0;
+}
+
+SubCommand RestoreBackupSubCommand() {
+    return {QStringLiteral("restore-backup"), kUsage, QStringLiteral("用备份（默认最近的一个）恢复数据库"),
+            SubCommand::Needs::Core, RunRestoreBackupCommand};
 }

@@ -1,26 +1,31 @@
-#include "app/StatisticsCommand.h"
+#include "cli/StatisticsCommand.h"
 
 #include "app/StatisticsChart.h"
+#include "cli/CliTexts.h"
+#include "cli/CommandArgs.h"
+#include "cli/CommandStart.h"
 #include "stats/Statistics.h"
 #include "stats/StatsBoxes.h"
 #include "stats/StatsTexts.h"
 #include "store/Database.h"
-#include "store/FormatStore.h"
-#include "store/Schema.h"
 
 #include <QSize>
 #include <QTextStream>
 
 namespace {
 
-constexpr int kFailure = 1;
-constexpr int kUsageError = 2;
 const QSize kChartSize(1000, 600);
 
 const QString kUsage = QStringLiteral(
-    "用法: stats FORMAT --from YYYY-MM-DD --to YYYY-MM-DD [--by day|month] "
-    "(--date-box LABEL | --ymd-boxes Y,M,D) (--amount-box LABEL | --count) "
-    "[--where LABEL=VALUE] [--chart out.png]");
+    "stats 格式 --from 开始日期 --to 截止日期 [--by day|month] (--date-box 标签 | --ymd-boxes 年,月,日) "
+    "(--amount-box 标签 | --count) [--where 标签=内容] [--chart 图表.png]");
+
+const QList<CommandOption> kOptions = {
+    {QStringLiteral("--from"), true},       {QStringLiteral("--to"), true},
+    {QStringLiteral("--by"), true},         {QStringLiteral("--date-box"), true},
+    {QStringLiteral("--ymd-boxes"), true},  {QStringLiteral("--amount-box"), true},
+    {QStringLiteral("--where"), true},      {QStringLiteral("--chart"), true},
+    {QStringLiteral("--count")}};
 
 struct StatsArgs {
     StatsRequest request;
@@ -31,7 +36,7 @@ struct StatsArgs {
 
 QString ParseDate(const QString& text, QDate& date) {
     date = QDate::fromString(text, Qt::ISODate);
-    return date.isValid() ? QString() : QStringLiteral("日期无效: %1").arg(text);
+    return date.isValid() ? QString() : CliText::BadValue(QStringLiteral("日期"), text, QStringLiteral("YYYY-MM-DD"));
 }
 
 // One option with its value; empty when well formed.
@@ -55,41 +60,38 @@ QString ParseOption(const QString& option, const QString& value, StatsArgs& pars
         request.amountBox = value;
         parsed.amountGiven = true;
     } else if (option == u"--where") {
-        const qsizetype equals = value.indexOf(u'=');
-        if (equals <= 0) return QStringLiteral("--where 需要 标签=内容");
+        const auto assignment = ReadAssignment(value);
+        if (!assignment) return CliText::BadValue(option, value, CliText::kExpectAssignment);
         request.conditional = true;
-        request.conditionBox = value.left(equals);
-        request.conditionValue = value.mid(equals + 1);
+        request.conditionBox = assignment->first;
+        request.conditionValue = assignment->second;
     } else if (option == u"--chart") {
         parsed.chart = value;
-    } else {
-        return QStringLiteral("未知参数: %1").arg(option);
     }
     return QString();
 }
 
 QString Parse(const QStringList& args, StatsArgs& parsed) {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == u"--count") {
-            parsed.countGiven = true;
-            parsed.request.content = StatsContent::Count;
-        } else if (arg.startsWith(u"--")) {
-            if (i + 1 >= args.size()) return QStringLiteral("%1 需要一个值").arg(arg);
-            if (const QString error = ParseOption(arg, args.at(++i), parsed); !error.isEmpty()) return error;
-        } else if (parsed.request.formatName.isEmpty()) {
-            parsed.request.formatName = arg;
-        } else {
-            return QStringLiteral("未知参数: %1").arg(arg);
-        }
+    QString problem;
+    const std::optional<CommandArgs> read = CommandArgs::Read(args, kOptions, &problem);
+    if (!read) return problem;
+    if (read->Positional().size() != 1) return CliText::kFormatNameMissing;
+    parsed.request.formatName = read->Positional().first();
+    if (read->Has(QStringLiteral("--count"))) {
+        parsed.countGiven = true;
+        parsed.request.content = StatsContent::Count;
+    }
+    for (const CommandOption& option : kOptions) {
+        if (!option.takesValue) continue;
+        if (const std::optional<QString> value = read->OptionalValue(option.name))
+            if (const QString error = ParseOption(option.name, *value, parsed); !error.isEmpty()) return error;
     }
     const StatsRequest& request = parsed.request;
-    if (request.formatName.isEmpty()) return QStringLiteral("缺少格式名称");
     if (!request.from.isValid() || !request.to.isValid()) return QStringLiteral("需要 --from 和 --to");
     if (!request.dateBox.isEmpty() && request.combinedDate)
         return QStringLiteral("--date-box 和 --ymd-boxes 只能用一个");
     if (parsed.amountGiven == parsed.countGiven) return QStringLiteral("--amount-box 和 --count 需要且只能用一个");
-    if (const std::optional<QString> problem = CheckRequest(request)) return *problem;
+    if (const std::optional<QString> refused = CheckRequest(request)) return *refused;
     return QString();
 }
 
@@ -110,34 +112,15 @@ QString UnknownBox(const QList<StatsBox>& boxes, const StatsRequest& request) {
     return QString();
 }
 
-} // namespace
-
-int RunStatsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
-    StatsArgs parsed;
-    if (const QString error = Parse(args, parsed); !error.isEmpty()) {
-        err << error << Qt::endl << kUsage << Qt::endl;
-        return kUsageError;
-    }
-    QString error;
-    const std::unique_ptr<Database> db = OpenDataDatabase(&error);
-    if (!db) {
-        err << error << Qt::endl;
-        return kFailure;
-    }
+int Compute(Database& db, const StatsArgs& parsed, QTextStream& out, QTextStream& err) {
     const StatsRequest& request = parsed.request;
-    if (!FormatStore(*db).LoadPageParams(request.formatName)) {
-        err << QStringLiteral("格式不存在: ") << request.formatName << Qt::endl;
-        return kFailure;
-    }
-    if (const QString unknown = UnknownBox(ReadStatsBoxes(*db, request.formatName), request);
-        !unknown.isEmpty()) {
-        err << unknown << Qt::endl;
-        return kUsageError;
-    }
-    const StatsResult result = ComputeStatistics(*db, request);
+    if (!FormatExists(db, request.formatName, err)) return ExitCode::kFailed;
+    if (const QString unknown = UnknownBox(ReadStatsBoxes(db, request.formatName), request); !unknown.isEmpty())
+        return UsageError(err, unknown, kUsage);
+    const StatsResult result = ComputeStatistics(db, request);
     if (result.failed) {
-        err << StatsText::kReadFailed << db->LastError() << Qt::endl;
-        return kFailure;
+        err << StatsText::kReadFailed << db.LastError() << Qt::endl;
+        return ExitCode::kFailed;
     }
     out << result.Csv();
     out.flush();
@@ -146,7 +129,20 @@ int RunStatsCommand(const QStringList& args, QTextStream& out, QTextStream& err)
     if (!parsed.chart.isEmpty() && !result.rows.isEmpty()
         && !SaveStatisticsChart(result, kChartSize, parsed.chart)) {
         err << StatsText::kSaveFailed << parsed.chart << Qt::endl;
-        return kFailure;
+        return ExitCode::kFailed;
     }
-    return 0;
+    return ExitCode::kDone;
+}
+
+} // namespace
+
+int RunStatsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
+    StatsArgs parsed;
+    if (const QString problem = Parse(args, parsed); !problem.isEmpty()) return UsageError(err, problem, kUsage);
+    return RunWithStore(err, [&](Database& db) { return Compute(db, parsed, out, err); });
+}
+
+SubCommand StatsSubCommand() {
+    return {QStringLiteral("stats"), kUsage, QStringLiteral("按天或按月统计金额或单据数，以CSV输出，可另存图表"),
+            SubCommand::Needs::Widgets, RunStatsCommand};
 }

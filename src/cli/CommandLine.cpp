@@ -1,17 +1,17 @@
-#include "app/CommandLine.h"
+#include "cli/CommandLine.h"
+
+#include "cli/CliTexts.h"
+#include "cli/CommandStart.h"
 
 #include <QTextStream>
 
 namespace {
 const QString kDataDirOption = QStringLiteral("--data-dir");
-constexpr int kUsageError = 2;
 
 void PrintUsage(const QList<SubCommand>& table, QTextStream& out) {
-    out << "usage: vellumark [--data-dir DIR] [command [arguments]]\n"
-           "Without a command the window starts.\n";
-    if (!table.isEmpty()) out << "commands:\n";
+    out << CliText::kProgramUsage << '\n';
     for (const SubCommand& command : table)
-        out << "  " << command.name << "  " << command.summary << '\n';
+        out << "  vellumark " << command.usage << "\n      " << command.summary << '\n';
 }
 } // namespace
 
@@ -22,14 +22,14 @@ ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
         const QString& arg = arguments[i];
         if (arg == kDataDirOption) {
             if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) {
-                parsed.error = QStringLiteral("--data-dir needs a folder");
+                parsed.error = CliText::kDataDirNeedsFolder;
                 return parsed;
             }
             parsed.dataDir = arguments[++i];
         } else if (arg.startsWith(kDataDirOption + QLatin1Char('='))) {
             parsed.dataDir = arg.mid(kDataDirOption.size() + 1);
             if (parsed.dataDir.isEmpty()) {
-                parsed.error = QStringLiteral("--data-dir needs a folder");
+                parsed.error = CliText::kDataDirNeedsFolder;
                 return parsed;
             }
         } else {
@@ -53,13 +53,13 @@ int RunSubCommand(const ParsedCommandLine& parsed, const QList<SubCommand>& tabl
                   QTextStream& out, QTextStream& err) {
     if (parsed.command == QLatin1String("help") || parsed.command == QLatin1String("--help")) {
         PrintUsage(table, out);
-        return 0;
+        return ExitCode::kDone;
     }
     const SubCommand* command = FindSubCommand(table, parsed.command);
     if (!command) {
-        err << "vellumark: unknown command '" << parsed.command << "'\n";
+        err << CliText::UnknownCommand(parsed.command) << '\n';
         PrintUsage(table, err);
-        return kUsageError;
+        return ExitCode::kUsage;
     }
     return command->run(parsed.args, out, err);
 }

@@ -1,0 +1,46 @@
+#pragma once
+// What every print command does first: load the format as designed with the
+// conversion settings of the store, read where the output goes (--pdf, --printer,
+// --copies, --paper), and point a printer there, warning when the page would be cut
+// off. Messages go to `err`.
+#include "cli/CommandArgs.h"
+#include "records/BoxValues.h"
+#include "store/Format.h"
+
+#include <optional>
+
+class Database;
+class QPrinter;
+class QTextStream;
+
+struct CommandFormat {
+    Format format;
+    ValueFilling filling;          // line-break marker and conversions
+    double canvasWidthTwips = 0;   // the design canvas, so fonts print as designed
+};
+
+// nullopt after saying the format does not exist.
+std::optional<CommandFormat> LoadCommandFormat(Database& db, const QString& name, QTextStream& err);
+
+// The options every print command takes for its output.
+const QList<CommandOption>& OutputOptions();
+
+struct PrintTarget {
+    QString pdf, printer;   // exactly one is set
+    int copies = 1;
+    // --paper: "format" sets the paper to the page's size; a size is the paper's.
+    bool paperAsPage = false;
+    std::optional<QSizeF> paperMm;
+};
+
+// nullopt with `problem` set when the output options are missing or malformed.
+std::optional<PrintTarget> ReadPrintTarget(const CommandArgs& args, QString* problem);
+
+// Points the printer at the target and applies --paper to it and to `format`'s page
+// options. false after saying the printer cannot be used.
+bool UseCommandOutput(QPrinter& printer, const PrintTarget& target, PageParams& page, QTextStream& err);
+
+// Warns on `err` when `printed` (a bill page or a label sheet, named by `what`) does
+// not lie on the printer's paper: what lies beyond it is not printed.
+void WarnWhenOffPaper(const QPrinter& printer, const PageParams& printed, const QString& what,
+                      QTextStream& err);
