@@ -107,15 +107,20 @@ int DisplayWidth(const QString& text) {
 
 namespace {
 
+// The history reader does not tell a damaged file from other failures; the whole-file
+// check does, and marks the store damaged so that the way back is offered.
+int ReadFailed(Database& db, QTextStream& err) {
+    if (!db.Damaged()) db.CheckIntegrity();
+    if (!db.Damaged()) err << CliText::kHistoryReadFailed << Qt::endl;
+    return ExitCode::kFailed;
+}
+
 int ListBills(Database& db, const HistoryArgs& parsed, QTextStream& out, QTextStream& err) {
     ParamStore params(db);
     const QList<HistoryColumn> columns = HistoryColumns(db, params, parsed.format);
     SilentProgress progress;
     const HistoryPage page = ReadHistory(db, parsed.format, columns, {0, parsed.limit}, progress);
-    if (page.failed) {
-        err << CliText::kHistoryReadFailed << Qt::endl;
-        return ExitCode::kFailed;
-    }
+    if (page.failed) return ReadFailed(db, err);
     const QList<QStringList> table = Table(columns, page.rows);
     if (parsed.csv)
         WriteCsv(table, out);
@@ -129,10 +134,7 @@ int ListBills(Database& db, const HistoryArgs& parsed, QTextStream& out, QTextSt
 int DeleteListedBills(Database& db, const HistoryArgs& parsed, QTextStream& out, QTextStream& err) {
     SilentProgress progress;
     const HistoryPage page = ReadHistory(db, parsed.format, {}, {}, progress);
-    if (page.failed) {
-        err << CliText::kHistoryReadFailed << Qt::endl;
-        return ExitCode::kFailed;
-    }
+    if (page.failed) return ReadFailed(db, err);
     QSet<qint64> stored;
     for (const HistoryRow& row : page.rows) stored.insert(row.bill);
     QStringList missing;

@@ -29,7 +29,7 @@ TEST(CommandLine, DataDirBelongsToTheProgramOnlyBeforeTheCommand) {
 TEST(CommandLine, DispatchesKnownCommandsAndRefusesUnknownOnes) {
     QStringList seen;
     const QList<SubCommand> table = {
-        {"echo", "repeats", SubCommand::Needs::Core,
+        {"echo", "echo 参数", "repeats", SubCommand::Needs::Core,
          [&seen](const QStringList& args, QTextStream&, QTextStream&) {
              seen = args;
              return 7;

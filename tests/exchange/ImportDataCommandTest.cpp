@@ -120,7 +120,7 @@ TEST_F(ImportDataCommand, Failures) {
     };
     const QList<Case> cases = {
         {{"支票", csv_, "--rows", "1-30001"}, 1, ExchangeText::kTooManyRows},
-        {{"支票", csv_, "--map", "没有=A"}, 2, "格式中没有标签为“没有”的输入框"},
+        {{"支票", csv_, "--map", "没有=A"}, 2, "格式中没有标签为“没有”的内容框"},
         {{"没有", csv_}, 1, "格式：“没有”不存在！"},
         {{"支票", FilePath("无.xlsx")}, 1, ExchangeText::kCannotOpenExcel},
         {{"支票", csv_, "--sheet", "别的"}, 1, ExchangeText::kWrongSheetName},
