@@ -27,7 +27,7 @@ inline QString NoSuchLabel(const QString& label) {
 }
 
 // What the value readers expect, for BadValue.
-inline const QString kExpectRows = QStringLiteral("“开始-截止”，两个从 1 起的整数，开始不大于截止");
+inline const QString kExpectRows = QStringLiteral("“开始-截止”，两个从 1 起的整数");
 inline const QString kExpectWhole = QStringLiteral("从 %1 到 %2 的整数");
 inline const QString kExpectPositive = QStringLiteral("从 1 起的整数");
 inline const QString kExpectNumberList = QStringLiteral("单据编号，如 3,5-9");

@@ -65,7 +65,7 @@ std::optional<RowSpan> ReadRowSpan(const QString& text) {
     constexpr qint64 kMostRow = 1'000'000'000;
     const std::optional<qint64> first = ReadWholeNumber(parts[0], 1, kMostRow);
     const std::optional<qint64> last = ReadWholeNumber(parts[1], 1, kMostRow);
-    if (!first || !last || *first > *last) return std::nullopt;
+    if (!first || !last) return std::nullopt;
     return RowSpan{int(*first), int(*last)};
 }
 

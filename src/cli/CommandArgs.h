@@ -38,7 +38,8 @@ private:
 // Value readers: nullopt when the text is not what the option takes; the command then
 // reports a usage error naming the option and the text.
 
-// "A-B", two whole row numbers from 1 up, A not after B.
+// "A-B", two whole row numbers from 1 up; as in the import dialog, a reversed pair is
+// read from the smaller to the larger by the import.
 struct RowSpan {
     int first = 1;
     int last = 1;

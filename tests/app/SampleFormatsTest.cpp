@@ -12,8 +12,10 @@
 #include "records/BoxValues.h"
 #include "records/Defaults.h"
 #include "store/Bill.h"
+#include "store/BoxLinks.h"
 #include "store/FormatStore.h"
 
+#include <QDate>
 #include <QFile>
 #include <QImage>
 #include <QPushButton>
@@ -66,6 +68,32 @@ TEST_F(SampleFormats, EachHasItsPictureTypesAndFilledValuesAndIsMadeOnce) {
 
     EXPECT_TRUE(CreateSampleFormats(session->Db(), progress, &error).isEmpty());
     EXPECT_EQ(session->Formats().FormatNames().size(), 3);
+}
+
+// A newcomer's first print is whole and consistent: each sample sets the paper to its
+// own size, the slip's 金额 fills its 金额大写, and the dates are today's.
+TEST_F(SampleFormats, PrintWholeWithLinkedAmountsAndTodaysDate) {
+    std::unique_ptr<Session> session = OpenSession();
+    SilentProgress progress;
+    CreateSampleFormats(session->Db(), progress, nullptr);
+    for (const QString& name : SampleFormatNames())
+        EXPECT_TRUE(session->Formats().LoadPageParams(name)->options.setPaper) << name.toStdString();
+
+    const Format slip = *session->Formats().LoadFormat(SampleFormatNames()[0], 15360);
+    const auto boxOf = [&](const QString& label) {
+        return *std::find_if(slip.boxes.begin(), slip.boxes.end(),
+                             [&](const BoxRecord& box) { return box.label == label; });
+    };
+    const BoxRelation link = boxOf("金额").Relation();
+    EXPECT_EQ(link.id, boxOf("金额大写").id);
+    EXPECT_FALSE(link.related);
+
+    Bill bill;
+    LoadDefaults(session->Db(), slip, bill, ValueFilling{}, progress);
+    const QDate today = QDate::currentDate();
+    const QString date = bill.Value(boxOf("日期").id);
+    EXPECT_TRUE(date.contains(QString::number(today.year())) && date.contains(QString::number(today.day())))
+        << date.toStdString();
 }
 
 TEST_F(SampleFormats, TheCommandLineMakesThemAndPrintsOne) {

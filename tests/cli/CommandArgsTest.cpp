@@ -21,7 +21,7 @@ TEST(CommandArgs, SplitsOptionsFromPositionalsAndRefusesWhatItDoesNotKnow) {
 }
 
 TEST(CommandArgs, NumbersAreWholeAndInRangeOrRefused) {
-    for (const char* bad : {"a-b", "3-x", "x-3", "0-3", "5-3", "3", "1-2-3", "-3", "2.5-4", ""})
+    for (const char* bad : {"a-b", "3-x", "x-3", "0-3", "3", "1-2-3", "-3", "2.5-4", ""})
         EXPECT_FALSE(ReadRowSpan(bad)) << bad;
     const std::optional<RowSpan> rows = ReadRowSpan(" 3 - 40 ");
     ASSERT_TRUE(rows);
