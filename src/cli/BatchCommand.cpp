@@ -1,12 +1,12 @@
 #include "cli/BatchCommand.h"
 
 #include "cli/CliTexts.h"
+#include "cli/CommandImport.h"
 #include "cli/CommandSetup.h"
 #include "cli/CommandStart.h"
 #include "cli/TerminalProgress.h"
 #include "core/StreamAsker.h"
 #include "exchange/HeaderMapping.h"
-#include "exchange/ImportRun.h"
 #include "exchange/SheetReader.h"
 #include "print/BatchPrint.h"
 #include "print/LabelSheet.h"
@@ -107,13 +107,8 @@ std::optional<QList<MappedBox>> BoxesForFile(Database& db, const Format& format,
 // The file's records through the format's mapping; nullopt after saying why.
 std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const Format& format,
                                     const QString& lineBreak, QTextStream& err) {
-    QString error;
-    const std::unique_ptr<SheetReader> reader = OpenSheetFile(args.data, &error);
-    const QString sheet = args.sheet.isEmpty() && reader ? reader->SheetNames().value(0) : args.sheet;
-    if (!reader || !reader->SelectSheet(sheet, &error)) {
-        err << error << Qt::endl;
-        return std::nullopt;
-    }
+    const std::unique_ptr<SheetReader> reader = OpenSheetForCommand(args.data, args.sheet, err);
+    if (!reader) return std::nullopt;
     ImportRequest request;
     request.formatName = format.name;
     request.settings = ReadRowSettings();
@@ -125,11 +120,7 @@ std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const F
     if (!boxes) return std::nullopt;
     request.boxes = std::move(*boxes);
     request.store = false;
-    SilentProgress progress;
-    std::optional<BillData> data = RunImport(db, *reader, request, lineBreak, progress, &error);
-    for (const QString& warning : reader->Warnings()) err << warning << Qt::endl;
-    if (!data) err << error << Qt::endl;
-    return data;
+    return ImportForCommand(db, *reader, request, lineBreak, err);
 }
 
 int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, QTextStream& err) {

@@ -2,11 +2,10 @@
 
 #include "cli/CliTexts.h"
 #include "cli/CommandArgs.h"
+#include "cli/CommandImport.h"
 #include "cli/CommandStart.h"
-#include "core/Progress.h"
 #include "exchange/BillDataGrid.h"
 #include "exchange/GridCsv.h"
-#include "exchange/ImportRun.h"
 #include "exchange/SheetReader.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
@@ -105,20 +104,10 @@ int Import(Database& db, const ImportArgs& parsed, QTextStream& out, QTextStream
     request.settings = Settings(parsed);
     request.store = parsed.save;
 
-    QString error;
-    const std::unique_ptr<SheetReader> reader = OpenSheetFile(parsed.file, &error);
-    const QString sheet = parsed.sheet.isEmpty() && reader ? reader->SheetNames().value(0) : parsed.sheet;
-    if (!reader || !reader->SelectSheet(sheet, &error)) {
-        err << error << Qt::endl;
-        return ExitCode::kFailed;
-    }
-    SilentProgress progress;
-    const std::optional<BillData> data = RunImport(db, *reader, request, LineBreakMarker(), progress, &error);
-    for (const QString& warning : reader->Warnings()) err << warning << Qt::endl;
-    if (!data) {
-        err << error << Qt::endl;
-        return ExitCode::kFailed;
-    }
+    const std::unique_ptr<SheetReader> reader = OpenSheetForCommand(parsed.file, parsed.sheet, err);
+    if (!reader) return ExitCode::kFailed;
+    const std::optional<BillData> data = ImportForCommand(db, *reader, request, LineBreakMarker(), err);
+    if (!data) return ExitCode::kFailed;
     for (const QStringList& row : BillDataRows(*data)) out << CsvLine(row, false) << '\n';
     out.flush();
     return ExitCode::kDone;
