@@ -3,6 +3,8 @@
 #include "cli/CliTexts.h"
 
 #include <QRegularExpression>
+#include <algorithm>
+#include <limits>
 
 std::optional<CommandArgs> CommandArgs::Read(const QStringList& args, const QList<CommandOption>& options,
                                              QString* problem) {

@@ -14,6 +14,7 @@
 
 #include <QSet>
 #include <QTextStream>
+#include <limits>
 
 namespace {
 

@@ -57,3 +57,20 @@ TEST(CommandLine, ProgramExitsNonZeroOnAnUnknownCommandWithoutTouchingTheDataFol
     EXPECT_TRUE(process.readAllStandardError().contains("no-such-command"));
     EXPECT_FALSE(QFileInfo::exists(dir.filePath("DATA.db")));
 }
+
+TEST(CommandLine, TheProgramSpeaksChineseAboutItsOwnOptions) {
+    const QString binary = qEnvironmentVariable("VELLUMARK_BINARY");
+    if (binary.isEmpty() || !QFileInfo::exists(binary)) GTEST_SKIP() << "program not built";
+    QProcess process;
+    process.start(binary, {"--data-dir"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 2);
+    EXPECT_TRUE(QString::fromUtf8(process.readAllStandardError()).contains(QStringLiteral("--data-dir 需要一个文件夹")));
+
+    process.start(binary, {"help"});
+    ASSERT_TRUE(process.waitForFinished(30000));
+    EXPECT_EQ(process.exitCode(), 0);
+    const QString usage = QString::fromUtf8(process.readAllStandardOutput());
+    for (const char* command : {"print", "history", "defaults", "formats", "import-data", "stats", "restore-backup"})
+        EXPECT_TRUE(usage.contains(QStringLiteral("vellumark ") + command)) << command;
+}
