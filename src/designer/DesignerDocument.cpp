@@ -104,13 +104,13 @@ void DesignerView::OnSelectionChanged(qint64 id) {
 }
 
 // A new size fits the page again, which places every box anew; other options are
-// shown as they are; picture boxes draw their barcodes again in a new standard.
+// shown as they are; boxes draw their barcodes again in a new standard.
 void DesignerView::OnPageChanged(PageParts what) {
     if (what.testFlag(PagePart::Size)) {
         FitPageToViewport();
         Q_EMIT PageChanged();
     } else if (what.testFlag(PagePart::Barcode)) {
-        RebuildBoxes();
+        for (InputBox* box : std::as_const(boxes_)) box->SetBarcodeStandard(format_->page.options.barcodeStandard);
     }
     if (what.testFlag(PagePart::Options)) ApplyOptions();
 }
