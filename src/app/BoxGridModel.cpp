@@ -93,7 +93,8 @@ void BoxGridModel::Follow() {
         const int row = document_->RowOf(id);
         if (row < 0) return;
         const auto [first, last] = ColumnsOf(what);
-        if (first <= last) Q_EMIT dataChanged(index(row, first), index(row, last), {Qt::DisplayRole, Qt::EditRole});
+        if (first <= last)
+            Q_EMIT dataChanged(index(row, first), index(row, last), {Qt::DisplayRole, Qt::EditRole});
     });
 }
 

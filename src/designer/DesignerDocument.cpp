@@ -86,7 +86,8 @@ void DesignerView::OnRecordChanged(qint64 id, RecordParts what) {
         return;
     }
     if (what != RecordPart::Geometry) box->ApplyRecord(*record);
-    if (what.testFlag(RecordPart::Geometry)) box->SetTwips(BoxFactory::TwipsFromRecord(*record, canvas_->Scale()));
+    if (what.testFlag(RecordPart::Geometry))
+        box->SetTwips(BoxFactory::TwipsFromRecord(*record, canvas_->Scale()));
     // A new data type shows at once: the text is converted by it again.
     if (what.testFlag(RecordPart::DataType) && box->Kind() == BoxKind::Text) OnEditingFinished(box);
 }
@@ -110,7 +111,8 @@ void DesignerView::OnPageChanged(PageParts what) {
         FitPageToViewport();
         Q_EMIT PageChanged();
     } else if (what.testFlag(PagePart::Barcode)) {
-        for (InputBox* box : std::as_const(boxes_)) box->SetBarcodeStandard(format_->page.options.barcodeStandard);
+        for (InputBox* box : std::as_const(boxes_))
+            box->SetBarcodeStandard(format_->page.options.barcodeStandard);
     }
     if (what.testFlag(PagePart::Options)) ApplyOptions();
 }

@@ -70,7 +70,8 @@ QPointF DesignerView::MmDelta(QPoint delta, bool resize) const {
     const QRect t = held->Twips();
     const bool line = record->kind == BoxKind::Line;
     if (line && Grip().end == LineEnd::Second)
-        return {axis(delta.x(), t.x() + t.width(), record->w), axis(delta.y(), t.y() + t.height(), record->h)};
+        return {axis(delta.x(), t.x() + t.width(), record->w),
+                axis(delta.y(), t.y() + t.height(), record->h)};
     if (resize && !line)
         return {axis(delta.x(), t.width(), record->w), axis(delta.y(), t.height(), record->h)};
     return {axis(delta.x(), t.x(), record->x), axis(delta.y(), t.y(), record->y)};

@@ -10,11 +10,7 @@
 class EditingFixture : public ::testing::Test {
 protected:
     void SetUp() override {
-        Format a4;
-        a4.name = QStringLiteral("测试格式");
-        a4.page.width = 210;
-        a4.page.height = 297;
-        document.Open(a4);
+        document.Open({.name = QStringLiteral("测试格式"), .page = {.width = 210, .height = 297}});
     }
 
     // A record as the store would load it (not an edit), selected when asked.
