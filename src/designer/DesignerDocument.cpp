@@ -10,7 +10,6 @@
 #include "designer/PageCanvas.h"
 #include "document/FormatDocument.h"
 
-#include <QLabel>
 #include <QUndoStack>
 
 void DesignerView::SetDocument(FormatDocument* document) {

@@ -2,7 +2,6 @@
 // from the keyboard.
 #include "designer/DesignerView.h"
 
-#include "designer/BoxFactory.h"
 #include "designer/BoxFocusOrder.h"
 #include "designer/BoxHitArea.h"
 #include "designer/BoxTemplates.h"
@@ -18,7 +17,6 @@
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <cmath>
 
 namespace {
 void ShowPointer(QWidget* widget, DragMode mode) {

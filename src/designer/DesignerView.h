@@ -112,7 +112,7 @@ public:
     // Arrow keys: move; Shift: resize; Ctrl: font size of the selected boxes. True
     // when the key was used. Nothing while the format is locked.
     bool NudgeKey(int key, Qt::KeyboardModifiers modifiers);
-    // The main menu's align and same-size entries (AlignMode of BoxAlignment.h),
+    // The main menu's align and same-size entries (AlignMode of document/BoxAlignment.h),
     // with the mm prompt.
     void AlignBoxes(int mode);
     // The value in mm the prompt of AlignBoxes proposes: the reference over the
