@@ -1,6 +1,6 @@
 // Editing through the document. The figures that matter:
-//  - Nudge999/*: one arrow press with 999 boxes selected (document only, and through
-//    the designer's keys); the counter undo_bytes is the heap the undo steps of the
+//  - Nudge999/*: one arrow press with 999 boxes selected (the document's NudgeBoxes
+//    alone, and through the designer's keys); the counter undo_bytes is the heap the undo steps of the
 //    whole run hold (a run of presses is one merged step);
 //  - TypeOneCharacter500: one typed character in a 500-box format reaching the
 //    document, the canvas and the box grid.
@@ -9,6 +9,7 @@
 #include "designer/DesignerView.h"
 #include "designer/InputBox.h"
 #include "designer/TextInputBox.h"
+#include "document/BoxEditing.h"
 #include "document/FormatDocument.h"
 
 #include <QApplication>
@@ -52,16 +53,8 @@ void Nudge999Document(benchmark::State& state) {
     document.Open(ManyBoxes(999));
     SelectAll(document);
     const size_t before = HeapInUse();
-    for (auto _ : state) {
-        QList<BoxRecord> moved;
-        moved.reserve(999);
-        for (qint64 id : document.IdsToActOn()) {
-            BoxRecord record = *document.Record(id);
-            record.x += 0.2;
-            moved.append(record);
-        }
-        document.ChangeRecords(moved, QStringLiteral("移动内容框"), EditRun::Move);
-    }
+    const EditArea area = PageArea(document);
+    for (auto _ : state) NudgeBoxes(document, {0.2, 0}, false, area);
     state.counters["undo_steps"] = document.UndoStack()->count();
     state.counters["undo_bytes"] = double(HeapInUse() - before);
 }

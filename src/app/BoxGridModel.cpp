@@ -6,6 +6,7 @@
 #include "store/Format.h"
 
 #include <QColor>
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -88,10 +89,26 @@ void BoxGridModel::Follow() {
     connect(document_, &FormatDocument::RecordAboutToBeRemoved, this,
             [this](qint64, int row) { beginRemoveRows({}, row, row); });
     connect(document_, &FormatDocument::RecordRemoved, this, [this] { endRemoveRows(); });
-    connect(document_, &FormatDocument::RecordChanged, this, [this](qint64 id) {
+    connect(document_, &FormatDocument::RecordChanged, this, [this](qint64 id, RecordParts what) {
         const int row = document_->RowOf(id);
-        if (row >= 0) Q_EMIT dataChanged(index(row, 0), index(row, kColumnCount - 1), {Qt::DisplayRole, Qt::EditRole});
+        if (row < 0) return;
+        const auto [first, last] = ColumnsOf(what);
+        if (first <= last)
+            Q_EMIT dataChanged(index(row, first), index(row, last), {Qt::DisplayRole, Qt::EditRole});
     });
+}
+
+// The span of grid columns showing the parts; a kind also renumbers the 序号.
+std::pair<int, int> BoxGridModel::ColumnsOf(RecordParts what) {
+    if (what.testFlag(RecordPart::Kind)) return {0, kColumnCount - 1};
+    int first = kColumnCount, last = -1;
+    for (int column = 0; column < kColumnCount; ++column) {
+        const std::optional<BoxField> field = FieldAt(column);
+        if (!field || !(PartOf(*field) & what)) continue;
+        first = std::min(first, column);
+        last = column;
+    }
+    return {first, last};
 }
 
 int BoxGridModel::RowCount() const { return document_ ? int(document_->GetFormat().boxes.size()) : 0; }

@@ -1,9 +1,13 @@
 #pragma once
 // The box grid (MSF index 3): a table view's model over the open format's box
 // records. The document is the authority; this adapter shows its cells in the grid's
-// column order and cell forms, follows its changes row by row, and hands cell edits
-// to it as undoable steps.
+// column order and cell forms, follows its changes row by row, over the columns of
+// the parts that changed (a move repaints the four position cells), and hands cell
+// edits to it as undoable steps.
+#include "document/RecordChange.h"
+
 #include <QAbstractTableModel>
+#include <utility>
 
 class FormatDocument;
 struct BoxRecord;
@@ -35,6 +39,8 @@ public:
     static QString CellText(const BoxRecord& box, int column);
     // The flag cells: non-empty means on.
     static const QString kFlagOn;
+    // The first and last grid column that show any of the parts (first > last: none).
+    static std::pair<int, int> ColumnsOf(RecordParts what);
 
 private:
     void Follow();

@@ -6,9 +6,9 @@
 #include "app/AppTexts.h"
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
-#include "designer/BoxAlignment.h"
 #include "designer/DesignerView.h"
 #include "designer/PageSizeRules.h"
+#include "document/BoxAlignment.h"
 #include "formatfile/FormatExport.h"
 #include "formatfile/FormatImport.h"
 #include "app/CommandFeedback.h"
@@ -21,7 +21,8 @@
 #include <QMenu>
 
 void MainWindow::ConnectDesigner() {
-    // The canvas and the box grid both follow the document, record by record.
+    // The canvas and the box grid both follow the document, record by record; the
+    // designer tells when it fitted a new page size.
     connect(designer_, &DesignerView::PageChanged, this, [this] { ShowFormat(); });
     designer_->SetParamStore(&session_.Params());
 
@@ -99,8 +100,7 @@ void MainWindow::ChooseBarcodeStandard() {
     BarcodeStandardDialog dialog(page.options.barcodeStandard, this);
     if (dialog.exec() != QDialog::Accepted) return;
     page.options.barcodeStandard = dialog.Standard();
-    session_.Document().SetPage(page);
-    designer_->RebuildBoxes();
+    session_.Document().SetPage(page); // the designer draws the codes again as it is told
 }
 
 void MainWindow::RefreshConversion() {

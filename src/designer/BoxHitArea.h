@@ -8,7 +8,6 @@
 inline constexpr int kHitCorner = 100;     // side of the move and resize corners
 inline constexpr int kDragThreshold = 12;  // smaller movements are taken as a shaky hand
 inline constexpr int kNudgeStep = 10;      // one arrow key
-inline constexpr double kFontStep = 0.5;   // one Ctrl+arrow key, in points
 inline constexpr int kBandStep = 100;      // the rubber band follows in steps of this
 inline constexpr int kLineTolerance = 30;  // least distance at which a line is hit
 

@@ -1,84 +1,58 @@
-// The main menu's align and same-size commands and pulling boxes back onto the page.
+// The main menu's align and same-size commands and pulling boxes back onto the page:
+// the prompts here, the arranging in the document (document/BoxAlignment.h).
 #include "designer/DesignerView.h"
 
-#include "designer/BoxAlignment.h"
-#include "designer/BoxPlacement.h"
-#include "designer/CanvasScale.h"
 #include "designer/DesignerTexts.h"
-#include "designer/InputBox.h"
-#include "designer/PageCanvas.h"
 #include "designer/TextNumber.h"
 #include "core/Asker.h"
-#include "store/Format.h"
-#include "core/Progress.h"
+#include "document/BoxAlignment.h"
+#include "document/BoxEditing.h"
+#include "document/FormatDocument.h"
 
 #include <cmath>
 
 namespace {
-// Lines have no sides to line up; sizes are made equal for text, picture and label
-// boxes only (a check box keeps its size).
-bool TakesPart(const InputBox* box, int mode) {
-    if (!box->IsSelected() || box->Kind() == BoxKind::Line) return false;
-    return mode < kSameWidth || box->Kind() != BoxKind::Check;
-}
+bool IsAlignMode(int mode) { return mode >= kAlignTop && mode <= kSameHeight; }
 } // namespace
 
 std::optional<double> DesignerView::AlignProposal(int mode) const {
-    QList<QRect> places;
-    for (const InputBox* box : boxes_)
-        if (TakesPart(box, mode)) places.append(PlaceOf(box));
-    const std::optional<int> reference = AlignReference(mode, places);
+    if (!format_ || !IsAlignMode(mode)) return std::nullopt;
+    const std::optional<double> reference = AlignReference(*document_, AlignMode(mode), Area());
     if (!reference) return std::nullopt;
-    return std::round(*reference / canvas_->Scale().K() * 100) / 100;
+    return std::round(*reference * 100) / 100;
 }
 
-void DesignerView::AlignBoxes(int mode) {
-    if (!format_ || !asker_ || IsLocked() || mode < kAlignTop || mode > kSameHeight) return;
+// The value in mm the user gives for a mode; nullopt when no box takes part (after
+// saying so) or the answer is blank.
+std::optional<double> DesignerView::AskAlignValue(int mode) {
     const std::optional<double> proposed = AlignProposal(mode);
     if (!proposed) {
         asker_->Message(DesignerText::kSelectBoxesFirst);
-        return;
+        return std::nullopt;
     }
     const auto answer = asker_->AskText(DesignerText::kAskAlignValue, NumberText(*proposed));
-    if (!answer || answer->trimmed().isEmpty()) return;
-    const int value = int(std::lround(NumberFromText(*answer) * canvas_->Scale().K()));
-    QList<InputBox*> boxes;
-    for (InputBox* box : boxes_)
-        if (TakesPart(box, mode)) boxes.append(box);
-    BeginEdit();
-    for (InputBox* box : boxes) {
-        const QPoint delta = AlignDelta(mode, PlaceOf(box), value);
-        if (mode < kSameWidth) MoveBox(box, delta.x(), delta.y());
-        else ResizeBox(box, delta.x(), delta.y());
-    }
-    EndEdit(DesignerText::kStepAlign);
+    if (!answer || answer->trimmed().isEmpty()) return std::nullopt;
+    return NumberFromText(*answer);
+}
+
+void DesignerView::AlignBoxes(int mode) {
+    if (!format_ || !asker_ || IsLocked() || !IsAlignMode(mode)) return;
+    if (const std::optional<double> value = AskAlignValue(mode))
+        ::AlignBoxes(*document_, AlignMode(mode), *value, Area());
 }
 
 void DesignerView::AlignSameSize() {
-    BeginEdit();
-    AlignBoxes(kSameHeight);
-    AlignBoxes(kSameWidth);
-    EndEdit(DesignerText::kStepAlign);
+    if (!format_ || !asker_ || IsLocked()) return;
+    if (!AlignProposal(kSameHeight)) {
+        asker_->Message(DesignerText::kSelectBoxesFirst);
+        return;
+    }
+    const std::optional<double> height = AskAlignValue(kSameHeight);
+    const std::optional<double> width = AskAlignValue(kSameWidth);
+    SameSize(*document_, height, width, Area());
 }
 
 int DesignerView::PullBoxesOntoPage() {
     if (!format_ || IsLocked()) return 0;
-    SilentProgress silent;
-    ProgressScope progress(progress_ ? *progress_ : silent, DesignerText::kCheckingBoxes,
-                           int(boxes_.size()));
-    const int width = CanvasWidthLimit(), height = CanvasHeightLimit();
-    int pulled = 0;
-    BeginEdit();
-    for (InputBox* box : boxes_) {
-        const QRect t = PlaceOf(box);
-        const QRect onPage = box->Kind() == BoxKind::Line ? LineOnCanvas(t, width, height)
-                                                          : ClampedMove(t, 0, 0, width, height);
-        if (onPage != t) {
-            StagePlace(box, onPage);
-            ++pulled;
-        }
-        progress.Step();
-    }
-    EndEdit(DesignerText::kStepPullOnto);
-    return pulled;
+    return PullOntoPage(*document_, Area(), progress_);
 }

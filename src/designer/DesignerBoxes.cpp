@@ -10,6 +10,7 @@
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
+#include "document/BoxEditing.h"
 #include "document/FormatDocument.h"
 #include "core/Asker.h"
 #include "store/BoxKinds.h"
@@ -31,7 +32,6 @@ void DesignerView::DestroyBoxes() {
         if (box->Kind() == BoxKind::Text && box->hasFocus()) OnEditingFinished(box);
     const QList<InputBox*> old = std::exchange(boxes_, {});
     boxesById_.clear();
-    shown_.clear();
     for (InputBox* box : old) {
         // A box that still has the focus reports losing it while it is destroyed;
         // nothing of it may reach the view any more.
@@ -77,7 +77,6 @@ InputBox* DesignerView::CreateBox(const BoxRecord& record) {
     WireBox(box);
     boxes_.append(box);
     boxesById_.insert(record.id, box);
-    shown_.insert(record.id, record);
     return box;
 }
 
@@ -99,13 +98,9 @@ InputBox* DesignerView::AddBox(int kind, QPoint canvasTwips) {
     BoxRecord record = TemplateRecord(static_cast<BoxKind>(kind), canvas_->Scale());
     FitLabelToText(record, canvas_->Scale(), canvas_->TwipsPerPixel());
     if (canvasTwips != QPoint()) {
-        const QRect t = BoxFactory::TwipsFromRecord(record, canvas_->Scale());
-        const QPoint delta = canvasTwips - t.topLeft();
-        const QRect placed = record.kind == BoxKind::Line
-                                 ? t.translated(delta)
-                                 : ClampedMove(t, delta.x(), delta.y(), int(canvas_->CanvasWidth()),
-                                               int(canvas_->CanvasHeight()));
-        BoxFactory::WritePlace(record.kind, placed, record, canvas_->Scale());
+        const CanvasScale scale = canvas_->Scale();
+        const QPointF at(scale.CanvasToMm(canvasTwips.x()), scale.CanvasToMm(canvasTwips.y()));
+        record = MovedRecord(record, at - QPointF(record.x, record.y), Area());
     }
     return BoxById(document_->AddRecord(record, DesignerText::kStepAdd));
 }

@@ -1,27 +1,16 @@
 // The designer as a view of the document: boxes are built, dropped, re-placed and
-// refilled one record at a time as the document signals, and arrangement made with
-// the mouse or keys is staged and handed to the document as one edit.
+// refilled one record at a time as the document signals; each signal says what
+// changed, so a moved box is only re-placed and a page change refits the page.
 #include "designer/DesignerView.h"
 
 #include "designer/BoxFactory.h"
 #include "designer/BoxPlacement.h"
 #include "designer/CanvasScale.h"
-#include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
 #include "document/FormatDocument.h"
 
-#include <QLabel>
 #include <QUndoStack>
-
-namespace {
-// Whether two records differ only in where the box lies.
-bool OnlyPlaceDiffers(BoxRecord a, const BoxRecord& b) {
-    a.x = b.x, a.y = b.y, a.w = b.w, a.h = b.h;
-    a.mem = b.mem;
-    return a == b;
-}
-} // namespace
 
 void DesignerView::SetDocument(FormatDocument* document) {
     if (document_ == document) return;
@@ -41,10 +30,6 @@ QUndoStack* DesignerView::UndoStack() const { return document_ ? document_->Undo
 
 void DesignerView::ConnectDocument() {
     connect(document_, &FormatDocument::Opened, this, [this] {
-        editDepth_ = 0;
-        stagedOrder_.clear();
-        stagedPlaces_.clear();
-        stagedRecords_.clear();
         DestroyBoxes();
         if (document_->IsOpen()) Rebuild();
     });
@@ -54,6 +39,7 @@ void DesignerView::ConnectDocument() {
     connect(document_, &FormatDocument::RecordChanged, this, &DesignerView::OnRecordChanged);
     connect(document_, &FormatDocument::ContentChanged, this, &DesignerView::OnContentChanged);
     connect(document_, &FormatDocument::SelectionChanged, this, &DesignerView::OnSelectionChanged);
+    connect(document_, &FormatDocument::PageChanged, this, &DesignerView::OnPageChanged);
 }
 
 void DesignerView::OnRecordInserted(qint64 id, int row) {
@@ -74,7 +60,6 @@ void DesignerView::OnRecordRemoved(qint64 id) {
     InputBox* box = boxesById_.take(id);
     if (!box) return;
     if (dragging_ && dragId_ == id) FinishDrag();
-    shown_.remove(id);
     boxes_.removeOne(box);
     box->disconnect(this);
     for (QWidget* part : box->Parts()) part->removeEventFilter(this);
@@ -91,28 +76,19 @@ void DesignerView::Renumber() {
     }
 }
 
-void DesignerView::OnRecordChanged(qint64 id) {
+void DesignerView::OnRecordChanged(qint64 id, RecordParts what) {
     InputBox* box = BoxById(id);
     const BoxRecord* record = document_->Record(id);
     if (!box || !record) return;
-    if (record->kind != box->Kind()) {
+    if (what.testFlag(RecordPart::Kind)) {
         RebuildBoxes(); // another kind needs another widget
         return;
     }
-    const auto shown = shown_.constFind(id);
-    const bool known = shown != shown_.constEnd();
-    const bool placeOnly = known && OnlyPlaceDiffers(*shown, *record);
-    const bool newType = known && shown->cash != record->cash;
-    if (!placeOnly) BoxFactory::Apply(*box, *record, canvas_->Scale());
-    // The place the box was given on screen, unless the record says otherwise (undo).
-    const auto pending = pendingPlaces_.constFind(id);
-    BoxRecord placed = *record;
-    if (pending != pendingPlaces_.constEnd()) BoxFactory::WritePlace(box->Kind(), *pending, placed, canvas_->Scale());
-    if (pending != pendingPlaces_.constEnd() && placed == *record) box->SetTwips(*pending);
-    else box->SetTwips(BoxFactory::TwipsFromRecord(*record, canvas_->Scale()));
-    shown_.insert(id, *record);
+    if (what != RecordPart::Geometry) box->ApplyRecord(*record);
+    if (what.testFlag(RecordPart::Geometry))
+        box->SetTwips(BoxFactory::TwipsFromRecord(*record, canvas_->Scale()));
     // A new data type shows at once: the text is converted by it again.
-    if (newType && box->Kind() == BoxKind::Text) OnEditingFinished(box);
+    if (what.testFlag(RecordPart::DataType) && box->Kind() == BoxKind::Text) OnEditingFinished(box);
 }
 
 void DesignerView::OnContentChanged(qint64 id) {
@@ -127,41 +103,15 @@ void DesignerView::OnSelectionChanged(qint64 id) {
     if (InputBox* box = BoxById(id)) box->SetSelected(document_->IsSelected(id));
 }
 
-QRect DesignerView::PlaceOf(const InputBox* box) const {
-    return stagedPlaces_.value(box->Id(), box->Twips());
-}
-
-void DesignerView::StagePlace(InputBox* box, const QRect& twips) {
-    if (!stagedPlaces_.contains(box->Id()) && !stagedRecords_.contains(box->Id()))
-        stagedOrder_.append(box->Id());
-    stagedPlaces_.insert(box->Id(), twips);
-    if (editDepth_ == 0) CommitStaged(DesignerText::kStepMove, EditRun::None);
-}
-
-void DesignerView::StageRecord(const BoxRecord& record) {
-    if (!stagedPlaces_.contains(record.id) && !stagedRecords_.contains(record.id))
-        stagedOrder_.append(record.id);
-    stagedRecords_.insert(record.id, record);
-    if (editDepth_ == 0) CommitStaged(DesignerText::kStepProperties, EditRun::None);
-}
-
-void DesignerView::CommitStaged(const QString& text, EditRun run) {
-    QList<BoxRecord> records;
-    records.reserve(stagedOrder_.size());
-    for (qint64 id : std::as_const(stagedOrder_)) {
-        const BoxRecord* current = document_ ? document_->Record(id) : nullptr;
-        if (!current) continue;
-        BoxRecord record = stagedRecords_.value(id, *current);
-        const auto place = stagedPlaces_.constFind(id);
-        if (place != stagedPlaces_.constEnd()) {
-            BoxFactory::WritePlace(record.kind, *place, record, canvas_->Scale());
-            pendingPlaces_.insert(id, *place);
-        }
-        records.append(record);
+// A new size fits the page again, which places every box anew; other options are
+// shown as they are; boxes draw their barcodes again in a new standard.
+void DesignerView::OnPageChanged(PageParts what) {
+    if (what.testFlag(PagePart::Size)) {
+        FitPageToViewport();
+        Q_EMIT PageChanged();
+    } else if (what.testFlag(PagePart::Barcode)) {
+        for (InputBox* box : std::as_const(boxes_))
+            box->SetBarcodeStandard(format_->page.options.barcodeStandard);
     }
-    stagedOrder_.clear();
-    stagedPlaces_.clear();
-    stagedRecords_.clear();
-    if (!records.isEmpty()) document_->ChangeRecords(records, text, run);
-    pendingPlaces_.clear();
+    if (what.testFlag(PagePart::Options)) ApplyOptions();
 }

@@ -2,22 +2,21 @@
 // from the keyboard.
 #include "designer/DesignerView.h"
 
-#include "designer/BoxFactory.h"
 #include "designer/BoxFocusOrder.h"
 #include "designer/BoxHitArea.h"
-#include "designer/BoxPlacement.h"
+#include "designer/BoxTemplates.h"
 #include "designer/CanvasScale.h"
 #include "designer/CheckInputBox.h"
 #include "designer/DesignerTexts.h"
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
+#include "document/BoxEditing.h"
 #include "document/FormatDocument.h"
 #include "store/Format.h"
 
 #include <QCheckBox>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <cmath>
 
 namespace {
 void ShowPointer(QWidget* widget, DragMode mode) {
@@ -48,8 +47,42 @@ bool IsArrow(int key) {
 }
 } // namespace
 
-int DesignerView::CanvasWidthLimit() const { return int(canvas_->CanvasWidth()); }
-int DesignerView::CanvasHeightLimit() const { return int(canvas_->CanvasHeight()); }
+EditArea DesignerView::Area() const {
+    const double checkSide = canvas_->Scale().CanvasToMm(TemplateTwips(BoxKind::Check).width());
+    return {format_->page.width, format_->page.height, checkSide};
+}
+
+// While a box or a line is dragged the travel is measured at the point held, so that
+// it lands where the pointer puts it in whole twips (a box between twips comes onto
+// the pointer's twip); the other boxes go the same distance in mm and keep their
+// spacing exactly. An arrow press is a plain distance. An axis without travel stays.
+QPointF DesignerView::MmDelta(QPoint delta, bool resize) const {
+    const CanvasScale scale = canvas_->Scale();
+    const InputBox* held = dragging_ ? BoxById(dragId_) : nullptr;
+    const BoxRecord* record = RecordOf(held);
+    const auto axis = [&](int travel, int fromTwips, double fromMm) {
+        if (travel == 0) return 0.0;
+        return record ? scale.CanvasToMm(fromTwips + travel) - fromMm : scale.CanvasToMm(travel);
+    };
+    if (!record) return {axis(delta.x(), 0, 0), axis(delta.y(), 0, 0)};
+    const QRect t = held->Twips();
+    const bool line = record->kind == BoxKind::Line;
+    if (line && Grip().end == LineEnd::Second)
+        return {axis(delta.x(), t.x() + t.width(), record->w),
+                axis(delta.y(), t.y() + t.height(), record->h)};
+    if (resize && !line)
+        return {axis(delta.x(), t.width(), record->w), axis(delta.y(), t.height(), record->h)};
+    return {axis(delta.x(), t.x(), record->x), axis(delta.y(), t.y(), record->y)};
+}
+
+LineGrip DesignerView::Grip() const {
+    const InputBox* held = dragging_ ? BoxById(dragId_) : nullptr;
+    if (!held || held->Kind() != BoxKind::Line) return {};
+    const LineEnd end = dragMode_ == DragMode::Move     ? LineEnd::First
+                        : dragMode_ == DragMode::Resize ? LineEnd::Second
+                                                        : LineEnd::Both;
+    return {dragId_, end};
+}
 
 // The pointer relative to the box's place in twips, so that a box that travels with
 // the pointer keeps the same local point whatever its pixel rounding.
@@ -81,7 +114,6 @@ bool DesignerView::BoxPartEvent(InputBox* box, QWidget* part, QEvent* event) {
         dragStarted_ = false;
         SetCurrentBox(box);
         document_->EndRun(); // one drag, one step
-        BeginEdit();
         return true; // the box's input does not see the press that drags it
     }
     case QEvent::MouseButtonRelease: {
@@ -135,97 +167,40 @@ void DesignerView::DragBox(QPoint local) {
     const QPoint delta = local - anchor_;
     if (!PastDragThreshold(delta)) return;
     dragStarted_ = true;
-    const bool move = dragMode_ == DragMode::Move;
-    if (move) {
+    if (dragMode_ == DragMode::Move) {
         MoveBoxes(delta.x(), delta.y()); // the box follows the pointer: the anchor stays
     } else if (dragMode_ == DragMode::Resize) {
         ResizeBoxes(delta.x(), delta.y());
         anchor_ = local;
     }
-    // The drag's edit stays open until the release; what moved so far is shown now.
-    CommitStaged(move ? DesignerText::kStepMove : DesignerText::kStepResize,
-                 move ? EditRun::Move : EditRun::Resize);
 }
 
-// Each step of a drag is handed to the document at once (the box follows), merged
-// into the drag's one undo step.
+// Each step of a drag went to the document at once (the box follows), merged into
+// the drag's one undo step; the release ends the run.
 void DesignerView::FinishDrag() {
-    const DragMode mode = dragMode_;
     dragging_ = false;
     dragMode_ = DragMode::None;
-    EndEdit(mode == DragMode::Resize ? DesignerText::kStepResize : DesignerText::kStepMove);
     if (document_) document_->EndRun();
 }
 
 void DesignerView::MoveBoxes(int dx, int dy) {
-    if (IsLocked()) return;
-    for (InputBox* box : BoxesToActOn()) MoveBox(box, dx, dy);
+    if (!format_ || IsLocked()) return;
+    ::MoveBoxes(*document_, document_->IdsToActOn(), MmDelta({dx, dy}, false), Area(), EditRun::Move, Grip());
 }
 
 void DesignerView::ResizeBoxes(int dw, int dh) {
-    if (IsLocked()) return;
-    for (InputBox* box : BoxesToActOn())
-        if (box->Kind() != BoxKind::Check) ResizeBox(box, dw, dh);
-}
-
-// A line being dragged by an end point moves that point only; every other line moves
-// whole. Lines are not kept on the canvas.
-void DesignerView::MoveBox(InputBox* box, int dx, int dy) {
-    if (!box) return;
-    const QRect t = PlaceOf(box);
-    if (box->Kind() == BoxKind::Line) {
-        const DragMode part = dragging_ && box->Id() == dragId_ ? dragMode_ : DragMode::WholeLine;
-        QPoint first = t.topLeft(), second = t.topLeft() + QPoint(t.width(), t.height());
-        if (part != DragMode::Resize) first += QPoint(dx, dy);
-        if (part != DragMode::Move) second += QPoint(dx, dy);
-        StagePlace(box, QRect(first, QSize(second.x() - first.x(), second.y() - first.y())));
-    } else {
-        StagePlace(box, ClampedMove(t, dx, dy, CanvasWidthLimit(), CanvasHeightLimit()));
-    }
-}
-
-// A line grows at its second end point.
-void DesignerView::ResizeBox(InputBox* box, int dw, int dh) {
-    if (!box || box->Kind() == BoxKind::Check) return;
-    const QRect t = PlaceOf(box);
-    if (box->Kind() == BoxKind::Line)
-        StagePlace(box, QRect(t.topLeft(), QSize(t.width() + dw, t.height() + dh)));
-    else
-        StagePlace(box, ClampedResize(t, dw, dh, CanvasWidthLimit(), CanvasHeightLimit()));
+    if (!format_ || IsLocked()) return;
+    ::ResizeBoxes(*document_, document_->IdsToActOn(), MmDelta({dw, dh}, true), Area(), EditRun::Resize);
 }
 
 bool DesignerView::NudgeKey(int key, Qt::KeyboardModifiers modifiers) {
     if (!format_ || IsLocked() || !IsArrow(key)) return false;
     const bool back = key == Qt::Key_Left || key == Qt::Key_Up;
-    if (modifiers & Qt::ControlModifier) {
-        if (!document_ || document_->Selection().isEmpty()) return false;
-        BeginEdit();
-        ChangeFontSize(back ? -kFontStep : kFontStep);
-        EndEdit(DesignerText::kStepFont, EditRun::FontSize);
-        return true;
-    }
-    // With nothing to arrange the key is left to the box's input.
-    if (BoxesToActOn().isEmpty()) return false;
+    if (modifiers & Qt::ControlModifier) return StepFontSize(*document_, back ? -kFontStep : kFontStep);
     const int step = back ? -kNudgeStep : kNudgeStep;
     const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
-    const int dx = horizontal ? step : 0, dy = horizontal ? 0 : step;
-    BeginEdit();
-    if (modifiers & Qt::ShiftModifier) {
-        ResizeBoxes(dx, dy);
-        EndEdit(DesignerText::kStepResize, EditRun::Resize);
-    } else {
-        MoveBoxes(dx, dy);
-        EndEdit(DesignerText::kStepMove, EditRun::Move);
-    }
-    return true;
-}
-
-// No bound is put on the size: the record keeps what the user stepped to.
-void DesignerView::ChangeFontSize(double step) {
-    for (const BoxRecord& current : format_->boxes) {
-        if (!document_->IsSelected(current.id)) continue;
-        BoxRecord record = stagedRecords_.value(current.id, current);
-        record.fontSize += step;
-        StageRecord(record);
-    }
+    const bool resize = modifiers & Qt::ShiftModifier;
+    const QPoint delta = horizontal ? QPoint(step, 0) : QPoint(0, step);
+    // With nothing to arrange the key is left to the box's input.
+    return NudgeBoxes(*document_, MmDelta(delta, resize), resize, Area());
 }

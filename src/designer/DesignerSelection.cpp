@@ -66,7 +66,6 @@ void DesignerView::CanvasPressed(QPoint twips, Qt::KeyboardModifiers modifiers) 
         dragging_ = true;
         SetCurrentBox(line);
         document_->EndRun(); // one drag, one step
-        BeginEdit();
         return;
     }
     banding_ = true;
@@ -92,7 +91,6 @@ void DesignerView::CanvasMoved(QPoint twips, Qt::MouseButtons buttons, Qt::Keybo
         const QPoint delta = twips - anchor_;
         if (!PastDragThreshold(delta)) return;
         MoveBoxes(delta.x(), delta.y());
-        CommitStaged(DesignerText::kStepMove, EditRun::Move);
         anchor_ = twips;
         return;
     }

@@ -86,7 +86,6 @@ inline const QString kTipDragLine = QStringLiteral("提示：按住鼠标左键(
 inline const QString kTipRubberBand = QStringLiteral("按住鼠标左键并拖动鼠标可以选中需要修改的输入框。");
 inline const QString kTipKeys =
     QStringLiteral("箭头键->移动位置，Shift+箭头键->改变控件大小，Ctrl+箭头键->改变字体大小！");
-inline const QString kCheckingBoxes = QStringLiteral("正在检查所有内容框...");
 inline const QString kSelectBoxesFirst = QStringLiteral("请先选定多个输入框，再操作此功能！");
 inline const QString kAskAlignValue = QStringLiteral("请输入设定值(毫米)：");
 
@@ -153,11 +152,7 @@ inline const QString kLinePreview = QStringLiteral("样式示例：");
 // Undo steps.
 inline const QString kUndo = QStringLiteral("撤销");
 inline const QString kRedo = QStringLiteral("重做");
-inline const QString kStepMove = QStringLiteral("移动内容框");
-inline const QString kStepResize = QStringLiteral("改变内容框大小");
-inline const QString kStepFont = QStringLiteral("改变字体大小");
-inline const QString kStepAlign = QStringLiteral("内容框对齐");
-inline const QString kStepPullOnto = QStringLiteral("检查凭据外内容框");
+// The arranging steps are named with the editing operations (document/EditSteps.h).
 inline const QString kStepProperties = QStringLiteral("设置内容框");
 inline const QString kStepAdd = QStringLiteral("添加内容框");
 inline const QString kStepCopy = QStringLiteral("复制内容框");

@@ -1,5 +1,5 @@
 // Undo and redo of box edits: the document's steps, offered as Ctrl+Z and Ctrl+Y over
-// the page. Arrangement made between BeginEdit and EndEdit becomes one document edit.
+// the page.
 #include "designer/DesignerView.h"
 
 #include "designer/DesignerTexts.h"
@@ -35,12 +35,3 @@ void DesignerView::Undo() {
 void DesignerView::Redo() {
     if (document_ && !dragging_) document_->UndoStack()->redo();
 }
-
-void DesignerView::BeginEdit() { ++editDepth_; }
-
-void DesignerView::EndEdit(const QString& text, EditRun run) {
-    if (editDepth_ == 0 || --editDepth_ > 0) return;
-    CommitStaged(text, run);
-}
-
-void DesignerView::EndEdit(const QString& text) { EndEdit(text, EditRun::None); }

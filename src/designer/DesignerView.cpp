@@ -98,8 +98,7 @@ void DesignerView::SetOption(int index, bool on) {
     if (!format_ || index < 0 || index >= int(format_->page.options.optionBoxes.size())) return;
     PageParams page = format_->page;
     page.options.optionBoxes[index] = on ? 1 : 0;
-    document_->SetPage(page);
-    ApplyOptions();
+    document_->SetPage(page); // shown as the document signals it
 }
 
 bool DesignerView::IsLocked() const {
@@ -163,9 +162,7 @@ void DesignerView::SetPageSize(QSizeF sizeMm) {
     PageParams page = format_->page;
     page.width = sizeMm.width();
     page.height = sizeMm.height();
-    document_->SetPage(page);
-    FitPageToViewport();
-    Q_EMIT PageChanged();
+    document_->SetPage(page); // the page is fitted again as the document signals it
 }
 
 bool DesignerView::EditPageSize() {

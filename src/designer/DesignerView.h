@@ -6,12 +6,13 @@
 // the document's change signals, one record at a time.
 #include "content/ConversionSettings.h"
 #include "designer/DragMode.h"
+#include "document/RecordChange.h"
 #include "store/Format.h"
 
 #include <QHash>
 #include <QList>
 #include <QPoint>
-#include <QRect>
+#include <QPointF>
 #include <QSizeF>
 #include <QWidget>
 #include <array>
@@ -31,8 +32,9 @@ class QMenu;
 class QRubberBand;
 class QScrollBar;
 class QUndoStack;
+struct EditArea;
+struct LineGrip;
 struct TableSpec;
-enum class EditRun;
 
 
 class DesignerView : public QWidget {
@@ -101,16 +103,16 @@ public:
     // the corners (canvas twips); with Ctrl the boxes meeting it are added.
     void SelectInRectangle(QPoint corner1, QPoint corner2, bool ctrl);
 
-    // Arranging (canvas twips). Moving and resizing act on the selected boxes and the
-    // current box, each kept on the canvas, and write the records at once.
+    // Arranging. The view maps the pointer's and the keys' canvas twips to millimetres
+    // and hands them to the document's editing operations (document/BoxEditing.h),
+    // which keep the boxes on the page and make each edit one undo step. Moving and
+    // resizing act on the selected boxes and the current box.
     void MoveBoxes(int dx, int dy);
     void ResizeBoxes(int dw, int dh);
-    void MoveBox(InputBox* box, int dx, int dy);
-    void ResizeBox(InputBox* box, int dw, int dh);
     // Arrow keys: move; Shift: resize; Ctrl: font size of the selected boxes. True
     // when the key was used. Nothing while the format is locked.
     bool NudgeKey(int key, Qt::KeyboardModifiers modifiers);
-    // The main menu's align and same-size entries (AlignMode of BoxAlignment.h),
+    // The main menu's align and same-size entries (AlignMode of document/BoxAlignment.h),
     // with the mm prompt.
     void AlignBoxes(int mode);
     // The value in mm the prompt of AlignBoxes proposes: the reference over the
@@ -130,16 +132,11 @@ public:
     void EditCurrentBoxProperties(); // mCtlSet
 
     // Undo and redo of box edits within the open format (the document's steps).
-    // Arrangement between BeginEdit and EndEdit (nested pairs count once) goes to the
-    // document as one edit; a run of the same edit merges into one step.
     QUndoStack* UndoStack() const;
     QAction* UndoAction() const { return undoAction_; } // Ctrl+Z
     QAction* RedoAction() const { return redoAction_; } // Ctrl+Y
     void Undo();
     void Redo();
-    void BeginEdit();
-    void EndEdit(const QString& text, EditRun run);
-    void EndEdit(const QString& text);
 
     // Current box's picture (mAddPic) and barcode (mInputBarCode).
     void AddPictureToCurrentBox();
@@ -156,7 +153,7 @@ public:
 
 Q_SIGNALS:
     void BackgroundChanged();
-    // The page size (format->page.width/height) changed.
+    // The page size changed in the document and the page was fitted again.
     void PageChanged();
     // The user left a text box (its text converted by its type) or ticked a check
     // box: the entry aids follow.
@@ -190,15 +187,10 @@ private:
     void ConnectDocument();
     void OnRecordInserted(qint64 id, int row);
     void OnRecordRemoved(qint64 id);
-    void OnRecordChanged(qint64 id);
+    void OnRecordChanged(qint64 id, RecordParts what);
     void OnContentChanged(qint64 id);
     void OnSelectionChanged(qint64 id);
-    // Arrangement staged during an edit: the place a box is given (canvas twips) and
-    // records changed otherwise; EndEdit hands them to the document.
-    QRect PlaceOf(const InputBox* box) const;
-    void StagePlace(InputBox* box, const QRect& twips);
-    void StageRecord(const BoxRecord& record);
-    void CommitStaged(const QString& text, EditRun run);
+    void OnPageChanged(PageParts what);
 
     // Menus (DesignerMenus.cpp).
     void BuildMenus();
@@ -215,9 +207,14 @@ private:
     void DragBox(QPoint local);
     void FinishDrag();
     QPoint BoxLocalTwips(const InputBox* box, const QWidget* part, QPointF position) const;
-    void ChangeFontSize(double step);
-    int CanvasWidthLimit() const;
-    int CanvasHeightLimit() const;
+    // The page in mm with the side check boxes take on this canvas.
+    EditArea Area() const;
+    // A travel in canvas twips as millimetres; see DesignerDragging.cpp.
+    QPointF MmDelta(QPoint delta, bool resize) const;
+    // The end of the line being dragged by its end point, if one is.
+    LineGrip Grip() const;
+    // The align prompt (DesignerAlign.cpp).
+    std::optional<double> AskAlignValue(int mode);
 
     // Lines and the rubber band on the canvas (DesignerSelection.cpp).
     void CanvasPressed(QPoint twips, Qt::KeyboardModifiers modifiers);
@@ -250,8 +247,6 @@ private:
     QList<InputBox*> boxes_; // in record order
     QHash<qint64, InputBox*> boxesById_;
     std::array<int, kBoxKindCount> counts_{};
-    // What each box was last built from, to tell a move from a change of look.
-    QHash<qint64, BoxRecord> shown_;
 
     QMenu* boxMenu_ = nullptr;
     QMenu* canvasMenu_ = nullptr;
@@ -273,10 +268,4 @@ private:
 
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
-    int editDepth_ = 0;
-    QList<qint64> stagedOrder_;
-    QHash<qint64, QRect> stagedPlaces_;
-    QHash<qint64, BoxRecord> stagedRecords_;
-    // Places in twips the boxes take when the document confirms the staged records.
-    QHash<qint64, QRect> pendingPlaces_;
 };

@@ -74,6 +74,11 @@ void InputBox::ApplyRecord(const BoxRecord& record) {
     }
 }
 
+void InputBox::SetBarcodeStandard(BarcodeStandard standard) {
+    environment_.barcodeStandard = standard;
+    update();
+}
+
 void InputBox::PlaceCaption() {
     if (!caption_) return;
     const QRect box = geometry();

@@ -34,6 +34,8 @@ public:
 
     // Font, colours and the kind's own properties from the record.
     virtual void ApplyRecord(const BoxRecord& record);
+    // The format's barcode standard changed: barcodes are drawn in the new one.
+    void SetBarcodeStandard(BarcodeStandard standard);
 
     // The content as text (GetBoxContent) and showing a stored content as it is.
     virtual QString Content() const { return {}; }

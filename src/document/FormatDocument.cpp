@@ -47,9 +47,10 @@ void FormatDocument::AdoptSaved(const Format& saved) {
 void FormatDocument::Rename(const QString& name) { format_.name = name; }
 
 void FormatDocument::SetPage(const PageParams& page) {
-    if (page == format_.page) return;
+    const PageParts what = PagePartsChanged(format_.page, page);
+    if (!what) return;
     format_.page = page;
-    Q_EMIT PageChanged();
+    Q_EMIT PageChanged(what);
 }
 
 int FormatDocument::RowOf(qint64 id) const {
@@ -205,8 +206,9 @@ void FormatDocument::Replace(const BoxRecord& record) {
     const int row = RowOf(record.id);
     if (row < 0) return;
     BoxRecord& target = format_.boxes[row];
+    const RecordParts what = PartsChanged(target, record);
     const QString mem = target.mem;
     target = record;
     target.mem = mem;
-    Q_EMIT RecordChanged(record.id);
+    if (what) Q_EMIT RecordChanged(record.id, what);
 }

@@ -1,10 +1,11 @@
 #pragma once
 // The open format as one document: its Format (page parameters and box records), its
 // Bill (the boxes' contents), the selection, the current box and the undo stack. Every
-// change goes through here and is signalled per record, so the designer, the box grid
+// change goes through here and is signalled per record with what it changed, so the designer, the box grid
 // and the command line stay views of one state. Printing and saving read the plain
 // model through GetFormat() and GetBill().
 #include "document/EditRun.h"
+#include "document/RecordChange.h"
 #include "store/Bill.h"
 #include "store/Format.h"
 
@@ -88,11 +89,13 @@ Q_SIGNALS:
     void RecordInserted(qint64 id, int row);
     void RecordAboutToBeRemoved(qint64 id, int row);
     void RecordRemoved(qint64 id);
-    void RecordChanged(qint64 id);
+    // A record's columns changed; `what` says which parts (never empty).
+    void RecordChanged(qint64 id, RecordParts what);
     void ContentChanged(qint64 id);
     void SelectionChanged(qint64 id);
     void CurrentChanged(qint64 id);
-    void PageChanged();
+    // The page parameters changed (SetPage); `what` says which parts.
+    void PageChanged(PageParts what);
 
 private:
     friend class InsertRecordsCommand;

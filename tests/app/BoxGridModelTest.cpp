@@ -112,3 +112,23 @@ TEST_F(BoxGrid, RefusesEditsThatWouldCorruptTheRecord) {
     EXPECT_FALSE(model_.flags(model_.index(0, BoxGridModel::kId)) & Qt::ItemIsEditable);
     EXPECT_EQ(format_.boxes[0], before);
 }
+
+TEST_F(BoxGrid, ARecordChangeRepaintsOnlyTheColumnsOfWhatChanged) {
+    QSignalSpy changed(&model_, &QAbstractItemModel::dataChanged);
+    const auto span = [&] {
+        const QList<QVariant> last = changed.takeLast();
+        return std::pair(last.at(0).toModelIndex().column(), last.at(1).toModelIndex().column());
+    };
+    BoxRecord box = format_.boxes[0];
+    box.x = 20, box.h = 5;
+    document_.ChangeRecord(box, QStringLiteral("移动内容框"));
+    EXPECT_EQ(span(), std::pair(int(BoxGridModel::kX), int(BoxGridModel::kH)));
+    box.fontSize = 12, box.strikeout = true;
+    document_.ChangeRecord(box, QStringLiteral("改变字体大小"));
+    EXPECT_EQ(span(), std::pair(int(BoxGridModel::kFontName), int(BoxGridModel::kStrikeout)));
+    // Another kind renumbers the row's 序号 too.
+    box.kind = BoxKind::Label;
+    document_.ChangeRecord(box, QStringLiteral("修改内容框"));
+    EXPECT_EQ(span(), std::pair(0, int(BoxGridModel::kColumnCount) - 1));
+    EXPECT_EQ(Cell(BoxGridModel::kId), "4001");
+}

@@ -2,7 +2,7 @@
 // undoing box edits.
 #include "ArrangeFixture.h"
 
-#include "designer/BoxAlignment.h"
+#include "document/BoxAlignment.h"
 
 #include <QLabel>
 #include <QSignalSpy>
