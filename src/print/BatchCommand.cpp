@@ -16,7 +16,6 @@
 #include "store/StoreOpening.h"
 
 #include <QElapsedTimer>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTextStream>
 #include <cstdio>
@@ -225,10 +224,11 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         return kFailure;
     }
 
-    QPrinter printer(QPrinter::HighResolution);
-    if (!UseCommandOutput(printer, args.pdf, args.printer, err)) return kFailure;
+    CommandOutput output;
+    if (!output.Open(args.pdf, args.printer, err)) return kFailure;
     StreamAsker asker(err);
-    PrintJob job(printer, asker);
+    const std::unique_ptr<PrintJob> started = output.StartJob(asker);
+    PrintJob& job = *started;
     BatchOptions options;
     options.copies = args.copies;
     options.page.canvasWidthTwips = loaded->canvasWidthTwips;

@@ -1,6 +1,8 @@
 #include "print/CommandSetup.h"
 
 #include "content/layout/PrinterFont.h"
+#include "print/PdfWriterOutput.h"
+#include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
 #include "store/Database.h"
@@ -37,13 +39,21 @@ std::optional<CommandFormat> LoadCommandFormat(Database& db, const QString& name
     return loaded;
 }
 
-bool UseCommandOutput(QPrinter& printer, const QString& pdf, const QString& printerName,
-                      QTextStream& err) {
+CommandOutput::CommandOutput() = default;
+CommandOutput::~CommandOutput() = default;
+
+bool CommandOutput::Open(const QString& pdf, const QString& printerName, QTextStream& err) {
     if (!pdf.isEmpty()) {
-        UsePdfFile(printer, pdf);
+        pdf_ = std::make_unique<PdfWriterOutput>(pdf);
         return true;
     }
-    if (UsePrinter(printer, printerName)) return true;
+    printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (UsePrinter(*printer_, printerName)) return true;
     err << PrintText::kNoPrinter << Qt::endl;
     return false;
+}
+
+std::unique_ptr<PrintJob> CommandOutput::StartJob(Asker& asker) {
+    if (pdf_) return std::make_unique<PrintJob>(*pdf_, asker);
+    return std::make_unique<PrintJob>(*printer_, asker);
 }

@@ -16,7 +16,6 @@
 
 #include <QList>
 #include <QPair>
-#include <QPrinter>
 #include <QTextStream>
 #include <memory>
 
@@ -97,9 +96,10 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     const Format& filledFormat = document.GetFormat();
     const Bill& bill = document.GetBill();
 
-    QPrinter printer(QPrinter::HighResolution);
-    if (!UseCommandOutput(printer, parsed.pdf, parsed.printer, err)) return kFailure;
-    PrintJob job(printer, asker);
+    CommandOutput output;
+    if (!output.Open(parsed.pdf, parsed.printer, err)) return kFailure;
+    const std::unique_ptr<PrintJob> started = output.StartJob(asker);
+    PrintJob& job = *started;
     BillPrintRequest request;
     request.copies = parsed.copies;
     request.page.canvasWidthTwips = loaded->canvasWidthTwips;

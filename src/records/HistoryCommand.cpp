@@ -1,9 +1,8 @@
 #include "records/HistoryCommand.h"
 
-#include "core/CsvField.h"
 #include "core/Progress.h"
 #include "records/ColumnOrder.h"
-#include "records/HistoryReader.h"
+#include "records/HistoryCsv.h"
 #include "records/RecordsTexts.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
@@ -47,19 +46,9 @@ QString Parse(const QStringList& args, HistoryArgs& parsed) {
 }
 
 QList<QStringList> Table(const QList<HistoryColumn>& columns, const QList<HistoryRow>& rows) {
-    QStringList header{RecordsText::kBillNumber};
-    for (const HistoryColumn& column : columns) header << column.label;
-    QList<QStringList> table{header};
+    QList<QStringList> table{HistoryHeader(columns)};
     for (const HistoryRow& row : rows) table << (QStringList{QString::number(row.bill)} + row.cells);
     return table;
-}
-
-void WriteCsv(const QList<QStringList>& table, QTextStream& out) {
-    for (const QStringList& line : table) {
-        QStringList fields;
-        for (const QString& cell : line) fields << CsvField(cell);
-        out << fields.join(QLatin1Char(',')) << '\n';
-    }
 }
 
 // Columns padded to their widest cell; a line break in a value shows as the user's
@@ -117,17 +106,19 @@ int RunHistoryCommand(const QStringList& args, QTextStream& out, QTextStream& er
     }
     ParamStore params(*db);
     const QList<HistoryColumn> columns = HistoryColumns(*db, params, parsed.format);
+    // CSV is written as it is read; aligned text needs every width first.
     SilentProgress progress;
-    const HistoryPage page = ReadHistory(*db, parsed.format, columns, {0, parsed.limit}, progress);
+    HistoryPage page;
+    if (parsed.csv)
+        page.failed = WriteHistoryCsv(*db, parsed.format, columns, {0, parsed.limit}, out).failed;
+    else
+        page = ReadHistory(*db, parsed.format, columns, {0, parsed.limit}, progress);
     if (page.failed) {
+        out.flush();
         err << db->LastError() << Qt::endl;
         return kFailure;
     }
-    const QList<QStringList> table = Table(columns, page.rows);
-    if (parsed.csv)
-        WriteCsv(table, out);
-    else
-        WriteAligned(table, out);
+    if (!parsed.csv) WriteAligned(Table(columns, page.rows), out);
     out.flush();
     return 0;
 }

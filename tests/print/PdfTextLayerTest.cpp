@@ -94,6 +94,20 @@ TEST_F(PdfTextLayerTest, WordsAndSpacesReadAsTyped) {
         EXPECT_EQ(PdfText(PrintPages({typed}, font)).trimmed(), typed) << font.toStdString();
 }
 
+// Ideographs above U+FFFF, which occur in names, are named from the glyphs the job
+// drew; the first appear only on a later page, after the font's other glyphs.
+TEST_F(PdfTextLayerTest, IdeographsAboveTheBasicPlaneReadAsTyped) {
+    const QStringList pages = {QStringLiteral("收款人 张三 金额 123.45"),
+                               QStringLiteral("张𠮷 李𡈼 王𨭉 赵𩸽 𠀋 𡵓 𧾷 收款人"),
+                               QStringLiteral("𡈼𠮷 周𧾷 三")};
+    for (const QString& font : {QStringLiteral("宋体"), QStringLiteral("黑体")}) {
+        const QStringList read = PdfText(PrintPages(pages, font)).split(u'\f');
+        ASSERT_GE(read.size(), pages.size()) << font.toStdString();
+        for (qsizetype page = 0; page < pages.size(); ++page)
+            EXPECT_EQ(read[page].trimmed(), pages[page]) << font.toStdString() << " page " << page + 1;
+    }
+}
+
 // The whole of GB 2312 (which holds the 500 most used characters and every other
 // ideograph a bill is likely to carry) in both default fonts: no character comes
 // back as a radical, a control character or another code point.
