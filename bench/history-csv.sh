@@ -5,7 +5,7 @@
 set -euo pipefail
 build=${1:-build-bench}
 bills=${2:-1000000}
-vm="$build/src/app/vellumark"
+vm="$build/vellumark"
 maker="$build/bench/records/bench_make_history_store"
 for program in "$vm" "$maker"; do
   [[ -x $program ]] || { echo "missing $program (build it first)" >&2; exit 1; }

@@ -8,7 +8,7 @@
 set -euo pipefail
 build=${1:-build-bench}
 runs=${2:-40}
-vm="$build/src/app/vellumark"
+vm="$build/vellumark"
 floor="$build/bench/print/bench_pdf_floor"
 for program in "$vm" "$floor"; do
   [[ -x $program ]] || { echo "missing $program (build it first)" >&2; exit 1; }
