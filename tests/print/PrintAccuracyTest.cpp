@@ -176,5 +176,6 @@ TEST(PrintAccuracy, PdfWriterAndPrinterPutEveryWordInTheSamePlace) {
             }
         }
         EXPECT_EQ(PdfText(written), PdfText(printed));
+        EXPECT_TRUE(PdfText(written).contains(QStringLiteral("张𠮷"))) << PdfText(written).toStdString();
     }
 }
