@@ -23,8 +23,10 @@ public:
     PdfWriterOutput& operator=(const PdfWriterOutput&) = delete;
 
     QPdfWriter& Writer() { return *writer_; }
-    // After the painter has ended: see FinishStagedPdf.
+    // After the painter has ended: see FinishStagedPdf. The file is then on its
+    // target, and the writer takes no further pages.
     bool Finish(bool ended, Asker& asker, const DrawnFaces& drawn);
+    bool Finished() const { return finished_; }
 
 private:
     QString staged_;

@@ -35,6 +35,8 @@ bool PrintJob::StartPage(const PageParams& page) {
     // The page set-up applies from the next page on, so it comes first.
     ApplyPageSetup(device_, page, asker_);
     if (!painter_.isActive()) {
+        // A PDF file already put on its target is not written over by a second document.
+        if (pdf_ && pdf_->Finished()) return false;
         BeginDrawnGlyphs(&device_);
         return painter_.begin(&device_);
     }
