@@ -17,7 +17,6 @@
 #include "store/Bill.h"
 #include "store/Database.h"
 
-#include <QPrinter>
 #include <QTextStream>
 
 namespace {
@@ -154,10 +153,11 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         return ExitCode::kFailed;
     }
 
-    QPrinter printer(QPrinter::HighResolution);
-    if (!UseCommandOutput(printer, args.target, format.page, err)) return ExitCode::kFailed;
+    CommandOutput output;
+    if (!output.Open(args.target, format.page, err)) return ExitCode::kFailed;
     StreamAsker asker(err);
-    PrintJob job(printer, asker);
+    const std::unique_ptr<PrintJob> started = output.StartJob(asker);
+    PrintJob& job = *started;
     BatchOptions options;
     options.copies = args.target.copies;
     options.page.canvasWidthTwips = loaded->canvasWidthTwips;
@@ -168,11 +168,11 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         PageParams sheet = format.page;
         sheet.width = args.labels->widthMm;
         sheet.height = args.labels->heightMm;
-        WarnWhenOffPaper(printer, sheet, CliText::kLabelSheet, err);
+        WarnWhenOffPaper(output.Device(), sheet, CliText::kLabelSheet, err);
         options.caption = PrintText::kPrintingLabels;
         result = PrintLabelSheets(job, format, *args.labels, source, options, *progress, asker);
     } else {
-        WarnWhenOffPaper(printer, format.page, CliText::kBillPage, err);
+        WarnWhenOffPaper(output.Device(), format.page, CliText::kBillPage, err);
         options.caption = PrintText::kPrintingBills;
         // Reprinted bills are in history already.
         options.history = args.history && !args.data.isEmpty() ? &db : nullptr;

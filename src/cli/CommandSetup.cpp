@@ -4,6 +4,7 @@
 #include "content/layout/PrinterFont.h"
 #include "formatfile/FormatFileTexts.h"
 #include "print/PaperCheck.h"
+#include "print/PdfWriterOutput.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
@@ -12,6 +13,7 @@
 #include "store/ParamStore.h"
 
 #include <QPageSize>
+#include <QPdfWriter>
 #include <QPrinter>
 #include <QTextStream>
 
@@ -82,24 +84,40 @@ std::optional<PrintTarget> ReadPrintTarget(const CommandArgs& args, QString* pro
     return target;
 }
 
-bool UseCommandOutput(QPrinter& printer, const PrintTarget& target, PageParams& page, QTextStream& err) {
+CommandOutput::CommandOutput() = default;
+CommandOutput::~CommandOutput() = default;
+
+bool CommandOutput::Open(const PrintTarget& target, PageParams& page, QTextStream& err) {
     if (!target.pdf.isEmpty()) {
-        UsePdfFile(printer, target.pdf);
-    } else if (!UsePrinter(printer, target.printer)) {
-        err << PrintText::kNoPrinter << Qt::endl;
-        return false;
+        pdf_ = std::make_unique<PdfWriterOutput>(target.pdf);
+    } else {
+        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+        if (!UsePrinter(*printer_, target.printer)) {
+            err << PrintText::kNoPrinter << Qt::endl;
+            return false;
+        }
     }
     if (target.paperAsPage) page.options.setPaper = true;
     if (target.paperMm) {
         page.options.setPaper = false;
-        printer.setPageSize(QPageSize(*target.paperMm, QPageSize::Millimeter));
+        Device().setPageSize(QPageSize(*target.paperMm, QPageSize::Millimeter));
     }
     return true;
 }
 
-void WarnWhenOffPaper(const QPrinter& printer, const PageParams& printed, const QString& what,
+QPagedPaintDevice& CommandOutput::Device() {
+    if (pdf_) return pdf_->Writer();
+    return *printer_;
+}
+
+std::unique_ptr<PrintJob> CommandOutput::StartJob(Asker& asker) {
+    if (pdf_) return std::make_unique<PrintJob>(*pdf_, asker);
+    return std::make_unique<PrintJob>(*printer_, asker);
+}
+
+void WarnWhenOffPaper(const QPagedPaintDevice& device, const PageParams& printed, const QString& what,
                       QTextStream& err) {
-    const std::optional<QSizeF> paper = PaperTooSmall(printer, printed);
+    const std::optional<QSizeF> paper = PaperTooSmall(device, printed);
     if (!paper) return;
     err << CliText::OffPaper(what, Mm(printed.width), Mm(printed.height), Mm(paper->width()),
                              Mm(paper->height()))

@@ -7,9 +7,14 @@
 #include "records/BoxValues.h"
 #include "store/Format.h"
 
+#include <memory>
 #include <optional>
 
+class Asker;
 class Database;
+class PdfWriterOutput;
+class PrintJob;
+class QPagedPaintDevice;
 class QPrinter;
 class QTextStream;
 
@@ -36,11 +41,25 @@ struct PrintTarget {
 // nullopt with `problem` set when the output options are missing or malformed.
 std::optional<PrintTarget> ReadPrintTarget(const CommandArgs& args, QString* problem);
 
-// Points the printer at the target and applies --paper to it and to `format`'s page
-// options. false after saying the printer cannot be used.
-bool UseCommandOutput(QPrinter& printer, const PrintTarget& target, PageParams& page, QTextStream& err);
+// Where a command's pages go: a PDF file written straight (no print system asked, see
+// PdfWriterOutput.h), or a named printer.
+class CommandOutput {
+public:
+    CommandOutput();
+    ~CommandOutput();
+    // Opens the target and applies --paper to it and to `page`'s options. false after
+    // saying the printer cannot be used.
+    bool Open(const PrintTarget& target, PageParams& page, QTextStream& err);
+    QPagedPaintDevice& Device();
+    // A job on the opened output, which must outlive it.
+    std::unique_ptr<PrintJob> StartJob(Asker& asker);
+
+private:
+    std::unique_ptr<PdfWriterOutput> pdf_;
+    std::unique_ptr<QPrinter> printer_;
+};
 
 // Warns on `err` when `printed` (a bill page or a label sheet, named by `what`) does
-// not lie on the printer's paper: what lies beyond it is not printed.
-void WarnWhenOffPaper(const QPrinter& printer, const PageParams& printed, const QString& what,
+// not lie on the output's paper: what lies beyond it is not printed.
+void WarnWhenOffPaper(const QPagedPaintDevice& device, const PageParams& printed, const QString& what,
                       QTextStream& err);

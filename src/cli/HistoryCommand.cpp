@@ -3,11 +3,10 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandArgs.h"
 #include "cli/CommandStart.h"
-#include "core/CsvField.h"
 #include "core/Progress.h"
 #include "records/ColumnOrder.h"
 #include "records/History.h"
-#include "records/HistoryReader.h"
+#include "records/HistoryCsv.h"
 #include "records/RecordsTexts.h"
 #include "store/Database.h"
 #include "store/ParamStore.h"
@@ -54,19 +53,9 @@ QString Parse(const QStringList& args, HistoryArgs& parsed) {
 }
 
 QList<QStringList> Table(const QList<HistoryColumn>& columns, const QList<HistoryRow>& rows) {
-    QStringList header{RecordsText::kBillNumber};
-    for (const HistoryColumn& column : columns) header << column.label;
-    QList<QStringList> table{header};
+    QList<QStringList> table{HistoryHeader(columns)};
     for (const HistoryRow& row : rows) table << (QStringList{QString::number(row.bill)} + row.cells);
     return table;
-}
-
-void WriteCsv(const QList<QStringList>& table, QTextStream& out) {
-    for (const QStringList& line : table) {
-        QStringList fields;
-        for (const QString& cell : line) fields << CsvField(cell);
-        out << fields.join(QLatin1Char(',')) << '\n';
-    }
 }
 
 // Columns padded to their widest cell; a line break in a value shows as the user's
@@ -119,14 +108,16 @@ int ReadFailed(Database& db, QTextStream& err) {
 int ListBills(Database& db, const HistoryArgs& parsed, QTextStream& out, QTextStream& err) {
     ParamStore params(db);
     const QList<HistoryColumn> columns = HistoryColumns(db, params, parsed.format);
+    // CSV is written as it is read; aligned text needs every width first.
+    if (parsed.csv) {
+        const bool failed = WriteHistoryCsv(db, parsed.format, columns, {0, parsed.limit}, out).failed;
+        out.flush();
+        return failed ? ReadFailed(db, err) : ExitCode::kDone;
+    }
     SilentProgress progress;
     const HistoryPage page = ReadHistory(db, parsed.format, columns, {0, parsed.limit}, progress);
     if (page.failed) return ReadFailed(db, err);
-    const QList<QStringList> table = Table(columns, page.rows);
-    if (parsed.csv)
-        WriteCsv(table, out);
-    else
-        WriteAligned(table, out);
+    WriteAligned(Table(columns, page.rows), out);
     out.flush();
     return ExitCode::kDone;
 }

@@ -14,7 +14,6 @@
 #include "store/Bill.h"
 #include "store/Database.h"
 
-#include <QPrinter>
 #include <QTextStream>
 
 namespace {
@@ -58,8 +57,8 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
 int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
     std::optional<CommandFormat> loaded = LoadCommandFormat(db, parsed.format, err);
     if (!loaded) return ExitCode::kFailed;
-    QPrinter printer(QPrinter::HighResolution);
-    if (!UseCommandOutput(printer, parsed.target, loaded->format.page, err)) return ExitCode::kFailed;
+    CommandOutput output;
+    if (!output.Open(parsed.target, loaded->format.page, err)) return ExitCode::kFailed;
     // The bill is filled as a user types it: empty boxes with their automatic values,
     // then each value in turn with the aids (rings, sums, linked bills) after it.
     StreamAsker asker(err);
@@ -73,9 +72,10 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     }
     const Format& filledFormat = document.GetFormat();
     const Bill& bill = document.GetBill();
-    WarnWhenOffPaper(printer, filledFormat.page, CliText::kBillPage, err);
+    WarnWhenOffPaper(output.Device(), filledFormat.page, CliText::kBillPage, err);
 
-    PrintJob job(printer, asker);
+    const std::unique_ptr<PrintJob> started = output.StartJob(asker);
+    PrintJob& job = *started;
     BillPrintRequest request;
     request.copies = parsed.target.copies;
     request.page.canvasWidthTwips = loaded->canvasWidthTwips;

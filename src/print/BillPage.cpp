@@ -25,8 +25,9 @@ QPointF CentreShift(const TwipSurface& surface, const PageParams& page) {
     return {0, (surface.DeviceHeight() - MmToTwips(page.height)) / 2};
 }
 
-void DrawBackground(TwipSurface& surface, const Format& format, const QPointF& origin) {
-    const QImage picture(BackgroundPicturePath(format.name));
+void DrawBackground(TwipSurface& surface, const Format& format, const QImage* decoded,
+                    const QPointF& origin) {
+    const QImage picture = decoded ? *decoded : QImage(BackgroundPicturePath(format.name));
     if (picture.isNull()) return;
     surface.Painter().drawImage(
         QRectF(origin, QSizeF(MmToTwips(format.page.width), MmToTwips(format.page.height))),
@@ -64,7 +65,7 @@ void PrintPage(QPainter& painter, const Format& format, const Bill& bill,
     if (options.background) {
         painter.save();
         painter.setOpacity(options.backgroundOpacity);
-        DrawBackground(surface, format, -shift);
+        DrawBackground(surface, format, options.backgroundPicture, -shift);
         painter.restore();
     }
     if (options.billEdge) DrawBillEdge(surface, format, -shift);

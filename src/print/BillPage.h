@@ -3,6 +3,7 @@
 // every box, kind by kind (text boxes, check boxes, pictures, lines, labels last),
 // moved by the calibration shift.
 class Bill;
+class QImage;
 class QPainter;
 struct Format;
 
@@ -12,6 +13,9 @@ struct BillPageOptions {
     double canvasWidthTwips = 15020;
     int roundingMethod = 0;     // NumCutMethod, for amounts spread over cells
     bool background = false;    // paint the format's background picture
+    // That picture decoded once for a whole job: every page draws the very same image,
+    // which a PDF then holds once. Read from the format's file when null.
+    const QImage* backgroundPicture = nullptr;
     bool calibrated = true;     // apply the stored offsets and the centre-fed shift
     // The print preview only: the background drawn faintly behind the data and the
     // bill's edge, so the user sees where each value lands on the real bill.

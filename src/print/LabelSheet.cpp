@@ -126,6 +126,8 @@ BatchResult PrintLabelSheets(PrintJob& job, const Format& format, const LabelShe
     BatchResult result;
     if (!spec.Valid() || source.count <= 0) return result;
     const Format cellFormat = ScaledToCell(format, spec.CellMm());
+    BillPageOptions cellOptions = options.page;
+    if (spec.background) cellOptions.backgroundPicture = &job.BackgroundPicture(format);
     PageParams sheetPage = format.page;
     sheetPage.width = spec.widthMm;
     sheetPage.height = spec.heightMm;
@@ -156,7 +158,7 @@ BatchResult PrintLabelSheets(PrintJob& job, const Format& format, const LabelShe
                 // The labels read before a row that cannot be read still print.
                 QPainter* painter = bills.isEmpty() ? nullptr : job.BeginSheet(sheetPage);
                 if (painter) {
-                    DrawLabelSheet(*painter, cellFormat, spec, bills, origin, options.page);
+                    DrawLabelSheet(*painter, cellFormat, spec, bills, origin, cellOptions);
                     if (spec.separators) DrawCellLines(*painter, spec, origin, SeparatorPen(*painter));
                     result.printed += int(bills.size());
                 } else if (!bills.isEmpty() && problem.isEmpty()) {

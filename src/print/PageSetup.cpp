@@ -8,7 +8,7 @@
 #include <QPrinter>
 #include <cmath>
 
-int SetCustomPaper(QPrinter& printer, const QString& formName, double widthMm, double heightMm,
+int SetCustomPaper(QPagedPaintDevice& printer, const QString& formName, double widthMm, double heightMm,
                    Asker& asker) {
     // The spooler's forms are sized in thousandths of a millimetre.
     const QSizeF size(std::round(widthMm * 1000) / 1000, std::round(heightMm * 1000) / 1000);
@@ -18,10 +18,12 @@ int SetCustomPaper(QPrinter& printer, const QString& formName, double widthMm, d
     return kPaperRefused;
 }
 
-void ApplyPageSetup(QPrinter& printer, const PageParams& page, Asker& asker) {
-    printer.setFullPage(true);
+void ApplyPageSetup(QPagedPaintDevice& device, const PageParams& page, Asker& asker) {
+    // A PDF writer has no printable area: with no margins its origin is the corner.
+    if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setFullPage(true);
+    else device.setPageMargins(QMarginsF());
     if (page.options.setPaper)
-        SetCustomPaper(printer, PrintText::kCustomPaperName, page.width, page.height, asker);
+        SetCustomPaper(device, PrintText::kCustomPaperName, page.width, page.height, asker);
     const bool lengthwise = page.options.optionBoxes[kLengthwise] != 0;
-    printer.setPageOrientation(lengthwise ? QPageLayout::Landscape : QPageLayout::Portrait);
+    device.setPageOrientation(lengthwise ? QPageLayout::Landscape : QPageLayout::Portrait);
 }

@@ -4,7 +4,7 @@
 #include <QString>
 
 class Asker;
-class QPrinter;
+class QPagedPaintDevice;
 struct PageParams;
 
 // The error number SetCustomPaper reports when the printer refuses the size. (Qt
@@ -14,9 +14,9 @@ inline constexpr int kPaperRefused = 1;
 // Makes the printer use a paper form `formName` of width × height mm. On failure
 // the user is told ("错误号: " and the number) and the
 // printer keeps its current paper. Returns the error code, 0 on success.
-int SetCustomPaper(QPrinter& printer, const QString& formName, double widthMm, double heightMm,
+int SetCustomPaper(QPagedPaintDevice& printer, const QString& formName, double widthMm, double heightMm,
                    Asker& asker);
 
 // Paper (when the format asks for it), orientation and a page addressed from the
-// paper's corner.
-void ApplyPageSetup(QPrinter& printer, const PageParams& page, Asker& asker);
+// paper's corner, on a printer or a PDF writer alike.
+void ApplyPageSetup(QPagedPaintDevice& device, const PageParams& page, Asker& asker);

@@ -3,7 +3,7 @@
 #include "core/Asker.h"
 #include "store/Format.h"
 
-#include <QPrinter>
+#include <QPagedPaintDevice>
 
 namespace {
 const QString kPaperTooSmall = QStringLiteral(
@@ -11,8 +11,8 @@ const QString kPaperTooSmall = QStringLiteral(
     "是否为此格式打开“自动设置纸张”，把纸张设为单据的尺寸？");
 } // namespace
 
-QSizeF PaperSizeMm(const QPrinter& printer, const PageParams& page) {
-    const QSizeF portrait = printer.pageLayout().pageSize().size(QPageSize::Millimeter);
+QSizeF PaperSizeMm(const QPagedPaintDevice& device, const PageParams& page) {
+    const QSizeF portrait = device.pageLayout().pageSize().size(QPageSize::Millimeter);
     const bool lengthwise = page.options.optionBoxes[kLengthwise] != 0;
     return lengthwise ? portrait.transposed() : portrait;
 }
@@ -22,15 +22,15 @@ bool PageFitsPaper(const QSizeF& pageMm, const QSizeF& paperMm) {
     return pageMm.width() <= paperMm.width() + kRounding && pageMm.height() <= paperMm.height() + kRounding;
 }
 
-std::optional<QSizeF> PaperTooSmall(const QPrinter& printer, const PageParams& page) {
+std::optional<QSizeF> PaperTooSmall(const QPagedPaintDevice& device, const PageParams& page) {
     if (page.options.setPaper) return std::nullopt;
-    const QSizeF paper = PaperSizeMm(printer, page);
+    const QSizeF paper = PaperSizeMm(device, page);
     if (paper.isEmpty() || PageFitsPaper(QSizeF(page.width, page.height), paper)) return std::nullopt;
     return paper;
 }
 
-bool OfferToSetPaper(const QPrinter& printer, PageParams& page, Asker& asker) {
-    const std::optional<QSizeF> paper = PaperTooSmall(printer, page);
+bool OfferToSetPaper(const QPagedPaintDevice& device, PageParams& page, Asker& asker) {
+    const std::optional<QSizeF> paper = PaperTooSmall(device, page);
     if (!paper) return false;
     const auto mm = [](double value) { return QString::number(value, 'g', 6); };
     if (!asker.AskYesNo(kPaperTooSmall.arg(mm(page.width), mm(page.height), mm(paper->width()),

@@ -6,18 +6,18 @@
 #include <optional>
 
 class Asker;
-class QPrinter;
+class QPagedPaintDevice;
 struct PageParams;
 
 // The printer's paper in mm as the bill is fed (turned for lengthwise printing).
-QSizeF PaperSizeMm(const QPrinter& printer, const PageParams& page);
+QSizeF PaperSizeMm(const QPagedPaintDevice& device, const PageParams& page);
 // Whether the page lies on the paper (a tenth of a millimetre of rounding allowed).
 bool PageFitsPaper(const QSizeF& pageMm, const QSizeF& paperMm);
 
 // The paper's size when the page does not lie on it and the format does not set the
 // paper to its own size; nullopt when it prints whole.
-std::optional<QSizeF> PaperTooSmall(const QPrinter& printer, const PageParams& page);
+std::optional<QSizeF> PaperTooSmall(const QPagedPaintDevice& device, const PageParams& page);
 
 // When the page does not fit and the format does not set the paper, asks; Yes turns
 // setPaper on in `page`. True when `page` changed.
-bool OfferToSetPaper(const QPrinter& printer, PageParams& page, Asker& asker);
+bool OfferToSetPaper(const QPagedPaintDevice& device, PageParams& page, Asker& asker);

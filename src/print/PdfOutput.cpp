@@ -1,5 +1,6 @@
 #include "print/PdfOutput.h"
 
+#include "content/layout/DrawnGlyphs.h"
 #include "core/Asker.h"
 #include "print/PdfTextLayer.h"
 #include "print/PrintTexts.h"
@@ -81,32 +82,29 @@ QString MoveInto(const QString& staged, const QString& target) {
 
 } // namespace
 
+QString StagePdfFile(const QString& target) {
+    const QString staging = StagingName(target);
+    Staged().insert(staging, target);
+    return staging;
+}
+
 void StagePdfOutput(QPrinter& printer, const QString& target) {
     DiscardPdfOutput(printer);
     printer.setOutputFormat(QPrinter::PdfFormat);
-    const QString staging = StagingName(target);
-    Staged().insert(staging, target);
-    printer.setOutputFileName(staging);
+    printer.setOutputFileName(StagePdfFile(target));
 }
 
-bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
-    // A preview paints the same printer without writing its file.
-    const QPaintEngine* engine = printer.paintEngine();
-    if (printer.outputFormat() != QPrinter::PdfFormat || !engine
-        || engine->type() != QPaintEngine::Pdf)
-        return ended;
-    const QString written = printer.outputFileName();
+bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const DrawnFaces& drawn) {
     const QString target = Staged().take(written);
     const QString folder = QFileInfo(written).absolutePath();
     QString reason = PdfIncompleteReason(written).isEmpty() ? QString() : ShortWriteReason(folder);
     if (reason.isEmpty() && !ended) reason = PrintText::kIncomplete;
     // The text layer is made searchable in the staging file, before it reaches its
     // target; the update appended to it must leave it whole too.
-    if (reason.isEmpty() && !RepairPdfTextLayer(written)) reason = ShortWriteReason(folder);
+    if (reason.isEmpty() && !RepairPdfTextLayer(written, drawn)) reason = ShortWriteReason(folder);
     if (reason.isEmpty() && !PdfIncompleteReason(written).isEmpty()) reason = PrintText::kIncomplete;
     if (!target.isEmpty()) {
-        // Written to a staging file (see StagePdfOutput): onto the target when whole.
-        printer.setOutputFileName(target);
+        // Written to a staging file (see StagePdfFile): onto the target when whole.
         if (reason.isEmpty())
             reason = IsPlainFileOrMissing(target) ? MoveInto(written, target) : CopyInto(written, target);
         QFile::remove(written);
@@ -116,13 +114,30 @@ bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
     return false;
 }
 
+bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
+    const DrawnFaces drawn = TakeDrawnGlyphs(&printer);
+    // A preview paints the same printer without writing its file.
+    const QPaintEngine* engine = printer.paintEngine();
+    if (printer.outputFormat() != QPrinter::PdfFormat || !engine
+        || engine->type() != QPaintEngine::Pdf)
+        return ended;
+    const QString written = printer.outputFileName();
+    const QString target = Staged().value(written);
+    const bool finished = FinishStagedPdf(written, ended, asker, drawn);
+    if (!target.isEmpty()) printer.setOutputFileName(target);
+    return finished;
+}
+
+void DiscardStagedPdf(const QString& staged) {
+    if (Staged().remove(staged) > 0) QFile::remove(staged);
+}
+
 void DiscardPdfOutput(QPrinter& printer) {
     const QString staged = printer.outputFileName();
     const auto entry = Staged().constFind(staged);
     if (entry == Staged().constEnd()) return;
     printer.setOutputFileName(entry.value());
-    Staged().remove(staged);
-    QFile::remove(staged);
+    DiscardStagedPdf(staged);
 }
 
 QString PdfIncompleteReason(const QString& path) {

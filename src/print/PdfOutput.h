@@ -3,19 +3,28 @@
 // and moved onto it only when complete, so a print that fails or is killed half-way
 // never leaves a truncated file at the target. A target that is no plain file (a
 // device, a pipe) gets the finished bytes written into it, checked.
+#include "content/layout/DrawnGlyphs.h"
+
 #include <QString>
 
 class Asker;
 class QPrinter;
 
+// The staging file for `target`; FinishStagedPdf puts it there.
+QString StagePdfFile(const QString& target);
+// After the painter on the staging file `written` has ended (`ended`: without an
+// error): checks that it is a whole PDF, repairs its text layer (naming the glyphs
+// `drawn`), checks it again and puts it onto its target. False, with the reason told
+// to `asker`, when it is not; the target is then left as it was.
+bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const DrawnFaces& drawn);
+// Removes a staging file that was never finished.
+void DiscardStagedPdf(const QString& staged);
+
 // Sends the printer's PDF output to a staging file for `target`.
 void StagePdfOutput(QPrinter& printer, const QString& target);
 
-// After the job's painter has ended (`ended`: without an error): checks that the
-// staged file is a whole PDF, repairs its text layer (PdfTextLayer.h), checks it again
-// and puts it onto its target. False, with the reason told
-// to `asker`, when it is not; the target is then left as it was. Returns `ended` for a
-// printer without a staged file.
+// FinishStagedPdf for a printer sending its PDF output to a staging file. Returns
+// `ended` for a printer without one.
 bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker);
 
 // Removes the staged file of a job that never finished.

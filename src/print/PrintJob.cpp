@@ -1,35 +1,53 @@
 #include "print/PrintJob.h"
 
+#include "content/layout/DrawnGlyphs.h"
 #include "core/LargeBlocks.h"
 #include "print/PageSetup.h"
 #include "print/PdfOutput.h"
+#include "print/PdfWriterOutput.h"
 #include "print/PrintTexts.h"
 #include "print/RulerGrid.h"
 #include "core/Asker.h"
 #include "store/Format.h"
+#include "store/FormatStore.h"
 
+#include <QPdfWriter>
 #include <QPrinter>
 #include <algorithm>
 
-PrintJob::PrintJob(QPrinter& printer, Asker& asker) : printer_(printer), asker_(asker) {
+PrintJob::PrintJob(QPrinter& printer, Asker& asker)
+    : device_(printer), printer_(&printer), asker_(asker) {
+    KeepLargeBlocksForReuse();
+}
+
+PrintJob::PrintJob(PdfWriterOutput& pdf, Asker& asker)
+    : device_(pdf.Writer()), pdf_(&pdf), asker_(asker) {
     KeepLargeBlocksForReuse();
 }
 
 PrintJob::~PrintJob() {
     if (painter_.isActive()) painter_.end();
-    DiscardPdfOutput(printer_);
+    if (printer_) DiscardPdfOutput(*printer_);
+    TakeDrawnGlyphs(&device_);
 }
 
 bool PrintJob::StartPage(const PageParams& page) {
     // The page set-up applies from the next page on, so it comes first.
-    ApplyPageSetup(printer_, page, asker_);
-    if (!painter_.isActive()) return painter_.begin(&printer_);
-    return printer_.newPage();
+    ApplyPageSetup(device_, page, asker_);
+    if (!painter_.isActive()) {
+        // A PDF file already put on its target is not written over by a second document.
+        if (pdf_ && pdf_->Finished()) return false;
+        BeginDrawnGlyphs(&device_);
+        return painter_.begin(&device_);
+    }
+    return device_.newPage();
 }
 
 bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
     BillPageOptions options = request.page;
     options.background = format.page.options.printBackground;
+    if (options.background && !options.backgroundPicture)
+        options.backgroundPicture = &BackgroundPicture(format);
     const int copies = std::clamp(request.copies, 1, kMaxCopies);
     for (int copy = 0; copy < copies; ++copy) {
         if (!StartPage(format.page)) {
@@ -57,8 +75,16 @@ QPainter* PrintJob::BeginSheet(const PageParams& page) {
     return &painter_;
 }
 
+const QImage& PrintJob::BackgroundPicture(const Format& format) {
+    auto picture = backgrounds_.find(format.name);
+    if (picture == backgrounds_.end())
+        picture = backgrounds_.insert(format.name, QImage(BackgroundPicturePath(format.name)));
+    return *picture;
+}
+
 bool PrintJob::End() {
     if (!painter_.isActive()) return true;
-    const bool ended = painter_.end() && printer_.printerState() != QPrinter::Error;
-    return FinishPdfOutput(printer_, ended, asker_);
+    const bool ended = painter_.end() && (!printer_ || printer_->printerState() != QPrinter::Error);
+    if (printer_) return FinishPdfOutput(*printer_, ended, asker_);
+    return pdf_->Finish(ended, asker_, TakeDrawnGlyphs(&device_));
 }

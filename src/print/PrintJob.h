@@ -3,10 +3,14 @@
 // page) until the job ends. A batch keeps the job open across bills.
 #include "print/BillPage.h"
 
+#include <QHash>
+#include <QImage>
 #include <QPainter>
 #include <functional>
 
 class Asker;
+class PdfWriterOutput;
+class QPagedPaintDevice;
 class QPrinter;
 struct PageParams;
 
@@ -22,6 +26,8 @@ struct BillPrintRequest {
 class PrintJob {
 public:
     PrintJob(QPrinter& printer, Asker& asker);
+    // A job that writes a PDF file straight, without the print system.
+    PrintJob(PdfWriterOutput& pdf, Asker& asker);
     ~PrintJob(); // ends an open document
     PrintJob(const PrintJob&) = delete;
     PrintJob& operator=(const PrintJob&) = delete;
@@ -37,6 +43,10 @@ public:
     // telling the user when the page cannot be started.
     QPainter* BeginSheet(const PageParams& page);
 
+    // The background picture of `format`, decoded on its first use in this job; every
+    // page draws this same image, so a PDF holds it once however many pages show it.
+    const QImage& BackgroundPicture(const Format& format);
+
     // Ends the document; false when the printer reports a failure.
     bool End();
     int PagesPrinted() const { return pages_; }
@@ -44,8 +54,11 @@ public:
 private:
     bool StartPage(const PageParams& page);
 
-    QPrinter& printer_;
+    QPagedPaintDevice& device_;
+    QPrinter* printer_ = nullptr;   // one of these two
+    PdfWriterOutput* pdf_ = nullptr;
     Asker& asker_;
     QPainter painter_;
     int pages_ = 0;
+    QHash<QString, QImage> backgrounds_;
 };

@@ -159,36 +159,61 @@ QByteArray RangeEntry(const RangeMapping& range) {
     return entry + '[' + destinations.join(' ') + ']';
 }
 
-} // namespace
+// The mapping sections of a CMap: where they start and end, and what they hold.
+struct CMapBody {
+    qsizetype start = 0, end = 0;
+    Mappings mappings;
+};
 
-std::optional<QByteArray> RewriteToUnicodeCMap(const QByteArray& cmap,
-                                               const std::function<char32_t(char32_t)>& reading) {
+std::optional<CMapBody> ParseCMap(const QByteArray& cmap) {
     static const QRegularExpression kFirst(QStringLiteral(R"(\d+\s+begin(bfchar|bfrange))"));
     static const QRegularExpression kLast(QStringLiteral(R"(end(bfchar|bfrange))"));
     const QString latin = QString::fromLatin1(cmap);
-    const qsizetype start = latin.indexOf(kFirst);
-    if (start < 0) return std::nullopt;
+    CMapBody body;
+    body.start = latin.indexOf(kFirst);
+    if (body.start < 0) return std::nullopt;
     QRegularExpressionMatch last;
-    if (latin.lastIndexOf(kLast, -1, &last) < start) return std::nullopt;
-    const qsizetype end = last.capturedEnd();
-    const std::optional<Mappings> mappings = ParseSections(cmap.mid(start, end - start));
+    if (latin.lastIndexOf(kLast, -1, &last) < body.start) return std::nullopt;
+    body.end = last.capturedEnd();
+    std::optional<Mappings> mappings = ParseSections(cmap.mid(body.start, body.end - body.start));
     if (!mappings) return std::nullopt;
+    body.mappings = std::move(*mappings);
+    return body;
+}
 
-    bool changed = false;
+// A range's first and last code; nullopt when they do not make a bounded run.
+std::optional<std::pair<quint32, quint32>> RangeCodes(const RangeMapping& range) {
+    bool lowOk = false, highOk = false;
+    const quint32 low = range.low.toUInt(&lowOk, 16), high = range.high.toUInt(&highOk, 16);
+    if (!lowOk || !highOk || high < low || high - low > 0xFFFF) return std::nullopt;
+    return std::pair{low, high};
+}
+
+} // namespace
+
+std::optional<QByteArray> RewriteToUnicodeCMap(const QByteArray& cmap,
+                                               const std::function<char32_t(char32_t)>& reading,
+                                               const QMap<quint32, char32_t>& added) {
+    const std::optional<CMapBody> body = ParseCMap(cmap);
+    if (!body) return std::nullopt;
+    const Mappings& mappings = body->mappings;
+
+    bool changed = !added.isEmpty();
     QList<QByteArray> chars, ranges;
-    for (const CharMapping& mapping : mappings->chars) {
+    qsizetype codeDigits = 4;
+    for (const CharMapping& mapping : mappings.chars) {
         const Characters read = Read(mapping.characters, reading);
         changed = changed || read != mapping.characters;
         chars.append('<' + mapping.code + "> " + ToUtf16Hex(read));
+        codeDigits = mapping.code.size();
     }
-    for (const RangeMapping& range : mappings->ranges) {
-        bool lowOk = false, highOk = false;
-        const quint32 low = range.low.toUInt(&lowOk, 16), high = range.high.toUInt(&highOk, 16);
-        if (!lowOk || !highOk || high < low || high - low > 0xFFFF) return std::nullopt;
+    for (const RangeMapping& range : mappings.ranges) {
+        const auto codes = RangeCodes(range);
+        if (!codes) return std::nullopt;
         QList<QByteArray> expanded;
         bool rangeChanged = false;
-        for (quint32 code = low; code <= high; ++code) {
-            const std::optional<Characters> characters = RangeCharacters(range, code - low);
+        for (quint32 code = codes->first; code <= codes->second; ++code) {
+            const std::optional<Characters> characters = RangeCharacters(range, code - codes->first);
             if (!characters) return std::nullopt;
             const Characters read = Read(*characters, reading);
             rangeChanged = rangeChanged || read != *characters;
@@ -198,7 +223,33 @@ std::optional<QByteArray> RewriteToUnicodeCMap(const QByteArray& cmap,
         if (rangeChanged) chars += expanded;
         else ranges.append(RangeEntry(range));
         changed = changed || rangeChanged;
+        codeDigits = range.low.size();
     }
+    for (auto [code, character] : added.asKeyValueRange())
+        chars.append(CodeHex(code, codeDigits) + ' ' + ToUtf16Hex({character}));
     if (!changed) return std::nullopt;
-    return cmap.left(start) + Section("bfrange", ranges) + Section("bfchar", chars) + cmap.mid(end);
+    return cmap.left(body->start) + Section("bfrange", ranges) + Section("bfchar", chars)
+           + cmap.mid(body->end);
+}
+
+std::optional<QMap<quint32, char32_t>> ToUnicodeEntries(const QByteArray& cmap) {
+    const std::optional<CMapBody> body = ParseCMap(cmap);
+    if (!body) return std::nullopt;
+    QMap<quint32, char32_t> entries;
+    for (const CharMapping& mapping : body->mappings.chars) {
+        bool ok = false;
+        const quint32 code = mapping.code.toUInt(&ok, 16);
+        if (!ok) return std::nullopt;
+        entries.insert(code, mapping.characters.value(0));
+    }
+    for (const RangeMapping& range : body->mappings.ranges) {
+        const auto codes = RangeCodes(range);
+        if (!codes) return std::nullopt;
+        for (quint32 code = codes->first; code <= codes->second; ++code) {
+            const std::optional<Characters> characters = RangeCharacters(range, code - codes->first);
+            if (!characters) return std::nullopt;
+            entries.insert(code, characters->value(0));
+        }
+    }
+    return entries;
 }

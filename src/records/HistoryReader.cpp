@@ -31,32 +31,33 @@ QVariantList HistoryParams(const QString& formatName, const HistoryLimit& limit)
 
 } // namespace
 
-HistoryPage ReadHistory(Database& db, const QString& formatName,
-                        const QList<HistoryColumn>& columns, HistoryLimit limit,
-                        Progress& progress) {
+HistoryReading StreamHistory(Database& db, const QString& formatName,
+                             const QList<HistoryColumn>& columns, HistoryLimit limit,
+                             Progress& progress, const std::function<void(const HistoryRow&)>& each) {
     QHash<qint64, int> columnOf;
     for (int i = int(columns.size()) - 1; i >= 0; --i) columnOf.insert(columns[i].boxId, i);
-    const QStringList emptyCells(columns.size());
 
-    HistoryPage page;
+    HistoryReading reading;
     RowCursor cursor(db, RowsSql(limit), HistoryParams(formatName, limit));
     // Values come newest bill first, so the share of the highest bill number already
     // passed tells how far the reading is, without counting the rows first.
     std::optional<ProgressScope> progressScope;
     qint64 highestBill = 0, read = 0;
     int stepsShown = 0;
+    std::optional<HistoryRow> row;
     while (cursor.Next()) {
         if (limit.rows > 0 && read == limit.rows) {
-            page.moreLeft = true;
+            reading.moreLeft = true;
             break;
         }
         const qint64 bill = cursor.Integer(0);
-        if (page.rows.isEmpty() || bill != page.rows.last().bill) {
-            page.rows.append({bill, int(page.rows.size()) + 1, emptyCells});
+        if (!row || bill != row->bill) {
+            if (row) each(*row);
+            row = HistoryRow{bill, row ? row->running + 1 : 1, QStringList(columns.size())};
             if (highestBill == 0) highestBill = std::max<qint64>(bill, 1);
         }
         const auto column = columnOf.constFind(cursor.Integer(1));
-        if (column != columnOf.constEnd()) page.rows.last().cells[*column] = cursor.Text(2);
+        if (column != columnOf.constEnd()) row->cells[*column] = cursor.Text(2);
         if (++read == kQuietRows + 1)
             progressScope.emplace(progress, RecordsText::kLoadingHistory, kProgressSteps);
         if (progressScope && read % kRowsPerCheck == 0) {
@@ -64,6 +65,18 @@ HistoryPage ReadHistory(Database& db, const QString& formatName,
             for (; stepsShown < due; ++stepsShown) progressScope->Step();
         }
     }
-    page.failed = cursor.Failed();
+    if (row) each(*row);
+    reading.failed = cursor.Failed();
+    return reading;
+}
+
+HistoryPage ReadHistory(Database& db, const QString& formatName,
+                        const QList<HistoryColumn>& columns, HistoryLimit limit,
+                        Progress& progress) {
+    HistoryPage page;
+    const HistoryReading reading = StreamHistory(db, formatName, columns, limit, progress,
+                                                 [&page](const HistoryRow& row) { page.rows.append(row); });
+    page.moreLeft = reading.moreLeft;
+    page.failed = reading.failed;
     return page;
 }

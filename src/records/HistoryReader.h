@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QStringList>
+#include <functional>
 
 class Database;
 class Progress;
@@ -33,3 +34,15 @@ struct HistoryPage {
 HistoryPage ReadHistory(Database& db, const QString& formatName,
                         const QList<HistoryColumn>& columns, HistoryLimit limit,
                         Progress& progress);
+
+// How a streamed reading ended.
+struct HistoryReading {
+    bool moreLeft = false;
+    bool failed = false;
+};
+
+// The same reading, handing each bill to `each` as soon as its values are read and
+// keeping only that one: memory stays flat however many bills the format has.
+HistoryReading StreamHistory(Database& db, const QString& formatName,
+                             const QList<HistoryColumn>& columns, HistoryLimit limit,
+                             Progress& progress, const std::function<void(const HistoryRow&)>& each);

@@ -27,17 +27,15 @@ QString ReasonOf(int error) {
     }
 }
 
-// Writes and removes a probe file: the only sure test of permissions, read-only
-// mounts and a full disk. Empty when it could be written.
+// Makes and removes a probe file with room reserved for its blocks: the only sure
+// test of permissions, read-only mounts and a full disk. Reserving the blocks finds a
+// full disk at once, with no flush to the disk on every start. Empty when it could.
 QString ProbeWrite(const QString& folder) {
     const QByteArray path =
         QFile::encodeName(folder + QStringLiteral("/.probe-") + QString::number(getpid()));
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
     if (fd < 0) return ReasonOf(errno);
-    const QByteArray block(kProbeBytes, '\0');
-    int error = 0;
-    if (::write(fd, block.constData(), size_t(block.size())) != block.size() || ::fsync(fd) != 0)
-        error = errno == 0 ? ENOSPC : errno; // a short write means no room
+    const int error = ::posix_fallocate(fd, 0, kProbeBytes);
     ::close(fd);
     ::unlink(path.constData());
     return error == 0 ? QString() : ReasonOf(error);

@@ -256,3 +256,42 @@ TEST_F(BatchTest, LabelSheetsPutSixThenOneAndScaleEachCell) {
     EXPECT_NEAR(horizontal.center().y(), 290.0 / 3, 0.3);
     EXPECT_FALSE(DarkBox(sheet, dpi, QRectF(150, 110, 20, 60)).isValid());
 }
+
+// The background goes into a PDF once, however many pages and labels show it: every
+// page draws the one picture the job decoded.
+TEST_F(BatchTest, TheBackgroundIsOneImageForEveryPageAndLabel) {
+    QImage picture(800, 400, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            picture.setPixel(x, y, qRgb((x * 7 + y * 3) % 256, (x ^ y) % 256, (x * y) % 256));
+    ASSERT_TRUE(picture.save(BackgroundPicturePath(format_.name), "JPG"));
+    format_.page.options.printBackground = true;
+    const auto imagesIn = [](const QString& path) {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll().count("/Subtype /Image") : -1;
+    };
+    QList<QStringList> rows;
+    for (int i = 1; i <= 9; ++i) rows << QStringList{QStringLiteral("B%1").arg(i)};
+
+    const QString bills = folder_.File("bills.pdf");
+    SilentJobProgress progress;
+    ASSERT_TRUE(Print(Rows(rows), bills, progress).Complete(9));
+    EXPECT_EQ(imagesIn(bills), 1);
+
+    LabelSheetSpec spec;
+    spec.columns = 2;
+    spec.rows = 2;
+    spec.background = true;
+    const QString labels = folder_.File("labels.pdf");
+    {
+        QPrinter printer(QPrinter::HighResolution);
+        UsePdfFile(printer, labels);
+        PrintJob job(printer, asker_);
+        ASSERT_TRUE(PrintLabelSheets(job, format_, spec, Rows(rows), {}, progress, asker_).Complete(9));
+    }
+    EXPECT_EQ(imagesIn(labels), 1);
+    // Still drawn on the last page and in the last label's cell.
+    const int dpi = 50;
+    EXPECT_TRUE(DarkBox(RasterisePage(bills, 9, dpi), dpi, QRectF(100, 200, 100, 90)).isValid());
+    EXPECT_TRUE(DarkBox(RasterisePage(labels, 3, dpi), dpi, QRectF(10, 10, 80, 120)).isValid());
+}

@@ -87,6 +87,24 @@ TEST(ToUnicodeCMap, RewritesCharsAndRangesKeepingTheRest) {
         EXPECT_FALSE(RewriteToUnicodeCMap(odd, TextLayerReading)) << odd.toStdString();
 }
 
+// Codes the map leaves unnamed are added, characters above U+FFFF as UTF-16 pairs,
+// and read back with everything else.
+TEST(ToUnicodeCMap, UnnamedCodesAreAddedAndEveryCodeReadsBack) {
+    const QByteArray cmap = kHeader +
+                            "3 beginbfrange\n<0000> <0000> <0000>\n<0001> <0001> <5F20>\n"
+                            "<0006> <0007> [<0009> <0078>]\nendbfrange\n" + kTrailer;
+    const std::optional<QByteArray> rewritten =
+        RewriteToUnicodeCMap(cmap, TextLayerReading, {{2, U'𠮷'}, {4, U'𡈼'}});
+    ASSERT_TRUE(rewritten);
+    EXPECT_TRUE(rewritten->contains("<0002> <D842DFB7>")) << rewritten->toStdString();
+    const std::optional<QMap<quint32, char32_t>> entries = ToUnicodeEntries(*rewritten);
+    ASSERT_TRUE(entries);
+    EXPECT_EQ(*entries, (QMap<quint32, char32_t>{{0, 0}, {1, U'张'}, {2, U'𠮷'}, {4, U'𡈼'},
+                                                 {6, U' '}, {7, U'x'}}));
+    EXPECT_EQ(ToUnicodeEntries(cmap)->size(), 4);
+    EXPECT_FALSE(ToUnicodeEntries("no mappings here"));
+}
+
 // A PDF of `objects` (numbered from 1) laid out as Qt writes them: one table, no updates.
 QByteArray PdfOf(const QList<QByteArray>& objects) {
     QByteArray pdf = "%PDF-1.4\n";

@@ -10,6 +10,7 @@
 #include "print/PrinterChoice.h"
 
 #include <QFile>
+#include <functional>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -59,8 +60,10 @@ class PdfTextLayerTest : public ::testing::Test {
 protected:
     void SetUp() override { InstallChineseFontSubstitutions(); }
 
-    // Prints one page per text, each in one large box in `font`, as one job.
-    QString PrintPages(const QStringList& texts, const QString& font) {
+    // Prints one page per text, each in one large box in `font` (then `style`d with the
+    // page's index), as one job.
+    QString PrintPages(const QStringList& texts, const QString& font,
+                       const std::function<void(BoxRecord&, int)>& style = {}) {
         const QString pdf = dir_.filePath(QStringLiteral("pages%1.pdf").arg(++files_));
         QPrinter printer(QPrinter::HighResolution);
         UsePdfFile(printer, pdf);
@@ -68,12 +71,13 @@ protected:
         PrintJob job(printer, asker);
         BillPrintRequest request;
         request.endJob = false;
-        for (const QString& text : texts) {
+        for (int page = 0; page < texts.size(); ++page) {
             Format format = MakeFormat();
             format.boxes << MakeBox(1, BoxKind::Text, 10, 10, 190, 270);
             format.boxes[0].fontName = font;
+            if (style) style(format.boxes[0], page);
             Bill bill;
-            bill.SetValue(1, text);
+            bill.SetValue(1, texts[page]);
             EXPECT_TRUE(job.PrintBill(format, bill, request));
         }
         EXPECT_TRUE(job.End());
@@ -92,6 +96,34 @@ TEST_F(PdfTextLayerTest, WordsAndSpacesReadAsTyped) {
     const QString typed = QStringLiteral("角 文 方 用 金 长 收款人 Payment to 张三");
     for (const QString& font : {QStringLiteral("宋体"), QStringLiteral("黑体")})
         EXPECT_EQ(PdfText(PrintPages({typed}, font)).trimmed(), typed) << font.toStdString();
+}
+
+// Ideographs above U+FFFF, which occur in names, are named from the glyphs the job
+// drew; the first appear only on a later page, after the font's other glyphs.
+TEST_F(PdfTextLayerTest, IdeographsAboveTheBasicPlaneReadAsTyped) {
+    const QStringList pages = {QStringLiteral("收款人 张三 金额 123.45"),
+                               QStringLiteral("张𠮷 李𡈼 王𨭉 赵𩸽 𠀋 𡵓 𧾷 收款人"),
+                               QStringLiteral("𡈼𠮷 周𧾷 三")};
+    for (const QString& font : {QStringLiteral("宋体"), QStringLiteral("黑体")}) {
+        const QStringList read = PdfText(PrintPages(pages, font)).split(u'\f');
+        ASSERT_GE(read.size(), pages.size()) << font.toStdString();
+        for (qsizetype page = 0; page < pages.size(); ++page)
+            EXPECT_EQ(read[page].trimmed(), pages[page]) << font.toStdString() << " page " << page + 1;
+    }
+}
+
+// The same in bold, which is a face of its own, and underlined, which is drawn as a
+// whole string rather than glyph by glyph, all in one job.
+TEST_F(PdfTextLayerTest, BoldAndUnderlinedIdeographsAboveTheBasicPlaneReadAsTyped) {
+    const QStringList pages = {QStringLiteral("张𠮷 收款人"), QStringLiteral("李𡈼 收款人"),
+                               QStringLiteral("王𨭉 𠮷")};
+    const QStringList read = PdfText(PrintPages(pages, QStringLiteral("宋体"), [](BoxRecord& box, int page) {
+                                 box.bold = page == 1;
+                                 box.underline = page == 2;
+                             })).split(u'\f');
+    ASSERT_GE(read.size(), pages.size());
+    for (qsizetype page = 0; page < pages.size(); ++page)
+        EXPECT_EQ(read[page].trimmed(), pages[page]) << "page " << page + 1;
 }
 
 // The whole of GB 2312 (which holds the 500 most used characters and every other

@@ -1,7 +1,13 @@
-// Where the print lands on paper, read back from the PDF QPrinter writes.
+// Where the print lands on paper, read back from the PDF files the print command
+// writes, and the same from a printer in PDF mode.
 #include "PdfProbe.h"
 #include "PrintFixture.h"
 
+#include "common/ScriptedAsker.h"
+#include "print/PrintJob.h"
+#include "print/PrinterChoice.h"
+
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -124,5 +130,52 @@ TEST(PrintAccuracy, KernedPairsKeepTheirAlignmentOnPaper) {
             if (alignment == 1) EXPECT_NEAR(rightRoom, 0, 0.01) << pair.toStdString();
             else EXPECT_NEAR(word.left() - kLeftMm, rightRoom, 0.02) << pair.toStdString();
         }
+    }
+}
+
+// A PDF file written straight and one from a printer in PDF mode are the same pages:
+// sizes, orientation and every word's box.
+TEST(PrintAccuracy, PdfWriterAndPrinterPutEveryWordInTheSamePlace) {
+    QTemporaryDir dir;
+    Format format = MakeFormat(241, 140);
+    format.page.options.setPaper = true;
+    format.page.offsetX = 11.5;
+    format.boxes << MakeBox(1, BoxKind::Text, 30, 40, 80, 10) << MakeBox(2, BoxKind::Text, 120, 90, 100, 30);
+    format.boxes[1].fontName = QStringLiteral("宋体");
+    format.boxes[1].fontSize = 20;
+    Bill bill;
+    bill.SetValue(1, QStringLiteral("Vellumark 收款人 123.45"));
+    bill.SetValue(2, QStringLiteral("张𠮷 北京市"));
+    for (bool lengthwise : {false, true}) {
+        format.page.options.optionBoxes[kLengthwise] = lengthwise ? 1 : 0;
+        const QString written = dir.filePath(QStringLiteral("written%1.pdf").arg(lengthwise));
+        const QString printed = dir.filePath(QStringLiteral("printed%1.pdf").arg(lengthwise));
+        ASSERT_EQ(PrintToPdf(format, bill, written), 1);
+        {
+            QPrinter printer(QPrinter::HighResolution);
+            UsePdfFile(printer, printed);
+            ScriptedAsker asker;
+            PrintJob job(printer, asker);
+            ASSERT_TRUE(job.PrintBill(format, bill, {}));
+        }
+        const QList<PdfPage> a = ReadPdf(written), b = ReadPdf(printed);
+        ASSERT_EQ(a.size(), 1);
+        ASSERT_EQ(b.size(), 1);
+        EXPECT_NEAR(a[0].size.width(), b[0].size.width(), 0.001);
+        EXPECT_NEAR(a[0].size.height(), b[0].size.height(), 0.001);
+        // The form is wider than tall; fed lengthwise, the page is turned.
+        EXPECT_EQ(a[0].size.width() > a[0].size.height(), !lengthwise);
+        ASSERT_EQ(a[0].words.size(), b[0].words.size());
+        ASSERT_GE(a[0].words.size(), 5);
+        for (qsizetype i = 0; i < a[0].words.size(); ++i) {
+            EXPECT_EQ(a[0].words[i].text, b[0].words[i].text);
+            for (const auto& [x, y] : {std::pair{a[0].words[i].box.topLeft(), b[0].words[i].box.topLeft()},
+                                       std::pair{a[0].words[i].box.bottomRight(), b[0].words[i].box.bottomRight()}}) {
+                EXPECT_NEAR(x.x(), y.x(), 0.001) << a[0].words[i].text.toStdString();
+                EXPECT_NEAR(x.y(), y.y(), 0.001) << a[0].words[i].text.toStdString();
+            }
+        }
+        EXPECT_EQ(PdfText(written), PdfText(printed));
+        EXPECT_TRUE(PdfText(written).contains(QStringLiteral("张𠮷"))) << PdfText(written).toStdString();
     }
 }

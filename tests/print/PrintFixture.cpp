@@ -2,16 +2,13 @@
 
 #include "common/ScriptedAsker.h"
 #include "print/PrintJob.h"
-#include "print/PrinterChoice.h"
-
-#include <QPrinter>
+#include "print/PdfWriterOutput.h"
 
 int PrintToPdf(const Format& format, const Bill& bill, const QString& pdfPath, int copies,
                int* billsPrinted) {
-    QPrinter printer(QPrinter::HighResolution);
-    UsePdfFile(printer, pdfPath);
+    PdfWriterOutput pdf(pdfPath);
     ScriptedAsker asker;
-    PrintJob job(printer, asker);
+    PrintJob job(pdf, asker);
     int bills = 0;
     job.onBillPrinted = [&](const Format&, const Bill&) { ++bills; };
     BillPrintRequest request;

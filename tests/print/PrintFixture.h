@@ -1,5 +1,5 @@
 #pragma once
-// Formats built in memory and printed to PDF files through QPrinter.
+// Formats built in memory and printed to PDF files as the print command writes them.
 #include "store/Bill.h"
 #include "store/Format.h"
 

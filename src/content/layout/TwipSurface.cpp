@@ -1,6 +1,7 @@
 #include "content/layout/TwipSurface.h"
 
 #include "content/layout/BoxFont.h"
+#include "content/layout/DrawnGlyphs.h"
 #include "content/layout/SurfaceFont.h"
 #include "content/layout/Twips.h"
 
@@ -50,7 +51,24 @@ double TwipSurface::TextHeight() const { return font_ ? font_->Metrics().height(
 
 void TwipSurface::Print(double x, double y, const QString& text) {
     const double ascent = font_ ? font_->Metrics().ascent() : 0;
+    if (font_) NoteGlyphs(text);
     painter_.drawText(QPointF(x, y + ascent), text);
+}
+
+void TwipSurface::NoteGlyphs(const QString& text) {
+    const QPaintEngine* engine = painter_.paintEngine();
+    if (!engine || engine->type() != QPaintEngine::Pdf) return;
+    for (char32_t character : text.toUcs4())
+        NoteGlyphs(font_->Glyphs(QString::fromUcs4(&character, 1), *painter_.device()), character);
+}
+
+void TwipSurface::NoteGlyphs(const CharacterGlyphs& glyphs, char32_t character) {
+    bool first = true;
+    for (const QGlyphRun& piece : glyphs.runs)
+        for (quint32 glyph : piece.glyphIndexes()) {
+            NoteDrawnGlyph(painter_.device(), piece.rawFont(), glyph, first ? character : 0);
+            first = false;
+        }
 }
 
 namespace {
@@ -78,6 +96,7 @@ void TwipSurface::PrintCharacters(const QStringList& characters, const QList<dou
     QList<LineRun> runs;
     for (qsizetype i = 0; i < characters.size() && i < xs.size(); ++i) {
         const CharacterGlyphs glyphs = font_->Glyphs(characters[i], *painter_.device());
+        NoteGlyphs(glyphs, characters[i].isEmpty() ? 0 : characters[i].toUcs4().value(0));
         for (const QGlyphRun& piece : glyphs.runs) {
             if (runs.isEmpty() || runs.last().font != piece.rawFont()) runs.append({piece.rawFont(), {}, {}});
             runs.last().glyphs << piece.glyphIndexes();

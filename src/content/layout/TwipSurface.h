@@ -11,6 +11,7 @@
 
 class QPainter;
 class SurfaceFont;
+struct CharacterGlyphs;
 struct BoxFont;
 
 class TwipSurface {
@@ -42,6 +43,10 @@ public:
     double DeviceHeight() const;
 
 private:
+    // Keeps which characters the glyphs drawn on a PDF device stand for (DrawnGlyphs.h).
+    void NoteGlyphs(const QString& text);
+    void NoteGlyphs(const CharacterGlyphs& glyphs, char32_t character);
+
     QPainter& painter_;
     std::shared_ptr<SurfaceFont> font_;
     double sizePt_ = 0;

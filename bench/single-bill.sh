@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# One bill printed to a PDF file by a whole `vellumark print` process, against its floor:
+# bench_pdf_floor, which only starts Qt, loads a CJK font and writes one PDF page of
+# Chinese text. Also `vellumark formats` against Qt's empty start. The programs run
+# interleaved, one after the other, so a busy machine slows both alike.
+#   bench/single-bill.sh [BUILD_DIR] [RUNS]     (BUILD_DIR defaults to build-bench)
+# Prints the median and the fastest run of each, and the ratios of the medians.
+set -euo pipefail
+build=${1:-build-bench}
+runs=${2:-40}
+vm="$build/vellumark"
+floor="$build/bench/print/bench_pdf_floor"
+for program in "$vm" "$floor"; do
+  [[ -x $program ]] || { echo "missing $program (build it first)" >&2; exit 1; }
+done
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export QT_QPA_PLATFORM=offscreen
+data="$work/data"
+"$vm" --data-dir "$data" create-samples >/dev/null
+format=示例-银行进账单
+set_values=(--set 收款人=上海样张贸易有限公司 --set 金额=12345.60 --set 用途=货款)
+
+# Milliseconds of one run of the command given.
+elapsed() {
+  local start=$EPOCHREALTIME
+  "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
+  local end=$EPOCHREALTIME
+  echo "$(( (${end/./} - ${start/./}) / 10 ))" # hundredths of a millisecond
+}
+
+declare -a bill floorPdf formats empty
+for ((i = 0; i < 3; ++i)); do # warm the page cache and the font cache
+  "$vm" --data-dir "$data" print "$format" "${set_values[@]}" --pdf "$work/warm.pdf" >/dev/null
+  "$floor" "$work/floor.pdf"
+done
+for ((i = 0; i < runs; ++i)); do
+  bill+=("$(elapsed "$vm" --data-dir "$data" print "$format" "${set_values[@]}" --pdf "$work/bill.pdf")")
+  floorPdf+=("$(elapsed "$floor" "$work/floor.pdf")")
+  formats+=("$(elapsed "$vm" --data-dir "$data" formats)")
+  empty+=("$(elapsed "$floor" --empty)")
+done
+
+# "median fastest" of hundredths of a millisecond, printed in milliseconds.
+summary() {
+  sort -n | awk '{ v[NR] = $1 } END { m = (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2;
+                                       printf "%.1f %.1f\n", m / 100, v[1] / 100 }'
+}
+read -r billMedian billFastest < <(printf '%s\n' "${bill[@]}" | summary)
+read -r floorMedian floorFastest < <(printf '%s\n' "${floorPdf[@]}" | summary)
+read -r formatsMedian formatsFastest < <(printf '%s\n' "${formats[@]}" | summary)
+read -r emptyMedian emptyFastest < <(printf '%s\n' "${empty[@]}" | summary)
+echo "runs: $runs each, interleaved; format: $format"
+printf '%-34s median %6.1f ms  fastest %6.1f ms\n' "vellumark print (one bill, PDF)" "$billMedian" "$billFastest" \
+  "floor: one PDF page of CJK text" "$floorMedian" "$floorFastest" \
+  "vellumark formats" "$formatsMedian" "$formatsFastest" \
+  "floor: Qt's empty start" "$emptyMedian" "$emptyFastest"
+awk -v b="$billMedian" -v f="$floorMedian" -v l="$formatsMedian" -v e="$emptyMedian" \
+  'BEGIN { printf "single bill / floor: %.2f (target at most 1.3)\nformats / empty start: %.2f (target at most 1.0)\n", b / f, l / e }'
