@@ -122,7 +122,7 @@ int RunImportDataCommand(const QStringList& args, QTextStream& out, QTextStream&
     request.settings = Settings(parsed);
     request.store = parsed.save;
 
-    const std::unique_ptr<SheetReader> reader = OpenSheetFile(parsed.file, &error);
+    const std::unique_ptr<SheetReader> reader = OpenSheetFile(parsed.file, &error, LastRowWanted(request.settings));
     const QString sheet = parsed.sheet.isEmpty() && reader ? reader->SheetNames().value(0) : parsed.sheet;
     if (!reader || !reader->SelectSheet(sheet, &error)) {
         err << error << Qt::endl;

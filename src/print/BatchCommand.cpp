@@ -173,13 +173,6 @@ std::unique_ptr<JobProgress> ProgressForStderr() {
 // The file's records through the format's stored mapping; nullopt after saying why.
 std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const Format& format,
                                     const QString& lineBreak, QTextStream& err) {
-    QString error;
-    const std::unique_ptr<SheetReader> reader = OpenSheetFile(args.data, &error);
-    const QString sheet = args.sheet.isEmpty() && reader ? reader->SheetNames().value(0) : args.sheet;
-    if (!reader || !reader->SelectSheet(sheet, &error)) {
-        err << error << Qt::endl;
-        return std::nullopt;
-    }
     ImportRequest request;
     request.formatName = format.name;
     request.boxes = MappedBoxes(format, LoadMapping(db, format.name));
@@ -187,6 +180,14 @@ std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const F
     request.settings.start = args.rowStart.value_or(request.settings.start);
     request.settings.end = args.rowEnd.value_or(request.settings.end);
     request.store = false;
+    QString error;
+    const std::unique_ptr<SheetReader> reader =
+        OpenSheetFile(args.data, &error, LastRowWanted(request.settings));
+    const QString sheet = args.sheet.isEmpty() && reader ? reader->SheetNames().value(0) : args.sheet;
+    if (!reader || !reader->SelectSheet(sheet, &error)) {
+        err << error << Qt::endl;
+        return std::nullopt;
+    }
     SilentProgress progress;
     std::optional<BillData> data = RunImport(db, *reader, request, lineBreak, progress, &error);
     for (const QString& warning : reader->Warnings()) err << warning << Qt::endl;
