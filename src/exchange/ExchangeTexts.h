@@ -51,6 +51,9 @@ inline const QString kTooLargeUnpacked =
     QStringLiteral("Excel文件解压后超过%1MB，可能已损坏，无法导入！");
 inline const QString kTooManyCells =
     QStringLiteral("Excel文件的单元格超过%1个，无法导入！");
+inline QString XlsTooLarge(qint64 bytes) {
+    return QStringLiteral("Excel文件超过%1MB，无法导入！").arg(bytes / (1024 * 1024));
+}
 inline QString CsvUndecodable(int line) {
     return QStringLiteral("CSV文件第%1行含有无法识别的字符编码，无法导入！").arg(line);
 }

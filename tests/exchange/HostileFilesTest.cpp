@@ -48,6 +48,19 @@ TEST_F(HostileFiles, LoopingSectorChainsAreRefusedWithoutGrowing) {
     }));
 }
 
+TEST_F(HostileFiles, ABinaryWorkbookBeyondItsLimitIsRefusedUnread) {
+    QFile file(FilePath(QStringLiteral("巨大.xls")));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(LoopingCompoundFile());
+    const WorkbookLimits limits;
+    ASSERT_TRUE(file.resize(limits.xlsFileBytes + 1)); // sparse: no disk needed
+    file.close();
+    EXPECT_TRUE(RunsWithinMemory(64, [&] {
+        QString error;
+        return !OpenSheetFile(file.fileName(), &error) && error == ExchangeText::XlsTooLarge(limits.xlsFileBytes);
+    }));
+}
+
 TEST_F(HostileFiles, CsvFieldsAndFilesBeyondTheLimits) {
     const qsizetype limit = WorkbookLimits().csvFieldChars;
     QByteArray bytes = "a,b\n\"" + QByteArray(limit, 'x') + "\",c\n";
