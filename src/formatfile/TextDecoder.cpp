@@ -178,16 +178,17 @@ bool TextDecoder::Convert(QString& text, bool atEnd) {
         char* out = buffer;
         size_t room = sizeof buffer;
         const size_t result = iconv(converter_->cd, &in, &left, &out, &room);
+        const int problem = result == size_t(-1) ? errno : 0;
         Append(text, QString::fromUtf8(buffer, out - buffer));
-        if (result != size_t(-1) || errno == E2BIG) continue;
-        if (errno == EILSEQ && encoding_ == Encoding::Gb18030 && *in == kWindowsEuroByte) {
+        if (problem == 0 || problem == E2BIG) continue;
+        if (problem == EILSEQ && encoding_ == Encoding::Gb18030 && *in == kWindowsEuroByte) {
             Append(text, u"€");
             ++in;
             --left;
             continue;
         }
         // EINVAL: a character cut by the end of this piece, completed by the next.
-        failed = errno != EINVAL || atEnd;
+        failed = problem != EINVAL || atEnd;
         break;
     }
     pending_.remove(0, pending_.size() - qsizetype(left));
