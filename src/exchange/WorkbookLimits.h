@@ -10,5 +10,5 @@ struct WorkbookLimits {
     qint64 xlsFileBytes = 96LL * 1024 * 1024;
     // A CSV file's cells: one cell's text, and all of them together (characters).
     qsizetype csvFieldChars = 1024 * 1024;
-    qsizetype csvTextChars = 48LL * 1024 * 1024;
+    qsizetype csvTextChars = 32LL * 1024 * 1024;
 };
