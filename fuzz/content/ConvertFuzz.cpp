@@ -2,10 +2,7 @@
 // text (invalid UTF-16 included) under any data type and settings, and a converted
 // text must come through a second conversion unchanged.
 //
-// Build with clang and run for a minute:
-//   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja -DVELLUMARK_BUILD_FUZZ=ON -DVELLUMARK_BUILD_TESTS=OFF
-//   cmake --build build-fuzz --target convert_fuzz
-//   ./build-fuzz/fuzz/content/convert_fuzz -max_total_time=60 -max_len=512
+// Build with clang and run for a minute: scripts/run-fuzz 60 convert_fuzz
 //
 // Input layout: byte 0 picks the data type (an entry of the editor's list, a count
 // variant, or with 0xFF the next 8 bytes as a raw double); byte 1 the settings and

@@ -2,7 +2,7 @@
 // ends; and fields written back as CSV parse again to the same fields.
 #include "core/CsvField.h"
 #include "exchange/CsvParser.h"
-#include "exchange/CsvReader.h"
+#include "formatfile/TextDecoder.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +11,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data),
                                                      static_cast<qsizetype>(size));
-    const CsvRecords parsed = ParseCsv(DecodeCsvBytes(bytes));
+    const CsvRecords parsed = ParseCsv(DecodeTextBytes(bytes).value_or(QString()));
     QString written;
     QList<QStringList> expected;
     for (const QStringList& record : parsed.records) {

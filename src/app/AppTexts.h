@@ -32,7 +32,6 @@ inline const QString kNumCutParam = QStringLiteral("NumCutMethod");
 inline const QString kSaveFailed = QStringLiteral("格式保存失败！");
 inline const QString kSaveBoxEdits = QStringLiteral("格式“%1”的内容框已修改，是否保存修改？");
 inline const QString kChooseFormatName = QStringLiteral("请选择格式名称");
-inline const QString kBadFormatName = QStringLiteral("名称不能包含字符： / \\ | , ' ！");
 inline const QString kCurrencyPrompt = QStringLiteral("请输入本单据的货币符号：");
 inline const QString kNoFormatHint =
     QStringLiteral("还没有格式。请用菜单“格式”>“新建格式”建立第一个格式。");

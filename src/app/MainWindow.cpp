@@ -35,7 +35,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSplitter>
 #include <QTabWidget>
 #include <QTableView>
@@ -348,10 +347,7 @@ bool MainWindow::SaveFormat() {
 }
 
 bool MainWindow::AcceptFormatName(const QString& name) {
-    // These characters separate names in the stored format tree; a name holding one
-    // would break the tree.
-    static const QRegularExpression kForbidden(QStringLiteral("[\\\\/|,'\"]"));
-    const QString fault = name.contains(kForbidden) ? AppText::kBadFormatName : FormatNameFault(name);
+    const QString fault = FormatNameFault(name);
     if (fault.isEmpty()) return true;
     asker_.Message(fault);
     return false;

@@ -106,8 +106,6 @@ std::optional<QList<MappedBox>> BoxesForFile(Database& db, const Format& format,
 // The file's records through the format's mapping; nullopt after saying why.
 std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const Format& format,
                                     const QString& lineBreak, QTextStream& err) {
-    const std::unique_ptr<SheetReader> reader = OpenSheetForCommand(args.data, args.sheet, err);
-    if (!reader) return std::nullopt;
     ImportRequest request;
     request.formatName = format.name;
     request.settings = ReadRowSettings();
@@ -115,6 +113,9 @@ std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const F
         request.settings.start = QString::number(args.rows->first);
         request.settings.end = QString::number(args.rows->last);
     }
+    const std::unique_ptr<SheetReader> reader =
+        OpenSheetForCommand(args.data, args.sheet, LastRowWanted(request.settings), err);
+    if (!reader) return std::nullopt;
     std::optional<QList<MappedBox>> boxes = BoxesForFile(db, format, *reader, request.settings, err);
     if (!boxes) return std::nullopt;
     request.boxes = std::move(*boxes);

@@ -5,9 +5,10 @@
 
 #include <QTextStream>
 
-std::unique_ptr<SheetReader> OpenSheetForCommand(const QString& path, const QString& sheet, QTextStream& err) {
+std::unique_ptr<SheetReader> OpenSheetForCommand(const QString& path, const QString& sheet, int lastRow,
+                                                 QTextStream& err) {
     QString error;
-    std::unique_ptr<SheetReader> reader = OpenSheetFile(path, &error);
+    std::unique_ptr<SheetReader> reader = OpenSheetFile(path, &error, lastRow);
     const QString chosen = sheet.isEmpty() && reader ? reader->SheetNames().value(0) : sheet;
     if (reader && reader->SelectSheet(chosen, &error)) return reader;
     err << error << Qt::endl;

@@ -104,7 +104,7 @@ int Import(Database& db, const ImportArgs& parsed, QTextStream& out, QTextStream
     request.settings = Settings(parsed);
     request.store = parsed.save;
 
-    const std::unique_ptr<SheetReader> reader = OpenSheetForCommand(parsed.file, parsed.sheet, err);
+    const std::unique_ptr<SheetReader> reader = OpenSheetForCommand(parsed.file, parsed.sheet, LastRowWanted(request.settings), err);
     if (!reader) return ExitCode::kFailed;
     const std::optional<BillData> data = ImportForCommand(db, *reader, request, LineBreakMarker(), err);
     if (!data) return ExitCode::kFailed;

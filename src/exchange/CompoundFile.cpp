@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QtEndian>
+#include <vector>
 
 namespace {
 
@@ -26,15 +27,17 @@ public:
     }
 
     // A chain of regular sectors from `start`; nullopt on a loop or a sector outside
-    // the file.
+    // the file. No chain is longer than the file has sectors, so a damaged table
+    // cannot make it grow beyond the file's own size.
     std::optional<QByteArray> Chain(quint32 start) const {
+        const quint32 sectors =
+            quint32(qBound<qint64>(0, file_.size() / sectorSize_ - 1, fat_.size()));
+        std::vector<bool> visited(sectors, false);
         QByteArray data;
-        for (quint32 sector = start, steps = 0; sector != kEndOfChain; sector = fat_[sector], ++steps) {
-            const qint64 offset = (qint64(sector) + 1) * sectorSize_;
-            if (sector >= quint32(fat_.size()) || steps > quint32(fat_.size()) ||
-                offset + sectorSize_ > file_.size())
-                return std::nullopt;
-            data.append(file_.constData() + offset, sectorSize_);
+        for (quint32 sector = start; sector != kEndOfChain; sector = fat_[sector]) {
+            if (sector >= sectors || visited[sector]) return std::nullopt;
+            visited[sector] = true;
+            data.append(file_.constData() + (qint64(sector) + 1) * sectorSize_, sectorSize_);
         }
         return data;
     }
@@ -97,13 +100,14 @@ private:
         if (!miniFatBytes || !miniStream) return std::nullopt;
         const quint32 entries = quint32(miniFatBytes->size() / 4);
         const int miniSize = 1 << miniShift_;
+        const quint32 sectors = qMin(entries, quint32(miniStream->size() / miniSize));
+        std::vector<bool> visited(sectors, false);
         QByteArray data;
-        for (quint32 sector = start, steps = 0; sector != kEndOfChain; ++steps) {
-            const qint64 offset = qint64(sector) * miniSize;
-            if (sector >= entries || steps > entries || offset + miniSize > miniStream->size())
-                return std::nullopt;
-            data.append(miniStream->constData() + offset, miniSize);
-            sector = qFromLittleEndian<quint32>(miniFatBytes->constData() + 4 * sector);
+        for (quint32 sector = start; sector != kEndOfChain;
+             sector = qFromLittleEndian<quint32>(miniFatBytes->constData() + 4 * sector)) {
+            if (sector >= sectors || visited[sector]) return std::nullopt;
+            visited[sector] = true;
+            data.append(miniStream->constData() + qint64(sector) * miniSize, miniSize);
         }
         return data;
     }

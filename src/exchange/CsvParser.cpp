@@ -9,27 +9,49 @@ constexpr QChar kLf = u'\n';
 
 bool IsLineBreak(QChar c) { return c == kCr || c == kLf; }
 
-class CsvStateMachine {
-public:
-    explicit CsvStateMachine(QStringView text) : text_(text) {}
+} // namespace
 
-    CsvRecords Run() {
-        while (pos_ < text_.size()) {
+class CsvParser::StateMachine {
+public:
+    StateMachine(Sink sink, qsizetype maxFieldChars, qsizetype maxFields)
+        : sink_(std::move(sink)), maxFieldChars_(maxFieldChars), maxFields_(maxFields) {}
+
+    bool Feed(QStringView text, bool atEnd) {
+        if (stopped_) return false;
+        text_.append(text);
+        pos_ = 0;
+        while (pos_ < text_.size() && !stopped_) {
             const QChar c = text_[pos_];
-            if (c == kQuote) QuoteRun();
+            bool done = true;
+            if (c == kQuote) done = QuoteRun(atEnd);
             else if (c == kComma && !inQuotes_) EndField();
-            else if (IsLineBreak(c)) LineBreak(c);
+            else if (IsLineBreak(c)) done = LineBreak(c, atEnd);
             else Append(c);
+            if (!done) break; // the next piece decides
+            fieldTooLong = maxFieldChars_ >= 0 && field_.size() > maxFieldChars_;
+            tooManyFields = maxFields_ >= 0 && record_.size() > maxFields_;
+            if (fieldTooLong || tooManyFields) stopped_ = true;
         }
-        // A quote left open ends with the text; the text's own last line end is not
-        // part of the field.
-        if (inQuotes_ && !text_.isEmpty() && IsLineBreak(text_.back())) field_.chop(2);
-        if (lineHasText_) EndRecord();
-        result_.unclosedQuote = inQuotes_;
-        return std::move(result_);
+        if (!text_.isEmpty() && pos_ > 0) lastChar_ = text_[pos_ - 1];
+        text_.remove(0, pos_);
+        if (atEnd && !stopped_) End();
+        return !stopped_;
     }
 
+    bool unclosedQuote = false;
+    bool fieldTooLong = false;
+    bool tooManyFields = false;
+    qsizetype line = 1;
+
 private:
+    void End() {
+        // A quote left open ends with the text; the text's own last line end is not
+        // part of the field.
+        if (inQuotes_ && IsLineBreak(lastChar_)) field_.chop(2);
+        if (lineHasText_) EndRecord();
+        unclosedQuote = inQuotes_;
+    }
+
     void Append(QChar c) {
         field_.append(c);
         fieldTouched_ = true;
@@ -37,9 +59,10 @@ private:
         ++pos_;
     }
 
-    void QuoteRun() {
+    bool QuoteRun(bool atEnd) {
         qsizetype end = pos_;
         while (end < text_.size() && text_[end] == kQuote) ++end;
+        if (end == text_.size() && !atEnd) return false;
         const qsizetype length = end - pos_;
         // A whole field of quotes in even number is a quoted field of quotes: its
         // first and last quote enclose it ("" is empty, """" one quote).
@@ -51,16 +74,20 @@ private:
         fieldTouched_ = true;
         lineHasText_ = true;
         pos_ = end;
+        return true;
     }
 
-    void LineBreak(QChar c) {
+    bool LineBreak(QChar c, bool atEnd) {
+        if (c == kCr && pos_ + 1 == text_.size() && !atEnd) return false;
         ++pos_;
         if (c == kCr && pos_ < text_.size() && text_[pos_] == kLf) ++pos_;
+        ++line;
         if (inQuotes_) {
             field_.append(QStringLiteral("\r\n"));
-            return;
+            return true;
         }
         EndRecord();
+        return true;
     }
 
     void EndField() {
@@ -74,24 +101,46 @@ private:
     void EndRecord() {
         // An empty line has no fields at all.
         if (lineHasText_) record_.append(field_);
-        result_.records.append(record_);
-        record_.clear();
+        if (!sink_(std::move(record_))) stopped_ = true;
+        record_ = QStringList();
         field_.clear();
         fieldTouched_ = false;
         lineHasText_ = false;
     }
 
-    QStringView text_;
+    Sink sink_;
+    qsizetype maxFieldChars_;
+    qsizetype maxFields_;
+    QString text_;
     qsizetype pos_ = 0;
+    QChar lastChar_;
     bool inQuotes_ = false;
     bool fieldTouched_ = false;
     bool lineHasText_ = false;
+    bool stopped_ = false;
     QString field_;
     QStringList record_;
-    CsvRecords result_;
 };
 
-} // namespace
+CsvParser::CsvParser(Sink sink, qsizetype maxFieldChars, qsizetype maxFields)
+    : machine_(std::make_unique<StateMachine>(std::move(sink), maxFieldChars, maxFields)) {}
+CsvParser::~CsvParser() = default;
 
-CsvRecords ParseCsv(QStringView text) { return CsvStateMachine(text).Run(); }
+bool CsvParser::Feed(QStringView text) { return machine_->Feed(text, false); }
+void CsvParser::Finish() { machine_->Feed({}, true); }
+bool CsvParser::UnclosedQuote() const { return machine_->unclosedQuote; }
+bool CsvParser::FieldTooLong() const { return machine_->fieldTooLong; }
+bool CsvParser::TooManyFields() const { return machine_->tooManyFields; }
+qsizetype CsvParser::Line() const { return machine_->line; }
 
+CsvRecords ParseCsv(QStringView text) {
+    CsvRecords result;
+    CsvParser parser([&result](QStringList&& record) {
+        result.records.append(std::move(record));
+        return true;
+    });
+    parser.Feed(text);
+    parser.Finish();
+    result.unclosedQuote = parser.UnclosedQuote();
+    return result;
+}

@@ -2,37 +2,72 @@
 
 #include "exchange/CsvParser.h"
 #include "exchange/ExchangeTexts.h"
-#include "formatfile/AnsiText.h"
+#include "formatfile/TextDecoder.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
-QString DecodeCsvBytes(const QByteArray& bytes) {
-    static const QByteArray kBom("\xEF\xBB\xBF");
-    if (bytes.startsWith(kBom)) return QString::fromUtf8(bytes.mid(kBom.size()));
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    const QString text = utf8.decode(bytes);
-    if (!utf8.hasError()) return text;
-    // Bytes that are neither keep what UTF-8 makes of them rather than nothing.
-    return DecodeAnsi(bytes).value_or(text);
-}
+namespace {
+constexpr qint64 kPieceBytes = 1 << 20;
+} // namespace
 
 CsvReader::CsvReader(const QString& text, const QString& name) : name_(name) {
-    CsvRecords parsed = ParseCsv(text);
-    records_ = std::move(parsed.records);
-    for (const QStringList& record : records_) columns_ = qMax(columns_, int(record.size()));
-    if (parsed.unclosedQuote) warnings_ << ExchangeText::kUnclosedQuote;
+    CsvParser parser([this](QStringList&& record) {
+        Add(std::move(record));
+        return true;
+    });
+    parser.Feed(text);
+    parser.Finish();
+    if (parser.UnclosedQuote()) warnings_ << ExchangeText::kUnclosedQuote;
 }
 
-std::unique_ptr<CsvReader> CsvReader::Open(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = ExchangeText::kCsvImportError;
-        return nullptr;
+void CsvReader::Add(QStringList&& record) {
+    rowStarts_.append(cellEnds_.size());
+    for (const QString& cell : record) {
+        text_.append(cell);
+        cellEnds_.append(text_.size());
     }
-    return std::make_unique<CsvReader>(DecodeCsvBytes(file.readAll()),
-                                       QFileInfo(path).completeBaseName());
+    columns_ = qMax(columns_, int(record.size()));
+}
+
+std::unique_ptr<CsvReader> CsvReader::Open(const QString& path, QString* error, int lastRow,
+                                           const WorkbookLimits& limits) {
+    using namespace ExchangeText;
+    const auto fail = [error](const QString& message) {
+        if (error) *error = message;
+        return nullptr;
+    };
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) return fail(kCsvImportError);
+    std::unique_ptr<CsvReader> reader(new CsvReader(QFileInfo(path).completeBaseName()));
+    bool tooLarge = false;
+    CsvParser parser(
+        [&](QStringList&& record) {
+            reader->Add(std::move(record));
+            tooLarge = reader->text_.size() > limits.csvTextChars || reader->cellEnds_.size() > limits.cells;
+            return !tooLarge && (lastRow <= 0 || reader->RowCount() < lastRow);
+        },
+        limits.csvFieldChars, limits.cells);
+    TextDecoder decoder;
+    QString text;
+    bool more = true;
+    while (more) {
+        const QByteArray piece = file.read(kPieceBytes);
+        if (file.error() != QFileDevice::NoError) return fail(kCsvImportError);
+        text.clear();
+        const bool decoded = piece.isEmpty() ? decoder.Finish(text) : decoder.Feed(piece, text);
+        more = parser.Feed(text) && decoded && !piece.isEmpty();
+        if (!decoded) return fail(CsvUndecodable(decoder.ErrorLine()));
+    }
+    if (parser.FieldTooLong()) return fail(CsvFieldTooLong(parser.Line(), limits.csvFieldChars));
+    tooLarge = tooLarge || parser.TooManyFields();
+    // Stopped at the last row wanted, or at the end of the file.
+    if (lastRow <= 0 || reader->RowCount() < lastRow) {
+        parser.Finish();
+        if (parser.UnclosedQuote()) reader->warnings_ << kUnclosedQuote;
+    }
+    if (tooLarge) return fail(CsvTooLarge(limits.cells, limits.csvTextChars));
+    return reader;
 }
 
 bool CsvReader::SelectSheet(const QString& name, QString* error) {
@@ -42,6 +77,11 @@ bool CsvReader::SelectSheet(const QString& name, QString* error) {
 }
 
 QString CsvReader::Cell(int row, int column) const {
-    if (row < 1 || row > records_.size()) return {};
-    return records_[row - 1].value(column - 1);
+    if (row < 1 || row > rowStarts_.size() || column < 1) return {};
+    const qsizetype first = rowStarts_[row - 1];
+    const qsizetype end = row < rowStarts_.size() ? rowStarts_[row] : cellEnds_.size();
+    const qsizetype cell = first + column - 1;
+    if (cell >= end) return {};
+    const qsizetype start = cell == 0 ? 0 : cellEnds_[cell - 1];
+    return text_.mid(start, cellEnds_[cell] - start);
 }

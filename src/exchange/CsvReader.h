@@ -1,31 +1,36 @@
 #pragma once
-// A CSV file as one worksheet named after the file.
+// A CSV file as one worksheet named after the file. The file is read in pieces and
+// its cells kept as one text, so memory follows what is read, not the file's size;
+// reading stops at the last row wanted.
 #include "exchange/SheetReader.h"
+#include "exchange/WorkbookLimits.h"
 
-#include <QByteArray>
 #include <QList>
-
-// The text of CSV bytes: UTF-8 when they start with a byte-order mark or are valid
-// UTF-8, else GB18030 (what spreadsheet programs on Chinese systems write).
-QString DecodeCsvBytes(const QByteArray& bytes);
 
 class CsvReader final : public SheetReader {
 public:
     // Parses the whole text at once; `name` becomes the sheet's name.
     CsvReader(const QString& text, const QString& name);
-    // nullptr with `error` set when the file cannot be read.
-    static std::unique_ptr<CsvReader> Open(const QString& path, QString* error);
+    // The rows up to `lastRow` (0: all); nullptr with `error` set when the file cannot
+    // be read, holds bytes no text encoding takes, or passes the limits.
+    static std::unique_ptr<CsvReader> Open(const QString& path, QString* error, int lastRow = 0,
+                                           const WorkbookLimits& limits = {});
 
     QStringList SheetNames() const override { return {name_}; }
     bool SelectSheet(const QString& name, QString* error) override;
-    int RowCount() const override { return int(records_.size()); }
+    int RowCount() const override { return int(rowStarts_.size()); }
     int ColumnCount() const override { return columns_; }
     QString Cell(int row, int column) const override;
     QStringList Warnings() const override { return warnings_; }
 
 private:
+    explicit CsvReader(const QString& name) : name_(name) {}
+    void Add(QStringList&& record);
+
     QString name_;
-    QList<QStringList> records_;
+    QString text_;               // every cell's text, one after another
+    QList<qsizetype> cellEnds_;  // where each cell ends in text_
+    QList<qsizetype> rowStarts_; // each row's first cell in cellEnds_
     int columns_ = 0;
     QStringList warnings_;
 };

@@ -51,6 +51,18 @@ inline const QString kTooLargeUnpacked =
     QStringLiteral("Excel文件解压后超过%1MB，可能已损坏，无法导入！");
 inline const QString kTooManyCells =
     QStringLiteral("Excel文件的单元格超过%1个，无法导入！");
+inline QString XlsTooLarge(qint64 bytes) {
+    return QStringLiteral("Excel文件超过%1MB，无法导入！").arg(bytes / (1024 * 1024));
+}
+inline QString CsvUndecodable(int line) {
+    return QStringLiteral("CSV文件第%1行含有无法识别的字符编码，无法导入！").arg(line);
+}
+inline QString CsvFieldTooLong(qsizetype line, qsizetype chars) {
+    return QStringLiteral("CSV文件第%1行的单元格超过%2个字符，无法导入！").arg(line).arg(chars);
+}
+inline QString CsvTooLarge(qsizetype cells, qsizetype chars) {
+    return QStringLiteral("CSV文件超过%1个单元格或%2个字符，无法导入！").arg(cells).arg(chars);
+}
 
 // The bill-data grid
 inline const QString kRunningNumber = QStringLiteral("序号");

@@ -52,3 +52,8 @@ std::optional<ImportRange> CheckRange(const RowSettings& settings) {
     range.markerColumn = ColumnNumber(settings.marker);
     return range;
 }
+
+int LastRowWanted(const RowSettings& settings) {
+    const std::optional<ImportRange> range = CheckRange(settings);
+    return range ? range->end : 1;
+}

@@ -30,3 +30,7 @@ struct ImportRange {
 // Start and end swapped when reversed; nullopt when they span more than
 // kMaxImportRows rows. A start or interval below 1 counts as 1.
 std::optional<ImportRange> CheckRange(const RowSettings& settings);
+
+// The last row of the file an import with these settings reads; 1 when the range
+// is refused (the import then says so without needing the rows).
+int LastRowWanted(const RowSettings& settings);

@@ -20,7 +20,7 @@ SheetFileType DetectSheetFileType(const QString& path) {
     return suffix == u"xls" ? SheetFileType::Xls : SheetFileType::Xlsx;
 }
 
-std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error) {
+std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error, int lastRow) {
     const SheetFileType type = DetectSheetFileType(path);
     if (type == SheetFileType::Unsupported) {
         if (error) *error = ExchangeText::kUnsupportedType;
@@ -32,7 +32,7 @@ std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error) 
         return nullptr;
     }
     switch (type) {
-    case SheetFileType::Csv: return CsvReader::Open(path, error);
+    case SheetFileType::Csv: return CsvReader::Open(path, error, lastRow);
     case SheetFileType::Xls: {
         bool olderVersion = false;
         std::unique_ptr<XlsReader> reader = XlsReader::Open(path, error, &olderVersion);

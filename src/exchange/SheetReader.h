@@ -27,4 +27,5 @@ enum class SheetFileType { Unsupported, Csv, Xls, Xlsx };
 SheetFileType DetectSheetFileType(const QString& path);
 
 // Opens a file of any supported type; nullptr with `error` set when it cannot be read.
-std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error);
+// With `lastRow` a CSV file is read no further than that row (0: to its end).
+std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error, int lastRow = 0);

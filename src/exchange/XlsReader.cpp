@@ -20,6 +20,11 @@ std::unique_ptr<XlsReader> XlsReader::Open(const QString& path, QString* error, 
         if (error) *error = ExchangeText::kCannotOpenExcel;
         return nullptr;
     }
+    if (file.size() > limits.xlsFileBytes) {
+        if (olderVersion) *olderVersion = false;
+        if (error) *error = ExchangeText::XlsTooLarge(limits.xlsFileBytes);
+        return nullptr;
+    }
     return OpenBytes(file.readAll(), error, olderVersion, limits);
 }
 

@@ -1,6 +1,7 @@
 #include "formatfile/AnsiText.h"
 
-#include <QStringDecoder>
+#include "formatfile/TextDecoder.h"
+
 #include <cerrno>
 #include <iconv.h>
 
@@ -50,12 +51,6 @@ int Utf8Length(unsigned char lead) {
     return 2;
 }
 
-bool IsGb18030FourByte(const char* p) {
-    const auto b = [p](int i) { return static_cast<unsigned char>(p[i]); };
-    return b(0) >= 0x81 && b(0) <= 0xFE && b(1) >= 0x30 && b(1) <= 0x39 && b(2) >= 0x81 &&
-           b(2) <= 0xFE && b(3) >= 0x30 && b(3) <= 0x39;
-}
-
 } // namespace
 
 QByteArray EncodeAnsi(const QString& text) {
@@ -78,28 +73,10 @@ QByteArray EncodeAnsi(const QString& text) {
 }
 
 std::optional<QString> DecodeAnsi(const QByteArray& bytes) {
-    Converter gbk("UTF-8", "GBK");
-    Converter gb18030("UTF-8", "GB18030");
-    if (!gbk.Valid() || !gb18030.Valid()) return std::nullopt;
-    QByteArray utf8;
-    utf8.reserve(bytes.size() * 3 / 2);
-    qsizetype pos = 0;
-    while (pos < bytes.size()) {
-        pos += gbk.Convert(bytes.constData() + pos, bytes.size() - pos, utf8);
-        if (pos >= bytes.size()) break;
-        if (bytes.size() - pos < 4 || !IsGb18030FourByte(bytes.constData() + pos)) return std::nullopt;
-        if (gb18030.Convert(bytes.constData() + pos, 4, utf8) != 4) return std::nullopt;
-        pos += 4;
-    }
-    return QString::fromUtf8(utf8);
+    TextDecoder decoder(TextDecoder::Encoding::Gb18030);
+    QString text;
+    if (!decoder.Feed(bytes, text) || !decoder.Finish(text)) return std::nullopt;
+    return text;
 }
 
-std::optional<QString> DecodeTextFileBytes(const QByteArray& bytes) {
-    static const QByteArray kBom("\xEF\xBB\xBF");
-    const bool hasBom = bytes.startsWith(kBom);
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(hasBom ? bytes.mid(kBom.size()) : bytes);
-    if (!utf8.hasError()) return text;
-    if (hasBom) return std::nullopt;
-    return DecodeAnsi(bytes);
-}
+std::optional<QString> DecodeTextFileBytes(const QByteArray& bytes) { return DecodeTextBytes(bytes); }

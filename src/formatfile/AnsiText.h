@@ -9,9 +9,9 @@
 // sequences instead of being lost as "?"; every GBK character keeps its GBK bytes.
 QByteArray EncodeAnsi(const QString& text);
 
-// GBK (with GB18030 four-byte sequences) to text; nullopt on bytes that are neither.
+// GBK or GB18030 bytes to text; nullopt on bytes that are neither.
 std::optional<QString> DecodeAnsi(const QByteArray& bytes);
 
-// The text of a file written by this or an older program: UTF-8 with a byte-order
-// mark, else UTF-8 when the bytes are valid UTF-8, else GBK. nullopt when none fits.
+// The text of a file written by this or an older program, in whatever encoding
+// TextDecoder finds; nullopt when it cannot be decoded.
 std::optional<QString> DecodeTextFileBytes(const QByteArray& bytes);

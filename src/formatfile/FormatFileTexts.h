@@ -38,7 +38,6 @@ inline const QString kImportCaption = QStringLiteral("导入格式");
 inline const QString kImporting = QStringLiteral("正在导入格式...");
 inline const QString kNamePromptTitle = QStringLiteral("格式名输入");
 inline const QString kFileInError = QStringLiteral("格式文件有错！");
-inline const QString kForbiddenNameChars = QStringLiteral("名称不能包含字符： / \\ | , ' ！");
 inline QString Unrecognised(const QString& path) {
     return QStringLiteral("无法识别此文件，请确认文件：“") + path +
            QStringLiteral("”为Vellumark格式文件！");

@@ -17,15 +17,12 @@ using namespace FormatFileTexts;
 
 namespace {
 
-// Characters a renamed format may not hold; "\" and "|" would also break the tree.
-const QString kForbiddenInNames = QStringLiteral("\\/|,'\"");
-
 // Asks until the name is usable; nullopt when the user gives up.
 std::optional<QString> AskForFreeName(Database& db, Asker& asker, QString name) {
     for (;;) {
         const NameProblem problem = CheckImportName(db, name);
         if (problem == NameProblem::None) return name;
-        if (problem == NameProblem::ForbiddenCharacter || problem == NameProblem::Unusable)
+        if (problem == NameProblem::Unusable)
             asker.Message(NameProblemText(problem, name));
         const QString prompt = problem == NameProblem::Taken ? NameTaken(name) : kNamePromptTitle;
         const std::optional<QString> answer = asker.AskText(prompt, name, kNamePromptTitle);
@@ -43,8 +40,6 @@ QString ProposedFormatName(const QString& path, const FormatFileContent& content
 
 NameProblem CheckImportName(Database& db, const QString& name) {
     if (name.trimmed().isEmpty()) return NameProblem::Empty;
-    for (QChar c : name)
-        if (kForbiddenInNames.contains(c)) return NameProblem::ForbiddenCharacter;
     if (!FormatNameFault(name).isEmpty()) return NameProblem::Unusable;
     return FormatStore(db).Exists(name) ? NameProblem::Taken : NameProblem::None;
 }
@@ -53,7 +48,6 @@ QString NameProblemText(NameProblem problem, const QString& name) {
     switch (problem) {
     case NameProblem::None: return {};
     case NameProblem::Empty: return kNamePromptTitle;
-    case NameProblem::ForbiddenCharacter: return kForbiddenNameChars;
     case NameProblem::Unusable: return FormatNameFault(name);
     case NameProblem::Taken: return NameTaken(name);
     }

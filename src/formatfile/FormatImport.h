@@ -14,11 +14,10 @@ inline constexpr qint64 kMaxFormatFileBytes = 32 * 1024 * 1024;
 // The name a file proposes: its base name, or its name line when that is empty.
 QString ProposedFormatName(const QString& path, const FormatFileContent& content);
 
-enum class NameProblem { None, Empty, ForbiddenCharacter, Unusable, Taken };
+enum class NameProblem { None, Empty, Unusable, Taken };
 // Whether an imported format may take this name: not empty (that is the last-use
-// row), none of the characters the format tree and older versions cannot hold, no
-// control characters, short enough for its picture's file name (Unusable: see
-// FormatNameFault), and no format of that name yet.
+// row), a name the name rule takes (Unusable: see FormatNameFault), and no format of
+// that name yet.
 NameProblem CheckImportName(Database& db, const QString& name);
 // What the user is told about a name that is not None.
 QString NameProblemText(NameProblem problem, const QString& name);

@@ -6,12 +6,6 @@
 
 namespace {
 
-bool HasAnyOf(const QString& name, const QString& characters) {
-    for (QChar c : name)
-        if (characters.contains(c)) return true;
-    return false;
-}
-
 FormatTreeValue FromStored(const QString& stored) {
     return stored.isEmpty() ? FormatTreeValue::Build({}) : FormatTreeValue::Parse(stored);
 }
@@ -40,12 +34,4 @@ bool AddFormatToTree(Database& db, const QString& name) {
     tree.AddFormat(name);
     tree.Reconcile(FormatStore(db).FormatNames());
     return SaveFormatTree(db, tree) && transaction.Commit();
-}
-
-bool IsAcceptableClassName(const QString& name) {
-    return !HasAnyOf(name, QStringLiteral("\\/|,"));
-}
-
-bool IsAcceptableNewName(const QString& name) {
-    return !HasAnyOf(name, QStringLiteral("\\/|,'\""));
 }

@@ -18,7 +18,3 @@ bool AddFormatToTree(Database& db, const QString& name);
 // against the existing formats.
 FormatTreeValue StoredFormatTree(Database& db);
 
-// A class name may not hold "\", "/", "|" or ",", which separate the stored tree.
-bool IsAcceptableClassName(const QString& name);
-// A name given by renaming a class or a format may not hold those nor ' or ".
-bool IsAcceptableNewName(const QString& name);

@@ -8,6 +8,7 @@
 #include "store/FormatOperations.h"
 #include "store/FormatRename.h"
 #include "store/FormatStore.h"
+#include "store/NameRules.h"
 
 using namespace FormatTreeTexts;
 
@@ -49,8 +50,8 @@ QString RenameProblem(RenameOutcome outcome, const QString& oldName, const QStri
 std::optional<QString> AddTreeClass(FormatTreeValue& tree, Database& db, Asker& asker) {
     const std::optional<QString> name = AskNewName(asker, kClassNamePrompt, QString());
     if (!name) return std::nullopt;
-    if (!IsAcceptableClassName(*name)) {
-        asker.Message(kBadClassName);
+    if (const QString fault = ClassNameFault(*name); !fault.isEmpty()) {
+        asker.Message(fault);
         return std::nullopt;
     }
     if (IsNodeText(tree, *name)) {
@@ -96,8 +97,8 @@ std::optional<QString> RenameTreeClass(FormatTreeValue& tree, Database& db, Aske
     if (!tree.classes.contains(className)) return std::nullopt;
     const std::optional<QString> name = AskNewName(asker, kNewNamePrompt, className);
     if (!name) return std::nullopt;
-    if (!IsAcceptableNewName(*name)) {
-        asker.Message(kBadName);
+    if (const QString fault = RenamedClassNameFault(*name); !fault.isEmpty()) {
+        asker.Message(fault);
         return std::nullopt;
     }
     if (tree.classes.contains(*name)) {
@@ -113,8 +114,8 @@ std::optional<QString> RenameTreeFormat(FormatTreeValue& tree, Database& db, Ask
                                         const QString& name) {
     const std::optional<QString> newName = AskNewName(asker, kNewNamePrompt, name);
     if (!newName) return std::nullopt;
-    if (!IsAcceptableNewName(*newName)) {
-        asker.Message(kBadName);
+    if (const QString fault = FormatNameFault(*newName); !fault.isEmpty()) {
+        asker.Message(fault);
         return std::nullopt;
     }
     // The node keeps its place: the stored tree is renamed in the same transaction.

@@ -1,5 +1,7 @@
 #pragma once
 // The texts of the format tree and of renaming and deleting formats, in one place.
+#include "store/StoreTexts.h"
+
 #include <QString>
 
 namespace FormatTreeTexts {
@@ -15,14 +17,14 @@ inline const QString kDelete = QStringLiteral("删除");
 inline const QString kRename = QStringLiteral("改名");
 
 inline const QString kClassNamePrompt = QStringLiteral("请输入分类名称：");
-inline const QString kBadClassName = QStringLiteral("分类名称不能包含字符： / \\ | , ！");
+inline const QString& kBadClassName = StoreTexts::kReservedInClassName;
 inline QString ClassExists(const QString& name) {
     return QStringLiteral("分类名称“") + name + QStringLiteral("”已经存在！");
 }
 inline const QString kConfirmDeleteClass =
     QStringLiteral("删除此类将删除此类包含的所有格式模板，您确定要删除？");
 inline const QString kNewNamePrompt = QStringLiteral("请输入新的名称：");
-inline const QString kBadName = QStringLiteral("名称不能包含字符： / \\ | , ' ！");
+inline const QString& kBadName = StoreTexts::kReservedInName;
 inline QString RenamedClassExists(const QString& name) {
     return QStringLiteral("分类“") + name + QStringLiteral("”已经存在！");
 }

@@ -1,5 +1,6 @@
 #include "store/Backups.h"
 
+#include "store/BackupCheck.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/DatabaseCopy.h"
@@ -21,8 +22,8 @@ QString BackupPathFor(const QDate& day) {
            + kSuffix;
 }
 
-void RemoveOldBackups() {
-    const QStringList files = BackupFiles();
+void RemoveOldBackups(const QDate& today) {
+    const QStringList files = BackupFiles(today);
     for (qsizetype i = kBackupsKept; i < files.size(); ++i) QFile::remove(files[i]);
 }
 
@@ -42,14 +43,17 @@ QString MoveAside(const QString& database) {
 
 QString BackupFolder() { return DataFolder::Path() + QStringLiteral("/Backup"); }
 
-QStringList BackupFiles() {
+QStringList BackupFiles(const QDate& today) {
     const QDir folder(BackupFolder());
-    QStringList files;
+    const QString todays = QFileInfo(BackupPathFor(today)).fileName();
+    QStringList files, future;
     for (const QString& name :
          folder.entryList({kPrefix + QStringLiteral("????????") + kSuffix}, QDir::Files,
                           QDir::Name | QDir::Reversed))
-        files << folder.filePath(name);
-    return files;
+        (name > todays ? future : files) << folder.filePath(name);
+    // Names dated after today come from a clock that was once wrong: they are older
+    // than anything made today, whatever they say.
+    return files + future;
 }
 
 bool BackUpOncePerDay(Database& db, const QDate& today) {
@@ -60,34 +64,33 @@ bool BackUpOncePerDay(Database& db, const QDate& today) {
     if (!lock.tryLock(0)) return true;
     const QString part = target + QStringLiteral(".part");
     RemoveDatabaseFile(part);
-    const bool copied = !ExportCopy(db, part) && IsSoundDatabase(part)
+    const bool copied = !ExportCopy(db, part) && IsStoreOfThisProgram(part)
                         && (QFile::remove(target) || !QFileInfo::exists(target))
                         && QFile::rename(part, target);
     RemoveDatabaseFile(part);
-    if (copied) RemoveOldBackups();
+    if (copied) RemoveOldBackups(today);
     return copied;
-}
-
-bool IsSoundDatabase(const QString& path) {
-    if (!QFileInfo(path).isFile()) return false;
-    // A backup from before the raw key is read as it is: the file given is not written.
-    std::unique_ptr<Database> copy = Database::Open(path, nullptr, nullptr, Database::OldKey::Keep);
-    return copy && copy->CheckIntegrity();
 }
 
 RestoreOutcome RestoreBackup(const QString& backup) {
     RestoreOutcome outcome;
-    if (!IsSoundDatabase(backup)) {
+    const QString database = DataFolder::DatabasePath();
+    // The backup is only read: the copy is checked, and complete before anything is moved.
+    const QString part = database + QStringLiteral(".restoring");
+    RemoveDatabaseFile(part);
+    if (!QFileInfo(backup).isFile()) {
         outcome.problem = StoreTexts::BackupUnusable(backup);
         return outcome;
     }
-    const QString database = DataFolder::DatabasePath();
-    // The copy is complete before anything is moved.
-    const QString part = database + QStringLiteral(".restoring");
-    RemoveDatabaseFile(part);
     if (!QFile::copy(backup, part)) {
         outcome.problem = StoreTexts::RestoreFailed(StoreTexts::FolderUnusable(
             DataFolder::Path(), StoreTexts::kNotWritable));
+        RemoveDatabaseFile(part);
+        return outcome;
+    }
+    if (!QFile::setPermissions(part, QFileDevice::ReadOwner | QFileDevice::WriteOwner)
+        || !IsStoreOfThisProgram(part)) {
+        outcome.problem = StoreTexts::BackupUnusable(backup);
         RemoveDatabaseFile(part);
         return outcome;
     }

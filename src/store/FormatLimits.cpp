@@ -37,8 +37,9 @@ bool PageParamsInRange(const PageParams& page) {
 }
 
 bool BoxInRange(const BoxRecord& box) {
-    const double positions[] = {box.x, box.y, box.w, box.h};
+    const double positions[] = {box.x, box.y, box.w, box.h, box.s};
     return std::all_of(std::begin(positions), std::end(positions), BoxPositionInRange)
+           && kPackedSpacingRange.Contains(box.l) && kBoxCodeRange.Contains(box.cash)
            && FontSizeInRange(box.fontSize, box.kind) && FieldLengthInRange(box.label)
            && FieldLengthInRange(box.mem) && FieldLengthInRange(box.fontName);
 }
@@ -52,7 +53,9 @@ void ClampPageParams(PageParams& page) {
 }
 
 void ClampBox(BoxRecord& box) {
-    for (double* value : {&box.x, &box.y, &box.w, &box.h}) *value = kBoxPositionRange.Clamp(*value);
+    for (double* value : {&box.x, &box.y, &box.w, &box.h, &box.s})
+        *value = kBoxPositionRange.Clamp(*value);
+    if (!kPackedSpacingRange.Contains(box.l)) box.l = kPackedSpacingRange.Clamp(box.l);
     if (!FontSizeInRange(box.fontSize, box.kind))
         box.fontSize = FontRangeOf(box.kind).Clamp(box.fontSize);
 }

@@ -19,7 +19,12 @@ inline constexpr ValueRange kPageSideRange{1, 5000};            // mm
 inline constexpr ValueRange kFontSizeRange{1, 1000};            // pt; 0 means the default
 inline constexpr ValueRange kLineWidthRange{0, 1000};           // a line's fSize
 inline constexpr ValueRange kPrintShiftRange{-1000, 1000};      // stored offset − 10, mm
-inline constexpr ValueRange kBoxPositionRange{-10000, 10000};   // X, Y, W, H, mm
+inline constexpr ValueRange kBoxPositionRange{-10000, 10000};   // X, Y, W, H, S, mm
+// L: up to 20 alignment thousands plus a line spacing no longer than a page side.
+inline constexpr ValueRange kPackedSpacingRange{-25000, 25000};
+// Cash: data type codes (with their cell counts and digit positions), line styles,
+// label borders; far beyond any of them is no code at all.
+inline constexpr ValueRange kBoxCodeRange{-1000000, 1000000};
 
 bool PageSideInRange(double mm);
 bool FontSizeInRange(double size, BoxKind kind);

@@ -13,6 +13,16 @@ namespace {
 constexpr long kUsualNameMax = 255;
 constexpr long kUsualPathMax = 4096;
 
+// Separators of the stored format tree; format names also keep out the quotes.
+const QString kTreeSeparators = QStringLiteral("\\/|,");
+const QString kFormatReserved = QStringLiteral("\\/|,'\"");
+
+bool HasAnyOf(const QString& name, const QString& characters) {
+    for (QChar c : characters)
+        if (name.contains(c)) return true;
+    return false;
+}
+
 long Limit(const QString& folder, int name, long fallback) {
     const long limit = ::pathconf(QFile::encodeName(folder).constData(), name);
     return limit > 0 ? limit : fallback;
@@ -36,11 +46,18 @@ bool FitsAsPictureFileName(const QString& formatName) {
 }
 
 QString FormatNameFault(const QString& name) {
+    if (HasAnyOf(name, kFormatReserved)) return StoreTexts::kReservedInName;
     if (HasControlCharacters(name)) return StoreTexts::kNameHasControlCharacters;
     if (!FitsAsPictureFileName(name)) return StoreTexts::kNameTooLongForFile;
     return {};
 }
 
 QString ClassNameFault(const QString& name) {
+    if (HasAnyOf(name, kTreeSeparators)) return StoreTexts::kReservedInClassName;
+    return HasControlCharacters(name) ? StoreTexts::kNameHasControlCharacters : QString();
+}
+
+QString RenamedClassNameFault(const QString& name) {
+    if (HasAnyOf(name, kFormatReserved)) return StoreTexts::kReservedInName;
     return HasControlCharacters(name) ? StoreTexts::kNameHasControlCharacters : QString();
 }

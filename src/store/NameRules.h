@@ -1,5 +1,6 @@
 #pragma once
-// What a format or class name may hold beyond the characters the tree reserves: no
+// The one rule for every way a format or a class gets its name (new, save as, import,
+// rename, add class): no character the stored format tree uses as a separator, no
 // control characters (a line break would split every list the name appears in), and
 // for a format, a name that can become its background picture's file name.
 #include <QString>
@@ -9,7 +10,9 @@ bool HasControlCharacters(const QString& name);
 // Whether BackgroundPicturePath(name) is a name the data folder's file system takes.
 bool FitsAsPictureFileName(const QString& formatName);
 
-// The message refusing a format name for one of these reasons; empty when it passes.
+// The message refusing a format name; empty when it passes.
 QString FormatNameFault(const QString& name);
-// The same for a class name of the format tree.
+// The same for the name of a new class of the format tree.
 QString ClassNameFault(const QString& name);
+// The same for a class's new name: a renamed node keeps to the format names' characters.
+QString RenamedClassNameFault(const QString& name);

@@ -54,6 +54,8 @@ inline const QString kFolderDiskFull = QStringLiteral("磁盘空间已满");
 inline const QString kDatabaseReadOnly = QStringLiteral("数据库文件是只读的");
 
 // Names of formats and classes.
+inline const QString kReservedInName = QStringLiteral("名称不能包含字符： / \\ | , ' ！");
+inline const QString kReservedInClassName = QStringLiteral("分类名称不能包含字符： / \\ | , ！");
 inline const QString kNameHasControlCharacters =
     QStringLiteral("名称不能包含换行符等控制字符！");
 inline const QString kNameTooLongForFile = QStringLiteral("名称太长，无法用作文件名！");

@@ -83,6 +83,54 @@ check "backup: restore-backup succeeds" test $RC -eq 0
 vm "$B" formats
 check "backup: formats back after restore" out_has 甲
 
+# --- Hostile import files and backups, each run with its heap capped at 300 MB -----------
+CAP_MB=300
+capped() { prlimit --data=$((CAP_MB * 1024 * 1024)) "$@"; }
+# vmc DIR ARGS...: vm under the cap.
+vmc() { local dir=$1; shift; capped "$VM" --data-dir "$dir" "$@" >"$T/out" 2>"$T/err"; RC=$?; }
+le32() {
+  printf "$(printf '\\x%02x\\x%02x\\x%02x\\x%02x' $(($1 & 255)) $((($1 >> 8) & 255)) $((($1 >> 16) & 255)) $((($1 >> 24) & 255)))"
+}
+# A binary workbook of 109 sectors of 4 KB, all of them sector tables full of zeros:
+# every sector chain runs from sector 0 back to itself.
+looping_xls() {
+  {
+    printf '\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1'; head -c 16 /dev/zero
+    printf '\x3E\x00\x04\x00\xFE\xFF\x0C\x00\x06\x00'; head -c 10 /dev/zero
+    le32 109; le32 0; le32 0; le32 4096; le32 4294967294; le32 0; le32 4294967294; le32 0
+    local i; for ((i = 0; i < 109; i++)); do le32 $i; done
+    head -c $((4096 - 512)) /dev/zero
+    head -c $((4096 * 109)) /dev/zero
+  } >"$1"
+}
+I=$T/import
+"$VM" --data-dir "$I" import-format "$SMALL" --name 甲 >/dev/null 2>&1
+looping_xls "$T/loop.xls"
+vmc "$I" import-data 甲 "$T/loop.xls" --map 框0=A
+check "looping .xls sector chain: refused under the cap" bash -c "[ $RC -eq 1 ] && grep -qF '文件类型不对' '$T/err'"
+awk 'BEGIN { for (i = 1; i <= 1000000; i++) printf "R%d,张三李四,12345.67,备注\n", i }' >"$T/million.csv"
+vmc "$I" import-data 甲 "$T/million.csv" --map 框0=A --rows 1-30000
+check "1 000 000-row CSV, --rows 1-30000: imported under the cap" \
+  bash -c "[ $RC -eq 0 ] && [ \$(wc -l <'$T/out') -eq 30001 ] && grep -q '^R30000,' '$T/out'"
+head -c 200M /dev/zero | tr '\0' a >"$T/oneline.csv"
+vmc "$I" import-data 甲 "$T/oneline.csv" --map 框0=A
+check "200 MB one-line CSV: refused under the cap" bash -c "[ $RC -eq 1 ] && grep -qF '字符，无法导入' '$T/err'"
+rm -f "$T/million.csv" "$T/oneline.csv"
+
+# restore-backup refuses what is no store of this program and never writes to it.
+expect_unusable_backup() { # NAME FILE
+  local before; before=$(sha256sum <"$2")
+  vmc "$I" restore-backup "$2"
+  check "restore from $1: refused" bash -c "[ $RC -eq 1 ] && grep -qF '无法使用' '$T/err'"
+  check "restore from $1: file not written" test "$(sha256sum <"$2")" = "$before"
+  check "restore from $1: formats still there" bash -c "'$VM' --data-dir '$I' formats 2>/dev/null | grep -qF 甲"
+}
+: >"$T/zero.db"; expect_unusable_backup "a 0-byte file" "$T/zero.db"
+printf "PRAGMA key='58203614';\nCREATE TABLE 客户(名称 TEXT);\nINSERT INTO 客户 VALUES('x');\n" | sqlcipher "$T/other.db" >/dev/null
+expect_unusable_backup "another keyed database" "$T/other.db"
+printf "PRAGMA key='58203614';\nCREATE TABLE t(a);\nDROP TABLE t;\n" | sqlcipher "$T/empty.db" >/dev/null
+expect_unusable_backup "an empty keyed database" "$T/empty.db"
+
 # --- Unusable data folders ----------------------------------------------------------------
 touch "$T/plain"
 vm "$T/plain" formats

@@ -41,6 +41,10 @@ TEST(FormatFileLimits, ValuesOutsideTheirRangesOrFieldsTooLongMakeTheFileFaulty)
         {12, "0", true},       {12, "0.5", false}, {4, "-1E+300", false}, {7, "10001", false},
         {5, "-10000", true},   {19, QString(64 * 1024 + 1, u'字'), false},
         {19, QString(60 * 1024, u'字'), true}, {2, QString(10 * 1024 * 1024, u'a'), false},
+        // Data type and packed line spacing, character spacing.
+        {17, "1E+15", false}, {17, "-1E+15", false}, {17, "399", true}, {17, "114.3", true},
+        {9, "1E+300", false}, {9, "2004.5", true}, {9, "-1E+300", false}, {8, "1E+300", false},
+        {8, "1.5", true},
     };
     for (const Case& c : cases) {
         const FormatFileError error = ParseFormatFile(FileWith(c.field, c.value)).error;

@@ -89,6 +89,12 @@ TEST(AnsiText, GbkBytesAndFallbacks) {
     EXPECT_EQ(DecodeTextFileBytes("\xEF\xBB\xBF" + text.toUtf8()), text);
     EXPECT_FALSE(DecodeTextFileBytes(QByteArray("\xB8\xF1\xFF", 3)));
     EXPECT_FALSE(DecodeTextFileBytes(QByteArray("\xB8", 1))); // cut in the middle
+    // User-defined GBK codes (made-up name characters) read as private-use characters,
+    // and a file saved as UTF-16 reads too.
+    EXPECT_EQ(DecodeTextFileBytes(EncodeAnsi(text) + "\xA1\x40\xD7\xFA"), text + QStringLiteral("\uE4C6\uE810"));
+    EXPECT_EQ(DecodeTextFileBytes(QByteArray("\xFF\xFE", 2)
+                                  + QByteArray(reinterpret_cast<const char*>(text.utf16()), text.size() * 2)),
+              text);
 }
 
 } // namespace

@@ -36,6 +36,9 @@ TEST_F(FormatNameCommandsTest, RefusalsExitNonZeroWithTheWindowsMessage) {
         {{"rename-format", "工行进账单", " "}, 2, kUsage},
         {{"rename-format", "没有", "新"}, 1, "格式：“没有”不存在！\n"},
         {{"rename-format", "工行进账单", "a|b"}, 1, "名称不能包含字符： / \\ | , ' ！\n"},
+        // The same rule as every other way a format gets its name.
+        {{"rename-format", "工行进账单", "甲\n乙"}, 1, "名称不能包含换行符等控制字符！\n"},
+        {{"rename-format", "工行进账单", QString(300, u'长')}, 1, "名称太长，无法用作文件名！\n"},
         {{"rename-format", "工行进账单", "顺丰快递"}, 1, "格式名称“顺丰快递”已经存在！\n"},
         {{"delete-format", "顺丰快递"}, 1, "此格式为当前格式，不允许删除！\n"},
         {{"delete-format", "没有"}, 1, "格式：“没有”不存在！\n"},

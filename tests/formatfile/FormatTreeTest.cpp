@@ -63,6 +63,7 @@ TEST_F(FormatTreeTest, AddingAClassRefusesForbiddenAndExistingNames) {
         {"  ", {}},
         {"甲,乙", kBadClassName},
         {"a\\b", kBadClassName},
+        {"甲\n乙", StoreTexts::kNameHasControlCharacters},
         {" 其他 ", ClassExists("其他")},
         {"工行进账单", ClassExists("工行进账单")},
         {kRootText, ClassExists(kRootText)},
@@ -115,6 +116,7 @@ TEST_F(FormatTreeTest, RenamingAClassOrAFormatFollowsTheNameRules) {
     struct Case { QString node; bool isClass; QString answer; QString message; };
     const QList<Case> refused = {
         {"进账单", true, "进账'单", kBadName},
+        {"进账单", true, "进\t账", StoreTexts::kNameHasControlCharacters},
         {"进账单", true, "支票", RenamedClassExists("支票")},
         {"进账单", true, "进账单", {}},
         {"工行进账单", false, "工\"行", kBadName},

@@ -116,7 +116,7 @@ TEST_F(DatabaseKeyTest, AnOldStoreOpenElsewhereIsReadAsItIsAndConvertedWhenAlone
     EXPECT_TRUE(ReadsWith(path, &ApplyStoreKey));
 }
 
-TEST_F(DatabaseKeyTest, ABackupFromBeforeTheRawKeyIsCheckedWithoutBeingWrittenAndRestores) {
+TEST_F(DatabaseKeyTest, ABackupFromBeforeTheRawKeyRestoresWithoutBeingWritten) {
     const QString path = MakeOldStore();
     const QString old = folder.File(QStringLiteral("old-backup.db"));
     ASSERT_TRUE(QFile::copy(path, old));
@@ -124,8 +124,6 @@ TEST_F(DatabaseKeyTest, ABackupFromBeforeTheRawKeyIsCheckedWithoutBeingWrittenAn
     QFile::remove(path + QStringLiteral("-shm"));
     const QByteArray bytes = Bytes(old);
 
-    EXPECT_TRUE(IsSoundDatabase(old));
-    EXPECT_EQ(Bytes(old), bytes);
     const RestoreOutcome outcome = RestoreBackup(old);
     ASSERT_TRUE(outcome.restored) << outcome.problem.toStdString();
     EXPECT_EQ(Bytes(old), bytes);
