@@ -1,6 +1,7 @@
 #include "app/WindowApp.h"
 
 #include "content/layout/FontMapping.h"
+#include "content/layout/InterfaceFont.h"
 #include "app/DialogTitles.h"
 #include "app/LoginDialog.h"
 #include "app/MainWindow.h"
@@ -43,6 +44,7 @@ int CheckDataFolder(Asker& asker) {
 }
 
 int RunWindowApp() {
+    UseInterfaceFont();
     InstallChineseFontSubstitutions();
     InstallQtTranslations();
     DialogTitleFitter titles;

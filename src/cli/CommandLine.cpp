@@ -55,6 +55,10 @@ int RunSubCommand(const ParsedCommandLine& parsed, const QList<SubCommand>& tabl
         PrintUsage(table, out);
         return ExitCode::kDone;
     }
+    if (parsed.command == QLatin1String("--version")) {
+        out << "vellumark " << VELLUMARK_VERSION << '\n';
+        return ExitCode::kDone;
+    }
     const SubCommand* command = FindSubCommand(table, parsed.command);
     if (!command) {
         err << CliText::UnknownCommand(parsed.command) << '\n';

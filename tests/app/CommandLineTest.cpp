@@ -2,6 +2,7 @@
 
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <gtest/gtest.h>
@@ -73,4 +74,13 @@ TEST(CommandLine, TheProgramSpeaksChineseAboutItsOwnOptions) {
     const QString usage = QString::fromUtf8(process.readAllStandardOutput());
     for (const char* command : {"print", "history", "defaults", "formats", "import-data", "stats", "restore-backup"})
         EXPECT_TRUE(usage.contains(QStringLiteral("vellumark ") + command)) << command;
+}
+
+TEST(CommandLine, VersionPrintsTheProgramsVersionAndNeedsNoCommandTable) {
+    QString outText, errText;
+    QTextStream out(&outText), err(&errText);
+    EXPECT_EQ(RunSubCommand(Parse({"--version"}), {}, out, err), 0);
+    out.flush();
+    EXPECT_TRUE(QRegularExpression(R"(^vellumark \d+(\.\d+)+\n$)").match(outText).hasMatch()) << outText.toStdString();
+    EXPECT_TRUE(errText.isEmpty());
 }

@@ -1,5 +1,6 @@
 // The main of every test program: a QApplication (offscreen in ctest) so that fonts,
 // painting, printing and widgets work, then GoogleTest.
+#include "content/layout/InterfaceFont.h"
 #include "store/Database.h"
 
 #include <QApplication>
@@ -10,6 +11,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("VellumarkTests"));
     QApplication::setApplicationName(QStringLiteral("VellumarkTests"));
+    // The program's interface font, so window layouts do not depend on which other
+    // CJK fonts the machine has.
+    UseInterfaceFont();
     // Tests that hold a lock against themselves need not wait as long as a user would.
     Database::SetBusyWait({3000, {}});
     ::testing::InitGoogleTest(&argc, argv);

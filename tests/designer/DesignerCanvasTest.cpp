@@ -10,6 +10,8 @@
 #include <QLabel>
 #include <QScrollBar>
 
+#include <cmath>
+
 using DesignerCanvas = DesignerFixture;
 
 namespace {
@@ -26,8 +28,12 @@ TEST_F(DesignerCanvas, FitsThePageToTheViewportWidthAndScrollsByFifths) {
     for (QScrollBar* bar : view.findChildren<QScrollBar*>())
         if (bar->orientation() == Qt::Vertical) vertical = bar;
     ASSERT_TRUE(vertical && vertical->isEnabled()); // A4 is taller than the viewport
+    // Two fifths of the viewport up, to the nearest pixel (whatever the viewport's height).
+    const int viewportHeight = view.Canvas()->parentWidget()->height();
     vertical->setValue(2);
-    EXPECT_EQ(view.Canvas()->y(), -2 * view.Canvas()->parentWidget()->height() / 5);
+    EXPECT_EQ(view.Canvas()->y(), std::lround(-2.0 * viewportHeight / 5)) << viewportHeight;
+    vertical->setValue(5);
+    EXPECT_EQ(view.Canvas()->y(), -viewportHeight); // five steps: exactly one viewport
 }
 
 TEST_F(DesignerCanvas, DrawsTheRulerGridWhenAsked) {
