@@ -12,6 +12,6 @@ QByteArray EncodeAnsi(const QString& text);
 // GBK (with GB18030 four-byte sequences) to text; nullopt on bytes that are neither.
 std::optional<QString> DecodeAnsi(const QByteArray& bytes);
 
-// The text of a file written by this or an older program: UTF-8 with a byte-order
+// The text of a format or data file, whichever tool wrote it: UTF-8 with a byte-order
 // mark, else UTF-8 when the bytes are valid UTF-8, else GBK. nullopt when none fits.
 std::optional<QString> DecodeTextFileBytes(const QByteArray& bytes);
