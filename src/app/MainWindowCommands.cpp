@@ -102,7 +102,3 @@ void MainWindow::ChooseBarcodeStandard() {
     session_.Document().SetPage(page);
     designer_->RebuildBoxes();
 }
-
-void MainWindow::RefreshConversion() {
-    designer_->SetConversionSettings(session_.Conversion());
-}

@@ -111,8 +111,9 @@ void DesignerView::OnRecordChanged(qint64 id) {
     if (pending != pendingPlaces_.constEnd() && placed == *record) box->SetTwips(*pending);
     else box->SetTwips(BoxFactory::TwipsFromRecord(*record, canvas_->Scale()));
     shown_.insert(id, *record);
-    // A new data type shows at once: the text is converted by it again.
-    if (newType && box->Kind() == BoxKind::Text) OnEditingFinished(box);
+    // A new data type shows at once: the text enters again, converted by it; the
+    // aids follow only when that changed it.
+    if (newType && box->Kind() == BoxKind::Text) LeaveBox(box, document_->Content(id));
 }
 
 void DesignerView::OnContentChanged(qint64 id) {

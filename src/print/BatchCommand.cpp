@@ -1,5 +1,6 @@
 #include "print/BatchCommand.h"
 
+#include "aids/AidContext.h"
 #include "core/StreamAsker.h"
 #include "exchange/ImportRun.h"
 #include "exchange/SheetReader.h"
@@ -201,14 +202,16 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
 
     std::optional<BillData> data;
     std::optional<RowLoader> rows;
+    Bill opened; // the rows enter the bill the window shows when the format is opened
     BatchSource source;
     if (!args.data.isEmpty()) {
         data = ReadRecords(db, args, format, loaded->filling.lineBreakMarker, err);
         if (!data) return kFailure;
-        rows.emplace(format, data->columns, RowFilling{loaded->filling, EntryAidsAfterRow(db, loaded->filling)});
+        rows.emplace(format, data->columns, RowFilling{loaded->filling, &db});
+        opened = OpenedBill(format, {&db, loaded->filling, {}, nullptr});
         source.count = int(data->rows.size());
         source.load = [&](int index, Bill& bill, QString*) {
-            bill = rows->LoadRowAsTyped(data->rows[index].values);
+            bill = rows->LoadRowAsTyped(data->rows[index].values, opened);
             return true;
         };
     } else {

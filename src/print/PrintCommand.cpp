@@ -1,7 +1,7 @@
 #include "print/PrintCommand.h"
 
 #include "aids/AidContext.h"
-#include "aids/FillAsTyped.h"
+#include "aids/EntryPath.h"
 #include "document/FormatDocument.h"
 #include "print/BatchCommand.h"
 #include "print/CommandSetup.h"
@@ -83,14 +83,15 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
 int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
     const std::optional<CommandFormat> loaded = LoadCommandFormat(db, parsed.format, err);
     if (!loaded) return kFailure;
-    // The bill is filled as a user types it: empty boxes with their automatic values,
-    // then each value in turn with the aids (rings, sums, linked bills) after it.
+    // The bill starts as the window shows it when the format is opened, then each
+    // value enters it in turn with the aids (rings, sums, linked bills) after it.
     StreamAsker asker(err);
     FormatDocument document;
     document.Open(loaded->format);
     const AidContext aids{&db, loaded->filling, {}, &asker};
-    StartBillAsTyped(document, aids, parsed.fillDates);
-    if (const QStringList missing = FillAsTyped(document, parsed.values, aids); !missing.isEmpty()) {
+    StartOpenedBill(document, aids, parsed.fillDates);
+    if (const QStringList missing = EnterByLabel(document, parsed.values, EntryRoute::Command, aids);
+        !missing.isEmpty()) {
         err << QStringLiteral("格式中没有标签为“%1”的内容框").arg(missing.first()) << Qt::endl;
         return kUsageError;
     }
