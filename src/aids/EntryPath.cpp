@@ -23,11 +23,6 @@ bool Put(FormatDocument& document, qint64 boxId, const QString& content) {
     return true;
 }
 
-void FillAutomaticValues(FormatDocument& document, const AidContext& context, bool fillDates) {
-    RefreshAutoFill(document, context);
-    if (fillDates) FillDates(document, context);
-}
-
 } // namespace
 
 std::optional<QString> EnteredContent(const BoxRecord& box, const QString& value, EntryRoute route,
@@ -78,15 +73,6 @@ QStringList EnterByLabel(FormatDocument& document, const QList<LabelValue>& valu
     return missing;
 }
 
-void StartEmptyBill(FormatDocument& document, const AidContext& context, bool fillDates) {
-    const bool keepPictures = document.GetFormat().page.options.keepPictures;
-    QList<qint64> boxes;
-    for (const BoxRecord& box : document.GetFormat().boxes)
-        if (HoldsBillValue(box) && !(keepPictures && box.kind == BoxKind::Picture)) boxes.append(box.id);
-    for (qint64 id : boxes) document.SetContent(id, QString());
-    FillAutomaticValues(document, context, fillDates);
-}
-
 void StartOpenedBill(FormatDocument& document, const AidContext& context, bool fillDates) {
     Bill stored;
     if (context.db) {
@@ -95,7 +81,8 @@ void StartOpenedBill(FormatDocument& document, const AidContext& context, bool f
     }
     for (const BoxRecord& box : document.GetFormat().boxes)
         if (HoldsBillValue(box)) document.SetContent(box.id, stored.Value(box.id));
-    FillAutomaticValues(document, context, fillDates);
+    RefreshAutoFill(document, context);
+    if (fillDates) FillDates(document, context);
 }
 
 Bill OpenedBill(const Format& format, const AidContext& context) {

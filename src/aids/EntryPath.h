@@ -93,14 +93,9 @@ struct LabelValue {
 QStringList EnterByLabel(FormatDocument& document, const QList<LabelValue>& values, EntryRoute route,
                          const AidContext& context);
 
-// Empties the boxes of the bill (fixed texts stay, pictures too when the format keeps
-// them), then fills automatic numbers, custom lists and passwords, and with
-// `fillDates` the date boxes: what the boxes hold after a bill was added or printed.
-void StartEmptyBill(FormatDocument& document, const AidContext& context, bool fillDates);
-
 // The bill the boxes show when the format is opened: the format's default records as
-// stored, then the automatic fills (and the dates with `fillDates`). Without a
-// database only the automatic fills that need none.
+// stored, then the automatic numbers, custom lists and passwords (and the dates with
+// `fillDates`). Without a database only the automatic fills that need none.
 void StartOpenedBill(FormatDocument& document, const AidContext& context, bool fillDates);
 // The same on a document of its own, for a batch that has no boxes to start from.
 Bill OpenedBill(const Format& format, const AidContext& context);

@@ -46,26 +46,11 @@ bool TakesDigitKeysOnly(double dataType) {
     return row && row->digitKeys;
 }
 
-bool HoldsNumber(double dataType) {
-    const DataTypeTraits* row = DataTypeOf(dataType);
-    return row && row->number;
-}
-
-bool HoldsCapitalNumber(double dataType) {
-    const DataTypeTraits* row = DataTypeOf(dataType);
-    return row && row->capital;
-}
-
 bool HasDataType(double dataType) { return DataTypeBase(dataType) > 0; }
 
 bool PrintsNothing(double dataType) {
     const int base = DataTypeBase(dataType);
     return !DataTypeOf(dataType) && (base == 300 || (base >= 134 && base <= 200) || base >= 400);
-}
-
-Placement PlacementOf(double dataType) {
-    const DataTypeTraits* row = DataTypeOf(dataType);
-    return row ? row->placement : Placement::Flow;
 }
 
 QString ListText(const DataTypeTraits& row) {

@@ -159,16 +159,11 @@ DataConversion ConversionOf(double dataType);
 DatePartOf DatePartIn(double dataType);
 // Typing into a box of the type takes only digits, "." and "-".
 bool TakesDigitKeysOnly(double dataType);
-// The text stands for a number: amounts (lowercase and capital), digits, percentages.
-bool HoldsNumber(double dataType);
-// A number written in capital digits, read back by CapitalToNumber.
-bool HoldsCapitalNumber(double dataType);
 // The code selects any type but plain text (codes of 1 and above).
 bool HasDataType(double dataType);
 
 // Codes that no row names and that print nothing: 300, 134 … 200 and 400 and above.
 bool PrintsNothing(double dataType);
-Placement PlacementOf(double dataType);
 
 // The list entry the box editor shows for a row: three-digit code + "｜" + caption,
 // e.g. "011｜小写金额(对格 有￥)".
