@@ -31,12 +31,22 @@ std::optional<QString> EnteredContent(const BoxRecord& box, const QString& value
     return FilledContent(box, value, {QString(), filling.settings});
 }
 
-bool EnterValue(FormatDocument& document, qint64 boxId, const QString& value, EntryRoute route,
-                const AidContext& context) {
+namespace {
+
+// Puts the value into the box without the aids; true when the box changed.
+bool PutValue(FormatDocument& document, qint64 boxId, const QString& value, EntryRoute route,
+              const ValueFilling& filling) {
     const BoxRecord* box = document.Record(boxId);
     if (!box || !Reaches(*box, route)) return false;
-    const std::optional<QString> content = EnteredContent(*box, value, route, context.filling);
-    if (!content || !Put(document, boxId, *content)) return false;
+    const std::optional<QString> content = EnteredContent(*box, value, route, filling);
+    return content && Put(document, boxId, *content);
+}
+
+} // namespace
+
+bool EnterValue(FormatDocument& document, qint64 boxId, const QString& value, EntryRoute route,
+                const AidContext& context) {
+    if (!PutValue(document, boxId, value, route, context.filling)) return false;
     RunAids(document, boxId, TraitsOf(route).aids, context);
     return true;
 }
@@ -57,7 +67,10 @@ void LeaveTypedBox(FormatDocument& document, qint64 boxId, const std::optional<Q
 
 void EnterValues(FormatDocument& document, const QList<BoxEntry>& values, EntryRoute route,
                  const AidContext& context) {
-    for (const BoxEntry& entry : values) EnterValue(document, entry.boxId, entry.value, route, context);
+    QList<qint64> changed;
+    for (const BoxEntry& entry : values)
+        if (PutValue(document, entry.boxId, entry.value, route, context.filling)) changed.append(entry.boxId);
+    for (qint64 id : changed) RunAids(document, id, TraitsOf(route).aids, context);
 }
 
 QStringList EnterByLabel(FormatDocument& document, const QList<LabelValue>& values, EntryRoute route,

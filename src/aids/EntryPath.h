@@ -76,7 +76,10 @@ bool EnterValue(FormatDocument& document, qint64 boxId, const QString& value, En
 void LeaveTypedBox(FormatDocument& document, qint64 boxId, const std::optional<QString>& heldAtFocus,
                    const AidContext& context);
 
-// Several values, each entered and its box left before the next, in the given order.
+// A row of values entering as a whole: every value is put into its box first, then
+// the aids run for each box the row changed, in the row's order (the aids read what
+// the boxes hold by then, so a row's empty cell for a box the aids fill does not
+// undo them).
 struct BoxEntry {
     qint64 boxId = 0;
     QString value;

@@ -8,7 +8,7 @@ QList<BoxEntry> RowEntries(const QList<BillColumn>& columns, const QStringList& 
     QList<BoxEntry> entries;
     entries.reserve(columns.size());
     for (qsizetype column = 0; column < columns.size(); ++column)
-        entries.append({columns[column].boxId, values.value(column)});
+        if (columns[column].mapped) entries.append({columns[column].boxId, values.value(column)});
     return entries;
 }
 

@@ -11,7 +11,8 @@
 class Database;
 struct Format;
 
-// The row's values addressed to their boxes, in column order.
+// The row's values addressed to their boxes, in column order; the columns the mapping
+// does not fill are left out (a row is loaded "each mapped column into its box").
 QList<BoxEntry> RowEntries(const QList<BillColumn>& columns, const QStringList& values);
 
 struct RowFilling {

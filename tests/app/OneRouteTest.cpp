@@ -5,6 +5,7 @@
 // digit cells.
 #include "AppFixture.h"
 
+#include "../content/QStringPrinting.h"
 #include "../print/PdfProbe.h"
 
 #include "app/BillDataView.h"
@@ -68,9 +69,7 @@ protected:
 
         window_ = std::make_unique<MainWindow>(*session_, asker_);
         window_->show();
-        ASSERT_TRUE(window_->OpenFormat(kFormat, true));
-        QApplication::setActiveWindow(window_.get());
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+        Reopen();
     }
 
     // Random rows of the input boxes' values, and one with a day out of range.
@@ -124,7 +123,15 @@ protected:
         return result.rows[0][0].toLongLong();
     }
 
-    void Reopen() { ASSERT_TRUE(window_->OpenFormat(kFormat, true)); }
+    // Opens the format again with fresh boxes; the window takes the activation back
+    // from the progress window of the loading, so that boxes can take the focus.
+    void Reopen() {
+        ASSERT_TRUE(window_->OpenFormat(kFormat, true));
+        QTest::qWait(50);
+        window_->activateWindow();
+        QApplication::setActiveWindow(window_.get());
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
+    }
 
     // Types each value into its box with key presses and leaves the box, in order.
     LabelBill Typed(const QStringList& values) {
@@ -132,6 +139,7 @@ protected:
         for (int i = 0; i < inputs_.size(); ++i) {
             auto* box = qobject_cast<TextInputBox*>(window_->Designer().BoxById(Id(inputs_[i])));
             box->Editor()->setFocus();
+            EXPECT_TRUE(box->Editor()->hasFocus()) << inputs_[i].toStdString();
             box->Editor()->selectAll();
             QTest::keyClicks(box->Editor(), values[i]);
             box->Editor()->clearFocus();
@@ -146,11 +154,18 @@ protected:
         return RunPrintCommand(args, outStream, errStream);
     }
 
+    // As the import lays the grid out: a column for every box, empty where the
+    // mapping gives the box nothing (here the boxes the aids fill).
     BillData GridRows(const QList<QStringList>& rows) const {
         BillData data;
-        for (const QString& label : inputs_) data.columns << BillColumn{0, Id(label), label};
+        for (const QString& label : labels_) data.columns << BillColumn{0, Id(label), label, inputs_.contains(label)};
         int number = 0;
-        for (const QStringList& row : rows) data.rows << BillRow{++number, row};
+        for (const QStringList& row : rows) {
+            QStringList cells;
+            for (const QString& label : labels_)
+                cells << (inputs_.contains(label) ? row[inputs_.indexOf(label)] : QString());
+            data.rows << BillRow{++number, cells};
+        }
         return data;
     }
 
