@@ -49,9 +49,6 @@ bool SaveMapping(Database& db, const QString& formatName, const QList<MappedBox>
 
 QList<BillColumn> BillColumns(const QList<MappedBox>& boxes) {
     QList<BillColumn> columns;
-    for (const MappedBox& box : boxes) {
-        columns << box.box;
-        columns.last().mapped = !box.expression.trimmed().isEmpty();
-    }
+    for (const MappedBox& box : boxes) columns << box.box;
     return columns;
 }
