@@ -48,16 +48,14 @@ inline constexpr std::array<EntryRouteTraits, kEntryRouteCount> kEntryRoutes{{
     {EntryRoute::Dates, false, false, kRingStep | kSumStep},
 }};
 
-constexpr bool RoutesInOrder() {
-    for (int i = 0; i < kEntryRouteCount; ++i)
-        if (static_cast<int>(kEntryRoutes[i].route) != i) return false;
-    return true;
-}
-static_assert(RoutesInOrder(), "one row per entry route, in the order of EntryRoute");
-
-constexpr const EntryRouteTraits& TraitsOf(EntryRoute route) {
-    return kEntryRoutes[static_cast<int>(route)];
-}
+// The row of a route; rows stand in the order of EntryRoute, which the compiler checks.
+constexpr const EntryRouteTraits& TraitsOf(EntryRoute route) { return kEntryRoutes[static_cast<int>(route)]; }
+static_assert(TraitsOf(EntryRoute::Typed).route == EntryRoute::Typed &&
+                  TraitsOf(EntryRoute::DataRow).route == EntryRoute::DataRow &&
+                  TraitsOf(EntryRoute::Command).route == EntryRoute::Command &&
+                  TraitsOf(EntryRoute::AutoFill).route == EntryRoute::AutoFill &&
+                  TraitsOf(EntryRoute::Dates).route == EntryRoute::Dates,
+              "one row per entry route, in the order of EntryRoute");
 
 // What the box holds after `value` entered it by `route` (FilledContent with the
 // route's line-break rule); nullopt for boxes that hold no value.
