@@ -1,6 +1,7 @@
 // What data type codes carry, and converting box texts by data type.
 #include "content/Conversions.h"
 #include "content/DataTypes.h"
+#include "content/LineStyles.h"
 
 #include "QStringPrinting.h"
 
@@ -38,6 +39,38 @@ TEST(DataTypes, BordersCellCountsAndEditorEntries) {
     const std::pair<double, int> entries[] = {{12, 11}, {208, 211}, {308, 311}, {121.06, 121}, {0, 0}, {103.5, -1}, {500, -1}};
     for (const auto& [code, entry] : entries) EXPECT_EQ(entryCode(code), entry) << code;
     EXPECT_EQ(DataTypeBase(std::numeric_limits<double>::infinity()), 0);
+}
+
+TEST(DataTypes, StoredCodesFindTheirRow) {
+    // Counted codes find the row they are listed by; codes no row names are plain text,
+    // and some of those print nothing.
+    const std::pair<double, int> rows[] = {{12, 11}, {399, 311}, {208, 211}, {114.08, 114}, {121.06, 121},
+                                           {0.5, 0}, {128, 128}};
+    for (const auto& [code, listed] : rows) {
+        ASSERT_NE(DataTypeOf(code), nullptr) << code;
+        EXPECT_EQ(DataTypeOf(code)->code, listed) << code;
+    }
+    for (double none : {-103.0, 134.0, 200.0, 300.0, 400.0, 987.0}) EXPECT_EQ(DataTypeOf(none), nullptr) << none;
+    EXPECT_EQ(FamilyOf(kNaN), DataFamily::Plain); // no number at all reads as 0
+    EXPECT_EQ(FamilyOf(987), DataFamily::Plain);
+    for (double silent : {134.0, 200.0, 300.0, 400.0}) EXPECT_TRUE(PrintsNothing(silent)) << silent;
+    EXPECT_FALSE(PrintsNothing(-5));
+    EXPECT_EQ(DatePartIn(107), DatePartOf::Month);
+    EXPECT_TRUE(TakesDigitKeysOnly(12) && TakesDigitKeysOnly(105) && TakesDigitKeysOnly(108));
+    EXPECT_FALSE(TakesDigitKeysOnly(104) || TakesDigitKeysOnly(311) || TakesDigitKeysOnly(109));
+    EXPECT_EQ(ListText(*DataTypeOf(12)), "011｜小写金额(对格 有￥)");
+}
+
+TEST(LineStyles, OneDecodingForScreenPaperAndEditor) {
+    EXPECT_EQ(LinePenStyle(2), Qt::DashLine);
+    EXPECT_EQ(LinePenStyle(5.7), Qt::DashDotDotLine);
+    // Codes outside 1 … 5 draw solid everywhere and select no editor entry.
+    for (double odd : {0.0, 6.0, -1.0, kNaN}) {
+        EXPECT_EQ(LinePenStyle(odd), Qt::SolidLine) << odd;
+        EXPECT_FALSE(LineStyleIndex(odd)) << odd;
+    }
+    for (int index = 0; index < int(kLineStyles.size()); ++index)
+        EXPECT_EQ(LineStyleIndex(LineStyleCode(index)), index);
 }
 
 TEST(ConvertByDataType, AppliesTheConversionOfEachType) {
