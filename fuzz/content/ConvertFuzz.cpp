@@ -29,10 +29,9 @@ double PickDataType(const std::uint8_t*& data, std::size_t& size) {
         size -= sizeof raw;
         return raw;
     }
-    const QList<DataTypeEntry>& list = DataTypeList();
     const std::size_t variants = std::size(kCountVariants);
-    const std::size_t index = pick % (list.size() + variants);
-    return index < std::size_t(list.size()) ? list[index].code : kCountVariants[index - list.size()];
+    const std::size_t index = pick % (kDataTypes.size() + variants);
+    return index < kDataTypes.size() ? kDataTypes[index].code : kCountVariants[index - kDataTypes.size()];
 }
 
 }  // namespace

@@ -4,8 +4,7 @@
 #include "aids/AidsTexts.h"
 #include "aids/BillPassword.h"
 #include "aids/CustomDates.h"
-#include "aids/EntryAids.h"
-#include "content/Conversions.h"
+#include "aids/EntryPath.h"
 #include "content/DataTypes.h"
 #include "core/Asker.h"
 #include "document/FormatDocument.h"
@@ -15,9 +14,6 @@
 #include <QSet>
 
 namespace {
-
-constexpr int kAutoNumber = 122;
-constexpr int kFirstCustomList = 124, kLastCustomList = 130;
 
 bool IsAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
 
@@ -29,13 +25,16 @@ QList<const BoxRecord*> TextBoxes(const FormatDocument& document) {
 }
 
 // The value FillDates writes for a data type before its conversion; nullopt for
-// types that hold no date.
-std::optional<QString> DateValue(int base, const QDateTime& now) {
-    switch (base) {
-    case 100: case 106: return QString::number(now.date().year());
-    case 101: case 107: return QString::number(now.date().month());
-    case 102: case 108: return QString::number(now.date().day());
-    case 110: case 111: case 112: case 113: return now.date().toString(QStringLiteral("yyyy-MM-dd"));
+// types that hold no date (custom dates are written by their pattern).
+std::optional<QString> DateValue(double dataType, const QDateTime& now) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    if (row && row->family == DataFamily::Date) return now.date().toString(QStringLiteral("yyyy-MM-dd"));
+    // Arabic parts are written two digits wide, as a typed month or day comes out.
+    const bool arabic = row && row->conversion == DataConversion::DatePartArabic;
+    switch (DatePartIn(dataType)) {
+    case DatePartOf::Year: return QString::number(now.date().year());
+    case DatePartOf::Month: return arabic ? now.date().toString(QStringLiteral("MM")) : QString::number(now.date().month());
+    case DatePartOf::Day: return arabic ? now.date().toString(QStringLiteral("dd")) : QString::number(now.date().day());
     default: return std::nullopt;
     }
 }
@@ -74,37 +73,34 @@ void RefreshAutoFill(FormatDocument& document, const AidContext& context) {
     if (context.db) {
         const QString formatName = document.GetFormat().name;
         for (const BoxRecord* box : TextBoxes(document)) {
-            const int base = DataTypeBase(box->cash);
-            if (base == kAutoNumber) {
+            const DataFamily family = FamilyOf(box->cash);
+            if (family == DataFamily::AutoNumber) {
                 const QString newest = NewestValue(*context.db, formatName, box->id);
                 if (!newest.isEmpty()) values.append({box->id, NextNumber(newest)});
-            } else if (base >= kFirstCustomList && base <= kLastCustomList) {
+            } else if (family == DataFamily::CustomList) {
                 const QStringList options =
-                    CustomListOptions(CustomTypeDefinition(*context.db, formatName, base));
+                    CustomListOptions(CustomTypeDefinition(*context.db, formatName, DataTypeBase(box->cash)));
                 if (!options.isEmpty()) values.append({box->id, options.first()});
             }
         }
     }
     FillPasswordAreas(document);
-    for (const auto& [id, value] : values) {
-        document.SetContent(id, value);
-        OnBoxEdited(document, id, context);
-    }
+    for (const auto& [id, value] : values) EnterValue(document, id, value, EntryRoute::AutoFill, context);
 }
 
 bool FillDates(FormatDocument& document, const AidContext& context) {
-    const QDateTime now = context.Now();
-    ConversionSettings settings = context.filling.settings;
-    settings.today = now.date();
+    AidContext today = context;
+    today.now = context.Now();
+    today.filling.settings.today = today.now.date();
     QList<QPair<qint64, QString>> values;
     QSet<QString> badPatterns;
     for (const BoxRecord* box : TextBoxes(document)) {
-        const int base = DataTypeBase(box->cash);
-        std::optional<QString> value = DateValue(base, now);
-        if (base == 119 || base == 133) {
-            const QString pattern =
-                context.db ? CustomTypeDefinition(*context.db, document.GetFormat().name, base) : QString();
-            value = FormatCustomDate(pattern, now);
+        std::optional<QString> value = DateValue(box->cash, today.now);
+        if (FamilyOf(box->cash) == DataFamily::CustomDate) {
+            const QString pattern = context.db ? CustomTypeDefinition(*context.db, document.GetFormat().name,
+                                                                      DataTypeBase(box->cash))
+                                               : QString();
+            value = FormatCustomDate(pattern, today.now);
             if (!value) {
                 if (!badPatterns.contains(pattern) && context.asker)
                     context.asker->Message(AidsText::BadDatePattern(pattern));
@@ -112,14 +108,8 @@ bool FillDates(FormatDocument& document, const AidContext& context) {
                 continue;
             }
         }
-        if (value) values.append({box->id, ConvertByDataType(*value, box->cash, settings)});
+        if (value) values.append({box->id, *value});
     }
-    QList<qint64> changed;
-    for (const auto& [id, value] : values) {
-        if (document.Content(id) == value) continue;
-        document.SetContent(id, value);
-        changed.append(id);
-    }
-    AfterAutomaticFill(document, changed, context);
+    for (const auto& [id, value] : values) EnterValue(document, id, value, EntryRoute::Dates, today);
     return badPatterns.isEmpty();
 }

@@ -9,7 +9,6 @@
 
 namespace {
 const QString kFieldSeparator = QStringLiteral("{[]}");
-constexpr int kPasswordType = 132;
 
 int CountOr(const QString& text, int fallback, int limit) {
     bool ok = false;
@@ -66,6 +65,6 @@ void FillPasswordAreas(FormatDocument& document) {
     const PasswordParams params = DecodePasswordParams(document.GetFormat().page.options.passwordArea);
     QList<qint64> boxes;
     for (const BoxRecord& box : document.GetFormat().boxes)
-        if (box.kind == BoxKind::Text && DataTypeBase(box.cash) == kPasswordType) boxes.append(box.id);
+        if (box.kind == BoxKind::Text && FamilyOf(box.cash) == DataFamily::Password) boxes.append(box.id);
     for (qint64 id : boxes) document.SetContent(id, GeneratePassword(params, *QRandomGenerator::system()));
 }

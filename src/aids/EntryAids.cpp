@@ -2,11 +2,13 @@
 
 #include "aids/AidContext.h"
 #include "aids/DecimalArithmetic.h"
+#include "aids/EntryPath.h"
 #include "aids/Relations.h"
 #include "content/Amounts.h"
 #include "content/Conversions.h"
 #include "content/DataTypes.h"
 #include "document/FormatDocument.h"
+#include "records/BoxValues.h"
 #include "records/HistoryQueries.h"
 #include "store/Bill.h"
 
@@ -20,20 +22,12 @@ bool IsChecked(const QString& value) {
     return !v.isEmpty() && v != QLatin1String("0");
 }
 
-// Puts a value into a box as the program fills boxes (text converted by its type,
-// a check box ticked by any non-blank value); true when the content changed.
-bool PutValue(FormatDocument& document, const BoxRecord& box, const QString& value,
-              const ValueFilling& filling) {
-    Bill scratch;
-    if (!WriteBoxValue(box, scratch, value, filling)) return false;
-    const QString text = scratch.Value(box.id);
-    if (document.Content(box.id) == text) return false;
-    document.SetContent(box.id, text);
+// Puts what a box holds for a value into it; true when the content changed.
+bool PutContent(FormatDocument& document, const BoxRecord& box, const std::optional<QString>& content) {
+    if (!content || document.Content(box.id) == *content) return false;
+    document.SetContent(box.id, *content);
     return true;
 }
-
-// What a step of the chain does with a box.
-enum Step { kRings = 1, kLinkedBill = 2, kSums = 4, kAll = kRings | kLinkedBill | kSums };
 
 class AidRun {
 public:
@@ -52,12 +46,12 @@ public:
             }
             // Boxes reached through a ring already hold the ring's value: they pass
             // it on to their sums only, or a ring would echo back into the box typed in.
-            if (steps & kRings)
-                for (qint64 changed : PropagateSame(document_, id, context_)) Add(changed, kSums);
-            if (steps & kLinkedBill)
-                for (qint64 changed : PullLinkedBill(document_, id, context_)) Add(changed, kRings | kSums);
-            if (steps & kSums)
-                for (qint64 changed : RecomputeSums(document_, id, context_)) Add(changed, kRings | kSums);
+            if (steps & kRingStep)
+                for (qint64 changed : PropagateSame(document_, id, context_)) Add(changed, kSumStep);
+            if (steps & kLinkedBillStep)
+                for (qint64 changed : PullLinkedBill(document_, id, context_)) Add(changed, kRingStep | kSumStep);
+            if (steps & kSumStep)
+                for (qint64 changed : RecomputeSums(document_, id, context_)) Add(changed, kRingStep | kSumStep);
         }
     }
 
@@ -109,11 +103,13 @@ QList<qint64> PropagateSame(FormatDocument& document, qint64 boxId, const AidCon
     const QString value = document.Content(boxId);
     // A capital amount reaches boxes of other types as the number it stands for.
     const QString number = source->kind == BoxKind::Text ? CapitalToNumber(value, source->cash) : value;
-    const ValueFilling asTyped{QString(), context.filling.settings};
     for (qint64 id : RingMembers(document, boxId, RingKind::Same)) {
         const BoxRecord* box = document.Record(id);
-        const bool typed = box->kind == BoxKind::Text && DataTypeBase(box->cash) > 0;
-        if (PutValue(document, *box, typed ? number : value, asTyped)) changed.append(id);
+        const bool typed = box->kind == BoxKind::Text && HasDataType(box->cash);
+        // The value is in the box already as it stands: no line-break marker to read.
+        const std::optional<QString> content =
+            EnteredContent(*box, typed ? number : value, EntryRoute::Typed, context.filling);
+        if (PutContent(document, *box, content)) changed.append(id);
     }
     return changed;
 }
@@ -142,7 +138,8 @@ QList<qint64> PullLinkedBill(FormatDocument& document, qint64 boxId, const AidCo
         const QString stored =
             grouped ? byLabel.value(SplitLabelGroup(box->label).stem + u'_' + QString::number(linked.group))
                     : byId.value(id);
-        if (PutValue(document, *box, stored, context.filling)) changed.append(id);
+        // A stored value, filled in as stored values are.
+        if (PutContent(document, *box, FilledContent(*box, stored, context.filling))) changed.append(id);
     }
     return changed;
 }
@@ -176,19 +173,9 @@ QList<qint64> ApplyRadioGroup(FormatDocument& document, qint64 checkBoxId) {
     return changed;
 }
 
-void OnBoxEdited(FormatDocument& document, qint64 boxId, const AidContext& context) {
-    const BoxRecord* box = document.Record(boxId);
-    if (!box) return;
-    if (box->kind == BoxKind::Text)
-        document.SetContent(boxId, ConvertByDataType(document.Content(boxId), box->cash,
-                                                     context.filling.settings));
+void RunAids(FormatDocument& document, qint64 boxId, int steps, const AidContext& context) {
+    if (!document.Record(boxId)) return;
     AidRun run(document, context);
-    run.Add(boxId, kAll);
-    run.Run();
-}
-
-void AfterAutomaticFill(FormatDocument& document, const QList<qint64>& boxIds, const AidContext& context) {
-    AidRun run(document, context);
-    for (qint64 id : boxIds) run.Add(id, kRings | kSums);
+    run.Add(boxId, steps);
     run.Run();
 }

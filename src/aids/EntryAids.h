@@ -1,32 +1,31 @@
 #pragma once
 // What one edit of a box sets off on the document's bill: linked boxes, the linked
-// bill, sums and radio groups. The window calls this when a box is left, the command
-// line after each value it fills, batch printing for every value of a row.
+// bill, sums and radio groups. Values reach them only through the entry path
+// (aids/EntryPath.h), which decides which of these steps a route gets.
 #include <QList>
 #include <QtGlobal>
 
 class FormatDocument;
 struct AidContext;
 
-// A text box was left: its text is converted by its data type, then the boxes of its
-// same-content rings take the value (each converted by its own type), the boxes of
-// its related rings are filled from the newest stored bill that had this value, and
-// its sum targets are computed again. Every box the aids change counts as edited in
-// turn, so sums and rings chain; a run ends after kChainSteps boxes so that circular
-// sums cannot spin. A check box that became ticked unticks the rest of its radio
-// group (its ring through `RCtl`).
-void OnBoxEdited(FormatDocument& document, qint64 boxId, const AidContext& context);
+// The steps an edited box can set off. A text box: the boxes of its same-content
+// rings take its value (each converted by its own type), the boxes of its related
+// rings are filled from the newest stored bill that had this value, and its sum
+// targets are computed again. A check box that became ticked unticks the rest of its
+// radio group (its ring through `RCtl`) whatever the steps.
+enum AidStep : int {
+    kNoAids = 0,
+    kRingStep = 1,
+    kLinkedBillStep = 2,
+    kSumStep = 4,
+    kAllAids = kRingStep | kLinkedBillStep | kSumStep,
+};
 
-// The entry point for code that puts a value into a box as if it had been typed
-// (data rows, the command line). The same as OnBoxEdited.
-inline void ApplyAidsAfterEdit(FormatDocument& document, qint64 boxId, const AidContext& context) {
-    OnBoxEdited(document, boxId, context);
-}
-
-// Boxes the program filled itself (dates, numbers, list defaults): their rings and
-// sums follow as for an edit, without looking up a linked bill.
-void AfterAutomaticFill(FormatDocument& document, const QList<qint64>& boxIds,
-                        const AidContext& context);
+// Runs `steps` for the box. Every box the aids change counts as edited in turn (a
+// box reached through a ring passes the value on to its sums only, so the ring does
+// not echo back), so sums and rings chain; a run ends after kChainSteps boxes so that
+// circular sums cannot spin.
+void RunAids(FormatDocument& document, qint64 boxId, int steps, const AidContext& context);
 
 inline constexpr int kChainSteps = 500;
 

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kTickType = 115;
-
 // The distinct values of one box, or of every box of a label stem: format, box,
 // limit / format, escaped label pattern, format, limit.
 const QString kBoxValues = QStringLiteral(
@@ -20,15 +18,10 @@ const QString kStemValues = QStringLiteral(
     "SELECT h.Con FROM Fmt f CROSS JOIN 历史 h WHERE f.Fmt=? AND f.LBL LIKE ? ESCAPE '\\' "
     "AND h.Fmt=? AND h.CID=f.ID GROUP BY h.Con ORDER BY h.Con LIMIT ?");
 
-bool IsNumericType(double dataType) {
-    const int base = DataTypeBase(dataType);
-    return (base >= 1 && base <= 99) || (base >= 105 && base <= 108);
-}
-
 } // namespace
 
 bool AcceptsTyped(double dataType, const QString& typed) {
-    if (typed.isEmpty() || !IsNumericType(dataType)) return true;
+    if (typed.isEmpty() || !TakesDigitKeysOnly(dataType)) return true;
     for (QChar c : typed) {
         // Control characters (Backspace, Enter) type nothing into the text.
         if (c.unicode() < 0x20) continue;
@@ -47,9 +40,8 @@ std::optional<Completion> CompleteFromHistory(Database& db, const QString& forma
 
 QStringList FillHistoryList(Database& db, const QString& formatName, const BoxRecord& box) {
     QStringList entries;
-    const int base = DataTypeBase(box.cash);
-    if (base >= 124 && base <= 130)
-        entries = CustomListOptions(CustomTypeDefinition(db, formatName, base));
+    if (FamilyOf(box.cash) == DataFamily::CustomList)
+        entries = CustomListOptions(CustomTypeDefinition(db, formatName, DataTypeBase(box.cash)));
     const LabelGroup group = SplitLabelGroup(box.label);
     const QueryResult result =
         group.group > 0
@@ -61,6 +53,6 @@ QStringList FillHistoryList(Database& db, const QString& formatName, const BoxRe
 }
 
 std::optional<QString> ToggledTick(double dataType, const QString& current) {
-    if (DataTypeBase(dataType) != kTickType) return std::nullopt;
+    if (FamilyOf(dataType) != DataFamily::Tick) return std::nullopt;
     return current == AidsText::kTick ? QString() : AidsText::kTick;
 }

@@ -220,7 +220,6 @@ void MainWindow::ConnectMenu() {
             PageParams page = session_.CurrentFormat().page;
             OptionOf(page.options, toggle) = checked;
             session_.Document().SetPage(page);
-            if (toggle == MenuToggle::MonthZero) RefreshConversion();
         });
     }
 }
@@ -265,7 +264,6 @@ void MainWindow::StartUp() {
     if (!last.formatName.isEmpty()) OpenFormat(last.formatName, true);
     session_.SetRoundingMethod(
         int(session_.Params().GetParam(AppText::kNumCutParam).toDouble()));
-    RefreshConversion();
 }
 
 bool MainWindow::OpenFormat(const QString& name, bool force) {
@@ -284,8 +282,6 @@ bool MainWindow::LoadFormat(const QString& name) {
     ConversionSettings conversion = session_.Conversion();
     conversion.currency = loaded->page.options.currency;
     conversion.monthZero = loaded->page.options.monthZero;
-    designer_->SetLineBreakMarker(session_.LineBreakMarker());
-    designer_->SetConversionSettings(conversion);
     // The boxes get back what they held when the format was last left.
     Bill bill = DefaultsOf(*loaded, {session_.LineBreakMarker(), conversion});
     session_.Document().Open(std::move(*loaded), std::move(bill));
@@ -380,7 +376,6 @@ void MainWindow::SetLineBreakMarker() {
     if (!answer || answer->isEmpty()) return;
     WriteSetting(QStringLiteral("QMX"), QStringLiteral("Para"), QStringLiteral("CrlfChr"), *answer);
     session_.SetLineBreakMarker(*answer);
-    designer_->SetLineBreakMarker(*answer);
 }
 
 void MainWindow::SetRoundingMethod() {
@@ -388,7 +383,6 @@ void MainWindow::SetRoundingMethod() {
     if (dialog.exec() != QDialog::Accepted) return;
     session_.Params().SetParam(AppText::kNumCutParam, QString::number(dialog.Method()));
     session_.SetRoundingMethod(dialog.Method());
-    RefreshConversion();
 }
 
 void MainWindow::SetCurrencySymbol() {
@@ -397,7 +391,6 @@ void MainWindow::SetCurrencySymbol() {
         page.options.currency = *answer;
         session_.Document().SetPage(page);
     }
-    RefreshConversion();
 }
 
 void MainWindow::ChangeLoginPassword() {

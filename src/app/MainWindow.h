@@ -8,6 +8,7 @@
 
 class Asker;
 class BillDataView;
+struct AidContext;
 struct BillData;
 class BillPrinter;
 class Bill;
@@ -126,13 +127,15 @@ private:
     // automatic numbers, lists and passwords of a fresh bill.
     void ConnectAids();
     void RunAutoFill();
+    // What values entering the bill need: the store, the line-break marker, the open
+    // format's conversion settings, where questions go.
+    AidContext EntryContext();
     // Leaves the box being typed in, so its text is converted before it is used.
     void CommitTyping();
     void EditPageSize();
     void ImportFormatFile();
     void ExportFormatFile();
     void ChooseBarcodeStandard();
-    void RefreshConversion();
     // False (after saying why) for a name the format tree cannot hold.
     bool AcceptFormatName(const QString& name);
     HistoryView* BuildHistory();

@@ -1,13 +1,14 @@
-// The main window's side of the entry aids: leaving or ticking a box runs them on the
-// document, tied boxes are tinted while a text box has the focus, numeric boxes drop
-// other keys, typing completes from history, a double click offers earlier values,
-// and the menus build rings, fill dates and passwords.
+// The main window's side of the entry aids: the designer enters what is typed through
+// the entry path with the context given here; tied boxes are tinted while a text box
+// has the focus, numeric boxes drop other keys, typing completes from history, a
+// double click offers earlier values, and the menus build rings, fill dates and
+// passwords.
 #include "app/MainWindow.h"
 
 #include "aids/AidContext.h"
 #include "aids/AutoFill.h"
 #include "aids/BillPassword.h"
-#include "aids/EntryAids.h"
+#include "aids/EntryPath.h"
 #include "aids/Relations.h"
 #include "aids/RingBuilders.h"
 #include "aids/TypingAids.h"
@@ -46,7 +47,10 @@ public:
         connect(&autoFind_, &QTimer::timeout, this, &AidsInput::Complete);
         connect(qApp, &QApplication::focusChanged, this,
                 [this](QWidget*, QWidget* now) { FocusChanged(now); });
-        connect(&designer_, &DesignerView::BoxEdited, this, &AidsInput::BoxEdited);
+        // A box left may be entered again later: its ties are then shown again.
+        connect(&designer_, &DesignerView::BoxEdited, this, [this](qint64 id) {
+            if (id == focusedId_) focusedId_ = 0;
+        });
         qApp->installEventFilter(this);
     }
 
@@ -83,7 +87,6 @@ private:
         TextInputBox* box = TextBoxOf(now);
         if (!box || box->Id() == focusedId_) return;
         focusedId_ = box->Id();
-        atFocus_ = Document().Content(focusedId_);
         // After the press that gave the focus has cleared the old tints.
         QTimer::singleShot(0, this, [this, id = focusedId_] {
             if (id == focusedId_) HighlightRelations(id);
@@ -98,14 +101,6 @@ private:
                 box->SetTint(it.value());
                 tinted_.insert(it.key());
             }
-    }
-
-    // A text box left unchanged sets nothing off: passing through a key box must not
-    // pull its linked bill over what was corrected by hand.
-    void BoxEdited(qint64 id) {
-        const bool unchanged = id == focusedId_ && Document().Content(id) == atFocus_;
-        if (id == focusedId_) focusedId_ = 0;
-        if (!unchanged) OnBoxEdited(Document(), id, ContextOf(session_, asker_));
     }
 
     bool KeyPressed(QObject* watched, QKeyEvent* event) {
@@ -135,10 +130,8 @@ private:
         const BoxRecord* record = RecordOf(box);
         if (!record || ctrl || watched != box->Editor()->viewport() || event->button() != Qt::LeftButton)
             return false;
-        if (const std::optional<QString> tick = ToggledTick(record->cash, Document().Content(record->id))) {
-            Document().SetContent(record->id, *tick);
-            OnBoxEdited(Document(), record->id, ContextOf(session_, asker_));
-        }
+        if (const std::optional<QString> tick = ToggledTick(record->cash, Document().Content(record->id)))
+            EnterValue(Document(), record->id, *tick, EntryRoute::Typed, ContextOf(session_, asker_));
         return false;
     }
 
@@ -192,8 +185,7 @@ private:
     void Choose(QListWidgetItem* item) {
         list_->hide();
         if (!item || !Document().Record(listBox_)) return;
-        Document().SetContent(listBox_, item->text());
-        OnBoxEdited(Document(), listBox_, ContextOf(session_, asker_));
+        EnterValue(Document(), listBox_, item->text(), EntryRoute::Typed, ContextOf(session_, asker_));
     }
 
     Session& session_;
@@ -202,7 +194,6 @@ private:
     QTimer autoFind_;
     QPointer<TextInputBox> typing_;
     qint64 focusedId_ = 0;
-    QString atFocus_;
     QSet<qint64> tinted_;
     QListWidget* list_ = nullptr;
     qint64 listBox_ = 0;
@@ -210,7 +201,10 @@ private:
 
 } // namespace
 
+AidContext MainWindow::EntryContext() { return ContextOf(session_, asker_); }
+
 void MainWindow::ConnectAids() {
+    designer_->SetEntryContext([this] { return EntryContext(); });
     auto* input = new AidsInput(session_, asker_, *designer_, this);
     input->setObjectName(QStringLiteral("EntryAids"));
     const auto on = [this](QMenu* menu, const char* name, auto handler) {

@@ -31,7 +31,7 @@ namespace {
 
 RowFilling RowFillingOf(Session& session) {
     const ValueFilling filling{session.LineBreakMarker(), session.Conversion()};
-    return {filling, EntryAidsAfterRow(session.Db(), filling)};
+    return {filling, &session.Db()};
 }
 
 // The data rows as bills, each written over the bill in the boxes (so fixed texts

@@ -102,7 +102,3 @@ void MainWindow::ChooseBarcodeStandard() {
     page.options.barcodeStandard = dialog.Standard();
     session_.Document().SetPage(page); // the designer draws the codes again as it is told
 }
-
-void MainWindow::RefreshConversion() {
-    designer_->SetConversionSettings(session_.Conversion());
-}

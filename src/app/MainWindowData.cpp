@@ -1,7 +1,8 @@
 // The main window's bill-data tab: the three-step import (file, worksheet, mapping)
-// and writing the chosen row into the boxes.
+// and stepping the chosen row into the boxes.
 #include "app/MainWindow.h"
 
+#include "aids/AidContext.h"
 #include "app/BillDataModel.h"
 #include "app/BillDataView.h"
 #include "app/MappingDialog.h"
@@ -9,9 +10,9 @@
 #include "app/Session.h"
 #include "app/SheetChoiceDialog.h"
 #include "core/Asker.h"
-#include "designer/DesignerView.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SheetReader.h"
+#include "print/RowBill.h"
 
 #include <QTabWidget>
 #include <QTableView>
@@ -88,7 +89,9 @@ bool MainWindow::ImportData() {
 void MainWindow::DisplayCurrentRow(int row) {
     const BillData& rows = billData_->Model().Data();
     if (row < 0 || row >= rows.rows.size()) return;
-    const QStringList& values = rows.rows[row].values;
-    for (int column = 0; column < rows.columns.size(); ++column)
-        designer_->SetBoxContent(rows.columns[column].boxId, values.value(column));
+    // Entered over the boxes as a batch enters each row, so the bill shown for a row
+    // is the bill the batch prints for it.
+    CommitTyping();
+    EnterValues(session_.Document(), RowEntries(rows.columns, rows.rows[row].values), EntryRoute::DataRow,
+                EntryContext());
 }

@@ -1,5 +1,6 @@
 #include "cli/BatchCommand.h"
 
+#include "aids/AidContext.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandImport.h"
 #include "cli/CommandSetup.h"
@@ -130,14 +131,16 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
 
     std::optional<BillData> data;
     std::optional<RowLoader> rows;
+    Bill opened; // the rows enter the bill the window shows when the format is opened
     BatchSource source;
     if (!args.data.isEmpty()) {
         data = ReadRecords(db, args, format, loaded->filling.lineBreakMarker, err);
         if (!data) return ExitCode::kFailed;
-        rows.emplace(format, data->columns, RowFilling{loaded->filling, EntryAidsAfterRow(db, loaded->filling)});
+        rows.emplace(format, data->columns, RowFilling{loaded->filling, &db});
+        opened = OpenedBill(format, {&db, loaded->filling, {}, nullptr});
         source.count = int(data->rows.size());
         source.load = [&](int index, Bill& bill, QString*) {
-            bill = rows->LoadRowAsTyped(data->rows[index].values);
+            bill = rows->LoadRowAsTyped(data->rows[index].values, opened);
             return true;
         };
     } else {

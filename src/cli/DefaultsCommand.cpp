@@ -1,7 +1,7 @@
 #include "cli/DefaultsCommand.h"
 
 #include "aids/AidContext.h"
-#include "aids/FillAsTyped.h"
+#include "aids/EntryPath.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandArgs.h"
 #include "cli/CommandSetup.h"
@@ -66,7 +66,8 @@ int Defaults(Database& db, const DefaultsArgs& parsed, QTextStream& out, QTextSt
         FormatDocument document;
         document.Open(loaded->format, bill);
         const AidContext aids{&db, loaded->filling, {}, &asker};
-        if (const QStringList missing = FillAsTyped(document, parsed.values, aids); !missing.isEmpty()) {
+        if (const QStringList missing = EnterByLabel(document, parsed.values, EntryRoute::Command, aids);
+            !missing.isEmpty()) {
             err << CliText::NoSuchLabel(missing.first()) << Qt::endl;
             return ExitCode::kUsage;
         }

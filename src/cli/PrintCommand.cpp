@@ -1,7 +1,7 @@
 #include "cli/PrintCommand.h"
 
 #include "aids/AidContext.h"
-#include "aids/FillAsTyped.h"
+#include "aids/EntryPath.h"
 #include "cli/BatchCommand.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandSetup.h"
@@ -59,14 +59,15 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     if (!loaded) return ExitCode::kFailed;
     CommandOutput output;
     if (!output.Open(parsed.target, loaded->format.page, err)) return ExitCode::kFailed;
-    // The bill is filled as a user types it: empty boxes with their automatic values,
-    // then each value in turn with the aids (rings, sums, linked bills) after it.
+    // The bill starts as the window shows it when the format is opened, then each
+    // value enters it in turn with the aids (rings, sums, linked bills) after it.
     StreamAsker asker(err);
     FormatDocument document;
     document.Open(loaded->format);
     const AidContext aids{&db, loaded->filling, {}, &asker};
-    StartBillAsTyped(document, aids, parsed.fillDates);
-    if (const QStringList missing = FillAsTyped(document, parsed.values, aids); !missing.isEmpty()) {
+    StartOpenedBill(document, aids, parsed.fillDates);
+    if (const QStringList missing = EnterByLabel(document, parsed.values, EntryRoute::Command, aids);
+        !missing.isEmpty()) {
         err << CliText::NoSuchLabel(missing.first()) << Qt::endl;
         return ExitCode::kUsage;
     }

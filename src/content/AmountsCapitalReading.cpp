@@ -94,11 +94,11 @@ QString ReadCapitalDigits(const QString& text, bool withoutFen) {
 }  // namespace
 
 QString CapitalToNumber(const QString& text, double dataType) {
-    switch (DataTypeBase(dataType)) {
-    case 103:
-    case 120: return ReadCapitalAmount(text);
-    case 114: return ReadCapitalDigits(text, false);
-    case 121: return ReadCapitalDigits(text, true);
+    switch (ConversionOf(dataType)) {
+    case DataConversion::CapitalYuan:
+    case DataConversion::CapitalRound: return ReadCapitalAmount(text);
+    case DataConversion::CapitalDigits: return ReadCapitalDigits(text, false);
+    case DataConversion::CapitalDigitsNoFen: return ReadCapitalDigits(text, true);
     default: return text;
     }
 }

@@ -15,8 +15,8 @@ struct Decimal {
     bool IsZero() const { return intDigits.isEmpty() && fracDigits.isEmpty(); }
 };
 
-// The number a text starts with, as Visual Basic's Val reads it: leading blanks, an
-// optional sign, digits, an optional "." and digits; anything else ends it.
+// The number a text starts with: leading blanks, an optional sign, digits, an
+// optional "." and digits; anything else ends it ("12abc" is 12, "abc" is 0).
 Decimal LeadingNumber(QStringView text);
 
 // The value multiplied by 10^places (places may be negative).

@@ -24,51 +24,41 @@ QString ConvertCapitalDigitsWithoutFen(const QString& text, double dataType, con
     return result;
 }
 
-QString ConvertAmount(const QString& text, int base, double dataType, const ConversionSettings& settings) {
-    switch (base) {
-    case 103: return CapitalAmount(text, QStringLiteral("元"), settings);
-    case 120: return CapitalAmount(text, QStringLiteral("圆"), settings);
-    case 104: return FormatAmount(text, settings);
-    case 105: return WithoutCurrency(FormatAmount(text, settings), settings);
-    case 117: return WithoutCommas(WithoutCurrency(FormatAmount(text, settings), settings));
-    case 118: return WithoutCommas(FormatAmount(text, settings));
-    case 114: return CapitalDigits(text, CapitalDigitsPositions(dataType), settings);
-    case 121: return ConvertCapitalDigitsWithoutFen(text, dataType, settings);
-    case 116: return FormatPercentage(text, settings.currency);
-    case 123: return FormatYuanAmount(text, settings);
-    default: return text;
-    }
-}
-
-QString ConvertDate(const QString& text, int base, const ConversionSettings& settings) {
-    switch (base) {
-    case 100: return DatePartChinese(text, DatePart::kYear, settings.monthZero);
-    case 101: return DatePartChinese(text, DatePart::kMonth, settings.monthZero);
-    case 102: return DatePartChinese(text, DatePart::kDay, settings.monthZero);
-    case 106: return DatePartArabic(text, DatePart::kYear, settings.today);
-    case 107: return DatePartArabic(text, DatePart::kMonth, settings.today);
-    case 108: return DatePartArabic(text, DatePart::kDay, settings.today);
-    case 110: return FormatDate(text, QStringLiteral("YYYY年MM月DD日"), settings.today);
-    case 111: return FormatDate(text, QStringLiteral("YYYY-MM-DD"), settings.today);
-    case 112: return FormatDate(text, QStringLiteral("MM月DD日"), settings.today);
-    case 113: return FormatDate(text, QStringLiteral("MM-DD"), settings.today);
-    default: return text;
+DatePart PartOf(DatePartOf part) {
+    switch (part) {
+    case DatePartOf::Year: return DatePart::kYear;
+    case DatePartOf::Month: return DatePart::kMonth;
+    default: return DatePart::kDay;
     }
 }
 
 }  // namespace
 
 QString ConvertByDataType(const QString& text, double dataType, const ConversionSettings& settings) {
-    const int base = DataTypeBase(dataType);
-    if (base >= 1 && base <= 99) return FormatAmount(text, settings);
-    if (base >= 301 && base <= 399) return WithoutCurrency(FormatAmount(text, settings), settings);
-    switch (base) {
-    case 109: return FormatPostcode(text);
-    case 131: return GenderFromId(text);
-    case 100: case 101: case 102: case 106: case 107: case 108:
-    case 110: case 111: case 112: case 113: return ConvertDate(text, base, settings);
-    default: return ConvertAmount(text, base, dataType, settings);
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    if (!row) return text;
+    switch (row->conversion) {
+    case DataConversion::None: return text;
+    case DataConversion::DatePartChinese: return DatePartChinese(text, PartOf(row->datePart), settings.monthZero);
+    case DataConversion::DatePartArabic: return DatePartArabic(text, PartOf(row->datePart), settings.today);
+    case DataConversion::CapitalYuan: return CapitalAmount(text, QStringLiteral("元"), settings);
+    case DataConversion::CapitalRound: return CapitalAmount(text, QStringLiteral("圆"), settings);
+    case DataConversion::Amount: return FormatAmount(text, settings);
+    case DataConversion::AmountNoSymbol: return WithoutCurrency(FormatAmount(text, settings), settings);
+    case DataConversion::AmountNoSymbolNoComma:
+        return WithoutCommas(WithoutCurrency(FormatAmount(text, settings), settings));
+    case DataConversion::AmountNoComma: return WithoutCommas(FormatAmount(text, settings));
+    case DataConversion::YuanAmount: return FormatYuanAmount(text, settings);
+    case DataConversion::Postcode: return FormatPostcode(text);
+    case DataConversion::Date:
+        return FormatDate(text, QString::fromUtf16(row->datePattern.data(), qsizetype(row->datePattern.size())),
+                          settings.today);
+    case DataConversion::CapitalDigits: return CapitalDigits(text, CapitalDigitsPositions(dataType), settings);
+    case DataConversion::CapitalDigitsNoFen: return ConvertCapitalDigitsWithoutFen(text, dataType, settings);
+    case DataConversion::Percentage: return FormatPercentage(text, settings.currency);
+    case DataConversion::Gender: return GenderFromId(text);
     }
+    return text;
 }
 
 QString FillBoxText(const QString& text, const QString& lineBreakMarker, double dataType,

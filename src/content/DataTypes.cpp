@@ -3,51 +3,15 @@
 #include <algorithm>
 #include <cmath>
 
-QString DataTypeEntry::ListText() const {
-    return QStringLiteral("%1").arg(int(code), 3, 10, QChar(u'0')) + u'｜' + caption;
+namespace {
+
+const DataTypeTraits* RowByListedCode(int code) {
+    for (const DataTypeTraits& row : kDataTypes)
+        if (row.code == code) return &row;
+    return nullptr;
 }
 
-const QList<DataTypeEntry>& DataTypeList() {
-    static const QList<DataTypeEntry> kList = [] {
-        QList<DataTypeEntry> list = {
-            {0, QStringLiteral("普通文本")},
-            {100, QStringLiteral("年(中文)")},
-            {101, QStringLiteral("月(中文)")},
-            {102, QStringLiteral("日(中文)")},
-            {103, QStringLiteral("大写金额(元)")},
-            {120, QStringLiteral("大写金额(圆)")},
-            {104, QStringLiteral("小写金额(不对格)(有￥)")},
-            {105, QStringLiteral("小写金额(不对格)(无￥)")},
-            {117, QStringLiteral("小写金额(不对格)(无￥无逗号)")},
-            {118, QStringLiteral("小写金额(不对格)(有￥无逗号)")},
-            {11, QStringLiteral("小写金额(对格 有￥)")},
-            {311, QStringLiteral("小写金额(对格 无￥)")},
-            {123, QStringLiteral("小写金额(XXXX元)")},
-            {211, QStringLiteral("数字(对格)")},
-            {106, QStringLiteral("年(阿拉伯)")},
-            {107, QStringLiteral("月(阿拉伯)")},
-            {108, QStringLiteral("日(阿拉伯)")},
-            {109, QStringLiteral("邮编")},
-            {110, QStringLiteral("日期：YYYY年MM月DD日")},
-            {111, QStringLiteral("日期：YYYY-MM-DD")},
-            {112, QStringLiteral("日期：MM年DD月")},
-            {113, QStringLiteral("日期：MM-DD")},
-            {119, QStringLiteral("自定义日期：")},
-            {133, QStringLiteral("自定义日期：")},
-            {114, QStringLiteral("大写金额(仅数字)")},
-            {121, QStringLiteral("大写金额(仅数字,无角分)")},
-            {115, QStringLiteral("只打√")},
-            {116, QStringLiteral("百分数")},
-            {122, QStringLiteral("自动编号")},
-            {131, QStringLiteral("性别")},
-            {132, QStringLiteral("发票密码区")},
-        };
-        for (int i = 1; i <= 7; ++i)
-            list.append({123.0 + i, QStringLiteral("自定义列表%1：").arg(i)});
-        return list;
-    }();
-    return kList;
-}
+} // namespace
 
 int DataTypeBase(double dataType) {
     // Codes are three digits; anything far outside is no type at all.
@@ -55,15 +19,51 @@ int DataTypeBase(double dataType) {
     return int(std::trunc(dataType));
 }
 
-int DataTypeListIndex(double dataType) {
+const DataTypeTraits* DataTypeOf(double dataType) {
     const int base = DataTypeBase(dataType);
-    int entryCode = base;
-    if (DigitCellCount(dataType) > 0) entryCode = base < 100 ? 11 : base < 300 ? 211 : 311;
-    else if (base != 114 && base != 121 && base != dataType) return -1;  // only these carry a fraction
-    const QList<DataTypeEntry>& list = DataTypeList();
-    for (qsizetype i = 0; i < list.size(); ++i)
-        if (int(list[i].code) == entryCode) return int(i);
-    return -1;
+    for (const DataTypeTraits& row : kDataTypes)
+        if (base >= row.low && base <= row.high) return &row;
+    return nullptr;
+}
+
+DataFamily FamilyOf(double dataType) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    return row ? row->family : DataFamily::Plain;
+}
+
+DataConversion ConversionOf(double dataType) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    return row ? row->conversion : DataConversion::None;
+}
+
+DatePartOf DatePartIn(double dataType) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    return row ? row->datePart : DatePartOf::None;
+}
+
+bool TakesDigitKeysOnly(double dataType) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    return row && row->digitKeys;
+}
+
+bool HasDataType(double dataType) { return DataTypeBase(dataType) > 0; }
+
+bool PrintsNothing(double dataType) {
+    const int base = DataTypeBase(dataType);
+    return !DataTypeOf(dataType) && (base == 300 || (base >= 134 && base <= 200) || base >= 400);
+}
+
+QString ListText(const DataTypeTraits& row) {
+    return QStringLiteral("%1").arg(row.code, 3, 10, QChar(u'0')) + u'｜' +
+           QString::fromUtf16(row.caption.data(), qsizetype(row.caption.size()));
+}
+
+int DataTypeListIndex(double dataType) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    if (!row) return -1;
+    // Only the positions of 114 and 121 make a fraction of the code.
+    if (row->count != CodeCount::Positions && DataTypeBase(dataType) != dataType) return -1;
+    return int(row - kDataTypes.data());
 }
 
 bool HasSingleBorder(double dataType) {
@@ -71,35 +71,41 @@ bool HasSingleBorder(double dataType) {
 }
 
 int DigitCellCount(double dataType) {
-    const int base = DataTypeBase(dataType);
-    if (base >= 1 && base <= 99) return base;
-    if (base >= 201 && base <= 299) return base - 200;
-    if (base >= 301 && base <= 399) return base - 300;
-    return 0;
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    if (!row || row->count != CodeCount::Cells) return 0;
+    return DataTypeBase(dataType) - row->countBase;
 }
 
 int CapitalDigitsCount(double dataType) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    if (!row || row->count != CodeCount::Positions) return 0;
     // The small offset keeps 114.1 (stored as 114.0999…) at 10 positions.
-    const int base = DataTypeBase(dataType);
-    if (base != 114 && base != 121) return 0;
-    return std::max(0, int(dataType * 100 + 0.0001 - base * 100));
+    return std::max(0, int(dataType * 100 + 0.0001 - row->code * 100));
 }
 
 int CapitalDigitsPositions(double dataType) {
-    switch (DataTypeBase(dataType)) {
-    case 114: return std::max(0, int((dataType - 114 + 0.0001) * 100));
-    case 121: return std::max(2, int((dataType - 121 + 0.0201) * 100));
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    if (!row) return 0;
+    const double hundredths = (dataType - row->code) * 100;
+    switch (row->conversion) {
+    case DataConversion::CapitalDigits: return std::max(0, int(hundredths + 0.01));
+    // Two more positions for 角 and 分, dropped after the conversion.
+    case DataConversion::CapitalDigitsNoFen: return std::max(2, int(hundredths + 2.01));
     default: return 0;
     }
 }
 
-double DataTypeWithCount(int baseCode, int count) {
-    switch (baseCode) {
-    case 11: return count;
-    case 211: return 200 + count;
-    case 311: return 300 + count;
-    case 114:
-    case 121: return baseCode + count / 100.0;
-    default: return baseCode;
+double DataTypeWithCount(int listedCode, int count) {
+    const DataTypeTraits* row = RowByListedCode(listedCode);
+    if (!row) return listedCode;
+    switch (row->count) {
+    case CodeCount::Cells: return row->countBase + count;
+    case CodeCount::Positions: return row->code + count / 100.0;
+    default: return listedCode;
     }
+}
+
+bool TakesCount(int listedCode) {
+    const DataTypeTraits* row = RowByListedCode(listedCode);
+    return row && row->count != CodeCount::None;
 }

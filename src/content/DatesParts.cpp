@@ -43,6 +43,10 @@ QString DatePartArabic(const QString& text, DatePart part, const QDate& today) {
     QString t = text.size() >= 15 ? FormatDate(text, QStringLiteral("YYYY-MM-DD"), now) : text;
     t = DigitsToCapitals(t.trimmed(), -10);
     t.replace(u'年', u'-').replace(u'月', u'-').remove(u'日');
+    // Today's part written plainly is what a text out of range becomes; it counts as
+    // converted already, so converting again leaves it as it is.
+    const QString plainToday = QString::number(PartOf(now, part));
+    if (t == plainToday) return plainToday;
 
     int value = -1;
     if (t.contains(u'-')) {
@@ -51,7 +55,7 @@ QString DatePartArabic(const QString& text, DatePart part, const QDate& today) {
     if (value < 0) value = LeadingInteger(t);
     const PartRule rule = ArabicRule(part);
     // Out of range gives today's part as a plain number: the 6th is "6", not "06".
-    if (value < rule.low || value > rule.high) return QString::number(PartOf(now, part));
+    if (value < rule.low || value > rule.high) return plainToday;
     return QStringLiteral("%1").arg(value, rule.width, 10, QChar(u'0'));
 }
 

@@ -1,4 +1,5 @@
 #include "designer/BoxTemplates.h"
+#include "content/LineStyles.h"
 
 #include "designer/CanvasScale.h"
 #include "designer/DesignerTexts.h"
@@ -28,7 +29,7 @@ BoxRecord TemplateRecord(BoxKind kind, const CanvasScale& scale) {
         r.w = scale.CanvasToMm(t.x() + t.width());
         r.h = scale.CanvasToMm(t.y() + t.height());
         r.fontSize = 1; // line width
-        r.cash = 1;     // solid
+        r.cash = LineStyleCode(0); // solid
         return r;
     }
     r.w = scale.CanvasToMm(t.width());

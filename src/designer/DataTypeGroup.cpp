@@ -15,24 +15,17 @@
 
 namespace {
 bool IsCustomType(int code) {
-    return code == 119 || code == 133 || (code >= 124 && code <= 130);
+    const DataFamily family = FamilyOf(code);
+    return family == DataFamily::CustomDate || family == DataFamily::CustomList;
 }
 
 QString CountCaption(int code) {
-    switch (code) {
-    case 11: return DesignerText::kCellCount;
-    case 211:
-    case 311: return DesignerText::kDigitCount;
-    case 114:
-    case 121: return DesignerText::kCapitalCount;
-    default: return DesignerText::kTypeCode;
-    }
+    const DataTypeTraits* row = DataTypeOf(code);
+    if (!row || row->code != code || row->count == CodeCount::None) return DesignerText::kTypeCode;
+    if (row->count == CodeCount::Positions) return DesignerText::kCapitalCount;
+    return row->family == DataFamily::Digits ? DesignerText::kDigitCount : DesignerText::kCellCount;
 }
 } // namespace
-
-bool TakesCount(int code) {
-    return code == 11 || code == 211 || code == 311 || code == 114 || code == 121;
-}
 
 int CorrectedCount(double typed) {
     const long count = std::isfinite(typed) ? std::lround(typed) : 0;
@@ -44,10 +37,9 @@ DataTypeGroup::DataTypeGroup(Asker* asker, ParamStore* params, const QString& fo
     auto* layout = new QGridLayout(this);
     list_ = new QComboBox(this);
     list_->setObjectName(QStringLiteral("Cash"));
-    const QList<DataTypeEntry>& types = DataTypeList();
-    for (int i = 0; i < types.size(); ++i) {
-        list_->addItem(types[i].ListText());
-        const int code = int(types[i].code);
+    for (int i = 0; i < kDataTypeCount; ++i) {
+        list_->addItem(ListText(kDataTypes[i]));
+        const int code = kDataTypes[i].code;
         if (params_ && IsCustomType(code)) {
             const QString definition = params_->GetParam(CustomTypeKey(code));
             if (!definition.isEmpty()) ShowDefinition(i, definition);
@@ -68,7 +60,7 @@ DataTypeGroup::DataTypeGroup(Asker* asker, ParamStore* params, const QString& fo
 
 int DataTypeGroup::SelectedCode() const {
     const int index = list_->currentIndex();
-    return index < 0 ? -1 : int(DataTypeList()[index].code);
+    return index < 0 ? -1 : kDataTypes[index].code;
 }
 
 void DataTypeGroup::Load(const BoxRecord& record) {
@@ -78,7 +70,8 @@ void DataTypeGroup::Load(const BoxRecord& record) {
         list_->setCurrentIndex(index);
     }
     const int code = SelectedCode();
-    if (code == 114 || code == 121) count_->SetValue(CapitalDigitsCount(record.cash));
+    if (DataTypeOf(code) && DataTypeOf(code)->count == CodeCount::Positions)
+        count_->SetValue(CapitalDigitsCount(record.cash));
     else if (TakesCount(code)) count_->SetValue(DigitCellCount(record.cash));
     ShowCountFor(index < 0 ? DataTypeBase(record.cash) : code);
 }
@@ -121,7 +114,7 @@ void DataTypeGroup::EditCustomType() {
 
 // The entry keeps its text up to the "：" and shows the definition after it.
 void DataTypeGroup::ShowDefinition(int index, const QString& definition) {
-    const QString text = DataTypeList()[index].ListText();
+    const QString text = ListText(kDataTypes[index]);
     const qsizetype colon = text.indexOf(u'：');
     list_->setItemText(index, (colon < 0 ? text : text.left(colon + 1)) + definition);
 }

@@ -36,7 +36,5 @@ private:
     QPushButton* custom_;
 };
 
-// Whether a code carries a count the editor asks for: 011, 211, 311, 114, 121.
-bool TakesCount(int code);
 // The count as typed, or 11 when it is not between 1 and 99.
 int CorrectedCount(double typed);

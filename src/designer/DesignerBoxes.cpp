@@ -2,7 +2,8 @@
 // content in and out, selection.
 #include "designer/DesignerView.h"
 
-#include "content/Conversions.h"
+#include "aids/AidContext.h"
+#include "aids/EntryPath.h"
 #include "designer/BoxFactory.h"
 #include "designer/BoxPlacement.h"
 #include "designer/BoxTemplates.h"
@@ -11,6 +12,7 @@
 #include "designer/InputBox.h"
 #include "designer/PageCanvas.h"
 #include "document/BoxEditing.h"
+#include "designer/TextInputBox.h"
 #include "document/FormatDocument.h"
 #include "core/Asker.h"
 #include "store/BoxKinds.h"
@@ -123,17 +125,18 @@ void DesignerView::StoreContent(InputBox* box) {
 
 void DesignerView::OnContentEdited(InputBox* box) {
     StoreContent(box);
-    if (box->Kind() == BoxKind::Check) Q_EMIT BoxEdited(box->Id());
+    // A tick is entered at once; typed text when the box is left.
+    if (box->Kind() == BoxKind::Check) LeaveBox(box, std::nullopt);
 }
 
 void DesignerView::OnEditingFinished(InputBox* box) {
-    const BoxRecord* record = RecordOf(box);
-    if (!record) return;
-    const QString converted = ConvertByDataType(box->Content(), record->cash, settings_);
-    if (converted != box->Content()) {
-        box->ShowContent(converted);
-        OnContentEdited(box);
-    }
+    const auto* text = qobject_cast<TextInputBox*>(box);
+    LeaveBox(box, text ? text->ContentAtFocus() : std::nullopt);
+}
+
+void DesignerView::LeaveBox(InputBox* box, const std::optional<QString>& held) {
+    if (!RecordOf(box)) return;
+    LeaveTypedBox(*document_, box->Id(), held, EntryContext());
     Q_EMIT BoxEdited(box->Id());
 }
 
@@ -144,10 +147,7 @@ QString DesignerView::GetBoxContent(qint64 id) const {
 void DesignerView::SetBoxContent(qint64 id, const QString& text) {
     const BoxRecord* record = document_ ? document_->Record(id) : nullptr;
     if (!record || !HoldsContent(record->kind)) return;
-    QString value = text;
-    if (record->kind == BoxKind::Text) value = FillBoxText(text, lineBreakMarker_, record->cash, settings_);
-    else if (record->kind == BoxKind::Check) value = text.trimmed().isEmpty() ? QString() : QStringLiteral("1");
-    document_->SetContent(id, value);
+    EnterValue(*document_, id, text, EntryRoute::DataRow, EntryContext());
 }
 
 InputBox* DesignerView::BoxByNumber(int number) const {

@@ -87,8 +87,9 @@ void DesignerView::OnRecordChanged(qint64 id, RecordParts what) {
     if (what != RecordPart::Geometry) box->ApplyRecord(*record);
     if (what.testFlag(RecordPart::Geometry))
         box->SetTwips(BoxFactory::TwipsFromRecord(*record, canvas_->Scale()));
-    // A new data type shows at once: the text is converted by it again.
-    if (what.testFlag(RecordPart::DataType) && box->Kind() == BoxKind::Text) OnEditingFinished(box);
+    // A new data type shows at once: the text enters again, converted by it; the
+    // aids follow only when that changed it.
+    if (what.testFlag(RecordPart::DataType) && box->Kind() == BoxKind::Text) LeaveBox(box, document_->Content(id));
 }
 
 void DesignerView::OnContentChanged(qint64 id) {

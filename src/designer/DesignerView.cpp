@@ -1,5 +1,6 @@
 #include "designer/DesignerView.h"
 
+#include "aids/AidContext.h"
 #include "designer/CanvasScale.h"
 #include "designer/DesignerTexts.h"
 #include "designer/FormSizeDialog.h"
@@ -74,8 +75,8 @@ void DesignerView::BuildViewport() {
 
 void DesignerView::SetAsker(Asker* asker) { asker_ = asker; }
 void DesignerView::SetProgress(Progress* progress) { progress_ = progress; }
-void DesignerView::SetLineBreakMarker(const QString& marker) { lineBreakMarker_ = marker; }
-void DesignerView::SetConversionSettings(const ConversionSettings& settings) { settings_ = settings; }
+void DesignerView::SetEntryContext(std::function<AidContext()> context) { entryContext_ = std::move(context); }
+AidContext DesignerView::EntryContext() const { return entryContext_ ? entryContext_() : AidContext(); }
 void DesignerView::SetParamStore(ParamStore* params) { params_ = params; }
 
 void DesignerView::Rebuild() {

@@ -4,7 +4,6 @@
 // popup menus. It is a view of a FormatDocument: every change made on screen goes to
 // the document as an edit of the records (in mm) or the contents, and the boxes follow
 // the document's change signals, one record at a time.
-#include "content/ConversionSettings.h"
 #include "designer/DragMode.h"
 #include "document/RecordChange.h"
 #include "store/Format.h"
@@ -16,10 +15,12 @@
 #include <QSizeF>
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <memory>
 #include <optional>
 
 class Asker;
+struct AidContext;
 class FormatDocument;
 class InputBox;
 class LineInputBox;
@@ -49,8 +50,9 @@ public:
     FormatDocument* Document() const { return document_; }
     void SetAsker(Asker* asker);
     void SetProgress(Progress* progress);
-    void SetLineBreakMarker(const QString& marker);
-    void SetConversionSettings(const ConversionSettings& settings);
+    // What values entering the bill need (database, line-break marker, conversion
+    // settings), asked for each time; without it: no database, default settings.
+    void SetEntryContext(std::function<AidContext()> context);
     // Where the text-box editor keeps the format's custom data types ("自定义").
     void SetParamStore(ParamStore* params);
 
@@ -89,7 +91,8 @@ public:
     int RuleTableLines(const TableSpec& spec);
 
     QString GetBoxContent(qint64 id) const;
-    // Box filling: line-break marker and data-type conversion for text boxes.
+    // Puts a value into the box as a data row's value enters (converted once, the
+    // entry aids after it).
     void SetBoxContent(qint64 id, const QString& text);
 
     QList<InputBox*> Boxes() const { return boxes_; }
@@ -155,8 +158,8 @@ Q_SIGNALS:
     void BackgroundChanged();
     // The page size changed in the document and the page was fitted again.
     void PageChanged();
-    // The user left a text box (its text converted by its type) or ticked a check
-    // box: the entry aids follow.
+    // The user left a text box or ticked a check box; its value has entered the bill
+    // (converted once, the entry aids after it).
     void BoxEdited(qint64 id);
 
 protected:
@@ -178,6 +181,9 @@ private:
     void WireBox(InputBox* box);
     void OnContentEdited(InputBox* box);
     void OnEditingFinished(InputBox* box);
+    // The box's text enters the bill; the aids run when it differs from `held`.
+    void LeaveBox(InputBox* box, const std::optional<QString>& held);
+    AidContext EntryContext() const;
     void StoreContent(InputBox* box);
     void ShowCaptions();
     QList<InputBox*> BoxesToActOn() const;
@@ -235,8 +241,7 @@ private:
     
     Asker* asker_ = nullptr;
     Progress* progress_ = nullptr;
-    QString lineBreakMarker_ = QStringLiteral("//");
-    ConversionSettings settings_;
+    std::function<AidContext()> entryContext_;
 
     QFrame* frame_ = nullptr;
     PageCanvas* canvas_ = nullptr;

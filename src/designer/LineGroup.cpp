@@ -1,5 +1,6 @@
 #include "designer/LineGroup.h"
 
+#include "content/LineStyles.h"
 #include "content/layout/BoxFont.h"
 #include "designer/ColorButton.h"
 #include "designer/DesignerTexts.h"
@@ -37,10 +38,6 @@ private:
     QPen pen_;
 };
 
-namespace {
-constexpr Qt::PenStyle kStyles[] = {Qt::SolidLine, Qt::DashLine, Qt::DotLine, Qt::DashDotLine,
-                                    Qt::DashDotDotLine};
-}
 
 LineGroup::LineGroup(QWidget* parent) : PropertyGroup(parent) {
     auto* layout = new QFormLayout(this);
@@ -63,20 +60,19 @@ LineGroup::LineGroup(QWidget* parent) : PropertyGroup(parent) {
 // A stored style outside 1 .. 5 selects nothing and is kept.
 void LineGroup::Load(const BoxRecord& record) {
     width_->SetValue(record.fontSize);
-    const int style = int(record.cash);
-    style_->setCurrentIndex(style >= 1 && style <= 5 ? style - 1 : -1);
+    style_->setCurrentIndex(LineStyleIndex(record.cash).value_or(-1));
     color_->SetColor(RecordColor(record.color));
     ShowPreview();
 }
 
 void LineGroup::Store(BoxRecord& record) const {
     record.fontSize = width_->Value();
-    if (style_->currentIndex() >= 0) record.cash = style_->currentIndex() + 1;
+    if (style_->currentIndex() >= 0) record.cash = LineStyleCode(style_->currentIndex());
     record.color = RecordFromColor(color_->Color());
 }
 
 void LineGroup::ShowPreview() {
     const int index = std::max(0, style_->currentIndex());
     const double width = std::clamp(width_->Value(), 1.0, 20.0);
-    preview_->Show(QPen(color_->Color(), width, kStyles[index]));
+    preview_->Show(QPen(color_->Color(), width, kLineStyles[index]));
 }

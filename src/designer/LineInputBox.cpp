@@ -1,5 +1,6 @@
 #include "designer/LineInputBox.h"
 
+#include "content/LineStyles.h"
 #include "content/layout/BoxFont.h"
 #include "designer/BoxHitArea.h"
 
@@ -7,19 +8,6 @@
 #include <QtMath>
 #include <algorithm>
 #include <cmath>
-
-namespace {
-Qt::PenStyle StyleFromRecord(double cash) {
-    switch (static_cast<int>(cash)) {
-    case 0: return Qt::NoPen;
-    case 2: return Qt::DashLine;
-    case 3: return Qt::DotLine;
-    case 4: return Qt::DashDotLine;
-    case 5: return Qt::DashDotDotLine;
-    default: return Qt::SolidLine;
-    }
-}
-} // namespace
 
 double DistanceToSegment(const QPointF& p, const QPointF& a, const QPointF& b) {
     const QPointF ab = b - a;
@@ -38,7 +26,7 @@ void LineInputBox::ApplyRecord(const BoxRecord& record) {
     InputBox::ApplyRecord(record);
     color_ = RecordColor(record.color);
     if (record.fontSize > 0) penWidth_ = std::max(1, int(std::lround(record.fontSize)));
-    style_ = StyleFromRecord(record.cash);
+    style_ = LinePenStyle(record.cash);
     update();
 }
 

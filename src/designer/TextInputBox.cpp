@@ -50,6 +50,7 @@ void TextInputBox::ShowContent(const QString& text) {
 }
 
 bool TextInputBox::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == editor_ && event->type() == QEvent::FocusIn) atFocus_ = Content();
     if (watched == editor_ && event->type() == QEvent::FocusOut) Q_EMIT EditingFinished(this);
     return InputBox::eventFilter(watched, event);
 }

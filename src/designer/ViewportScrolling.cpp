@@ -7,14 +7,14 @@ namespace {
 // Far more steps than any page needs, and far from int's limits.
 constexpr double kMaxSteps = 1'000'000;
 
-// Int() of the original arithmetic: the whole part towards minus infinity, computed
-// in double and kept within kMaxSteps, so a huge page cannot overflow the bar.
-int Int(double value) {
+// The whole part towards minus infinity, computed in double and kept within
+// kMaxSteps, so a huge page cannot overflow the bar.
+int WholeSteps(double value) {
     return static_cast<int>(std::floor(std::isnan(value) ? 0 : std::clamp(value, -kMaxSteps, kMaxSteps)));
 }
 
 int FifthsToCover(double canvasSize, double viewSize) {
-    return 5 * Int((canvasSize - viewSize) / viewSize + 0.999);
+    return 5 * WholeSteps((canvasSize - viewSize) / viewSize + 0.999);
 }
 } // namespace
 
@@ -25,14 +25,14 @@ ScrollRange FitVerticalRange(double canvasHeight, double viewHeight) {
 
 ScrollRange ZoomVerticalRange(double canvasHeight, double viewHeight) {
     if (viewHeight <= 0 || canvasHeight <= viewHeight) return {};
-    const int maximum = Int((canvasHeight - viewHeight) / (viewHeight / 5) + 0.4999999) + 1;
+    const int maximum = WholeSteps((canvasHeight - viewHeight) / (viewHeight / 5) + 0.4999999) + 1;
     return {true, std::max(1, maximum), 0};
 }
 
 ScrollRange ZoomHorizontalRange(double canvasWidth, double viewWidth, double canvasLeft) {
     if (viewWidth <= 0 || canvasWidth <= viewWidth) return {};
     const int maximum = FifthsToCover(canvasWidth, viewWidth);
-    const int value = std::clamp(Int(std::fabs(canvasLeft / canvasWidth) * maximum), 0, maximum);
+    const int value = std::clamp(WholeSteps(std::fabs(canvasLeft / canvasWidth) * maximum), 0, maximum);
     return {true, maximum, value};
 }
 

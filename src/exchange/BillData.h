@@ -9,6 +9,9 @@ struct BillColumn {
     int boxNumber = 0; // kind * 1000 + n
     qint64 boxId = 0;  // the box record's ID
     QString label;
+    // The mapping fills the column; a box it gives nothing keeps its empty column in
+    // the grid, but a row does not enter that emptiness into the box.
+    bool mapped = true;
 };
 
 struct BillRow {

@@ -40,6 +40,8 @@ BillData ImportRecords(const SheetReader& sheet, const QList<MappedBox>& boxes,
     QList<QList<MappingTerm>> terms;
     for (const MappedBox& box : boxes)
         terms << (box.expression.isEmpty() ? QList<MappingTerm>() : ParseMappingExpression(box.expression));
+    // A box the mapping gives nothing keeps its column, empty, but rows leave the box alone.
+    for (qsizetype i = 0; i < terms.size(); ++i) data.columns[i].mapped = !terms[i].isEmpty();
     ProgressTicker ticker(progress, ExchangeText::kReadingData, qMax(0, lastRow - range.start + 1));
     for (int row = range.start; row <= lastRow;) {
         const int span = RecordSpan(sheet, row, range);

@@ -54,7 +54,7 @@ inline QString ImportDoneOpenNow(const QString& name) {
 inline QString ImportFailed(const QString& name) {
     return QStringLiteral("格式“") + name + QStringLiteral("”导入失败！");
 }
-// The original joins these with CR LF; a Qt message box breaks lines at LF.
+// The two lines are joined with LF, where a Qt message box breaks them.
 inline QString CannotOpen(const QString& path) {
     return QStringLiteral("无法打开下载文档：\n") + path;
 }

@@ -1,42 +1,38 @@
 #pragma once
-// A data row entering a bill as if it had been typed: each column's value goes into
-// its box through the box's data type conversion, then the entry aids that follow a
-// whole filled row (sums, linked boxes, dates, numbers) get their turn.
+// A data row entering a bill through the entry path, as a data row's values do: each
+// column's value goes into its box, converted once by the box's data type, and the
+// entry aids run after each one as when a box is left. The window's stepping, its
+// batches and the command line's batches all load rows here.
+#include "aids/EntryPath.h"
 #include "exchange/BillData.h"
 #include "records/BoxValues.h"
 #include "store/Bill.h"
 
-#include <QHash>
-#include <functional>
-
 class Database;
-struct BoxRecord;
 struct Format;
 
-// Runs after every column of a row is in the bill, as the entry aids do after typing.
-using RowFilledHook = std::function<void(const Format& format, Bill& bill)>;
+// The row's values addressed to their boxes, in column order; the columns the mapping
+// does not fill are left out (a row is loaded "each mapped column into its box").
+QList<BoxEntry> RowEntries(const QList<BillColumn>& columns, const QStringList& values);
 
 struct RowFilling {
     ValueFilling values;
-    RowFilledHook afterRowFilled; // none: the row's values stand as converted
+    // The store the aids read history and custom types from; none: those aids do nothing.
+    Database* db = nullptr;
 };
-
-// The entry aids that follow a whole row filled in, for bills of the store `db`. Every
-// batch (window and command line) takes its hook from here.
-RowFilledHook EntryAidsAfterRow(Database& db, const ValueFilling& filling);
 
 class RowLoader {
 public:
-    // `format` must outlive the loader; columns whose box is missing or holds no
-    // bill value (a fixed-text box) are left out.
+    // `format` must outlive the loader.
     RowLoader(const Format& format, const QList<BillColumn>& columns, RowFilling filling);
 
-    // `base` with the row's values written over it: boxes the row has no column for
-    // keep what `base` holds.
+    // `base` with the row entered over it: the bill that stepping the row into boxes
+    // holding `base` shows. Boxes the row has no column for keep what `base` holds
+    // unless an aid fills them.
     Bill LoadRowAsTyped(const QStringList& values, const Bill& base = {}) const;
 
 private:
     const Format& format_;
-    QList<QPair<int, const BoxRecord*>> targets_; // column index, its box
+    QList<BillColumn> columns_;
     RowFilling filling_;
 };

@@ -37,21 +37,24 @@ QString StoredValue(const BoxRecord& box, const Bill& bill) {
     }
 }
 
-bool WriteBoxValue(const BoxRecord& box, Bill& bill, const QString& value,
-                   const ValueFilling& filling) {
+std::optional<QString> FilledContent(const BoxRecord& box, const QString& value,
+                                     const ValueFilling& filling) {
     switch (box.kind) {
     case BoxKind::Text:
-        bill.SetValue(box.id,
-                      FillBoxText(value, filling.lineBreakMarker, box.cash, filling.settings));
-        return true;
+        return FillBoxText(value, filling.lineBreakMarker, box.cash, filling.settings);
     case BoxKind::Check:
         // A grayed state ("2") comes back as plainly checked.
-        bill.SetValue(box.id, value.trimmed().isEmpty() ? QString() : QStringLiteral("1"));
-        return true;
+        return value.trimmed().isEmpty() ? QString() : QStringLiteral("1");
     case BoxKind::Picture:
-        bill.SetValue(box.id, value);
-        return true;
+        return value;
     default:
-        return false;
+        return std::nullopt;
     }
+}
+
+bool WriteBoxValue(const BoxRecord& box, Bill& bill, const QString& value,
+                   const ValueFilling& filling) {
+    const std::optional<QString> content = FilledContent(box, value, filling);
+    if (content) bill.SetValue(box.id, *content);
+    return content.has_value();
 }

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <optional>
 
 class Bill;
 struct BoxRecord;
@@ -30,9 +31,14 @@ QList<const BoxRecord*> ValueBoxes(const Format& format);
 // the box holds nothing, and then no row is written.
 QString StoredValue(const BoxRecord& box, const Bill& bill);
 
-// Puts a stored value into the bill: a text box gets the text with the line-break
-// marker turned into line breaks and converted by its data type, a check box is
-// checked by any non-blank text, a picture box takes the text as its link item.
-// False for lines and labels, which hold no value.
+// What a box holds after a value was put into it: a text box the text with the
+// line-break marker turned into line breaks (none when the marker is empty) and
+// converted once by its data type, a check box "1" for any non-blank text, a picture
+// box the text as its link item. nullopt for lines and labels, which hold no value.
+std::optional<QString> FilledContent(const BoxRecord& box, const QString& value,
+                                     const ValueFilling& filling);
+
+// Puts a stored value into the bill as FilledContent gives it; false for lines and
+// labels.
 bool WriteBoxValue(const BoxRecord& box, Bill& bill, const QString& value,
                    const ValueFilling& filling);

@@ -8,26 +8,6 @@
 
 namespace {
 
-// Data type codes each list accepts; the condition list takes every box.
-QList<int> ListCodes(StatsBoxList list) {
-    switch (list) {
-    case StatsBoxList::Condition: return {};
-    case StatsBoxList::Amount: return {103, 120, 104, 105, 117, 118, 11, 311, 211, 114, 121, 116, 0};
-    case StatsBoxList::WholeDate: return {110, 111};
-    case StatsBoxList::Year: return {100, 106};
-    case StatsBoxList::Month: return {101, 107};
-    case StatsBoxList::Day: return {102, 108};
-    }
-    return {};
-}
-
-// The code a box is listed by: the digit-cell types carry their cell count in the
-// code (12 is an amount over 12 cells), so they count as their family (11, 211, 311).
-int ListCode(double dataType) {
-    const int index = DataTypeListIndex(dataType);
-    return index >= 0 ? int(DataTypeList().at(index).code) : DataTypeBase(dataType);
-}
-
 QString GroupEntry(const QString& label) {
     const LabelGroup group = SplitLabelGroup(label);
     return group.group >= 1 ? group.stem + StatsText::kGroupSuffix : label;
@@ -48,8 +28,20 @@ QList<StatsBox> ReadStatsBoxes(Database& db, const QString& formatName, bool* fa
 }
 
 bool FitsList(double dataType, StatsBoxList list) {
-    const QList<int> codes = ListCodes(list);
-    return codes.isEmpty() || codes.contains(ListCode(dataType));
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    switch (list) {
+    case StatsBoxList::Condition: return true;
+    // Plain text may hold a number too; 1234.5元 is written for reading, not summing.
+    case StatsBoxList::Amount:
+        return row && (row->family == DataFamily::Plain ||
+                       (row->number && row->conversion != DataConversion::YuanAmount));
+    case StatsBoxList::WholeDate:
+        return row && row->family == DataFamily::Date && row->datePattern.find(u"YYYY") != std::u16string_view::npos;
+    case StatsBoxList::Year: return DatePartIn(dataType) == DatePartOf::Year;
+    case StatsBoxList::Month: return DatePartIn(dataType) == DatePartOf::Month;
+    case StatsBoxList::Day: return DatePartIn(dataType) == DatePartOf::Day;
+    }
+    return false;
 }
 
 QStringList BoxChoices(const QList<StatsBox>& boxes, StatsBoxList list) {

@@ -6,8 +6,8 @@
 
 namespace {
 
-// Jet types translated: text and memo are TEXT, numbers REAL, long integers and
-// Booleans INTEGER. ID keeps AUTOINCREMENT so a deleted box's ID is never reused
+// Column types: texts (short and long) are TEXT, measures and codes REAL, whole
+// numbers and flags INTEGER. ID keeps AUTOINCREMENT so a deleted box's ID is never reused
 // by a new box while history and defaults still name it.
 const QStringList kCreateTables = {
     QStringLiteral(
@@ -66,8 +66,8 @@ bool UpgradeSchema(Database& db) {
     if (version < 0) return false;
     // A newer program's file is left as it is.
     if (version >= kSchemaVersion) return transaction.Commit();
-    // SQLite columns take any number, so the old widening of Cash, RCtl, SumID and
-    // SumID1 to Double needs no statement; only the missing columns are added.
+    // Files of an older layout may hold Cash, RCtl, SumID and SumID1 as whole numbers;
+    // a REAL column takes fractions either way, so only the missing columns are added.
     const bool ok = RunAll(db, kCreateTables)
                     && db.AddColumnIfMissing(QStringLiteral("Fmt"), QStringLiteral("SumID"),
                                              QStringLiteral("REAL"))

@@ -1,6 +1,6 @@
 #include "AidsFixture.h"
 
-#include "aids/EntryAids.h"
+#include "aids/EntryPath.h"
 #include "core/Progress.h"
 #include "records/History.h"
 #include "store/Bill.h"
@@ -38,8 +38,9 @@ Format MakeAidsFormat(const QString& name, const QList<Box>& boxes, qint64 first
 void AidsTest::Open(const QList<Box>& boxes) { document.Open(MakeAidsFormat(QStringLiteral("测试"), boxes)); }
 
 void AidsTest::Type(qint64 id, const QString& text) {
+    const QString held = document.Content(id);
     document.SetContent(id, text);
-    OnBoxEdited(document, id, context);
+    LeaveTypedBox(document, id, held, context);
 }
 
 AidsDbTest::AidsDbTest() : db(OpenDataDatabase()) { context.db = db.get(); }

@@ -38,6 +38,8 @@ TEST_P(SumTest, TheTargetShowsTheSumOrProductOfItsContributors) {
     // 1 is the target (amount without symbol); 2 and 3 feed it.
     Open({{.cash = 105}, {.sumId = sign * 1}, {.sumId = sign * (1 + (c.negateSecond ? 0.1 : 0))}});
     document.SetContent(3, c.second);
+    // The box held something else before: a box left as it was sets nothing off.
+    document.SetContent(2, "-");
     Type(2, c.first);
     EXPECT_EQ(At(1), c.expected);
 }

@@ -148,7 +148,14 @@ TEST_F(BillDataWindowTest, WorkbookImportAsksForTheSheet) {
 }
 
 TEST_F(BillDataWindowTest, ARowEntersTheBoxesAsTypingWould) {
-    // An amount box in capitals, and a line break written as the marker.
+    // A row enters no fixed text: the unlabelled box keeps its own.
+    const QString fixed = Value(0);
+    SetRows({{"上//下", "1", ""}});
+    EXPECT_EQ(Value(0), fixed);
+    // A labelled box takes a line break written as the marker; an amount box in capitals.
+    BoxRecord memo = session_->CurrentFormat().boxes[0];
+    memo.label = "摘要";
+    session_->Document().ChangeRecord(memo, "摘要");
     BoxRecord amount = session_->CurrentFormat().boxes[1];
     amount.cash = 103;
     session_->Document().ChangeRecord(amount, "金额");

@@ -38,6 +38,9 @@ TEST(DatePartArabic, PartsBoundsAndDefaults) {
     for (const Row& r : rows) EXPECT_EQ(DatePartArabic(r.in, r.part, kToday), r.out) << r.in;
     // A single-digit day shows the missing padding.
     for (const char* day : {"32", "0", "日"}) EXPECT_EQ(DatePartArabic(day, DatePart::kDay, QDate(2023, 7, 6)), "6") << day;
+    // That unpadded day stays as it is when converted again; other days are padded.
+    EXPECT_EQ(DatePartArabic("6", DatePart::kDay, QDate(2023, 7, 6)), "6");
+    EXPECT_EQ(DatePartArabic("5", DatePart::kDay, QDate(2023, 7, 6)), "05");
 }
 
 TEST(DatePartChinese, ChequeRulesForMonthsAndDays) {

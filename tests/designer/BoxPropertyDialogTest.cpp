@@ -81,7 +81,7 @@ TEST_F(PropertyDialogs, DataTypeCountsAreStoredInTheCodeAndReadBack) {
         double stored;
         const char* caption;
     } cases[] = {
-        {11, "12", 12, "小写金额格数："}, {211, "8", 208, "数字格数："}, {311, "8", 308, "数字格数："},
+        {11, "12", 12, "小写金额格数："}, {211, "8", 208, "数字格数："}, {311, "8", 308, "小写金额格数："},
         {114, "10", 114.1, "大写金额位数："}, {121, "3", 121.03, "大写金额位数："}, {104, "", 104, "数据类型代码："},
     };
     for (const auto& c : cases) {

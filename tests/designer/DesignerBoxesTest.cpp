@@ -2,6 +2,7 @@
 // checked on the format's records and the bill.
 #include "DesignerFixture.h"
 
+#include "aids/AidContext.h"
 #include "designer/CanvasScale.h"
 #include "designer/CheckInputBox.h"
 #include "designer/LabelInputBox.h"
@@ -122,7 +123,11 @@ TEST_F(DesignerBoxes, SetBoxContentFillsEachKind) {
     const qint64 text = amount.id;
     const qint64 plain = AddRecord(0, "地址", 10, 20).id;
     const qint64 check = AddRecord(1, "同意", 10, 30).id;
-    view.SetLineBreakMarker("##");
+    view.SetEntryContext([] {
+        AidContext context;
+        context.filling.lineBreakMarker = "##";
+        return context;
+    });
     view.RebuildBoxes();
     view.SetBoxContent(text, "0.5");
     view.SetBoxContent(plain, "一行##二行");

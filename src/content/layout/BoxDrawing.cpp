@@ -1,5 +1,6 @@
 #include "content/layout/BoxDrawing.h"
 
+#include "content/LineStyles.h"
 #include "content/layout/BoxContent.h"
 #include "content/layout/BoxFont.h"
 #include "content/layout/PrinterFont.h"
@@ -78,19 +79,9 @@ void DrawPicture(TwipSurface& surface, const BoxRecord& box, const QString& link
     DrawSymbol(surface.Painter(), rect, link, context.barcodeStandard, surface.Font());
 }
 
-Qt::PenStyle LineStyle(double code) {
-    switch (int(code)) {
-    case 2: return Qt::DashLine;
-    case 3: return Qt::DotLine;
-    case 4: return Qt::DashDotLine;
-    case 5: return Qt::DashDotDotLine;
-    default: return Qt::SolidLine;
-    }
-}
-
 void DrawLine(TwipSurface& surface, const BoxRecord& box, const BoxDrawContext& context) {
     const double thickness = box.fontSize > 0 ? box.fontSize : 1;
-    QPen pen(RecordColor(box.color), MmToTwips(thickness * kLineUnitMm), LineStyle(box.cash));
+    QPen pen(RecordColor(box.color), MmToTwips(thickness * kLineUnitMm), LinePenStyle(box.cash));
     pen.setCapStyle(Qt::FlatCap);
     QPainter& painter = surface.Painter();
     painter.save();

@@ -82,7 +82,8 @@ void DrawAmountCells(TwipSurface& surface, const QString& text, double x, double
     digits.remove(u',');
     if (digits.size() > cells) digits = digits.right(cells);
     digits = digits.rightJustified(cells, u' ');
-    if (DataTypeBase(dataType) > 300 && !settings.currency.isEmpty())
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    if (row && !row->currencySymbol && !settings.currency.isEmpty())
         digits.replace(settings.currency, QString(settings.currency.size(), u' '));
     DrawCells(surface, digits, x, y, boxWidth, cells, alignment);
 }
