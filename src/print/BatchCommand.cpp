@@ -13,6 +13,7 @@
 #include "records/HistoryQueries.h"
 #include "store/Bill.h"
 #include "store/Database.h"
+#include "store/FormatHold.h"
 #include "store/StoreOpening.h"
 
 #include <QElapsedTimer>
@@ -195,6 +196,9 @@ std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const F
 }
 
 int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, QTextStream& err) {
+    // Held before the format and its mapping are read, so the rows are read through
+    // the very format that prints them.
+    const FormatHold hold(db, args.format, FormatHold::Purpose::Print);
     const std::optional<CommandFormat> loaded = LoadCommandFormat(db, args.format, err);
     if (!loaded) return kFailure;
     const Format& format = loaded->format;

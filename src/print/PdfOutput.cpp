@@ -1,7 +1,9 @@
 #include "print/PdfOutput.h"
 
 #include "core/Asker.h"
+#include "print/PdfStaging.h"
 #include "print/PdfTextLayer.h"
+#include "core/PublishStep.h"
 #include "print/PrintTexts.h"
 
 #include <QDir>
@@ -11,7 +13,6 @@
 #include <QPaintEngine>
 #include <QPrinter>
 #include <QStorageInfo>
-#include <QRandomGenerator>
 
 #include <cstdio>
 
@@ -28,17 +29,17 @@ bool IsPlainFileOrMissing(const QString& path) {
     return !info.exists() || info.isFile();
 }
 
-// A name beside the target (in the temporary folder for a device or pipe); the job
-// creates the file when it starts, so a job that never starts leaves nothing.
+// The folder a target's staging file goes into: beside it, or the temporary folder
+// for a device or pipe.
+QString StagingFolder(const QString& target) {
+    return IsPlainFileOrMissing(target) ? QFileInfo(target).absolutePath() : QDir::tempPath();
+}
+
+// The job creates the file when it starts, so a job that never starts leaves nothing.
 QString StagingName(const QString& target) {
-    const QFileInfo info(target);
-    const QString folder = IsPlainFileOrMissing(target) ? info.absolutePath() : QDir::tempPath();
     QString name;
-    do {
-        name = folder + QStringLiteral("/.") + info.fileName() + QLatin1Char('.')
-               + QString::number(QRandomGenerator::global()->generate64(), 36)
-               + QStringLiteral(".part");
-    } while (QFileInfo::exists(name) || Staged().contains(name));
+    do name = NewStagingName(StagingFolder(target), QFileInfo(target).fileName());
+    while (Staged().contains(name));
     return name;
 }
 
@@ -83,13 +84,14 @@ QString MoveInto(const QString& staged, const QString& target) {
 
 void StagePdfOutput(QPrinter& printer, const QString& target) {
     DiscardPdfOutput(printer);
+    RemoveStaleStaging(StagingFolder(target));
     printer.setOutputFormat(QPrinter::PdfFormat);
     const QString staging = StagingName(target);
     Staged().insert(staging, target);
     printer.setOutputFileName(staging);
 }
 
-bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
+bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker, PublishStep* step) {
     // A preview paints the same printer without writing its file.
     const QPaintEngine* engine = printer.paintEngine();
     if (printer.outputFormat() != QPrinter::PdfFormat || !engine
@@ -104,15 +106,25 @@ bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
     // target; the update appended to it must leave it whole too.
     if (reason.isEmpty() && !RepairPdfTextLayer(written)) reason = ShortWriteReason(folder);
     if (reason.isEmpty() && !PdfIncompleteReason(written).isEmpty()) reason = PrintText::kIncomplete;
+    // What goes with the file is made ready before the file replaces its target and
+    // kept after: a crash in between leaves the file without its records, never
+    // records without their file.
+    QString stepReason;
+    const bool prepared = reason.isEmpty() && (!step || step->Prepare(&stepReason));
     if (!target.isEmpty()) {
         // Written to a staging file (see StagePdfOutput): onto the target when whole.
         printer.setOutputFileName(target);
-        if (reason.isEmpty())
+        if (prepared)
             reason = IsPlainFileOrMissing(target) ? MoveInto(written, target) : CopyInto(written, target);
         QFile::remove(written);
     }
-    if (reason.isEmpty()) return true;
-    asker.Message(PrintText::PdfWriteFailed(target.isEmpty() ? written : target, reason));
+    if (step) {
+        if (!prepared || !reason.isEmpty()) step->Rollback();
+        else if (!step->Commit()) asker.Message(PrintText::kPublishedWithoutRecords);
+    }
+    if (prepared && reason.isEmpty()) return true;
+    if (!reason.isEmpty()) asker.Message(PrintText::PdfWriteFailed(target.isEmpty() ? written : target, reason));
+    else asker.Message(PrintText::NotPublished(stepReason));
     return false;
 }
 
@@ -140,4 +152,8 @@ QString PdfIncompleteReason(const QString& path) {
     if (!ok || table <= 0 || table >= size || !file.seek(table) || file.read(4) != "xref")
         return PrintText::kIncomplete;
     return {};
+}
+
+bool HasStagedPdf(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && Staged().contains(printer.outputFileName());
 }

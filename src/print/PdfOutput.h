@@ -6,6 +6,7 @@
 #include <QString>
 
 class Asker;
+class PublishStep;
 class QPrinter;
 
 // Sends the printer's PDF output to a staging file for `target`.
@@ -13,10 +14,13 @@ void StagePdfOutput(QPrinter& printer, const QString& target);
 
 // After the job's painter has ended (`ended`: without an error): checks that the
 // staged file is a whole PDF, repairs its text layer (PdfTextLayer.h), checks it again
-// and puts it onto its target. False, with the reason told
-// to `asker`, when it is not; the target is then left as it was. Returns `ended` for a
-// printer without a staged file.
-bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker);
+// and puts it onto its target, with `step` (may be null) prepared before and committed
+// after. False, with the reason told to `asker`, when it is not; the target is then
+// left as it was and `step` rolled back. Returns `ended` for a printer without a
+// staged file.
+bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker, PublishStep* step = nullptr);
+// Whether the printer writes a staged PDF file (StagePdfOutput).
+bool HasStagedPdf(const QPrinter& printer);
 
 // Removes the staged file of a job that never finished.
 void DiscardPdfOutput(QPrinter& printer);

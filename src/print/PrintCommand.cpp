@@ -7,11 +7,12 @@
 #include "print/CommandSetup.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
-#include "records/History.h"
+#include "records/JobHistory.h"
 #include "records/RecordsTexts.h"
 #include "core/StreamAsker.h"
 #include "store/Bill.h"
 #include "store/Database.h"
+#include "store/FormatHold.h"
 #include "store/StoreOpening.h"
 
 #include <QList>
@@ -81,6 +82,7 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
 }
 
 int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
+    const FormatHold hold(db, parsed.format, FormatHold::Purpose::Print);
     const std::optional<CommandFormat> loaded = LoadCommandFormat(db, parsed.format, err);
     if (!loaded) return kFailure;
     // The bill is filled as a user types it: empty boxes with their automatic values,
@@ -100,14 +102,20 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     QPrinter printer(QPrinter::HighResolution);
     if (!UseCommandOutput(printer, parsed.pdf, parsed.printer, err)) return kFailure;
     PrintJob job(printer, asker);
+    // Like the window's print command, a printed bill is kept in history, as the
+    // output is published.
+    JobHistory history(db, hold.Identity());
+    if (parsed.history) {
+        history.Add(filledFormat, bill);
+        job.PublishWith(&history);
+    }
     BillPrintRequest request;
     request.copies = parsed.copies;
     request.page.canvasWidthTwips = loaded->canvasWidthTwips;
     request.page.roundingMethod = loaded->filling.settings.roundingMethod;
     if (!job.PrintBill(filledFormat, bill, request)) return kFailure;
     out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
-    // Like the window's print command, a printed bill is kept in history.
-    if (parsed.history && SaveHistory(db, filledFormat, bill).outcome == SavedBill::Outcome::Failed) {
+    if (parsed.history && history.CommittedNumbers().isEmpty()) {
         err << RecordsText::kHistorySaveFailed << Qt::endl;
         return kFailure;
     }

@@ -4,6 +4,7 @@
 #include "print/PageSetup.h"
 #include "print/PdfOutput.h"
 #include "print/PrintTexts.h"
+#include "core/PublishStep.h"
 #include "print/RulerGrid.h"
 #include "core/Asker.h"
 #include "store/Format.h"
@@ -59,6 +60,22 @@ QPainter* PrintJob::BeginSheet(const PageParams& page) {
 
 bool PrintJob::End() {
     if (!painter_.isActive()) return true;
+    if (HasStagedPdf(printer_)) {
+        const bool ended = painter_.end() && printer_.printerState() != QPrinter::Error;
+        return FinishPdfOutput(printer_, ended, asker_, publish_);
+    }
+    // A printer's job reaches the spooler when the painter ends; there is no taking it
+    // back after, so the records are made ready first and kept once it was accepted.
+    QString reason;
+    const bool prepared = !publish_ || publish_->Prepare(&reason);
     const bool ended = painter_.end() && printer_.printerState() != QPrinter::Error;
-    return FinishPdfOutput(printer_, ended, asker_);
+    const bool published = FinishPdfOutput(printer_, ended, asker_);
+    if (!publish_) return published;
+    if (!prepared) {
+        asker_.Message(PrintText::SentWithoutRecords(reason));
+        return published;
+    }
+    if (!published) publish_->Rollback();
+    else if (!publish_->Commit()) asker_.Message(PrintText::kPublishedWithoutRecords);
+    return published;
 }

@@ -7,6 +7,7 @@
 #include <functional>
 
 class Asker;
+class PublishStep;
 class QPrinter;
 struct PageParams;
 
@@ -37,7 +38,10 @@ public:
     // telling the user when the page cannot be started.
     QPainter* BeginSheet(const PageParams& page);
 
-    // Ends the document; false when the printer reports a failure.
+    // What is kept together with the job's output (PublishStep.h), when it is ended.
+    void PublishWith(PublishStep* step) { publish_ = step; }
+    // Ends the document and publishes it: a PDF file replaces its target, a printer's
+    // job goes to the spooler; false when that fails.
     bool End();
     int PagesPrinted() const { return pages_; }
 
@@ -47,5 +51,6 @@ private:
     QPrinter& printer_;
     Asker& asker_;
     QPainter painter_;
+    PublishStep* publish_ = nullptr;
     int pages_ = 0;
 };
