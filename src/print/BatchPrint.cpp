@@ -7,6 +7,7 @@
 #include "records/JobHistory.h"
 #include "store/Bill.h"
 #include "store/Database.h"
+#include "store/Format.h"
 #include "store/FormatHold.h"
 
 #include <optional>
