@@ -44,11 +44,12 @@ SEP='】★【'
 "$VM" --data-dir "$D" import-format "$T/one.zhq" --name 批 >/dev/null 2>&1
 "$VM" --data-dir "$D" import-data 批 "$T/rows.csv" --map 名称=A --rows 2-$((ROWS + 1)) --save-mapping >/dev/null 2>"$T/err"
 check "setup: format and mapping stored" test $? -eq 0
-batch() { "$VM" --data-dir "$D" print 批 --data "$T/rows.csv" --rows 2-$((ROWS + 1)) --pdf "$1"; }
+# The batch command itself, never a shell function, so that $! is its process.
+BATCH=("$VM" --data-dir "$D" print 批 --data "$T/rows.csv" --rows 2-$((ROWS + 1)) --pdf)
 
 # --- kill -9 at random points -------------------------------------------------------------
 t0=$(date +%s%N)
-batch "$OUT/first.pdf" >/dev/null 2>&1
+"${BATCH[@]}" "$OUT/first.pdf" >/dev/null 2>&1
 run_ms=$((($(date +%s%N) - t0) / 1000000))
 check "a whole batch prints its $ROWS pages" test "$(pages "$OUT/first.pdf")" = $ROWS
 printf 'info  one batch of %d rows: %d ms\n' $ROWS $run_ms
@@ -56,9 +57,9 @@ torn=0 half=0 published=0 untouched=0 unkept=0
 for ((i = 0; i < KILLS; i++)); do
   echo "old target $i" >"$OUT/kill.pdf"
   before=$(bills)
-  batch "$OUT/kill.pdf" >/dev/null 2>&1 &
+  "${BATCH[@]}" "$OUT/kill.pdf" >/dev/null 2>&1 &
   pid=$!
-  sleep "$(awk -v r=$RANDOM -v ms=$run_ms 'BEGIN { printf "%.3f", (r / 32768) * ms * 1.1 / 1000 }')"
+  sleep "$(awk -v r=$RANDOM -v ms=$run_ms 'BEGIN { printf "%.3f", (0.3 + 0.8 * r / 32768) * ms / 1000 }')"
   kill -9 $pid 2>/dev/null
   wait $pid 2>/dev/null
   added=$(($(bills) - before))
@@ -76,7 +77,7 @@ printf 'info  %d kills: %d left the old target, %d the new PDF (%d of them kille
   "$KILLS" $untouched $published $unkept
 check "killed batches: target never torn" test $torn -eq 0
 check "killed batches: never bills without their PDF, never part of them" test $half -eq 0
-batch "$OUT/next.pdf" >/dev/null 2>&1
+"${BATCH[@]}" "$OUT/next.pdf" >/dev/null 2>&1
 if staging_left "$OUT"; then fail "the next job removes every staging file the killed ones left"
 else pass "the next job removes every staging file the killed ones left"; fi
 
@@ -102,7 +103,7 @@ fi
 
 # --- rename and delete while a batch prints -------------------------------------------------
 before=$(bills)
-batch "$OUT/raced.pdf" >"$T/out.race" 2>"$T/err.race" &
+"${BATCH[@]}" "$OUT/raced.pdf" >"$T/out.race" 2>"$T/err.race" &
 pid=$!
 for ((w = 0; w < 200; w++)); do staging_left "$OUT" && break; sleep 0.05; done
 "$VM" --data-dir "$D" rename-format 批 新批 >/dev/null 2>"$T/err.rename"; rename_rc=$?
