@@ -4,12 +4,12 @@
 #include "AppFixture.h"
 
 #include "../print/PdfProbe.h"
-#include "app/BoxGridModel.h"
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "common/CupsQueue.h"
 #include "designer/DesignerView.h"
 #include "designer/InputBox.h"
+#include "document/FormatDocument.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 
@@ -57,10 +57,9 @@ protected:
         InputBox* box = window_->Designer().AddBox(0, at);
         EXPECT_TRUE(box);
         if (!box) return 0;
-        BoxGridModel& grid = window_->BoxGrid();
-        for (int row = 0; row < grid.rowCount(); ++row)
-            if (grid.index(row, BoxGridModel::kId).data().toLongLong() == box->Id())
-                EXPECT_TRUE(grid.setData(grid.index(row, BoxGridModel::kLabel), label));
+        BoxRecord record = *session_->CurrentFormat().FindBox(box->Id());
+        record.label = label;
+        session_->Document().ChangeRecord(record, "设置内容框");
         return box->Id();
     }
     // The stored values of the newest bill, by box label.
