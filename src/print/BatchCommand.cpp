@@ -248,8 +248,10 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         options.history = args.history && !args.data.isEmpty() ? &db : nullptr;
         result = PrintBatch(job, format, source, options, *progress, asker);
     }
-    out << QStringLiteral("已打印 %1 张单据，共 %2 页").arg(result.printed).arg(job.PagesPrinted())
-        << Qt::endl;
+    // A job that never went out printed nothing: no count is claimed.
+    if (result.ended)
+        out << QStringLiteral("已打印 %1 张单据，共 %2 页").arg(result.printed).arg(job.PagesPrinted())
+            << Qt::endl;
     return result.Complete(source.count * (args.labels ? options.copies : 1)) ? 0 : kFailure;
 }
 

@@ -147,7 +147,8 @@ std::unique_ptr<Database> Database::Open(const QString& path, QString* error, St
     // anything could be written to it. WAL lets a second process read while the window
     // writes; NORMAL sync is safe against a killed process in WAL mode.
     for (const char* sql : {"SELECT count(*) FROM sqlite_master", "PRAGMA journal_mode=WAL",
-                            "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=OFF"}) {
+                            "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=OFF",
+                            "PRAGMA cache_size=-32768"}) {
         const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
         opened->EndBusyWait();
         if (rc != SQLITE_OK) {

@@ -95,6 +95,7 @@ if [ "$(id -u)" = 0 ] && namespaces_work; then
   check "batch onto a full disk: fails, disk full named" \
     bash -c "[ \"\$(cat $T/rc.full)\" = 1 ] && grep -qF '磁盘空间已满' $T/err.full"
   check "batch onto a full disk: says nothing was printed" grep -qF '没有打印任何单据' "$T/err.full"
+  check "batch onto a full disk: no count of printed bills claimed" bash -c "! grep -qF 已打印 $T/out.full"
   check "batch onto a full disk: nothing kept" test "$(bills)" = "$before"
   check "batch onto a full disk: no file left there" test ! -s "$T/ls.full"
 else
