@@ -43,7 +43,10 @@ struct BatchResult {
     int failedIndex = -1;   // the bill that stopped the job
     bool ended = false;     // the document was finished (and a PDF file written)
 
-    bool Complete(int count) const { return ended && printed == count; }
+    // Every bill printed and, with history, kept.
+    bool Complete(int count) const {
+        return ended && printed == count && (!withHistory || kept == printed);
+    }
 };
 
 // Tells the user what stopped a batch (`problem`, else a cancel) and how many bills

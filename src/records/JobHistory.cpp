@@ -65,6 +65,9 @@ bool JobHistory::Prepare(QString* reason) {
                 return fail(ReasonOf(db_));
         written_ << number++;
     }
+    // On disk before the output goes out: what is left for the commit is one small
+    // write, so a full disk stops the job here instead of after publishing.
+    if (!db_.FlushToDisk()) return fail(ReasonOf(db_));
     return true;
 }
 

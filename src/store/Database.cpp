@@ -315,6 +315,13 @@ QueryResult Database::Query(const QString& sql, const QVariantList& params) {
     return result;
 }
 
+bool Database::FlushToDisk() {
+    const int rc = sqlite3_db_cacheflush(db_);
+    if (rc == SQLITE_OK) return true;
+    NoteFailure(rc);
+    return false;
+}
+
 qint64 Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
 
 int Database::Changes() const { return sqlite3_changes(db_); }

@@ -59,7 +59,7 @@ for ((i = 0; i < KILLS; i++)); do
   before=$(bills)
   "${BATCH[@]}" "$OUT/kill.pdf" >/dev/null 2>&1 &
   pid=$!
-  sleep "$(awk -v r=$RANDOM -v ms=$run_ms 'BEGIN { printf "%.3f", (0.3 + 0.8 * r / 32768) * ms / 1000 }')"
+  sleep "$(awk -v r=$RANDOM -v ms=$run_ms 'BEGIN { printf "%.3f", (0.4 + 1.0 * r / 32768) * ms / 1000 }')"
   kill -9 $pid 2>/dev/null
   wait $pid 2>/dev/null
   added=$(($(bills) - before))
@@ -98,8 +98,24 @@ if [ "$(id -u)" = 0 ] && namespaces_work; then
   check "batch onto a full disk: no count of printed bills claimed" bash -c "! grep -qF 已打印 $T/out.full"
   check "batch onto a full disk: nothing kept" test "$(bills)" = "$before"
   check "batch onto a full disk: no file left there" test ! -s "$T/ls.full"
+  # The data folder fills while the bills are written: the PDF must not go out.
+  unshare -m bash -c '
+    M=$T/datafull; mkdir -p $M && mount -t tmpfs -o size=4m none $M || exit 3
+    $VM --data-dir $M/store import-format $T/one.zhq --name 批 >/dev/null 2>&1
+    $VM --data-dir $M/store import-data 批 $T/rows.csv --map 名称=A --rows 2-3 --save-mapping >/dev/null 2>&1
+    avail=$(df --output=avail -k $M | tail -n 1)
+    dd if=/dev/zero of=$M/filler bs=1k count=$((avail - 300)) status=none 2>/dev/null
+    $VM --data-dir $M/store print 批 --data $T/rows.csv --rows 2-$((ROWS + 1)) --pdf $T/datafull.pdf >$T/out.dfull 2>$T/err.dfull
+    echo $? >$T/rc.dfull
+    rm -f $M/filler
+    printf "PRAGMA key='"'"'58203614'"'"';\nSELECT count(*) FROM 历史;\n" | sqlcipher $M/store/DATA.db 2>/dev/null | tail -n 1 >$T/bills.dfull
+  '
+  check "data folder full during a batch: fails, says nothing was printed" \
+    bash -c "[ \"\$(cat $T/rc.dfull)\" = 1 ] && grep -qF '磁盘空间已满' $T/err.dfull && grep -qF '没有打印任何单据' $T/err.dfull"
+  check "data folder full during a batch: no PDF, no bills" \
+    bash -c "[ ! -e $T/datafull.pdf ] && [ \"\$(cat $T/bills.dfull)\" = 0 ]"
 else
-  printf 'skip  batch onto a full disk (needs root and mount namespaces)\n'
+  printf 'skip  batch onto a full disk, data folder full (needs root and mount namespaces)\n'
 fi
 
 # --- rename and delete while a batch prints -------------------------------------------------
