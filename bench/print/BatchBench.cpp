@@ -11,8 +11,10 @@
 #include "print/PrinterChoice.h"
 #include "print/RowBill.h"
 #include "exchange/ColumnMapping.h"
+#include "records/JobHistory.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
+#include "store/FormatHold.h"
 #include "store/FormatStore.h"
 #include "store/Schema.h"
 
@@ -129,6 +131,26 @@ void RowsToPdfWithHistory(benchmark::State& state) {
 }
 BENCHMARK(RowsToPdfWithHistory)->Arg(1000)->Arg(10000)->Unit(benchmark::kSecond)->Iterations(1)
     ->UseRealTime();
+
+// The history part of a batch alone: the bills of one job written and committed in
+// one transaction.
+void HistoryOfOneJob(benchmark::State& state) {
+    Store store;
+    const QList<QStringList> rows = Rows(int(state.range(0)));
+    const RowLoader loader(store.format, store.columns, RowFilling{});
+    QList<Bill> bills;
+    for (const QStringList& row : rows) bills << loader.LoadRowAsTyped(row);
+    const qint64 identity = FormatIdentity(*store.db, store.format.name);
+    for (auto _ : state) {
+        JobHistory history(*store.db, identity);
+        for (const Bill& bill : bills) history.Add(store.format, bill);
+        QString reason;
+        if (!history.Prepare(&reason) || !history.Commit()) state.SkipWithError("not kept");
+    }
+    state.counters["bills/s"] =
+        benchmark::Counter(double(rows.size()) * state.iterations(), benchmark::Counter::kIsRate);
+}
+BENCHMARK(HistoryOfOneJob)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealTime();
 
 void LabelSheetsToPdf(benchmark::State& state) {
     Store store;

@@ -25,6 +25,7 @@
 #include "store/NameRules.h"
 #include "store/Maintenance.h"
 #include "store/ParamStore.h"
+#include "store/StoreTexts.h"
 
 #include <QAction>
 #include <QUndoStack>
@@ -43,8 +44,6 @@
 #include <QVBoxLayout>
 
 namespace {
-
-constexpr int kStatusMessageMs = 8000;
 
 // A handle wide enough to find and shaded so that it is seen.
 void ShowSplitterHandle(QSplitter* splitter) {
@@ -333,7 +332,9 @@ bool MainWindow::SaveFormat() {
                                                       *progress_);
     // The store keeps the old format intact on failure; the user must know it was not saved.
     if (!saved) {
-        asker_.Message(AppText::kSaveFailed);
+        asker_.Message(session_.Formats().RefusedWhilePrinting()
+                           ? StoreTexts::FormatPrinting(format.name, StoreTexts::kSaveVerb)
+                           : AppText::kSaveFailed);
         return false;
     }
     // New boxes got their real IDs: contents and selection follow them.

@@ -132,6 +132,9 @@ private:
     AidContext EntryContext();
     // Leaves the box being typed in, so its text is converted before it is used.
     void CommitTyping();
+    // Saves the format first when it has boxes added since the last save, so a bill
+    // kept in history holds every box's value; false when that save failed.
+    bool SaveNewBoxesFirst();
     void EditPageSize();
     void ImportFormatFile();
     void ExportFormatFile();
@@ -145,6 +148,8 @@ private:
     bool KeepBill(const Format& format, const Bill& bill);
     void LoadStoredBill(qint64 billNumber);
 
+    // How long a command's note stays in the status bar.
+    static constexpr int kStatusMessageMs = 8000;
     Session& session_;
     Asker& asker_;
     BoxGridModel* boxGrid_;

@@ -94,7 +94,7 @@ const BillData* MainWindow::GridRowsToPrint() {
 
 bool MainWindow::PrintAllRows() {
     const BillData* gridRows = GridRowsToPrint();
-    if (!gridRows) return false;
+    if (!gridRows || !SaveNewBoxesFirst()) return false;
     const BillData& grid = *gridRows;
     const int copies = printer_->ChoosePrinter();
     if (copies == 0) return false;

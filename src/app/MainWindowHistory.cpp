@@ -78,6 +78,7 @@ bool MainWindow::KeepBill(const Format& format, const Bill& bill) {
 bool MainWindow::AddBill(bool print) {
     if (!session_.HasFormat()) return false;
     CommitTyping();
+    if (!SaveNewBoxesFirst()) return false;
     // Printing keeps the bill through the after-print step.
     billKept_ = false;
     if (print ? !PrintCurrentBill() : !KeepBill(session_.CurrentFormat(), session_.CurrentBill()))

@@ -19,6 +19,8 @@
 #include <QApplication>
 #include <QMenu>
 #include <QPushButton>
+#include <QStatusBar>
+#include <algorithm>
 
 void MainWindow::ConnectPrinting() {
     printer_ = std::make_unique<BillPrinter>(this, asker_);
@@ -57,9 +59,22 @@ BillPageOptions PageOptionsFor(const Session& session, const QWidget* window) {
     return options;
 }
 
+bool MainWindow::SaveNewBoxesFirst() {
+    const QList<BoxRecord>& boxes = session_.CurrentFormat().boxes;
+    if (std::none_of(boxes.begin(), boxes.end(), [](const BoxRecord& box) { return IsTemporaryId(box.id); }))
+        return true;
+    // A temporary ID is no box of the stored format: a bill kept under it would lose
+    // that box's value.
+    if (!SaveFormat()) return false;
+    statusBar()->showMessage(AppText::kNewBoxesSavedFirst.arg(session_.CurrentFormat().name),
+                             kStatusMessageMs);
+    return true;
+}
+
 bool MainWindow::PrintCurrentBill() {
     if (!session_.HasFormat()) return false;
     CommitTyping();
+    if (!SaveNewBoxesFirst()) return false;
     return printer_->PrintCurrentBill(session_.CurrentFormat(), session_.CurrentBill(),
                                       PageOptionsFor(session_, this));
 }

@@ -17,6 +17,7 @@
 #include "records/HistoryQueries.h"
 #include "store/Bill.h"
 #include "store/Database.h"
+#include "store/FormatHold.h"
 
 #include <QTextStream>
 
@@ -125,6 +126,9 @@ std::optional<BillData> ReadRecords(Database& db, const BatchArgs& args, const F
 }
 
 int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, QTextStream& err) {
+    // Held before the format and its mapping are read, so the rows are read through
+    // the very format that prints them.
+    const FormatHold hold(db, args.format, FormatHold::Purpose::Print);
     std::optional<CommandFormat> loaded = LoadCommandFormat(db, args.format, err);
     if (!loaded) return ExitCode::kFailed;
     Format& format = loaded->format;
@@ -182,8 +186,10 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         options.history = args.history && !args.data.isEmpty() ? &db : nullptr;
         result = PrintBatch(job, format, source, options, *progress, asker);
     }
-    out << QStringLiteral("已打印 %1 张单据，共 %2 页").arg(result.printed).arg(job.PagesPrinted())
-        << Qt::endl;
+    // A job that never went out printed nothing: no count is claimed.
+    if (result.ended)
+        out << QStringLiteral("已打印 %1 张单据，共 %2 页").arg(result.printed).arg(job.PagesPrinted())
+            << Qt::endl;
     return result.Complete(source.count * (args.labels ? options.copies : 1)) ? ExitCode::kDone
                                                                                 : ExitCode::kFailed;
 }

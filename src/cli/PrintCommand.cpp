@@ -9,10 +9,11 @@
 #include "core/StreamAsker.h"
 #include "document/FormatDocument.h"
 #include "print/PrintJob.h"
-#include "records/History.h"
+#include "records/JobHistory.h"
 #include "records/RecordsTexts.h"
 #include "store/Bill.h"
 #include "store/Database.h"
+#include "store/FormatHold.h"
 
 #include <QTextStream>
 
@@ -55,6 +56,7 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
 }
 
 int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
+    const FormatHold hold(db, parsed.format, FormatHold::Purpose::Print);
     std::optional<CommandFormat> loaded = LoadCommandFormat(db, parsed.format, err);
     if (!loaded) return ExitCode::kFailed;
     CommandOutput output;
@@ -77,14 +79,20 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
 
     const std::unique_ptr<PrintJob> started = output.StartJob(asker);
     PrintJob& job = *started;
+    // Like the window's print command, a printed bill is kept in history, as the
+    // output is published.
+    JobHistory history(db, hold.Identity());
+    if (parsed.history) {
+        history.Add(filledFormat, bill);
+        job.PublishWith(&history);
+    }
     BillPrintRequest request;
     request.copies = parsed.target.copies;
     request.page.canvasWidthTwips = loaded->canvasWidthTwips;
     request.page.roundingMethod = loaded->filling.settings.roundingMethod;
     if (!job.PrintBill(filledFormat, bill, request)) return ExitCode::kFailed;
     out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
-    // Like the window's print command, a printed bill is kept in history.
-    if (parsed.history && SaveHistory(db, filledFormat, bill).outcome == SavedBill::Outcome::Failed) {
+    if (parsed.history && history.CommittedNumbers().isEmpty()) {
         err << RecordsText::kHistorySaveFailed << Qt::endl;
         return ExitCode::kFailed;
     }

@@ -36,6 +36,10 @@ inline const QString kMarkerLabel = QStringLiteral("标志列：");
 inline const QString kReadingData = QStringLiteral("正在读取EXCEL数据……");
 inline const QString kUnsupportedType =
     QStringLiteral("您选择的文件格式不支持导入，请选择CSV或XLS文件！");
+inline QString MappingNotSaved(const QString& reason) {
+    return QStringLiteral("映射未能保存：") + reason;
+}
+inline const QString kRowSettingsNotSaved = QStringLiteral("导入行设置未能保存！");
 inline const QString kTooManyRows = QStringLiteral("一次性导入数据不得超过3万条记录，请重新设置！");
 
 // Reading failures

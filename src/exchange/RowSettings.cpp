@@ -34,10 +34,14 @@ RowSettings ReadRowSettings(const RowSettings& defaults) {
     return settings;
 }
 
-void WriteRowSettings(const RowSettings& settings) {
+bool WriteRowSettings(const RowSettings& settings) {
     const QString values[] = {settings.start, settings.end, settings.interval, settings.marker};
+    bool written = true;
     for (int i = 0; i < 4; ++i)
-        WriteSetting(ExchangeText::kSettingsApp, ExchangeText::kRowSection, kKeys[i], values[i].trimmed());
+        written = WriteSetting(ExchangeText::kSettingsApp, ExchangeText::kRowSection, kKeys[i],
+                               values[i].trimmed())
+                  && written;
+    return written;
 }
 
 std::optional<ImportRange> CheckRange(const RowSettings& settings) {

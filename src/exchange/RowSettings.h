@@ -15,7 +15,8 @@ struct RowSettings {
 // A key that is missing or empty keeps the value of `defaults`.
 RowSettings ReadRowSettings(const RowSettings& defaults = {});
 // Each value trimmed.
-void WriteRowSettings(const RowSettings& settings);
+// False when the settings store could not keep them.
+bool WriteRowSettings(const RowSettings& settings);
 
 // The most rows one import reads.
 inline constexpr int kMaxImportRows = 30000;

@@ -9,6 +9,7 @@
 #include "store/FormatRename.h"
 #include "store/FormatStore.h"
 #include "store/NameRules.h"
+#include "store/StoreTexts.h"
 
 using namespace FormatTreeTexts;
 
@@ -40,6 +41,7 @@ QString RenameProblem(RenameOutcome outcome, const QString& oldName, const QStri
     case RenameOutcome::Taken: return FormatExists(newName);
     case RenameOutcome::Missing: return FormatFileTexts::FormatMissing(oldName);
     case RenameOutcome::PictureInTheWay: return PictureInTheWay(BackgroundPicturePath(newName));
+    case RenameOutcome::Printing: return StoreTexts::FormatPrinting(oldName, StoreTexts::kRenameVerb);
     case RenameOutcome::Failed: break;
     }
     return RenameFailed(oldName);

@@ -4,63 +4,42 @@
 #include "print/JobProgress.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
-#include "records/History.h"
+#include "records/JobHistory.h"
 #include "store/Bill.h"
 #include "store/Database.h"
+#include "store/Format.h"
+#include "store/FormatHold.h"
 
-#include <memory>
-
-namespace {
-
-// Printed bills kept in history, many to a transaction. What is committed is whole
-// bills only; Finish commits the rest once the job is over.
-class HistoryBatch {
-public:
-    HistoryBatch(Database* db, int billsPerTransaction)
-        : db_(db), perTransaction_(qMax(1, billsPerTransaction)) {}
-
-    bool Keep(const Format& format, const Bill& bill) {
-        if (!db_) return true;
-        if (!transaction_) transaction_ = std::make_unique<Database::Transaction>(*db_);
-        if (SaveHistory(*db_, format, bill).outcome == SavedBill::Outcome::Failed) return false;
-        ++pending_;
-        return pending_ < perTransaction_ || Finish();
-    }
-
-    // False when the open transaction could not be committed: its bills are lost.
-    bool Finish() {
-        if (!transaction_) return true;
-        const bool committed = transaction_->Commit();
-        if (committed) kept_ += pending_;
-        transaction_.reset();
-        pending_ = 0;
-        return committed;
-    }
-    int Kept() const { return kept_; }
-
-private:
-    Database* db_;
-    int perTransaction_;
-    std::unique_ptr<Database::Transaction> transaction_;
-    int pending_ = 0;
-    int kept_ = 0;
-};
-
-} // namespace
+#include <optional>
 
 QString BatchSource::Describe(int index) const {
     return describe ? describe(index) : PrintText::RowName(index + 1);
 }
 
 void ReportBatchEnd(const QString& problem, const BatchResult& result, Asker& asker) {
-    if (!problem.isEmpty()) asker.Message(problem + PrintText::BillsPrinted(result.printed));
-    else if (result.cancelled) asker.Message(PrintText::kJobCancelled + PrintText::BillsPrinted(result.printed));
+    const QString stopped = !problem.isEmpty() ? problem : result.cancelled ? PrintText::kJobCancelled : QString();
+    if (!result.ended) {
+        // The output never went out (its own message said why): nothing was printed.
+        asker.Message(stopped + PrintText::kNothingPrinted);
+    } else if (!stopped.isEmpty()) {
+        asker.Message(stopped + PrintText::BillsPrinted(result.printed)
+                      + (result.withHistory ? PrintText::BillsKept(result.kept) : QString()));
+    }
 }
 
 BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& source,
                        const BatchOptions& options, JobProgress& progress, Asker& asker) {
     BatchResult result;
-    HistoryBatch history(options.history, options.billsPerTransaction);
+    result.withHistory = options.history != nullptr;
+    // The job holds its format: no other process renames, deletes or re-saves it
+    // until the bills are kept under its name.
+    std::optional<FormatHold> hold;
+    std::optional<JobHistory> history;
+    if (options.history) {
+        hold.emplace(*options.history, format.name, FormatHold::Purpose::Print);
+        history.emplace(*options.history, hold->Identity());
+        job.PublishWith(&*history);
+    }
     BillPrintRequest request;
     request.copies = options.copies;
     request.endJob = false;
@@ -80,8 +59,7 @@ BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& s
                 problem = PrintText::BillNotPrinted(source.Describe(index));
             } else {
                 ++result.printed;
-                if (!history.Keep(format, bill))
-                    problem = PrintText::BillNotKept(source.Describe(index));
+                if (history) history->Add(format, bill);
             }
             if (!problem.isEmpty()) {
                 result.failedIndex = index;
@@ -90,10 +68,14 @@ BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& s
             scope.Step();
         }
     }
-    // The pages sent stay in the job, which is ended whatever stopped it.
+    // The pages sent stay in the job, which is ended whatever stopped it; their bills
+    // are kept as it is published, all in one transaction.
     result.ended = job.End();
-    if (!history.Finish() && problem.isEmpty()) problem = PrintText::kHistoryNotKept;
-    result.kept = history.Kept();
+    job.PublishWith(nullptr);
+    if (!result.ended) result.printed = 0;
+    result.kept = history ? int(history->CommittedNumbers().size()) : 0;
+    if (history && result.ended && result.kept != result.printed && problem.isEmpty())
+        problem = PrintText::kHistoryNotKept;
     ReportBatchEnd(problem, result, asker);
     return result;
 }

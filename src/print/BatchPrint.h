@@ -1,10 +1,11 @@
 #pragma once
 // Many bills in one print job: every data row, or stored history bills. Each bill is
 // loaded, printed (its copies on pages of their own) and, when asked, kept as a new
-// history bill. History is written in transactions of many bills, so a long batch
-// spends little time in the database and a crash leaves only whole bills. The job
-// stops at the first bill that cannot be loaded, printed or kept, or when the user
-// cancels; the pages already sent stay and the document is ended properly.
+// history bill. The bills are kept in one transaction that commits when the output
+// is published (records/JobHistory.h), so history never holds a bill whose output
+// did not go out. The job stops at the first bill that cannot be loaded or printed,
+// or when the user cancels; the pages already sent stay, the document is ended
+// properly and their bills are kept.
 #include "print/BillPage.h"
 
 #include <QString>
@@ -32,17 +33,20 @@ struct BatchOptions {
     int copies = 1;              // of every bill
     BillPageOptions page;        // `background` is taken from the format
     Database* history = nullptr; // keeps every printed bill; none: no history
-    int billsPerTransaction = 500;
 };
 
 struct BatchResult {
-    int printed = 0;        // bills whose pages went to the job
+    int printed = 0;        // bills whose pages went out with the job (0 when it failed)
     int kept = 0;           // of them, stored in history
+    bool withHistory = false;
     bool cancelled = false; // the user stopped the job
     int failedIndex = -1;   // the bill that stopped the job
     bool ended = false;     // the document was finished (and a PDF file written)
 
-    bool Complete(int count) const { return ended && printed == count; }
+    // Every bill printed and, with history, kept.
+    bool Complete(int count) const {
+        return ended && printed == count && (!withHistory || kept == printed);
+    }
 };
 
 // Tells the user what stopped a batch (`problem`, else a cancel) and how many bills

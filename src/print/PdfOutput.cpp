@@ -2,7 +2,9 @@
 
 #include "content/layout/DrawnGlyphs.h"
 #include "core/Asker.h"
+#include "print/PdfStaging.h"
 #include "print/PdfTextLayer.h"
+#include "core/PublishStep.h"
 #include "print/PrintTexts.h"
 
 #include <QDir>
@@ -12,7 +14,6 @@
 #include <QPaintEngine>
 #include <QPrinter>
 #include <QStorageInfo>
-#include <QRandomGenerator>
 
 #include <cstdio>
 
@@ -29,17 +30,17 @@ bool IsPlainFileOrMissing(const QString& path) {
     return !info.exists() || info.isFile();
 }
 
-// A name beside the target (in the temporary folder for a device or pipe); the job
-// creates the file when it starts, so a job that never starts leaves nothing.
+// The folder a target's staging file goes into: beside it, or the temporary folder
+// for a device or pipe.
+QString StagingFolder(const QString& target) {
+    return IsPlainFileOrMissing(target) ? QFileInfo(target).absolutePath() : QDir::tempPath();
+}
+
+// The job creates the file when it starts, so a job that never starts leaves nothing.
 QString StagingName(const QString& target) {
-    const QFileInfo info(target);
-    const QString folder = IsPlainFileOrMissing(target) ? info.absolutePath() : QDir::tempPath();
     QString name;
-    do {
-        name = folder + QStringLiteral("/.") + info.fileName() + QLatin1Char('.')
-               + QString::number(QRandomGenerator::global()->generate64(), 36)
-               + QStringLiteral(".part");
-    } while (QFileInfo::exists(name) || Staged().contains(name));
+    do name = NewStagingName(StagingFolder(target), QFileInfo(target).fileName());
+    while (Staged().contains(name));
     return name;
 }
 
@@ -83,6 +84,8 @@ QString MoveInto(const QString& staged, const QString& target) {
 } // namespace
 
 QString StagePdfFile(const QString& target) {
+    // Staging files of jobs whose process is gone are cleared before a new one starts.
+    RemoveStaleStaging(StagingFolder(target));
     const QString staging = StagingName(target);
     Staged().insert(staging, target);
     return staging;
@@ -94,7 +97,8 @@ void StagePdfOutput(QPrinter& printer, const QString& target) {
     printer.setOutputFileName(StagePdfFile(target));
 }
 
-bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const DrawnFaces& drawn) {
+bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const DrawnFaces& drawn,
+                     PublishStep* step) {
     const QString target = Staged().take(written);
     const QString folder = QFileInfo(written).absolutePath();
     QString reason = PdfIncompleteReason(written).isEmpty() ? QString() : ShortWriteReason(folder);
@@ -103,18 +107,28 @@ bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const Dra
     // target; the update appended to it must leave it whole too.
     if (reason.isEmpty() && !RepairPdfTextLayer(written, drawn)) reason = ShortWriteReason(folder);
     if (reason.isEmpty() && !PdfIncompleteReason(written).isEmpty()) reason = PrintText::kIncomplete;
+    // What goes with the file is made ready before the file replaces its target and
+    // kept after: a crash in between leaves the file without its records, never
+    // records without their file.
+    QString stepReason;
+    const bool prepared = reason.isEmpty() && (!step || step->Prepare(&stepReason));
     if (!target.isEmpty()) {
         // Written to a staging file (see StagePdfFile): onto the target when whole.
-        if (reason.isEmpty())
+        if (prepared)
             reason = IsPlainFileOrMissing(target) ? MoveInto(written, target) : CopyInto(written, target);
         QFile::remove(written);
     }
-    if (reason.isEmpty()) return true;
-    asker.Message(PrintText::PdfWriteFailed(target.isEmpty() ? written : target, reason));
+    if (step) {
+        if (!prepared || !reason.isEmpty()) step->Rollback();
+        else if (!step->Commit()) asker.Message(PrintText::kPublishedWithoutRecords);
+    }
+    if (prepared && reason.isEmpty()) return true;
+    if (!reason.isEmpty()) asker.Message(PrintText::PdfWriteFailed(target.isEmpty() ? written : target, reason));
+    else asker.Message(PrintText::NotPublished(stepReason));
     return false;
 }
 
-bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
+bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker, PublishStep* step) {
     const DrawnFaces drawn = TakeDrawnGlyphs(&printer);
     // A preview paints the same printer without writing its file.
     const QPaintEngine* engine = printer.paintEngine();
@@ -123,7 +137,7 @@ bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker) {
         return ended;
     const QString written = printer.outputFileName();
     const QString target = Staged().value(written);
-    const bool finished = FinishStagedPdf(written, ended, asker, drawn);
+    const bool finished = FinishStagedPdf(written, ended, asker, drawn, step);
     if (!target.isEmpty()) printer.setOutputFileName(target);
     return finished;
 }
@@ -155,4 +169,8 @@ QString PdfIncompleteReason(const QString& path) {
     if (!ok || table <= 0 || table >= size || !file.seek(table) || file.read(4) != "xref")
         return PrintText::kIncomplete;
     return {};
+}
+
+bool HasStagedPdf(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat && Staged().contains(printer.outputFileName());
 }

@@ -8,15 +8,18 @@
 #include <QString>
 
 class Asker;
+class PublishStep;
 class QPrinter;
 
 // The staging file for `target`; FinishStagedPdf puts it there.
 QString StagePdfFile(const QString& target);
 // After the painter on the staging file `written` has ended (`ended`: without an
 // error): checks that it is a whole PDF, repairs its text layer (naming the glyphs
-// `drawn`), checks it again and puts it onto its target. False, with the reason told
-// to `asker`, when it is not; the target is then left as it was.
-bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const DrawnFaces& drawn);
+// `drawn`), checks it again and puts it onto its target, with `step` (may be null)
+// prepared before and committed after. False, with the reason told to `asker`, when
+// it is not; the target is then left as it was and `step` rolled back.
+bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const DrawnFaces& drawn,
+                     PublishStep* step = nullptr);
 // Removes a staging file that was never finished.
 void DiscardStagedPdf(const QString& staged);
 
@@ -25,7 +28,9 @@ void StagePdfOutput(QPrinter& printer, const QString& target);
 
 // FinishStagedPdf for a printer sending its PDF output to a staging file. Returns
 // `ended` for a printer without one.
-bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker);
+bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker, PublishStep* step = nullptr);
+// Whether the printer writes a staged PDF file (StagePdfOutput).
+bool HasStagedPdf(const QPrinter& printer);
 
 // Removes the staged file of a job that never finished.
 void DiscardPdfOutput(QPrinter& printer);

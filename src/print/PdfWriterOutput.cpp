@@ -24,7 +24,7 @@ PdfWriterOutput::~PdfWriterOutput() {
     if (!finished_) DiscardStagedPdf(staged_);
 }
 
-bool PdfWriterOutput::Finish(bool ended, Asker& asker, const DrawnFaces& drawn) {
+bool PdfWriterOutput::Finish(bool ended, Asker& asker, const DrawnFaces& drawn, PublishStep* step) {
     finished_ = true;
-    return FinishStagedPdf(staged_, ended, asker, drawn);
+    return FinishStagedPdf(staged_, ended, asker, drawn, step);
 }

@@ -9,6 +9,7 @@
 #include <memory>
 
 class Asker;
+class PublishStep;
 class QPdfWriter;
 
 // The paint device for a PDF file, set up as a high-resolution printer in PDF mode.
@@ -25,7 +26,7 @@ public:
     QPdfWriter& Writer() { return *writer_; }
     // After the painter has ended: see FinishStagedPdf. The file is then on its
     // target, and the writer takes no further pages.
-    bool Finish(bool ended, Asker& asker, const DrawnFaces& drawn);
+    bool Finish(bool ended, Asker& asker, const DrawnFaces& drawn, PublishStep* step);
     bool Finished() const { return finished_; }
 
 private:

@@ -6,6 +6,7 @@
 #include "print/PdfOutput.h"
 #include "print/PdfWriterOutput.h"
 #include "print/PrintTexts.h"
+#include "core/PublishStep.h"
 #include "print/RulerGrid.h"
 #include "core/Asker.h"
 #include "store/Format.h"
@@ -84,7 +85,27 @@ const QImage& PrintJob::BackgroundPicture(const Format& format) {
 
 bool PrintJob::End() {
     if (!painter_.isActive()) return true;
-    const bool ended = painter_.end() && (!printer_ || printer_->printerState() != QPrinter::Error);
-    if (printer_) return FinishPdfOutput(*printer_, ended, asker_);
-    return pdf_->Finish(ended, asker_, TakeDrawnGlyphs(&device_));
+    if (pdf_) {
+        const bool ended = painter_.end();
+        return pdf_->Finish(ended, asker_, TakeDrawnGlyphs(&device_), publish_);
+    }
+    QPrinter& printer = *printer_;
+    if (HasStagedPdf(printer)) {
+        const bool ended = painter_.end() && printer.printerState() != QPrinter::Error;
+        return FinishPdfOutput(printer, ended, asker_, publish_);
+    }
+    // A printer's job reaches the spooler when the painter ends; there is no taking it
+    // back after, so the records are made ready first and kept once it was accepted.
+    QString reason;
+    const bool prepared = !publish_ || publish_->Prepare(&reason);
+    const bool ended = painter_.end() && printer.printerState() != QPrinter::Error;
+    const bool published = FinishPdfOutput(printer, ended, asker_);
+    if (!publish_) return published;
+    if (!prepared) {
+        asker_.Message(PrintText::SentWithoutRecords(reason));
+        return published;
+    }
+    if (!published) publish_->Rollback();
+    else if (!publish_->Commit()) asker_.Message(PrintText::kPublishedWithoutRecords);
+    return published;
 }

@@ -10,6 +10,7 @@
 
 class Asker;
 class PdfWriterOutput;
+class PublishStep;
 class QPagedPaintDevice;
 class QPrinter;
 struct PageParams;
@@ -47,7 +48,10 @@ public:
     // page draws this same image, so a PDF holds it once however many pages show it.
     const QImage& BackgroundPicture(const Format& format);
 
-    // Ends the document; false when the printer reports a failure.
+    // What is kept together with the job's output (PublishStep.h), when it is ended.
+    void PublishWith(PublishStep* step) { publish_ = step; }
+    // Ends the document and publishes it: a PDF file replaces its target, a printer's
+    // job goes to the spooler; false when that fails.
     bool End();
     int PagesPrinted() const { return pages_; }
 
@@ -59,6 +63,7 @@ private:
     PdfWriterOutput* pdf_ = nullptr;
     Asker& asker_;
     QPainter painter_;
+    PublishStep* publish_ = nullptr;
     int pages_ = 0;
     QHash<QString, QImage> backgrounds_;
 };

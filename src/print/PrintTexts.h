@@ -40,6 +40,19 @@ inline QString BillNotKept(const QString& what) {
     return what + QStringLiteral("已打印，但历史记录保存失败，打印已停止。");
 }
 inline const QString kHistoryNotKept = QStringLiteral("历史记录保存失败。");
+// The output and its history records are published together.
+inline QString NotPublished(const QString& why) {
+    return QStringLiteral("历史记录无法保存（") + why + QStringLiteral("），打印内容没有输出。");
+}
+inline const QString kPublishedWithoutRecords =
+    QStringLiteral("打印内容已输出，但历史记录保存失败。");
+inline QString SentWithoutRecords(const QString& why) {
+    return QStringLiteral("历史记录无法保存（") + why + QStringLiteral("），打印任务已送出。");
+}
+inline const QString kNothingPrinted = QStringLiteral("没有打印任何单据，历史记录中也没有保存。");
+inline QString BillsKept(int bills) {
+    return QStringLiteral("其中%1张已存入历史记录。").arg(bills);
+}
 inline const QString kJobCancelled = QStringLiteral("打印已取消。");
 inline QString BillsPrinted(int bills) {
     return QStringLiteral("已打印的%1张单据保留在打印任务中。").arg(bills);

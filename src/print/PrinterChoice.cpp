@@ -29,11 +29,16 @@ bool UsePrinter(QPrinter& printer, const QString& name) {
     const QPrinterInfo info = QPrinterInfo::printerInfo(name);
     if (info.isNull()) return false;
     const QString previous = printer.printerName();
+    const QString previousFile = printer.outputFileName();
     const QPrinter::OutputFormat previousFormat = printer.outputFormat();
+    // A file chosen for an earlier job would take this job's pages instead of the
+    // spooler: the printer's own output has no file name.
+    printer.setOutputFileName(QString());
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(name);
-    if (!printer.isValid() || printer.printerName() != name) {
+    if (!printer.isValid() || printer.printerName() != name || !printer.outputFileName().isEmpty()) {
         printer.setOutputFormat(previousFormat);
+        printer.setOutputFileName(previousFile);
         printer.setPrinterName(previous);
         return false;
     }

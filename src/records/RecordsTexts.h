@@ -12,6 +12,7 @@ inline QString ConfirmDeleteRows(int first, int last) {
            + QString::number(last) + QStringLiteral("行？");
 }
 // Failures the user must hear about: the bill or the contents were not kept.
+inline const QString kFormatGone = QStringLiteral("格式已被删除");
 inline const QString kHistorySaveFailed = QStringLiteral("单据未能保存到历史记录！");
 inline const QString kDefaultsSaveFailed = QStringLiteral("默认数据保存失败！");
 inline const QString kHistoryDeleteFailed = QStringLiteral("历史记录删除失败！");

@@ -164,7 +164,8 @@ std::unique_ptr<Database> Database::OpenKeyed(const QString& path, bool (*applyK
     // anything could be written to it. WAL lets a second process read while the window
     // writes; NORMAL sync is safe against a killed process in WAL mode.
     for (const char* sql : {"SELECT count(*) FROM sqlite_master", "PRAGMA journal_mode=WAL",
-                            "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=OFF"}) {
+                            "PRAGMA synchronous=NORMAL", "PRAGMA foreign_keys=OFF",
+                            "PRAGMA cache_size=-32768"}) {
         const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
         opened->EndBusyWait();
         if (rc != SQLITE_OK) {
@@ -330,6 +331,13 @@ QueryResult Database::Query(const QString& sql, const QVariantList& params) {
     }
     sqlite3_reset(stmt);
     return result;
+}
+
+bool Database::FlushToDisk() {
+    const int rc = sqlite3_db_cacheflush(db_);
+    if (rc == SQLITE_OK) return true;
+    NoteFailure(rc);
+    return false;
 }
 
 qint64 Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }

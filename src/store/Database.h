@@ -67,6 +67,9 @@ public:
     bool Exec(const QString& sql, const QVariantList& params = {});
     // Runs a query; an empty result when it fails.
     QueryResult Query(const QString& sql, const QVariantList& params = {});
+    // Writes the changes of the open transaction to disk without committing them, so
+    // that a full disk shows now rather than at the commit; false when it cannot.
+    bool FlushToDisk();
     qint64 LastInsertId() const;
     // Rows changed by the last INSERT, UPDATE or DELETE.
     int Changes() const;

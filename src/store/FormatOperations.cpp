@@ -13,7 +13,10 @@ bool DeleteFormat(FormatStore& store, Asker& asker, const QString& name,
         return false;
     }
     if (!asker.AskYesNo(StoreTexts::ConfirmDeleteFormat(name))) return false;
-    return store.DeleteFormatRows(name);
+    if (store.DeleteFormatRows(name)) return true;
+    if (store.RefusedWhilePrinting())
+        asker.Message(StoreTexts::FormatPrinting(name, StoreTexts::kDeleteVerb));
+    return false;
 }
 
 namespace {

@@ -1,6 +1,7 @@
 #include "store/FormatRename.h"
 
 #include "store/Database.h"
+#include "store/FormatHold.h"
 #include "store/FormatStore.h"
 
 #include <QFile>
@@ -48,6 +49,8 @@ RenameOutcome RenameFormatRecords(Database& db, const QString& oldName, const QS
     if (oldName.isEmpty() || newName.isEmpty()) return RenameOutcome::Failed;
     FormatStore store(db);
     if (oldName == newName) return store.Exists(oldName) ? RenameOutcome::Renamed : RenameOutcome::Missing;
+    const FormatHold hold(db, oldName, FormatHold::Purpose::Change);
+    if (!hold.Held()) return RenameOutcome::Printing;
     Database::Transaction transaction(db);
     if (!transaction.Active()) return RenameOutcome::Failed;
     if (!store.Exists(oldName)) return RenameOutcome::Missing;

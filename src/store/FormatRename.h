@@ -7,7 +7,8 @@
 
 class Database;
 
-enum class RenameOutcome { Renamed, Missing, Taken, PictureInTheWay, Failed };
+// Printing: a print job holds the format (FormatHold.h).
+enum class RenameOutcome { Renamed, Missing, Taken, PictureInTheWay, Printing, Failed };
 
 // In one transaction: the format's rows in Fmt, 历史, 默认 and 映射, its per-format
 // parameters ("name=>...") and column order ("name_列顺序"), and the last-use row

@@ -1,5 +1,7 @@
 #include "store/FormatStore.h"
 
+#include "store/FormatHold.h"
+
 #include "store/BoxColumns.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
@@ -147,6 +149,9 @@ bool FormatStore::SaveFormat(Format& format, const QString& name, qint64 screenW
     const QString target = name.isEmpty() ? format.name : name;
     // The empty name is the last-use row, never a format.
     if (target.isEmpty()) return false;
+    const FormatHold hold(db_, target, FormatHold::Purpose::Change);
+    refusedWhilePrinting_ = !hold.Held();
+    if (refusedWhilePrinting_) return false;
     ProgressScope progressScope(progress, StoreTexts::kSavingFormat, int(format.boxes.size()) + 1);
     Database::Transaction transaction(db_);
     if (!transaction.Active()) return false;
@@ -236,6 +241,9 @@ bool FormatStore::CopyFormatParams(const QString& from, const QString& to) {
 bool FormatStore::DeleteFormatRows(const QString& name) {
     // The empty name is the last-use row, never a format.
     if (name.isEmpty()) return false;
+    const FormatHold hold(db_, name, FormatHold::Purpose::Change);
+    refusedWhilePrinting_ = !hold.Held();
+    if (refusedWhilePrinting_) return false;
     Database::Transaction transaction(db_);
     for (const char* table : {"历史", "默认", "映射", "Fmt"})
         if (!db_.Exec(QStringLiteral("DELETE FROM %1 WHERE Fmt=?").arg(QString::fromUtf8(table)),

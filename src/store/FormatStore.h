@@ -52,6 +52,9 @@ public:
     // Removes a format's rows from Fmt, 历史, 默认, 映射 and its per-format
     // parameters. The asking and the current-format check are the caller's.
     bool DeleteFormatRows(const QString& name);
+    // The last SaveFormat or DeleteFormatRows was refused because a print job holds
+    // the format (FormatHold.h).
+    bool RefusedWhilePrinting() const { return refusedWhilePrinting_; }
 
     // The last-use row: the last format's name and option boxes 0..2.
     struct LastUse {
@@ -63,6 +66,7 @@ public:
 
 private:
     Database& db_;
+    bool refusedWhilePrinting_ = false;
 };
 
 // The background picture of a format: data folder + "/" + name + ".jpg", with the

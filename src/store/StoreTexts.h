@@ -9,6 +9,13 @@ inline const QString kCurrentFormatNotDeletable = QStringLiteral("此格式为�
 inline QString ConfirmDeleteFormat(const QString& name) {
     return QStringLiteral("您确定要删除格式：“") + name + QStringLiteral("”？");
 }
+// A print job holds the format: `change` is 改名, 删除 or 保存.
+inline QString FormatPrinting(const QString& name, const QString& change) {
+    return QStringLiteral("格式“") + name + QStringLiteral("”正在打印，请稍后再") + change;
+}
+inline const QString kRenameVerb = QStringLiteral("改名");
+inline const QString kDeleteVerb = QStringLiteral("删除");
+inline const QString kSaveVerb = QStringLiteral("保存");
 inline const QString kOverwriteFormat = QStringLiteral("该格式已经存在，是否覆盖？");
 inline const QString kNoDatabaseToCompact = QStringLiteral("没有找到要压缩的数据库文件！");
 inline const QString kCompacting = QStringLiteral("开始压缩数据库……");

@@ -12,11 +12,13 @@
 #include <QSettings>
 #include <QTimer>
 
-void ChoosePdfWhenAsked(int copies) {
-    QTimer::singleShot(0, [copies] {
+void ChoosePdfWhenAsked(int copies) { ChoosePrinterWhenAsked(QStringLiteral("PDF文件"), copies); }
+
+void ChoosePrinterWhenAsked(const QString& printer, int copies) {
+    QTimer::singleShot(0, [printer, copies] {
         auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         ASSERT_TRUE(dialog);
-        dialog->findChild<QComboBox*>()->setCurrentText("PDF文件");
+        dialog->findChild<QComboBox*>()->setCurrentText(printer);
         for (QLineEdit* field : dialog->findChildren<QLineEdit*>())
             if (!field->parent()->inherits("QComboBox")) field->setText(QString::number(copies));
         dialog->accept();

@@ -13,6 +13,8 @@ class Session;
 
 // Answers the printer chooser once it shows: the PDF file choice and `copies`.
 void ChoosePdfWhenAsked(int copies);
+// The same with the installed printer `printer`.
+void ChoosePrinterWhenAsked(const QString& printer, int copies);
 
 class AppFixture : public ::testing::Test {
 protected:

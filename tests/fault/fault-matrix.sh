@@ -126,9 +126,9 @@ expect_unusable_backup() { # NAME FILE
   check "restore from $1: formats still there" bash -c "'$VM' --data-dir '$I' formats 2>/dev/null | grep -qF 甲"
 }
 : >"$T/zero.db"; expect_unusable_backup "a 0-byte file" "$T/zero.db"
-printf "PRAGMA key='58203614';\nCREATE TABLE 客户(名称 TEXT);\nINSERT INTO 客户 VALUES('x');\n" | sqlcipher "$T/other.db" >/dev/null
+printf "PRAGMA key=\"x'1005385b49d96b91c14b80a88faad71e5171fd168e4605c1e9461d71ba6cb431'\";\nCREATE TABLE 客户(名称 TEXT);\nINSERT INTO 客户 VALUES('x');\n" | sqlcipher "$T/other.db" >/dev/null
 expect_unusable_backup "another keyed database" "$T/other.db"
-printf "PRAGMA key='58203614';\nCREATE TABLE t(a);\nDROP TABLE t;\n" | sqlcipher "$T/empty.db" >/dev/null
+printf "PRAGMA key=\"x'1005385b49d96b91c14b80a88faad71e5171fd168e4605c1e9461d71ba6cb431'\";\nCREATE TABLE t(a);\nDROP TABLE t;\n" | sqlcipher "$T/empty.db" >/dev/null
 expect_unusable_backup "an empty keyed database" "$T/empty.db"
 
 # --- Unusable data folders ----------------------------------------------------------------

@@ -72,14 +72,12 @@ protected:
         return source;
     }
 
-    BatchResult Print(const BatchSource& source, const QString& pdf, JobProgress& progress,
-                      int perTransaction = 500) {
+    BatchResult Print(const BatchSource& source, const QString& pdf, JobProgress& progress) {
         QPrinter printer(QPrinter::HighResolution);
         UsePdfFile(printer, pdf);
         PrintJob job(printer, asker_);
         BatchOptions options;
         options.history = db_.get();
-        options.billsPerTransaction = perTransaction;
         return PrintBatch(job, format_, source, options, progress, asker_);
     }
 
@@ -112,7 +110,7 @@ TEST_F(BatchTest, ThreeRowsAreThreePagesOfOneJobEachKeptAsAWholeBill) {
     const QList<QStringList> rows = {{"Alpha", "12.5", "x"}, {"Bravo", "7", "x"}, {"Charlie", "1000", "x"}};
     const QString pdf = folder_.File("rows.pdf");
     SilentJobProgress progress;
-    const BatchResult result = Print(Rows(rows), pdf, progress, 2); // two transactions
+    const BatchResult result = Print(Rows(rows), pdf, progress);
     ASSERT_TRUE(result.Complete(3)) << asker_.messages.join(' ').toStdString();
     EXPECT_EQ(result.kept, 3);
 

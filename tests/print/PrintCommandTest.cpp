@@ -2,6 +2,7 @@
 // printer queue.
 #include "PdfProbe.h"
 #include "PrintFixture.h"
+#include "common/CupsQueue.h"
 #include "common/TempDataFolder.h"
 #include "cli/PrintCommand.h"
 #include "store/Database.h"
@@ -55,24 +56,6 @@ QString WordAt(const QList<PdfPage>& pages, const QString& prefix, QRectF* box) 
             *box = word.box;
             return word.text;
         }
-    return {};
-}
-
-// Starts the CUPS scheduler with a cups-pdf queue "PDF"; empty when ready,
-// otherwise why not.
-QString StartCupsPdfQueue() {
-    QDir().mkpath(QStringLiteral("/run/cups"));
-    if (QProcess::execute(QStringLiteral("lpstat"), {"-r"}) != 0 ||
-        QProcess::execute(QStringLiteral("sh"), {"-c", "lpstat -r | grep -q 'is running'"}) != 0) {
-        QProcess::execute(QStringLiteral("cupsd"), {});
-        QThread::sleep(2);
-    }
-    if (QProcess::execute(QStringLiteral("sh"), {"-c", "lpstat -r | grep -q 'is running'"}) != 0)
-        return QStringLiteral("cupsd could not be started (needs root and the cups package)");
-    if (QProcess::execute(QStringLiteral("lpadmin"),
-                          {"-p", "PDF", "-v", "cups-pdf:/", "-E", "-m",
-                           "lsb/usr/cups-pdf/CUPS-PDF_opt.ppd"}) != 0)
-        return QStringLiteral("lpadmin could not add the cups-pdf queue");
     return {};
 }
 
