@@ -70,7 +70,8 @@ bool BackUpOncePerDay(Database& db, const QDate& today) {
 
 bool IsSoundDatabase(const QString& path) {
     if (!QFileInfo(path).isFile()) return false;
-    std::unique_ptr<Database> copy = Database::Open(path);
+    // A backup from before the raw key is read as it is: the file given is not written.
+    std::unique_ptr<Database> copy = Database::Open(path, nullptr, nullptr, Database::OldKey::Keep);
     return copy && copy->CheckIntegrity();
 }
 

@@ -1,5 +1,6 @@
 #include "store/Database.h"
 
+#include "store/DatabaseKey.h"
 #include "store/StoreTexts.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -8,8 +9,6 @@
 #include <QFile>
 #include <QHash>
 #include <QThread>
-
-const char* const Database::kKey = "58203614";
 
 namespace {
 
@@ -128,19 +127,37 @@ void Database::SetFaultWatcher(std::function<void(StoreFault, const QString&)> w
     ProcessFaultWatcher() = std::move(watcher);
 }
 
-std::unique_ptr<Database> Database::Open(const QString& path, QString* error, StoreFault* fault) {
-    auto fail = [error, fault](sqlite3* db) -> std::unique_ptr<Database> {
-        if (fault) *fault = FaultOf(db ? sqlite3_extended_errcode(db) : SQLITE_CANTOPEN);
-        if (db) sqlite3_close(db);
-        if (error) *error = StoreTexts::kNoConnection;
-        return nullptr;
-    };
+std::unique_ptr<Database> Database::Open(const QString& path, QString* error, StoreFault* fault,
+                                         OldKey oldKey) {
+    int code = SQLITE_OK;
+    std::unique_ptr<Database> opened = OpenKeyed(path, &ApplyStoreKey, &code);
+    const int firstFault = code;
+    // A file from before the raw key reads only with the passphrase; it is converted
+    // when this connection has it alone, else read with the passphrase this time.
+    if (!opened && code != SQLITE_CANTOPEN && FaultOf(code) != StoreFault::Busy) {
+        opened = OpenKeyed(path, &ApplyPassphraseKey, &code);
+        if (opened && oldKey == OldKey::Convert) ConvertToStoreKey(opened->db_);
+        // Another process may have converted it in between.
+        if (!opened) opened = OpenKeyed(path, &ApplyStoreKey, &code);
+    }
+    if (opened) return opened;
+    if (fault) *fault = FaultOf(FaultOf(code) == StoreFault::Busy ? code : firstFault);
+    if (error) *error = StoreTexts::kNoConnection;
+    return nullptr;
+}
+
+std::unique_ptr<Database> Database::OpenKeyed(const QString& path, bool (*applyKey)(sqlite3*),
+                                              int* code) {
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)
-        != SQLITE_OK)
-        return fail(db);
-    if (sqlite3_key(db, kKey, int(strlen(kKey))) != SQLITE_OK) return fail(db);
+            != SQLITE_OK
+        || !applyKey(db)) {
+        *code = db ? sqlite3_extended_errcode(db) : SQLITE_CANTOPEN;
+        if (*code == SQLITE_OK) *code = SQLITE_CANTOPEN;
+        sqlite3_close(db);
+        return nullptr;
+    }
     auto opened = std::unique_ptr<Database>(new Database(db, path));
     sqlite3_busy_handler(db, &Database::OnBusy, opened.get());
     // The first read decrypts page 1: a wrong key or a damaged file fails here, before
@@ -151,10 +168,11 @@ std::unique_ptr<Database> Database::Open(const QString& path, QString* error, St
         const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
         opened->EndBusyWait();
         if (rc != SQLITE_OK) {
-            opened->db_ = nullptr; // closed by `fail`, after the fault is read
-            return fail(db);
+            *code = sqlite3_extended_errcode(db);
+            return nullptr; // the destructor closes the file
         }
     }
+    *code = SQLITE_OK;
     return opened;
 }
 

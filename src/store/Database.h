@@ -37,16 +37,19 @@ struct BusyWait {
 
 class Database {
 public:
-    // The fixed key of the database file.
-    static const char* const kKey;
+    // What opening does with a file still keyed with the old passphrase.
+    enum class OldKey { Convert, Keep };
     // Beside a file whose pages were found malformed: the next start checks it whole.
     static QString CheckMarkPath(const QString& path) { return path + QStringLiteral(".check"); }
 
-    // Opens (creating when missing) the file with the key and checks that it reads.
+    // Opens (creating when missing) the file with the store key (DatabaseKey.h) and
+    // checks that it reads. A file keyed with the old passphrase is converted to the
+    // store key when `oldKey` says so and no other connection has it open.
     // Returns nullptr with `error` set to "无法建立数据库连接！" (and `fault` to why) when
     // the file cannot be opened: a wrong key or a damaged file is left as it is.
     static std::unique_ptr<Database> Open(const QString& path, QString* error = nullptr,
-                                          StoreFault* fault = nullptr);
+                                          StoreFault* fault = nullptr,
+                                          OldKey oldKey = OldKey::Convert);
 
     static void SetBusyWait(BusyWait wait);
     static const BusyWait& CurrentBusyWait();
@@ -118,6 +121,9 @@ public:
 private:
     struct StatementCache;
     Database(sqlite3* db, QString path);
+    // Opens and keys with `applyKey`, then reads: nullptr with SQLite's `code` when it fails.
+    static std::unique_ptr<Database> OpenKeyed(const QString& path, bool (*applyKey)(sqlite3*),
+                                               int* code);
     sqlite3_stmt* Prepare(const QString& sql);
     sqlite3_stmt* RefuseWritesWhenDamaged(sqlite3_stmt* stmt);
     bool BindAll(sqlite3_stmt* stmt, const QVariantList& params);

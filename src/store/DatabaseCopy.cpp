@@ -1,6 +1,7 @@
 #include "store/DatabaseCopy.h"
 
 #include "store/Database.h"
+#include "store/DatabaseKey.h"
 
 #include <sqlcipher/sqlite3.h>
 
@@ -11,7 +12,7 @@ SqlFailure FailureOf(sqlite3* db) {
 }
 
 std::optional<SqlFailure> ExportCopy(Database& db, const QString& path) {
-    if (!db.Exec(QStringLiteral("ATTACH DATABASE ? AS copied KEY ?"), {path, Database::kKey}))
+    if (!db.Exec(QStringLiteral("ATTACH DATABASE ? AS copied KEY ?"), {path, QString::fromLatin1(StoreKeyText())}))
         return FailureOf(db.Handle());
     // sqlcipher_export copies schema, rows and sqlite_sequence, not the header's
     // layout version.

@@ -192,7 +192,7 @@ check "8 large imports at once: all succeed" test $bad -eq 0
 check "8 large imports at once: 16 formats" test "$(formats_count "$E")" -eq 16
 vm "$E" export-format 大5 "$T/大5.zhq"
 check "a raced import is whole" test "$(iconv -f GB18030 -t UTF-8 "$T/大5.zhq" | grep -c "$SEP")" -eq 1501
-( printf "PRAGMA key='58203614';\nBEGIN IMMEDIATE;\nINSERT INTO 参数(Var, Con) VALUES('lock', 'held');\n"
+( printf "PRAGMA key=\"x'1005385b49d96b91c14b80a88faad71e5171fd168e4605c1e9461d71ba6cb431'\";\nBEGIN IMMEDIATE;\nINSERT INTO 参数(Var, Con) VALUES('lock', 'held');\n"
   sleep 15; printf "ROLLBACK;\n" ) | sqlcipher "$E/DATA.db" >/dev/null 2>&1 &
 holder=$!
 sleep 1

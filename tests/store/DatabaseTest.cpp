@@ -1,6 +1,7 @@
 #include "StoreFixture.h"
 
 #include "store/DataFolder.h"
+#include "store/DatabaseKey.h"
 #include "store/StoreTexts.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -47,7 +48,7 @@ TEST_F(StoreTest, NewDataFolderGetsAnEncryptedDatabaseWithEveryTable) {
     db.reset();
     int exitCode = 0;
     const QString tables = RunShell(QStringLiteral("sqlcipher"), DataFolder::DatabasePath(),
-                                    QStringLiteral("PRAGMA key='58203614';\n.tables\n"), &exitCode);
+                                    QStringLiteral("PRAGMA key=\"%1\";\n.tables\n").arg(QString::fromLatin1(StoreKeyText())), &exitCode);
     for (const char* table : {"Fmt", "历史", "默认", "参数", "映射", "网站格式"})
         EXPECT_TRUE(tables.contains(QString::fromUtf8(table))) << table << " in " << tables.toStdString();
 
