@@ -4,6 +4,7 @@
 #include "app/NumCutDialog.h"
 #include "app/PasswordDialog.h"
 #include "app/Session.h"
+#include "store/Database.h"
 #include "store/DatabaseKey.h"
 #include "store/Login.h"
 #include "store/PasswordKey.h"
@@ -98,6 +99,26 @@ TEST_F(PasswordDialogs, ChangingThePasswordNeedsTheOldOneAndTwoEqualNewOnes) {
     EXPECT_EQ(again.result(), QDialog::Accepted);
     EXPECT_FALSE(UsingPasswordKey());
     EXPECT_TRUE(FileOpensWith(session_->Db().Path(), FixedStoreKey()));
+}
+
+TEST_F(PasswordDialogs, AKeyedStoreOpensOnlyAfterTheLoginTakesItsPassword) {
+    ASSERT_EQ(SetLoginPassword(session_->Db(), {}, "Secret"), PasswordChange::Changed);
+    const QString store = session_->Db().Path();
+    session_.reset();
+    UseStoreKey({}); // a new start
+    ASSERT_TRUE(StoreNeedsPassword(store));
+
+    LoginDialog dialog([&](const QString& typed) { return UnlockWithPassword(store, store, typed); }, asker_);
+    dialog.show();
+    Type(dialog, "Password", "secret");
+    PressEnter(dialog, "Password");
+    EXPECT_EQ(asker_.messages.value(0), "密码错误！");
+    EXPECT_TRUE(dialog.isVisible());
+    Type(dialog, "Password", "Secret");
+    PressEnter(dialog, "Password");
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    session_ = OpenSession();
+    EXPECT_TRUE(session_);
 }
 
 TEST_F(PasswordDialogs, DecliningTheWarningSetsNoPassword) {
