@@ -54,6 +54,35 @@ bool EnsureSalt(const QString& storePath) {
 
 QByteArray RawKeyText(const QByteArray& key) { return "x'" + key.toHex() + "'"; }
 
+// DATA.db.check: a hash of the store's key, so that a right password is known as right
+// even when the file cannot be read (damaged): the opening then reports the damage and
+// offers a backup instead of calling every password wrong. The key itself comes from
+// the slow derivation, so the hash makes guessing no cheaper.
+QString CheckPath(const QString& storePath) { return storePath + QStringLiteral(".check"); }
+
+QByteArray KeyCheck(const QByteArray& rawKey) {
+    QByteArray digest(EVP_MAX_MD_SIZE, '\0');
+    unsigned int size = 0;
+    const QByteArray input = "vellumark store key check " + rawKey;
+    EVP_Digest(input.constData(), size_t(input.size()), reinterpret_cast<unsigned char*>(digest.data()), &size,
+               EVP_sha256(), nullptr);
+    return digest.left(int(size)).toHex();
+}
+
+void WriteKeyCheck(const QString& storePath, const QByteArray& rawKey) {
+    if (SameSecret(rawKey, FixedStoreKey())) {
+        QFile::remove(CheckPath(storePath));
+        return;
+    }
+    QSaveFile file(CheckPath(storePath));
+    if (file.open(QIODevice::WriteOnly) && file.write(KeyCheck(rawKey) + '\n') > 0) file.commit();
+}
+
+bool MatchesKeyCheck(const QString& storePath, const QByteArray& rawKey) {
+    QFile file(CheckPath(storePath));
+    return file.open(QIODevice::ReadOnly) && SameSecret(file.read(256).trimmed(), KeyCheck(rawKey));
+}
+
 bool IsRawKeyText(const QByteArray& text) {
     return text.size() == kKeyBytes * 2 + 3 && text.startsWith("x'") && text.endsWith('\'')
            && QByteArray::fromHex(text.mid(2, kKeyBytes * 2)).size() == kKeyBytes;
@@ -108,7 +137,8 @@ bool StoreNeedsPassword(const QString& storePath) {
 bool UnlockWithPassword(const QString& storePath, const QString& file, const QString& password) {
     WaitForLoginTurn(storePath);
     const QByteArray key = PasswordKeyFor(storePath, password);
-    const bool opens = !key.isEmpty() && FileOpensWith(file, key);
+    const bool opens = !key.isEmpty()
+                       && (FileOpensWith(file, key) || (file == storePath && MatchesKeyCheck(storePath, key)));
     NoteLoginOutcome(storePath, opens);
     if (opens) UseStoreKey(key);
     return opens;
@@ -130,6 +160,7 @@ bool RekeyStore(Database& db, const QString& password) {
     }
     if (!db.Rekey(newKey)) return false;
     UseStoreKey(newKey);
+    WriteKeyCheck(db.Path(), newKey);
     RekeyBackups(oldKey, newKey);
     return true;
 }

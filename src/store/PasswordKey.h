@@ -28,7 +28,9 @@ bool StoreNeedsPassword(const QString& storePath);
 
 // Tries `password` on `file` (the store or one of its backups) after the wait earlier
 // failures earned (LoginDelay.h): on success the password's key becomes the key of the
-// process; false for a wrong password, with nothing changed.
+// process; false for a wrong password, with nothing changed. The store's password is
+// also known as right by the hash of its key beside the store (DATA.db.check), so a
+// damaged store is opened (and reported damaged) rather than every password refused.
 bool UnlockWithPassword(const QString& storePath, const QString& file, const QString& password);
 
 // Whether the process uses a password's key (not the fixed one).

@@ -79,6 +79,20 @@ TEST_F(LoginTest, APasswordKeysTheFileAndAWrongOneChangesNothing) {
     EXPECT_FALSE(CheckLoginPassword(*db, {}));
 }
 
+TEST_F(LoginTest, TheRightPasswordOfADamagedStoreIsKnownSoTheDamageCanBeTold) {
+    ASSERT_EQ(SetLoginPassword(*db, {}, QStringLiteral("pw")), PasswordChange::Changed);
+    Close();
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    file.seek(16);
+    file.write(QByteArray(4096, 'x')); // the first page, past the salt, overwritten
+    file.close();
+    EXPECT_FALSE(FileOpensWith(path, PasswordKeyFor(path, QStringLiteral("pw"))));
+    EXPECT_FALSE(UnlockWithPassword(path, path, QStringLiteral("wrong")));
+    EXPECT_TRUE(UnlockWithPassword(path, path, QStringLiteral("pw")));
+    EXPECT_TRUE(UsingPasswordKey());
+}
+
 TEST_F(LoginTest, ChangingAndClearingKeepEveryFormatAndBill) {
     ASSERT_EQ(SetLoginPassword(*db, {}, QStringLiteral("one")), PasswordChange::Changed);
     // The current password must be right; a wrong one leaves the key as it is.
