@@ -22,6 +22,7 @@ constexpr char kMethod[] = "pbkdf2-sha256";
 constexpr int kRounds = 256000;
 constexpr int kSaltBytes = 16;
 constexpr int kKeyBytes = 32;
+constexpr int kKeyProbeWaitMs = 10000;
 constexpr char kRecoveryHeading[] = "Vellumark 数据库恢复密钥（请妥善保管，勿交给他人）";
 constexpr QFileDevice::Permissions kOwnerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
 
@@ -124,6 +125,8 @@ bool FileOpensWith(const QString& path, const QByteArray& rawKey) {
         QFileInfo::exists(path)
         && sqlite3_open_v2(path.toUtf8().constData(), &raw, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
         && ApplyKey(raw, rawKey)
+        // A file another process is re-keying is locked a moment: that is no wrong key.
+        && sqlite3_busy_timeout(raw, kKeyProbeWaitMs) == SQLITE_OK
         && sqlite3_exec(raw, "SELECT count(*) FROM sqlite_master", nullptr, nullptr, nullptr) == SQLITE_OK;
     sqlite3_close(raw);
     return opens;
