@@ -1,16 +1,21 @@
 // What the store's safety costs at start-up, on a store of 20 formats of 500 boxes:
-// a normal open, the whole-file check after a session that did not close, and the
-// day's backup.
+// a normal open, the whole-file check after a session that did not close, the day's
+// backup, and a start with and without a login password (the password's key
+// derivation is paid once per start).
 #include "core/Progress.h"
 #include "store/Backups.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
+#include "store/DatabaseKey.h"
 #include "store/FormatStore.h"
+#include "store/PasswordKey.h"
 #include "store/StoreOpening.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <cstdlib>
 
 namespace {
 
@@ -66,6 +71,32 @@ void DailyBackup(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(BackUpOncePerDay(*db, QDate(2000, 1, 1).addDays(day++)));
 }
 BENCHMARK(DailyBackup)->Unit(benchmark::kMillisecond);
+
+// A start as the program makes it: the password asked only when the store needs one.
+void StartUp(const QString& password) {
+    UseStoreKey({});
+    const QString path = DataFolder::DatabasePath();
+    if (StoreNeedsPassword(path) && !UnlockWithPassword(path, path, password)) std::abort();
+    benchmark::DoNotOptimize(OpenStore().db);
+}
+
+void StartUpWithoutPassword(benchmark::State& state) {
+    FilledStore store;
+    OpenStore();
+    for (auto _ : state) StartUp({});
+}
+BENCHMARK(StartUpWithoutPassword)->Unit(benchmark::kMillisecond);
+
+void StartUpWithPassword(benchmark::State& state) {
+    FilledStore store;
+    {
+        std::unique_ptr<Database> db = OpenStore().db;
+        if (!db || !RekeyStore(*db, QStringLiteral("办公室口令"))) std::abort();
+    }
+    for (auto _ : state) StartUp(QStringLiteral("办公室口令"));
+    UseStoreKey({});
+}
+BENCHMARK(StartUpWithPassword)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -1,7 +1,8 @@
 #include "app/LoginDialog.h"
 
 #include "app/AppTexts.h"
-#include "store/Login.h"
+#include "core/Asker.h"
+#include "store/StoreTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,8 +10,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-LoginDialog::LoginDialog(ParamStore& params, Asker& asker, QWidget* parent)
-    : QDialog(parent), params_(params), asker_(asker), field_(new QLineEdit(this)) {
+LoginDialog::LoginDialog(Check check, Asker& asker, QWidget* parent)
+    : QDialog(parent), check_(std::move(check)), asker_(asker), field_(new QLineEdit(this)) {
     setObjectName(QStringLiteral("Login"));
     setWindowTitle(AppText::kLoginTitle);
     field_->setObjectName(QStringLiteral("Password"));
@@ -25,14 +26,15 @@ LoginDialog::LoginDialog(ParamStore& params, Asker& asker, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(row);
     layout->addWidget(button, 0, Qt::AlignCenter);
-    connect(button, &QPushButton::clicked, this, &LoginDialog::Check);
+    connect(button, &QPushButton::clicked, this, &LoginDialog::TryPassword);
 }
 
-void LoginDialog::Check() {
-    if (Login(params_, asker_, field_->text())) {
+void LoginDialog::TryPassword() {
+    if (check_(field_->text())) {
         accept();
         return;
     }
+    asker_.Message(StoreTexts::kWrongPassword);
     field_->selectAll();
     field_->setFocus();
 }

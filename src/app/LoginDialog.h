@@ -1,21 +1,22 @@
 #pragma once
-// The login dialog shown at start-up when a login password is set. Accepted when the
-// typed text equals the password exactly; a wrong one is told and may be retried.
+// The login dialog shown at start-up when a login password is set. Accepted when `check`
+// takes the typed text; a wrong one is told and may be retried.
 #include <QDialog>
+#include <functional>
 
 class Asker;
-class ParamStore;
 class QLineEdit;
 
 class LoginDialog final : public QDialog {
     Q_OBJECT
 public:
-    LoginDialog(ParamStore& params, Asker& asker, QWidget* parent = nullptr);
+    using Check = std::function<bool(const QString& typed)>;
+    LoginDialog(Check check, Asker& asker, QWidget* parent = nullptr);
 
 private:
-    void Check();
+    void TryPassword();
 
-    ParamStore& params_;
+    Check check_;
     Asker& asker_;
     QLineEdit* field_;
 };

@@ -395,7 +395,7 @@ void MainWindow::SetCurrencySymbol() {
 }
 
 void MainWindow::ChangeLoginPassword() {
-    PasswordDialog dialog(session_.Params(), asker_, this);
+    PasswordDialog dialog(session_.Db(), asker_, this);
     dialog.exec();
 }
 

@@ -1,14 +1,18 @@
 #include "app/PasswordDialog.h"
 
 #include "app/AppTexts.h"
+#include "core/Asker.h"
+#include "store/DatabaseKey.h"
 #include "store/Login.h"
+#include "store/PasswordKey.h"
+#include "store/PasswordTexts.h"
 
 #include <QFormLayout>
 #include <QLineEdit>
 #include <QPushButton>
 
-PasswordDialog::PasswordDialog(ParamStore& params, Asker& asker, QWidget* parent)
-    : QDialog(parent), params_(params), asker_(asker) {
+PasswordDialog::PasswordDialog(Database& db, Asker& asker, QWidget* parent)
+    : QDialog(parent), db_(db), asker_(asker) {
     setObjectName(QStringLiteral("ChangePassword"));
     setWindowTitle(AppText::kChangeTitle);
     auto* layout = new QFormLayout(this);
@@ -34,8 +38,24 @@ QLineEdit* PasswordDialog::AddField(const QString& objectName, const QString& ti
 }
 
 void PasswordDialog::Apply() {
+    const QString password = new_->text();
+    if (!password.isEmpty() && password == repeat_->text() && !asker_.AskYesNo(PasswordText::kSetWarning))
+        return;
     // A mismatch is told by the store; a wrong old password keeps the dialog open silently.
-    if (ChangeLoginPassword(params_, asker_, old_->text(), new_->text(), repeat_->text()) ==
-        PasswordChange::Changed)
+    switch (ChangeLoginPassword(db_, asker_, old_->text(), password, repeat_->text())) {
+    case PasswordChange::Changed:
+        if (!password.isEmpty()) OfferRecoveryFile();
         accept();
+        return;
+    case PasswordChange::NotStored: asker_.Message(PasswordText::kNotStored); return;
+    default: return;
+    }
+}
+
+void PasswordDialog::OfferRecoveryFile() {
+    if (!asker_.AskYesNo(PasswordText::kOfferRecoveryFile)) return;
+    const QString path = asker_.ChooseSaveFile(PasswordText::kRecoveryCaption, PasswordText::kRecoveryFilter,
+                                               PasswordText::kRecoverySuggested);
+    if (!path.isEmpty() && !WriteRecoveryFile(path, StoreKeyText()))
+        asker_.Message(PasswordText::kRecoveryNotWritten.arg(path));
 }

@@ -1,22 +1,24 @@
 #pragma once
 // "修改密码": changes or removes the login password. The new password must be typed
-// twice; it is stored only when the old one is given right.
+// twice; it is stored only when the old one is given right. Setting one warns that a
+// forgotten password loses the data and offers a recovery file.
 #include <QDialog>
 
 class Asker;
-class ParamStore;
+class Database;
 class QLineEdit;
 
 class PasswordDialog final : public QDialog {
     Q_OBJECT
 public:
-    PasswordDialog(ParamStore& params, Asker& asker, QWidget* parent = nullptr);
+    PasswordDialog(Database& db, Asker& asker, QWidget* parent = nullptr);
 
 private:
     void Apply();
+    void OfferRecoveryFile();
     QLineEdit* AddField(const QString& objectName, const QString& tip);
 
-    ParamStore& params_;
+    Database& db_;
     Asker& asker_;
     QLineEdit* old_;
     QLineEdit* new_;

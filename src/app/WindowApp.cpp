@@ -14,7 +14,9 @@
 #include "core/Asker.h"
 #include "store/DataFolder.h"
 #include "store/DataFolderCheck.h"
+#include "store/Database.h"
 #include "store/Login.h"
+#include "store/PasswordKey.h"
 #include "store/StoreOpening.h"
 
 #include <QApplication>
@@ -55,12 +57,19 @@ int RunWindowApp() {
     if (!instance.Acquired()) return 0; // a window of this data folder is already open
 
     StoreWatch watch(asker);
+    // A store keyed with a password opens only once the password is given.
+    const QString store = DataFolder::DatabasePath();
+    if (StoreNeedsPassword(store)) {
+        LoginDialog unlock([&](const QString& typed) { return UnlockWithPassword(store, store, typed); },
+                           asker);
+        if (unlock.exec() != QDialog::Accepted) return 0;
+    }
     for (bool restore = false;; restore = true) {
         if (restore && !RestoreNewestBackup(asker)) return 1;
         const std::unique_ptr<Session> session = OpenSession(asker);
         if (!session) return 1;
-        if (LoginRequired(session->Params())) {
-            LoginDialog login(session->Params(), asker);
+        if (LoginRequired(session->Db())) {
+            LoginDialog login([&](const QString& typed) { return Login(session->Db(), typed); }, asker);
             if (login.exec() != QDialog::Accepted) return 0;
         }
         MainWindow window(*session, asker);

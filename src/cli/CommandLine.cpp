@@ -1,12 +1,25 @@
 #include "cli/CommandLine.h"
 
 #include "cli/CliTexts.h"
+#include "cli/CommandPassword.h"
 #include "cli/CommandStart.h"
 
 #include <QTextStream>
 
 namespace {
 const QString kDataDirOption = QStringLiteral("--data-dir");
+const QString kPasswordFileOption = QStringLiteral("--password-file");
+
+// Takes --password-file and its file out of `arguments`; false when the file is missing.
+bool TakePasswordFile(QStringList& arguments, QString* file) {
+    for (qsizetype i = arguments.indexOf(kPasswordFileOption); i >= 0;
+         i = arguments.indexOf(kPasswordFileOption, i)) {
+        if (i + 1 >= arguments.size() || arguments[i + 1].isEmpty()) return false;
+        *file = arguments[i + 1];
+        arguments.remove(i, 2);
+    }
+    return true;
+}
 
 void PrintUsage(const QList<SubCommand>& table, QTextStream& out) {
     out << CliText::kProgramUsage << '\n';
@@ -15,8 +28,13 @@ void PrintUsage(const QList<SubCommand>& table, QTextStream& out) {
 }
 } // namespace
 
-ParsedCommandLine ParseCommandLine(const QStringList& arguments) {
+ParsedCommandLine ParseCommandLine(const QStringList& given) {
     ParsedCommandLine parsed;
+    QStringList arguments = given;
+    if (!TakePasswordFile(arguments, &parsed.passwordFile)) {
+        parsed.error = CliText::NeedsValue(kPasswordFileOption);
+        return parsed;
+    }
     qsizetype i = 0;
     for (; i < arguments.size(); ++i) {
         const QString& arg = arguments[i];
@@ -59,6 +77,7 @@ int RunSubCommand(const ParsedCommandLine& parsed, const QList<SubCommand>& tabl
         out << "vellumark " << VELLUMARK_VERSION << '\n';
         return ExitCode::kDone;
     }
+    const PasswordFileScope passwordFile(parsed.passwordFile);
     const SubCommand* command = FindSubCommand(table, parsed.command);
     if (!command) {
         err << CliText::UnknownCommand(parsed.command) << '\n';

@@ -9,11 +9,13 @@ struct ParsedCommandLine {
     QString dataDir;   // from --data-dir; empty when not given
     QString command;   // empty: start the window
     QStringList args;  // the command's own arguments
+    QString passwordFile; // from --password-file, given anywhere; empty when not given
     QString error;     // a malformed global option
 };
 
 // Global options are read up to the first argument that is not one; everything
-// after the command name belongs to the command. `arguments` excludes the program
+// after the command name belongs to the command, but for --password-file FILE, which
+// every command takes and may come anywhere. `arguments` excludes the program
 // name.
 ParsedCommandLine ParseCommandLine(const QStringList& arguments);
 

@@ -1,6 +1,7 @@
 #include "cli/CommandStart.h"
 
 #include "cli/CliTexts.h"
+#include "cli/CommandPassword.h"
 #include "formatfile/FormatFileTexts.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
@@ -16,8 +17,9 @@ int UsageError(QTextStream& err, const QString& problem, const QString& usage) {
 }
 
 int RunWithStore(QTextStream& err, const std::function<int(Database&)>& body) {
+    if (!UnlockStoreForCommand(err)) return ExitCode::kFailed;
     const std::unique_ptr<Database> db = OpenStoreForCommand(err);
-    if (!db) return ExitCode::kFailed;
+    if (!db || !LoginForCommand(*db, err)) return ExitCode::kFailed;
     return FinishStoreCommand(*db, body(*db), err);
 }
 

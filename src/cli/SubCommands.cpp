@@ -5,6 +5,7 @@
 #include "cli/FormatCommands.h"
 #include "cli/HistoryCommand.h"
 #include "cli/ImportDataCommand.h"
+#include "cli/PasswordCommand.h"
 #include "cli/PrintCommand.h"
 #include "cli/RestoreBackupCommand.h"
 #include "cli/SamplesCommand.h"
@@ -15,6 +16,7 @@ const QList<SubCommand>& SubCommands() {
                                                              DefaultsSubCommand()}
                                            + FormatSubCommands()
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
-                                                               RestoreBackupSubCommand(), SamplesSubCommand()};
+                                                               RestoreBackupSubCommand(), SamplesSubCommand(),
+                                                               PasswordSubCommand()};
     return table;
 }

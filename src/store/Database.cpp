@@ -177,6 +177,12 @@ std::unique_ptr<Database> Database::OpenKeyed(const QString& path, bool (*applyK
     return opened;
 }
 
+bool Database::Rekey(const QByteArray& rawKey) {
+    // Leaving write-ahead logging for the rewrite needs no statement of this connection open.
+    cache_->Clear();
+    return RekeyFile(db_, rawKey);
+}
+
 Database::Database(sqlite3* db, QString path)
     : db_(db), path_(std::move(path)), cache_(std::make_unique<StatementCache>()) {}
 

@@ -117,6 +117,10 @@ public:
         bool done_ = false;
     };
 
+    // Rewrites the file under another raw key (DatabaseKey.h); only while this is the one
+    // connection to it. False, with the file unchanged, when that fails.
+    bool Rekey(const QByteArray& rawKey);
+
     sqlite3* Handle() const { return db_; }
     // Keeps `resource` until the file is closed (the mark that this process has it open).
     void HoldUntilClosed(std::shared_ptr<void> resource) { held_.append(std::move(resource)); }

@@ -1,7 +1,15 @@
 #include "common/TempDataFolder.h"
 
 #include "store/DataFolder.h"
+#include "store/DatabaseKey.h"
 
-TempDataFolder::TempDataFolder() { DataFolder::SetOverride(dir_.path()); }
+// Each folder starts with the fixed key: a password an earlier test set stays behind.
+TempDataFolder::TempDataFolder() {
+    DataFolder::SetOverride(dir_.path());
+    UseStoreKey({});
+}
 
-TempDataFolder::~TempDataFolder() { DataFolder::SetOverride(QString()); }
+TempDataFolder::~TempDataFolder() {
+    DataFolder::SetOverride(QString());
+    UseStoreKey({});
+}
