@@ -4,11 +4,11 @@
 
 #include <sqlcipher/sqlite3.h>
 
-RowCursor::RowCursor(Database& db, const QString& sql, const QVariantList& params) {
+RowCursor::RowCursor(Database& db, const QString& sql, const QVariantList& params) : db_(db) {
     const QByteArray text = sql.toUtf8();
-    if (sqlite3_prepare_v2(db.Handle(), text.constData(), int(text.size()), &stmt_, nullptr)
-        != SQLITE_OK) {
-        failed_ = true;
+    if (const int rc = sqlite3_prepare_v2(db.Handle(), text.constData(), int(text.size()), &stmt_, nullptr);
+        rc != SQLITE_OK) {
+        Fail(rc);
         return;
     }
     for (int i = 0; i < params.size() && !failed_; ++i) {
@@ -21,8 +21,14 @@ RowCursor::RowCursor(Database& db, const QString& sql, const QVariantList& param
             rc = sqlite3_bind_text64(stmt_, i + 1, bytes.constData(), bytes.size(),
                                      SQLITE_TRANSIENT, SQLITE_UTF8);
         }
-        failed_ = rc != SQLITE_OK;
+        if (rc != SQLITE_OK) Fail(rc);
     }
+}
+
+// The store hears of it, so a damaged page reached here marks the store damaged.
+void RowCursor::Fail(int code) {
+    failed_ = true;
+    db_.NoteOutsideFailure(code);
 }
 
 RowCursor::~RowCursor() { sqlite3_finalize(stmt_); }
@@ -31,7 +37,7 @@ bool RowCursor::Next() {
     if (failed_) return false;
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
-    failed_ = rc != SQLITE_DONE;
+    if (rc != SQLITE_DONE) Fail(rc);
     return false;
 }
 

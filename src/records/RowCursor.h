@@ -23,6 +23,9 @@ public:
     QString Text(int column) const;
 
 private:
+    void Fail(int code);
+
+    Database& db_;
     sqlite3_stmt* stmt_ = nullptr;
     bool failed_ = false;
 };

@@ -30,9 +30,11 @@ void RemoveOldBackups(const QDate& today) {
 // Moves the database file and its log aside; the index goes, it is rebuilt.
 QString MoveAside(const QString& database) {
     if (!QFileInfo::exists(database)) return {};
-    const QString aside = DataFolder::Path() + QStringLiteral("/DATA-damaged-")
-                          + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"))
-                          + kSuffix;
+    const QString stem = DataFolder::Path() + QStringLiteral("/DATA-damaged-")
+                         + QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    // A second restore within the same second must not find its name taken.
+    QString aside = stem + kSuffix;
+    for (int n = 2; QFileInfo::exists(aside); ++n) aside = stem + QLatin1Char('-') + QString::number(n) + kSuffix;
     if (!QFile::rename(database, aside)) return {};
     QFile::rename(database + QStringLiteral("-wal"), aside + QStringLiteral("-wal"));
     QFile::remove(database + QStringLiteral("-shm"));

@@ -127,8 +127,7 @@ void Database::SetFaultWatcher(std::function<void(StoreFault, const QString&)> w
     ProcessFaultWatcher() = std::move(watcher);
 }
 
-std::unique_ptr<Database> Database::Open(const QString& path, QString* error, StoreFault* fault,
-                                         OldKey oldKey) {
+std::unique_ptr<Database> Database::Open(const QString& path, QString* error, StoreFault* fault) {
     int code = SQLITE_OK;
     std::unique_ptr<Database> opened = OpenKeyed(path, &ApplyStoreKey, &code);
     const int firstFault = code;
@@ -136,7 +135,7 @@ std::unique_ptr<Database> Database::Open(const QString& path, QString* error, St
     // when this connection has it alone, else read with the passphrase this time.
     if (!opened && code != SQLITE_CANTOPEN && FaultOf(code) != StoreFault::Busy) {
         opened = OpenKeyed(path, &ApplyPassphraseKey, &code);
-        if (opened && oldKey == OldKey::Convert) ConvertToStoreKey(opened->db_);
+        if (opened) ConvertToStoreKey(opened->db_);
         // Another process may have converted it in between.
         if (!opened) opened = OpenKeyed(path, &ApplyStoreKey, &code);
     }

@@ -37,19 +37,16 @@ struct BusyWait {
 
 class Database {
 public:
-    // What opening does with a file still keyed with the old passphrase.
-    enum class OldKey { Convert, Keep };
     // Beside a file whose pages were found malformed: the next start checks it whole.
     static QString CheckMarkPath(const QString& path) { return path + QStringLiteral(".check"); }
 
     // Opens (creating when missing) the file with the store key (DatabaseKey.h) and
     // checks that it reads. A file keyed with the old passphrase is converted to the
-    // store key when `oldKey` says so and no other connection has it open.
+    // store key when no other connection has it open.
     // Returns nullptr with `error` set to "无法建立数据库连接！" (and `fault` to why) when
     // the file cannot be opened: a wrong key or a damaged file is left as it is.
     static std::unique_ptr<Database> Open(const QString& path, QString* error = nullptr,
-                                          StoreFault* fault = nullptr,
-                                          OldKey oldKey = OldKey::Convert);
+                                          StoreFault* fault = nullptr);
 
     static void SetBusyWait(BusyWait wait);
     static const BusyWait& CurrentBusyWait();
@@ -80,6 +77,10 @@ public:
     bool Damaged() const { return damaged_; }
     // SQLite's whole-file check; false (and Damaged()) when it finds anything wrong.
     bool CheckIntegrity();
+    // A statement run on Handle() outside this class (a cursor over many rows) failed
+    // with SQLite's `code`: noted as this class's own failures are, so a damaged page
+    // marks the store damaged there too.
+    void NoteOutsideFailure(int code) { NoteFailure(code); }
 
     // Table and column checks (exact, case-sensitive names).
     bool TableExists(const QString& table);

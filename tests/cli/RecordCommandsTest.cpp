@@ -5,6 +5,7 @@
 #include "core/Progress.h"
 #include "records/BoxValues.h"
 #include "records/Defaults.h"
+#include "records/RowCursor.h"
 #include "store/Bill.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
@@ -108,4 +109,12 @@ TEST_F(CliTest, ADamagedHistoryTableIsReportedWithTheWayBack) {
     EXPECT_EQ(outcome.code, 1);
     EXPECT_TRUE(outcome.err.contains(QStringLiteral("已损坏"))) << outcome.err.toStdString();
     EXPECT_TRUE(outcome.err.contains(QStringLiteral("restore-backup"))) << outcome.err.toStdString();
+
+    // Reading the rows one by one meets the damage too, and the store hears of it.
+    const std::unique_ptr<Database> db = Database::Open(DataFolder::DatabasePath());
+    ASSERT_TRUE(db);
+    RowCursor cursor(*db, QStringLiteral("SELECT Con FROM 历史"), {});
+    while (cursor.Next()) {}
+    EXPECT_TRUE(cursor.Failed());
+    EXPECT_TRUE(db->Damaged());
 }

@@ -96,6 +96,24 @@ TEST_F(BackupRestore, AReadOnlyBackupIsRestoredWithoutBeingWritten) {
     EXPECT_EQ(Formats(), QStringList({"甲"}));
 }
 
+TEST_F(BackupRestore, RestoresInQuickSuccessionEachKeepTheStoreTheyReplace) {
+    {
+        std::unique_ptr<Database> db = OpenDataDatabase();
+        ASSERT_TRUE(BackUpOncePerDay(*db, QDate(2025, 1, 2)));
+    }
+    const QString backup = BackupFiles(QDate(2025, 1, 2)).value(0);
+    QStringList keptAs;
+    for (int i = 0; i < 3; ++i) {
+        const RestoreOutcome outcome = RestoreBackup(backup);
+        ASSERT_TRUE(outcome.restored) << i << ": " << outcome.problem.toStdString();
+        keptAs << outcome.keptAs;
+    }
+    keptAs.removeDuplicates();
+    EXPECT_EQ(keptAs.size(), 3);
+    for (const QString& kept : keptAs) EXPECT_TRUE(QFileInfo::exists(kept)) << kept.toStdString();
+    EXPECT_EQ(Formats(), QStringList({"甲"}));
+}
+
 TEST_F(BackupRestore, TodaysCopyStaysWhateverDatesTheOthersCarry) {
     const QDate today(2025, 6, 1);
     QDir().mkpath(BackupFolder());
