@@ -91,7 +91,7 @@ ${commands}.SH 环境
 数据文件夹（未给出 \\-\\-data\\-dir 时）。
 .SH 文件
 .TP
-.I ~/.local/share/Vellumark
+.I ~/.local/share/Vellumark/Vellumark
 默认的数据文件夹：加密数据库 DATA.db、Temp 文件夹、每个格式的底图，以及 Backup 中最近七天的数据库副本。
 卸载程序不会删除它。
 .SH 退出状态
