@@ -1,5 +1,6 @@
 #include "AppFixture.h"
 
+#include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowApp.h"
 #include "store/FormatStore.h"
@@ -65,4 +66,16 @@ void AppFixture::StoreSampleFormat(Session& session, const QString& name,
     format.boxes = {fixed, payee, check};
     SilentProgress progress;
     ASSERT_TRUE(session.Formats().SaveFormat(format, QString(), 15360, progress));
+}
+
+std::unique_ptr<MainWindow> AppFixture::StartWindowOnSample(Session& session) {
+    if (!session.Formats().Exists("支票")) {
+        StoreSampleFormat(session, "支票");
+        EXPECT_TRUE(session.Formats().WriteLastUse("支票", {0, 0, 0}));
+    }
+    auto window = std::make_unique<MainWindow>(session, asker_);
+    window->StartUp();
+    window->show();
+    EXPECT_EQ(session.CurrentFormat().name, "支票");
+    return window;
 }

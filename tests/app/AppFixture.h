@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 
+class MainWindow;
 class Session;
 
 // Answers the printer chooser once it shows: the PDF file choice and `copies`.
@@ -27,6 +28,9 @@ protected:
     // and a check box; the page options carry `optionBoxes`.
     static void StoreSampleFormat(Session& session, const QString& name,
                                   std::array<int, 5> optionBoxes = {1, 0, 1, 0, 1});
+    // The main window started and shown on the sample format "支票", as the program
+    // starts on its last format; the format is stored first unless it already is.
+    std::unique_ptr<MainWindow> StartWindowOnSample(Session& session);
 
     TempDataFolder folder_;
     QTemporaryDir settingsDir_;

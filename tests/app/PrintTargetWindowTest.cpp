@@ -38,11 +38,7 @@ protected:
     void SetUp() override {
         session_ = OpenSession();
         ASSERT_TRUE(session_);
-        StoreSampleFormat(*session_, "支票");
-        ASSERT_TRUE(session_->Formats().WriteLastUse("支票", {0, 0, 0}));
-        window_ = std::make_unique<MainWindow>(*session_, asker_);
-        window_->StartUp();
-        window_->show();
+        window_ = StartWindowOnSample(*session_);
         ASSERT_EQ(session_->CurrentFormat().name, "支票");
         payee_ = session_->CurrentFormat().boxes[1].id;
     }
