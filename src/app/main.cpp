@@ -1,6 +1,8 @@
 // The vellumark program: without a command it shows the main window; a command
-// (src/cli) runs the same code without one.
-#include "app/WindowApp.h"
+// (src/cli) runs the same code without one. The window's code is a module loaded only
+// for the window and for a command that draws with widgets (app/WindowModule.h).
+#include "app/ProgramNames.h"
+#include "app/WindowModuleLoader.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandStart.h"
@@ -8,7 +10,7 @@
 #include "core/LargeBlocks.h"
 #include "store/DataFolder.h"
 
-#include <QApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -20,11 +22,6 @@ QStringList Arguments(int argc, char** argv) {
     QStringList arguments;
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     return arguments;
-}
-
-void SetNames() {
-    QCoreApplication::setOrganizationName(QStringLiteral("Vellumark"));
-    QCoreApplication::setApplicationName(QStringLiteral("Vellumark"));
 }
 
 } // namespace
@@ -40,12 +37,7 @@ int main(int argc, char** argv) {
     }
     if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
 
-    if (parsed.command.isEmpty()) {
-        QApplication app(argc, argv);
-        SetNames();
-        QApplication::setApplicationDisplayName(QStringLiteral("Vellumark"));
-        return RunWindowApp();
-    }
+    if (parsed.command.isEmpty()) return RunWindowFromModule(argc, argv, err);
 
     // No window for a command; a Gui application only when it paints or prints.
     const SubCommand* command = FindSubCommand(SubCommands(), parsed.command);
@@ -55,14 +47,15 @@ int main(int argc, char** argv) {
         if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
             qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (command->needs == SubCommand::Needs::Widgets)
-            app = std::make_unique<QApplication>(argc, argv);
-        else
+        if (command->needs == SubCommand::Needs::Widgets) {
+            app = WidgetApplicationFromModule(argc, argv, err);
+            if (!app) return ExitCode::kFailed;
+        } else
             app = std::make_unique<QGuiApplication>(argc, argv);
         InstallChineseFontSubstitutions();
     } else
         app = std::make_unique<QCoreApplication>(argc, argv);
-    SetNames();
+    SetProgramNames();
     NoteBusyWaitsOn(err);
     return RunSubCommand(parsed, SubCommands(), out, err);
 }

@@ -1,6 +1,5 @@
 #include "cli/StatisticsCommand.h"
 
-#include "app/StatisticsChart.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandArgs.h"
 #include "cli/CommandStart.h"
@@ -15,6 +14,8 @@
 namespace {
 
 const QSize kChartSize(1000, 600);
+
+StatisticsChartSaver chartSaver = nullptr;
 
 const QString kUsage = QStringLiteral(
     "stats 格式 --from 开始日期 --to 截止日期 [--by day|month] (--date-box 标签 | --ymd-boxes 年,月,日) "
@@ -127,7 +128,7 @@ int Compute(Database& db, const StatsArgs& parsed, QTextStream& out, QTextStream
     if (result.skippedBills > 0) err << StatsText::kSkippedBills.arg(result.skippedBills) << Qt::endl;
     if (result.rows.isEmpty()) err << StatsText::kNoBills << Qt::endl;
     if (!parsed.chart.isEmpty() && !result.rows.isEmpty()
-        && !SaveStatisticsChart(result, kChartSize, parsed.chart)) {
+        && !(chartSaver && chartSaver(result, kChartSize, parsed.chart))) {
         err << StatsText::kSaveFailed << parsed.chart << Qt::endl;
         return ExitCode::kFailed;
     }
@@ -135,6 +136,8 @@ int Compute(Database& db, const StatsArgs& parsed, QTextStream& out, QTextStream
 }
 
 } // namespace
+
+void UseStatisticsChartSaver(StatisticsChartSaver saver) { chartSaver = saver; }
 
 int RunStatsCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     StatsArgs parsed;

@@ -7,6 +7,15 @@
 // labels are the dialog's list entries (a group as stem + "_XX").
 #include "cli/SubCommand.h"
 
+class QSize;
+struct StatsResult;
+
+// Saves the chart of a result as PNG at `path`. Drawing it takes the window's libraries
+// (charts, widgets), which a command loads only for this: whoever makes the widget
+// application hands the drawing in. Without one, --chart fails with the save message.
+using StatisticsChartSaver = bool (*)(const StatsResult& result, const QSize& size, const QString& path);
+void UseStatisticsChartSaver(StatisticsChartSaver saver);
+
 int RunStatsCommand(const QStringList& args, QTextStream& out, QTextStream& err);
 
 SubCommand StatsSubCommand();
