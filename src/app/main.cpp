@@ -43,10 +43,10 @@ int main(int argc, char** argv) {
     const SubCommand* command = FindSubCommand(SubCommands(), parsed.command);
     std::unique_ptr<QCoreApplication> app;
     if (command && command->needs != SubCommand::Needs::Core) {
-        // Printing from a script needs no screen: without a display, draw offscreen.
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
-            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
+        // A command draws only into files and print jobs, never on a screen: it starts
+        // the offscreen platform (the same font database) rather than connecting to the
+        // desktop's display, unless QT_QPA_PLATFORM asks for another.
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
         if (command->needs == SubCommand::Needs::Widgets) {
             app = WidgetApplicationFromModule(argc, argv, err);
             if (!app) return ExitCode::kFailed;
