@@ -59,7 +59,9 @@ BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& s
                 problem = PrintText::BillNotPrinted(source.Describe(index));
             } else {
                 ++result.printed;
-                if (history) history->Add(format, bill);
+                // Bills that could not be kept would not go out either: the job ends
+                // here and publishing says why (JobHistory::Prepare).
+                if (history && !history->Add(format, bill)) break;
             }
             if (!problem.isEmpty()) {
                 result.failedIndex = index;

@@ -1,11 +1,11 @@
 #pragma once
 // Many bills in one print job: every data row, or stored history bills. Each bill is
 // loaded, printed (its copies on pages of their own) and, when asked, kept as a new
-// history bill. The bills are kept in one transaction that commits when the output
-// is published (records/JobHistory.h), so history never holds a bill whose output
-// did not go out. The job stops at the first bill that cannot be loaded or printed,
-// or when the user cancels; the pages already sent stay, the document is ended
-// properly and their bills are kept.
+// history bill. The bills are written as they print into one transaction that commits
+// when the output is published (records/JobHistory.h), so history never holds a bill
+// whose output did not go out. The job stops at the first bill that cannot be loaded,
+// printed or written, or when the user cancels; the pages already sent stay, the
+// document is ended properly and their bills are kept.
 #include "print/BillPage.h"
 
 #include <QString>

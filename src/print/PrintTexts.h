@@ -36,9 +36,6 @@ inline QString BillNotLoaded(const QString& what, const QString& why) {
 inline QString BillNotPrinted(const QString& what) {
     return what + QStringLiteral("打印出错，打印已停止。");
 }
-inline QString BillNotKept(const QString& what) {
-    return what + QStringLiteral("已打印，但历史记录保存失败，打印已停止。");
-}
 inline const QString kHistoryNotKept = QStringLiteral("历史记录保存失败。");
 // The output and its history records are published together.
 inline QString NotPublished(const QString& why) {

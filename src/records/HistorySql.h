@@ -8,6 +8,14 @@ inline const QString kHighestNumber = QStringLiteral("SELECT max(ID) FROM 历史
 inline const QString kInsert =
     QStringLiteral("INSERT INTO 历史(ID, Fmt, CID, Con) VALUES(?, ?, ?, ?)");
 inline const QString kDeleteBill = QStringLiteral("DELETE FROM 历史 WHERE Fmt=? AND ID=?");
+// kInsert for `count` rows at once: their values one row after another.
+inline QString InsertRows(int count) {
+    QString sql = kInsert;
+    for (int i = 1; i < count; ++i) sql += QStringLiteral(", (?, ?, ?, ?)");
+    return sql;
+}
+// A job's bills moved to the format's new name: new name, old name, the job's first number.
+inline const QString kRenameJobBills = QStringLiteral("UPDATE 历史 SET Fmt=? WHERE Fmt=? AND ID>=?");
 // Newest bill in which the box held the value: format, box, value.
 inline const QString kLinkedByBox = QStringLiteral(
     "SELECT ID FROM 历史 WHERE Fmt=? AND CID=? AND Con=? ORDER BY ID DESC LIMIT 1");

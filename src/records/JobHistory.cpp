@@ -10,7 +10,15 @@
 #include "store/FormatHold.h"
 #include "store/StoreOpening.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
+
+// Bills written together: few enough to hold, many enough to write box by box.
+constexpr int kBillsPerWrite = 256;
+// Rows of one INSERT statement: 512 values, within the 999 a statement may bind.
+constexpr int kRowsPerInsert = 128;
 
 // What the user is told about a failed write: the store's own words when it knows them.
 QString ReasonOf(Database& db) {
@@ -20,69 +28,127 @@ QString ReasonOf(Database& db) {
 
 } // namespace
 
+// The job's transaction, with the name its bills are written under and the number the
+// next one gets.
 struct JobHistory::Open {
     explicit Open(Database& db) : transaction(db) {}
     Database::Transaction transaction;
+    QString name;
+    qint64 firstNumber = 0;
+    qint64 nextNumber = 0;
 };
 
 JobHistory::JobHistory(Database& db, qint64 identity) : db_(db), identity_(identity) {}
 
 JobHistory::~JobHistory() = default;
 
-void JobHistory::Add(const Format& format, const Bill& bill) {
+bool JobHistory::Fail(const QString& why) {
+    open_.reset();
+    unwritten_.clear();
+    if (failure_.isEmpty()) failure_ = why;
+    return false;
+}
+
+bool JobHistory::Begin() {
+    open_ = std::make_unique<Open>(db_);
+    if (!open_->transaction.Active()) return Fail(ReasonOf(db_));
+    // Read inside the transaction, which holds the write lock: no rename and no other
+    // bill can come between them and the rows.
+    open_->name = FormatNameOf(db_, identity_);
+    if (open_->name.isEmpty()) return Fail(RecordsText::kFormatGone);
+    open_->firstNumber = open_->nextNumber = NextBillNumber(db_, open_->name);
+    if (open_->firstNumber <= 0) return Fail(ReasonOf(db_));
+    return true;
+}
+
+bool JobHistory::Add(const Format& format, const Bill& bill) {
+    if (!failure_.isEmpty()) return false;
     QList<QPair<qint64, QString>> values;
     for (const BoxRecord* box : ValueBoxes(format)) {
         QString value = StoredValue(*box, bill);
         if (!value.isEmpty()) values.append({box->id, std::move(value)});
     }
-    bills_.append(std::move(values));
+    unwritten_.append(std::move(values));
+    return unwritten_.size() < kBillsPerWrite || WriteUnwritten();
 }
 
-bool JobHistory::Prepare(QString* reason) {
-    open_.reset();
-    written_.clear();
-    const auto fail = [&](const QString& why) {
-        open_.reset();
-        written_.clear();
-        if (reason) *reason = why;
-        return false;
+bool JobHistory::WriteUnwritten() {
+    struct Row {
+        qint64 boxId;
+        qint64 number;
+        const QString* value;
     };
-    open_ = std::make_unique<Open>(db_);
-    if (!open_->transaction.Active()) return fail(ReasonOf(db_));
-    // The name is read inside the transaction, which holds the write lock: no rename
-    // can come between it and the rows.
-    const QString name = FormatNameOf(db_, identity_);
-    if (name.isEmpty()) return fail(RecordsText::kFormatGone);
-    qint64 number = NextBillNumber(db_, name);
-    if (number <= 0) return fail(ReasonOf(db_));
-    for (const auto& values : std::as_const(bills_)) {
+    std::vector<Row> rows;
+    for (const auto& values : std::as_const(unwritten_)) {
         if (values.isEmpty()) {
             written_ << 0;
             continue;
         }
-        for (const auto& [boxId, value] : values)
-            if (!db_.Exec(HistorySql::kInsert, {number, name, boxId, value}))
-                return fail(ReasonOf(db_));
-        written_ << number++;
+        if (!open_ && !Begin()) return false;
+        for (const auto& [boxId, value] : values) rows.push_back({boxId, open_->nextNumber, &value});
+        written_ << open_->nextNumber++;
     }
+    // Box by box: the rows of one box go to neighbouring places of the box indexes, so
+    // the store walks a few pages at a time instead of all of them for every bill.
+    std::stable_sort(rows.begin(), rows.end(), [](const Row& a, const Row& b) { return a.boxId < b.boxId; });
+    // Many rows to a statement spare the store most of its work per statement; the
+    // few left over go one by one, so only two statements are ever prepared.
+    static const QString kInsertMany = HistorySql::InsertRows(kRowsPerInsert);
+    QVariantList values;
+    for (size_t first = 0; first < rows.size();) {
+        const size_t count = rows.size() - first >= size_t(kRowsPerInsert) ? kRowsPerInsert : 1;
+        values.clear();
+        for (size_t i = first; i < first + count; ++i)
+            values << rows[i].number << open_->name << rows[i].boxId << *rows[i].value;
+        if (!db_.Exec(count == 1 ? HistorySql::kInsert : kInsertMany, values)) return Fail(ReasonOf(db_));
+        first += count;
+    }
+    unwritten_.clear();
+    return true;
+}
+
+bool JobHistory::FileUnderCurrentName() {
+    const QString name = FormatNameOf(db_, identity_);
+    if (name.isEmpty()) return Fail(RecordsText::kFormatGone);
+    if (name == open_->name) return true;
+    // Renamed by this same connection since the first bill (another process cannot while
+    // the lock is held): a rename moves the bills it finds, the later ones move here.
+    if (!db_.Exec(HistorySql::kRenameJobBills, {name, open_->name, open_->firstNumber}))
+        return Fail(ReasonOf(db_));
+    open_->name = name;
+    return true;
+}
+
+bool JobHistory::Prepare(QString* reason) {
+    const auto failed = [&] {
+        if (reason) *reason = failure_;
+        return false;
+    };
+    if (!failure_.isEmpty() || !WriteUnwritten()) return failed();
+    if (!open_) return true; // no bill with a value: nothing to keep
+    if (!FileUnderCurrentName()) return failed();
     // On disk before the output goes out: what is left for the commit is one small
     // write, so a full disk stops the job here instead of after publishing.
-    if (!db_.FlushToDisk()) return fail(ReasonOf(db_));
+    if (!db_.FlushToDisk()) {
+        Fail(ReasonOf(db_));
+        return failed();
+    }
     return true;
 }
 
 bool JobHistory::Commit() {
-    if (!open_) return false;
-    const bool committed = open_->transaction.Commit();
+    const bool committed = failure_.isEmpty() && (!open_ || open_->transaction.Commit());
     open_.reset();
     committed_ = committed ? written_ : QList<qint64>{};
     written_.clear();
-    if (committed) bills_.clear();
+    unwritten_.clear();
+    failure_.clear();
     return committed;
 }
 
 void JobHistory::Rollback() {
     open_.reset();
     written_.clear();
-    bills_.clear();
+    unwritten_.clear();
+    failure_.clear();
 }

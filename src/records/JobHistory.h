@@ -1,8 +1,12 @@
 #pragma once
-// The history bills of one print job, held in memory until its output is published
-// and then written in one transaction (see core/PublishStep.h): every bill or none.
-// The bills are stored under the format's name at the moment they are written, found
-// by the format's identity, so a job never files bills under a name that is gone.
+// The history bills of one print job, kept in one transaction (see core/PublishStep.h):
+// every bill or none. The bills are written into the open transaction a few hundred at
+// a time while the job prints, so a batch holds only those few in memory and
+// publishing has little left to write. From the first write to the commit the
+// transaction holds the store's write lock: no other process can rename the format or
+// take its bill numbers in between (their writes wait for the job). The bills are found
+// by the format's identity and stored under the name it has when they are kept, never
+// under a name that is gone.
 #include "core/PublishStep.h"
 
 #include <QList>
@@ -22,27 +26,36 @@ public:
     JobHistory(const JobHistory&) = delete;
     JobHistory& operator=(const JobHistory&) = delete;
 
-    // Takes the printed bill's values; a bill without any value stores nothing.
-    void Add(const Format& format, const Bill& bill);
+    // Takes the printed bill's values (a bill without any value stores nothing) and
+    // writes them with the bills before it when enough are waiting. False when they
+    // cannot be written: everything the job wrote is dropped and Prepare fails with the
+    // reason, so the caller may stop printing bills that would not be kept.
+    bool Add(const Format& format, const Bill& bill);
     // Bills added since the last Commit or Rollback.
-    int Pending() const { return int(bills_.size()); }
+    int Pending() const { return int(written_.size() + unwritten_.size()); }
 
-    // Opens the transaction and writes every pending bill; false, rolled back and
-    // with the reason, when it cannot. Holds the store's write lock until Commit or
-    // Rollback.
+    // Writes the bills still waiting and makes them ready for the commit (on disk, under
+    // the format's name now); false, rolled back and with the reason, when it cannot.
     bool Prepare(QString* reason) override;
-    // Commits what Prepare wrote; false when it could not be kept.
+    // Commits what Add wrote; false when it could not be kept.
     bool Commit() override;
-    // Drops what Prepare wrote and the pending bills: their output never went out.
+    // Drops what Add wrote: its output never went out.
     void Rollback() override;
-    // The numbers the last committed bills got, in the order they were added.
+    // The numbers the last committed bills got, in the order they were added (0 for a
+    // bill without any value).
     QList<qint64> CommittedNumbers() const { return committed_; }
 
 private:
+    bool Begin();
+    bool WriteUnwritten();
+    bool Fail(const QString& why);
+    bool FileUnderCurrentName();
+
     Database& db_;
     qint64 identity_;
-    QList<QList<QPair<qint64, QString>>> bills_;
     struct Open;
     std::unique_ptr<Open> open_;
+    QList<QList<QPair<qint64, QString>>> unwritten_; // box ID and value of bills added since the last write
+    QString failure_; // why the job's bills cannot be kept; empty while they can
     QList<qint64> written_, committed_;
 };

@@ -57,6 +57,26 @@ format_file() {
 SMALL=$T/small.zhq; format_file "$SMALL" 5
 LARGE=$T/large.zhq; format_file "$LARGE" 1500
 
+# --- A write lock held past the wait (started now, checked at the end) ----------------------
+# Another process keeps the store's write lock longer than a command waits for it (60 s);
+# the command that was asked to keep a mapping must fail with the reason, not succeed
+# without it. Both run beside the rest of the matrix.
+WAIT_S=60
+L=$T/locked
+"$VM" --data-dir "$L" import-format "$SMALL" --name 甲 >/dev/null 2>&1
+printf 'name\nAlpha\nBravo\n' >"$T/locked.csv"
+( printf "PRAGMA key=\"x'1005385b49d96b91c14b80a88faad71e5171fd168e4605c1e9461d71ba6cb431'\";\nBEGIN IMMEDIATE;\nINSERT INTO 参数(Var, Con) VALUES('lock', 'held');\n"
+  # Held until the waiting command has ended (at most its wait and half a minute more).
+  for ((i = 0; i < (WAIT_S + 30) * 5; i++)); do [ -e "$T/rc.locked" ] && break; sleep 0.2; done
+  printf "ROLLBACK;\n" ) 2>/dev/null | sqlcipher "$L/DATA.db" >/dev/null 2>&1 &
+lock_holder=$!
+sleep 1
+( t0=$(date +%s)
+  "$VM" --data-dir "$L" import-data 甲 "$T/locked.csv" --map 框0=A --rows 2-3 --save-mapping \
+    >"$T/out.locked" 2>"$T/err.locked"
+  echo $? >"$T/rc.locked"; echo $(($(date +%s) - t0)) >"$T/s.locked" ) &
+lock_waiter=$!
+
 # --- Damaged store: reported (message, exit code) and left byte for byte ----------------
 D=$T/damaged
 for i in 1 2 3; do "$VM" --data-dir "$D" import-format "$LARGE" --name "大$i" >/dev/null 2>&1; done
@@ -252,5 +272,13 @@ check "import while another holds the lock 15 s: waits and succeeds" test $RC -e
 check "import while locked: says it waits" err_has "数据库正忙，请稍候…"
 printf 'info  waited %d s for the lock\n' $((t1 - t0))
 
+wait $lock_waiter $lock_holder
+mappings=$(printf "PRAGMA key=\"x'1005385b49d96b91c14b80a88faad71e5171fd168e4605c1e9461d71ba6cb431'\";\nSELECT count(*) FROM 映射;\n" \
+  | sqlcipher "$L/DATA.db" 2>/dev/null | tail -n 1)
+check "mapping save under a lock held past the wait: exit 1 and the reason" \
+  bash -c "[ \"\$(cat $T/rc.locked)\" = 1 ] && grep -qF '映射未能保存：数据库正忙' $T/err.locked"
+check "mapping save under a lock held past the wait: waited first, printed no rows" \
+  bash -c "grep -qF '数据库正忙，请稍候…' $T/err.locked && [ \$(cat $T/s.locked) -ge $WAIT_S ] && [ ! -s $T/out.locked ]"
+check "mapping save under a lock held past the wait: no mapping kept" test "$mappings" = 0
 printf '%d failed, %d s\n' $FAILED $(($(date +%s) - START))
 [ $FAILED -eq 0 ]

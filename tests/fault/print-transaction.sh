@@ -139,5 +139,32 @@ total=$(bills)
 check "after the batch the rename goes through, bills and all" \
   bash -c "[ $rename_rc -eq 0 ] && [ '$(bills 新批)' = '$total' ] && [ '$(bills 批)' = 0 ]"
 
+# A batch that starts while a rename is under way waits for it, then finds the name gone:
+# it prints nothing and keeps nothing, never pages or bills under the old name. The
+# rename is held up by another process keeping the store's write lock.
+KEY="PRAGMA key=\"x'1005385b49d96b91c14b80a88faad71e5171fd168e4605c1e9461d71ba6cb431'\";"
+( printf '%s\nBEGIN IMMEDIATE;\nINSERT INTO 参数(Var, Con) VALUES(%s, %s);\n' "$KEY" "'lock'" "'held'"
+  for ((w = 0; w < 300; w++)); do [ -e "$T/release" ] && break; sleep 0.1; done
+  printf 'ROLLBACK;\n' ) 2>/dev/null | sqlcipher "$D/DATA.db" >/dev/null 2>&1 &
+holder=$!
+sleep 0.5
+total=$(bills 新批)
+"$VM" --data-dir "$D" rename-format 新批 又批 >/dev/null 2>"$T/err.slowrename" &
+renamer=$!
+# The rename holds the format once it says it waits for the store.
+for ((w = 0; w < 100; w++)); do grep -qF '数据库正忙' "$T/err.slowrename" && break; sleep 0.1; done
+"$VM" --data-dir "$D" print 新批 --data "$T/rows.csv" --rows 2-$((ROWS + 1)) --pdf "$OUT/late.pdf" \
+  >"$T/out.late" 2>"$T/err.late" &
+late=$!
+sleep 1
+check "a batch started during a rename waits for it" kill -0 $late
+touch "$T/release"
+wait $holder; wait $renamer; rename_rc=$?; wait $late; late_rc=$?
+check "the rename it waited for goes through" test $rename_rc -eq 0
+check "then the batch finds the name gone: exit 1, says so, no PDF" \
+  bash -c "[ $late_rc -eq 1 ] && grep -qF '格式：“新批”不存在' '$T/err.late' && [ ! -e '$OUT/late.pdf' ]"
+check "and no bill is added under the old name or the new" \
+  bash -c "[ '$(bills 新批)' = 0 ] && [ '$(bills 又批)' = '$total' ]"
+
 printf '%d failed, %d s\n' $FAILED $(($(date +%s) - START))
 [ $FAILED -eq 0 ]

@@ -249,6 +249,64 @@ TEST_F(PrintTransactionTest, BillsGoUnderTheNameTheFormatHasWhenTheyAreKept) {
     EXPECT_TRUE(Stored().isEmpty());
 }
 
+// A long batch writes its bills while it prints: nobody else sees them before the
+// output is published, and a write that fails ends the batch there, publishing nothing.
+TEST_F(PrintTransactionTest, ALongBatchWritesItsBillsAsItPrintsUnseenUntilPublished) {
+    std::unique_ptr<Database> other = Database::Open(db_->Path());
+    ASSERT_TRUE(other);
+    const auto storedElsewhere = [&] {
+        return other->Query(QStringLiteral("SELECT count(DISTINCT ID) FROM 历史")).rows.value(0).value(0).toInt();
+    };
+    int seenDuring = -1;
+    ASSERT_TRUE(Print(Rows(700, 650, [&] { seenDuring = storedElsewhere(); }), target_).Complete(700));
+    EXPECT_EQ(seenDuring, 0);
+    EXPECT_EQ(storedElsewhere(), 700);
+    const QStringList stored = Stored().value(QStringLiteral("收据"));
+    ASSERT_EQ(stored.size(), 700);
+    EXPECT_EQ(stored.first(), QStringLiteral("R0"));
+    EXPECT_EQ(stored.last(), QStringLiteral("R699"));
+
+    // The store refuses the rows: the batch stops at the first write instead of
+    // printing every row, and neither the PDF nor any bill is kept.
+    ASSERT_TRUE(db_->Exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.历史 "
+                                         "BEGIN SELECT RAISE(ABORT, 'full'); END")));
+    int loaded = 0;
+    BatchSource source = Rows(5000);
+    const auto load = source.load;
+    source.load = [&](int index, Bill& bill, QString* problem) {
+        ++loaded;
+        return load(index, bill, problem);
+    };
+    const QString second = folder_.File(QStringLiteral("second.pdf"));
+    const BatchResult refused = Print(source, second);
+    EXPECT_FALSE(refused.ended);
+    EXPECT_EQ(refused.kept, 0);
+    EXPECT_LT(loaded, 1000);
+    EXPECT_FALSE(QFile::exists(second));
+    EXPECT_EQ(storedElsewhere(), 700);
+    EXPECT_TRUE(asker_.messages.last().contains(QStringLiteral("没有打印任何单据")))
+        << asker_.messages.join(' ').toStdString();
+}
+
+// Renamed through the job's own connection after its first bills were written: every
+// bill still ends up under the name the format has when they are kept.
+TEST_F(PrintTransactionTest, BillsWrittenBeforeARenameOnTheSameConnectionFollowTheName) {
+    JobHistory history(*db_, FormatIdentity(*db_, format_.name));
+    Bill bill;
+    bill.SetValue(format_.boxes[0].id, QStringLiteral("乙"));
+    for (int i = 0; i < 300; ++i) ASSERT_TRUE(history.Add(format_, bill));
+    ASSERT_EQ(RenameFormatRecords(*db_, format_.name, QStringLiteral("新名收据")), RenameOutcome::Renamed);
+    for (int i = 0; i < 20; ++i) ASSERT_TRUE(history.Add(format_, bill));
+    QString reason;
+    ASSERT_TRUE(history.Prepare(&reason)) << reason.toStdString();
+    ASSERT_TRUE(history.Commit());
+    EXPECT_EQ(history.CommittedNumbers().size(), 320);
+    EXPECT_EQ(history.CommittedNumbers().last(), 320);
+    const QMap<QString, QStringList> stored = Stored();
+    EXPECT_EQ(stored.keys(), QStringList({QStringLiteral("新名收据")}));
+    EXPECT_EQ(stored.value(QStringLiteral("新名收据")).size(), 320);
+}
+
 TEST_F(PrintTransactionTest, StagingFilesOfEndedProcessesGoAtTheNextJobIntoTheirFolder) {
     QProcess ended;
     ended.start(QStringLiteral("true"), {});

@@ -79,6 +79,7 @@ TEST_F(HistoryQueriesTest, EveryHistoryStatementRunsOnItsIndex) {
     const Case cases[] = {
         {"number", HistorySql::kHighestNumber, {"汇款单"}, "INDEX 历史_Fmt (Fmt=?)"},
         {"delete", HistorySql::kDeleteBill, fmtId, "INDEX 历史_Fmt (Fmt=? AND ID=?)"},
+        {"job renamed", HistorySql::kRenameJobBills, {"新", "汇款单", 3}, "INDEX 历史_Fmt (Fmt=? AND ID>?)"},
         {"linked", HistorySql::kLinkedByBox, {"汇款单", 3, "x"},
          "INDEX 历史_FmtCidCon (Fmt=? AND CID=? AND Con=?)"},
         {"linked group", HistorySql::kLinkedByStem, {"汇款单", "户名\\_%", "汇款单", "x"},

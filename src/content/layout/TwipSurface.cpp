@@ -98,10 +98,16 @@ void TwipSurface::PrintCharacters(const QStringList& characters, const QList<dou
         const CharacterGlyphs glyphs = font_->Glyphs(characters[i], *painter_.device());
         NoteGlyphs(glyphs, characters[i].isEmpty() ? 0 : characters[i].toUcs4().value(0));
         for (const QGlyphRun& piece : glyphs.runs) {
-            if (runs.isEmpty() || runs.last().font != piece.rawFont()) runs.append({piece.rawFont(), {}, {}});
-            runs.last().glyphs << piece.glyphIndexes();
-            for (const QPointF& position : piece.positions())
-                runs.last().positions << position + baseline + QPointF(xs[i], 0);
+            if (runs.isEmpty() || runs.last().font != piece.rawFont()) {
+                runs.append({piece.rawFont(), {}, {}});
+                runs.last().glyphs.reserve(characters.size());
+                runs.last().positions.reserve(characters.size());
+            }
+            LineRun& line = runs.last();
+            line.glyphs << piece.glyphIndexes();
+            // Read-only: walking the run's own list would copy it first.
+            const QList<QPointF> positions = piece.positions();
+            for (const QPointF& position : positions) line.positions << position + baseline + QPointF(xs[i], 0);
         }
     }
     for (const LineRun& line : std::as_const(runs)) {
