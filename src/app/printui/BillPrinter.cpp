@@ -10,8 +10,12 @@
 #include "print/PrinterChoice.h"
 #include "core/Asker.h"
 
+#include <QAction>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 BillPrinter::BillPrinter(QWidget* parent, Asker& asker)
     : parent_(parent), asker_(asker), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
@@ -59,8 +63,29 @@ bool BillPrinter::PrintCalibration() {
     return PrintCalibrationPage(*printer_, asker_);
 }
 
+namespace {
+
+// The preview opens over most of the window (or the screen without one), the page
+// fitted to its width, so the bill reads at about the size it has on paper.
+void OpenLarge(QPrintPreviewDialog& dialog, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    QRect area = parent ? parent->window()->frameGeometry() : QRect();
+    if (screen && area.width() < screen->availableGeometry().width() / 2)
+        area = screen->availableGeometry();
+    const QSize size(area.width() * 9 / 10, area.height() * 9 / 10);
+    dialog.setGeometry(QRect(QPoint(), size).translated(area.center() - QRect(QPoint(), size).center()));
+    // The dialog's own "fit width" button, so its tool bar shows the choice.
+    if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    else if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
+        pages->fitToWidth();
+}
+
+} // namespace
+
 void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPageOptions& options) {
     QPrintPreviewDialog dialog(printer_.get(), parent_);
+    OpenLarge(dialog, parent_);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* printer) {
         PrintJob job(*printer, asker_);
         BillPrintRequest request;
