@@ -11,11 +11,24 @@
 #include "core/Asker.h"
 
 #include <QAction>
+#include <QDate>
 #include <QGuiApplication>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QScreen>
+
+namespace {
+
+// "格式名-日期.pdf": a day's prints of one format are told apart from the others at a glance.
+QString SuggestedPdfName(const QString& formatName) {
+    const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    QString name = formatName;
+    name.replace(u'/', u'-'); // a name, not a path
+    return (name.isEmpty() ? date : name + u'-' + date) + QStringLiteral(".pdf");
+}
+
+} // namespace
 
 BillPrinter::BillPrinter(QWidget* parent, Asker& asker)
     : parent_(parent), asker_(asker), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
@@ -34,7 +47,8 @@ int BillPrinter::ChoosePrinter() {
     if (!accepted) return 0;
     const PrinterSelection selection = dialog.Selection();
     if (selection.pdf) {
-        const QString path = asker_.ChooseSaveFile(PrintUiText::kPdfCaption, PrintUiText::kPdfFilter);
+        const QString path = asker_.ChooseSaveFile(PrintUiText::kPdfCaption, PrintUiText::kPdfFilter,
+                                                   SuggestedPdfName(formatName ? formatName() : QString()));
         if (path.isEmpty()) return 0;
         UsePdfFile(*printer_, path);
     } else if (!UsePrinter(*printer_, selection.printer)) {
