@@ -1,6 +1,7 @@
 #include "app/BillDataView.h"
 
 #include "app/BillDataModel.h"
+#include "app/GridFitting.h"
 #include "core/Asker.h"
 #include "exchange/BillDataGrid.h"
 #include "exchange/ExchangeTexts.h"
@@ -142,17 +143,27 @@ void BillDataView::UpdateNavigation() {
 }
 
 void BillDataView::FitColumns() {
+    // A hidden tab has no width of its own yet: it is fitted when it shows.
+    fitWhenShown_ = !isVisible();
+    if (fitWhenShown_) return;
+    SettleLayouts(this);
     const BillData& rows = model_->Data();
     const int limit = table_->viewport()->width() * kTwipsPerPixel / 2;
+    const int cellExtra = CellExtraPixels(table_);
     std::optional<ProgressTicker> ticker;
     if (rows.rows.size() > kFitProgressRows)
         ticker.emplace(progress_, ExchangeText::kFitting, rows.columns.size());
     for (int column = 0; column < rows.columns.size(); ++column) {
         QStringList texts{rows.columns[column].label + ExchangeText::kAscendingMark};
         for (const BillRow& row : rows.rows) texts << row.values.value(column);
-        table_->setColumnWidth(column, FitColumnTwips(texts, table_->font(), limit) / kTwipsPerPixel);
+        table_->setColumnWidth(column, FitColumnTwips(texts, table_->font(), limit) / kTwipsPerPixel + cellExtra);
         if (ticker) ticker->Advance();
     }
+}
+
+void BillDataView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (fitWhenShown_) FitColumns();
 }
 
 bool BillDataView::ClearRows(bool ask) {

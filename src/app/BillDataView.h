@@ -49,6 +49,9 @@ Q_SIGNALS:
     // Data row `row` (from 0) is to be written into the boxes.
     void RowChosen(int row);
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     QWidget* BuildNavigation();
     void BuildMenu();
@@ -64,4 +67,5 @@ private:
     QPushButton* next_ = nullptr;
     QLabel* position_ = nullptr;
     QLabel* count_ = nullptr;
+    bool fitWhenShown_ = false;
 };

@@ -6,6 +6,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -27,6 +28,12 @@ ColumnOrderDialog::ColumnOrderDialog(const QList<ColumnChoice>& choices, QWidget
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     for (int row = 0; row < choices.size(); ++row) FillRow(row, choices[row]);
+    // The box's label shows under 名称; its own column only carries it for Choices().
+    grid_->setColumnHidden(kLabel, true);
+    grid_->resizeColumnsToContents();
+    grid_->horizontalHeader()->setStretchLastSection(true);
+    grid_->setMinimumWidth(grid_->horizontalHeader()->length() + 2 * grid_->frameWidth() +
+                           grid_->verticalScrollBar()->sizeHint().width());
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int column) {
         if (column == kShown) ToggleShown(row);
     });

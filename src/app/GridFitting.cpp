@@ -5,6 +5,7 @@
 #include <QAbstractItemModel>
 #include <QFontMetrics>
 #include <QHeaderView>
+#include <QLayout>
 #include <QStyle>
 #include <QTableView>
 #include <algorithm>
@@ -24,6 +25,18 @@ int Pixels(const QTableView* view, int twips) { return twips * view->logicalDpiX
 
 } // namespace
 
+int CellExtraPixels(const QTableView* view) {
+    const int margins = 2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    return margins + (view->showGrid() ? 1 : 0);
+}
+
+void SettleLayouts(QWidget* widget) {
+    QList<QLayout*> layouts;
+    for (; widget; widget = widget->parentWidget())
+        if (widget->layout()) layouts.prepend(widget->layout());
+    for (QLayout* layout : layouts) layout->activate();
+}
+
 void FitColumns(QTableView* view, int firstColumn, Progress* progress) {
     const QAbstractItemModel* model = view->model();
     if (!model) return;
@@ -34,9 +47,7 @@ void FitColumns(QTableView* view, int firstColumn, Progress* progress) {
     if (progress && model->rowCount() > kQuietRows)
         scope.emplace(*progress, kFittingCaption, std::max(1, columns - firstColumn));
     const QFontMetrics metrics(view->font());
-    // A cell draws its text inside a margin on either side.
-    const int cellMargins =
-        2 * (view->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1);
+    const int cellExtra = CellExtraPixels(view);
     const int limit = std::max(1, view->width() / 2);
     for (int column = firstColumn; column < columns; ++column) {
         int text = 0;
@@ -45,7 +56,7 @@ void FitColumns(QTableView* view, int firstColumn, Progress* progress) {
         const int header = model->headerData(column, Qt::Horizontal).toString().isEmpty()
                                ? 0
                                : view->horizontalHeader()->sectionSizeHint(column);
-        int width = std::max(text > 0 ? text + cellMargins : 0, header);
+        int width = std::max(text > 0 ? text + cellExtra : 0, header);
         width = width > 0 ? width + Pixels(view, kMarginTwips) : Pixels(view, kEmptyTwips);
         if (!view->isColumnHidden(column)) view->setColumnWidth(column, std::min(width, limit));
         if (scope) scope->Step();

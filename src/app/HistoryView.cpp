@@ -9,7 +9,6 @@
 #include "records/RecordsTexts.h"
 
 #include <QHBoxLayout>
-#include <QLayout>
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,12 +86,7 @@ void HistoryView::Refresh() {
 
 void HistoryView::AfterShowing() {
     table_->setColumnHidden(HistoryModel::kBillColumn, true);
-    // A tab just brought up gets its size when the layouts next run; fitting needs the
-    // table's width now, so they run here, the outermost first.
-    QList<QLayout*> layouts;
-    for (QWidget* widget = this; widget; widget = widget->parentWidget())
-        if (widget->layout()) layouts.prepend(widget->layout());
-    for (QLayout* layout : layouts) layout->activate();
+    SettleLayouts(this);
     FitColumns(table_, HistoryModel::kRunningColumn, &progress_);
     showAll_->setEnabled(model_->MoreLeft());
 }

@@ -28,6 +28,7 @@ void MainWindow::ConnectPrinting() {
         KeepBill(format, bill);
         AfterPrint(format.name, format.page.options.autoJump, format.page.options.clearAfterPrint);
     };
+    printer_->formatName = [this] { return session_.CurrentFormat().name; };
     printer_->onPaperSet = [this](const PageParams& page) {
         session_.Document().SetPage(page);
         ShowFormat();

@@ -78,6 +78,11 @@ QTableWidget* MappingDialog::BuildMapping() {
         mapping_->setItem(row, kLabel, ReadOnlyItem(box.box.label));
         mapping_->setItem(row, kExpression, new QTableWidgetItem(box.expression));
     }
+    // The box number and ID are the import's keys, not something to read: the boxes
+    // show by their labels.
+    mapping_->setColumnHidden(kIndex, true);
+    mapping_->setColumnHidden(kId, true);
+    mapping_->resizeColumnsToContents();
     mapping_->horizontalHeader()->setStretchLastSection(true);
     return mapping_;
 }

@@ -25,9 +25,21 @@ void ProgressWindow::Start(const QString& caption, int steps) {
     setWindowTitle(caption);
     bar_->setRange(0, qMax(1, steps));
     bar_->setValue(0);
+    CentreOnWindow();
     show();
     raise();
     Repaint();
+}
+
+// Over the middle of the window it works for, where the eye already is, rather than
+// wherever the window system puts a new small window.
+void ProgressWindow::CentreOnWindow() {
+    adjustSize();
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    if (!owner || !owner->isVisible()) return;
+    QRect frame = frameGeometry();
+    frame.moveCenter(owner->frameGeometry().center());
+    move(frame.topLeft());
 }
 
 void ProgressWindow::Step() {

@@ -21,6 +21,7 @@ public:
 
 private:
     void Repaint();
+    void CentreOnWindow();
 
     QLabel* caption_;
     QProgressBar* bar_;

@@ -1,9 +1,9 @@
 #include "app/QtAsker.h"
 
+#include "app/FileDialogs.h"
 #include "app/SelectNameDialog.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
 
@@ -41,12 +41,12 @@ std::optional<QString> QtAsker::AskText(const QString& prompt, const QString& pr
 }
 
 QString QtAsker::ChooseOpenFile(const QString& caption, const QString& filter) {
-    return QFileDialog::getOpenFileName(parent_, caption, QString(), filter);
+    return ChooseFileToOpen(parent_, caption, filter);
 }
 
 QString QtAsker::ChooseSaveFile(const QString& caption, const QString& filter,
                                 const QString& suggestedName) {
-    return QFileDialog::getSaveFileName(parent_, caption, suggestedName, filter);
+    return ChooseFileToSave(parent_, caption, filter, suggestedName);
 }
 
 std::optional<int> QtAsker::ChooseItem(const QString& caption, const QStringList& items,

@@ -3,6 +3,7 @@
 #include <QString>
 #include <QtGlobal>
 
-// A list entry: the ID with six digits, zero-filled, + "｜" + caption; and back.
+// A list entry: the ID with six digits, zero-filled, + "｜" + caption. A box not yet
+// saved has only a temporary ID, which means nothing to the user: it shows by its
+// caption alone. The list keeps each entry's ID beside its text.
 QString LinkEntryText(qint64 id, const QString& caption);
-qint64 LinkEntryId(const QString& text);

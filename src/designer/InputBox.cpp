@@ -22,7 +22,7 @@ Qt::Alignment HorizontalAlignment(int alignmentCode) {
 
 QFont FontFromRecord(const BoxRecord& record) {
     const BoxFont box = BoxFontOf(record);
-    QFont font(box.name.isEmpty() ? QStringLiteral("宋体") : box.name);
+    QFont font(box.name);
     font.setPointSizeF(box.designSize);
     font.setBold(box.bold);
     font.setItalic(box.italic);

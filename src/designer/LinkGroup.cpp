@@ -58,10 +58,10 @@ LinkGroup::Choice LinkGroup::AddChoice(QGridLayout* layout, int row, const char*
 }
 
 void LinkGroup::Load(const BoxRecord& record) {
-    QStringList entries{DesignerText::kNoLinkedBox};
+    Entries entries{{DesignerText::kNoLinkedBox, 0}};
     for (const BoxRecord& other : *rows_)
         if (other.kind == BoxKind::Text && other.id > 0 && other.id != record.id)
-            entries.append(LinkEntryText(other.id, other.label));
+            entries.append({LinkEntryText(other.id, other.label), other.id});
     const BoxRelation relation = record.Relation();
     const BoxRelation relation1 = record.SecondRelation();
     const SumTarget sum = record.Sum();
@@ -73,12 +73,13 @@ void LinkGroup::Load(const BoxRecord& record) {
 }
 
 // A target that is not among the text boxes shows as none.
-void LinkGroup::Select(Choice& choice, qint64 id, bool second, bool negate, const QStringList& entries) {
+void LinkGroup::Select(Choice& choice, qint64 id, bool second, bool negate, const Entries& entries) {
     choice.list->clear();
-    choice.list->addItems(entries);
     int index = 0;
-    for (int i = 1; i < entries.size() && id > 0; ++i)
-        if (LinkEntryId(entries[i]) == id) index = i;
+    for (const auto& [text, entryId] : entries) {
+        if (id > 0 && entryId == id) index = choice.list->count();
+        choice.list->addItem(text, entryId);
+    }
     choice.list->setCurrentIndex(index);
     const bool found = index > 0;
     (found && second ? choice.second : choice.first)->setChecked(true);
@@ -87,7 +88,7 @@ void LinkGroup::Select(Choice& choice, qint64 id, bool second, bool negate, cons
 }
 
 qint64 LinkGroup::ChosenId(const Choice& choice) {
-    return choice.list->currentIndex() > 0 ? LinkEntryId(choice.list->currentText()) : 0;
+    return choice.list->currentData().toLongLong();
 }
 
 void LinkGroup::Store(BoxRecord& record) const {

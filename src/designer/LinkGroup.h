@@ -4,6 +4,7 @@
 #include "designer/PropertyGroup.h"
 
 #include <QList>
+#include <utility>
 
 class QCheckBox;
 class QComboBox;
@@ -29,7 +30,9 @@ public:
 
 private:
     Choice AddChoice(QGridLayout* layout, int row, const char* name, bool sum);
-    void Select(Choice& choice, qint64 id, bool second, bool negate, const QStringList& entries);
+    // `entries`: the list's texts and their box IDs (0 for "no box").
+    using Entries = QList<std::pair<QString, qint64>>;
+    void Select(Choice& choice, qint64 id, bool second, bool negate, const Entries& entries);
     static qint64 ChosenId(const Choice& choice);
 
     const QList<BoxRecord>* rows_;

@@ -46,7 +46,8 @@ bool PrintJob::StartPage(const PageParams& page) {
 
 bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
     BillPageOptions options = request.page;
-    options.background = format.page.options.printBackground;
+    // The format says whether its picture prints; the preview shows it always.
+    options.background = options.background || format.page.options.printBackground;
     if (options.background && !options.backgroundPicture)
         options.backgroundPicture = &BackgroundPicture(format);
     const int copies = std::clamp(request.copies, 1, kMaxCopies);

@@ -21,7 +21,7 @@ inline constexpr int kMaxCopies = 999;
 struct BillPrintRequest {
     int copies = 1;       // 1..kMaxCopies; values outside are pulled in
     bool endJob = true;   // end the document after this bill
-    BillPageOptions page; // `background` is taken from the format
+    BillPageOptions page; // `background`: also when the format does not print it
 };
 
 class PrintJob {

@@ -45,9 +45,18 @@ bool HistoryModel::DeleteRows(int first, int last, Asker& asker) {
         asker.Message(RecordsText::kHistoryDeleteFailed);
         return false;
     }
+    QList<int> removed;
+    for (int row = first; row <= last; ++row) removed << rows_[row].running;
+    std::sort(removed.begin(), removed.end());
     beginRemoveRows({}, first, last);
     rows_.remove(first, last - first + 1);
     endRemoveRows();
+    // "序号" counts the rows as read, 1..n: the rows after the removed ones move up,
+    // whatever column the grid is sorted by.
+    for (HistoryRow& row : rows_)
+        row.running -= int(std::lower_bound(removed.begin(), removed.end(), row.running) - removed.begin());
+    if (!rows_.isEmpty())
+        Q_EMIT dataChanged(index(0, kRunningColumn), index(int(rows_.size()) - 1, kRunningColumn));
     return true;
 }
 

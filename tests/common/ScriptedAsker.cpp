@@ -48,7 +48,9 @@ QString ScriptedAsker::ChooseOpenFile(const QString& caption, const QString&) {
     return files_.dequeue();
 }
 
-QString ScriptedAsker::ChooseSaveFile(const QString& caption, const QString& filter, const QString&) {
+QString ScriptedAsker::ChooseSaveFile(const QString& caption, const QString& filter,
+                                      const QString& suggestedName) {
+    suggestedNames << suggestedName;
     return ChooseOpenFile(caption, filter);
 }
 

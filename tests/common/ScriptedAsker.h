@@ -28,6 +28,7 @@ public:
                                    const QString& title) override;
     QStringList titles; // the titles of the text prompts, in order
     QStringList lastItems; // the items of the last choice offered
+    QStringList suggestedNames; // the names the save-file choosers suggested, in order
     QString ChooseOpenFile(const QString& caption, const QString& filter) override;
     QString ChooseSaveFile(const QString& caption, const QString& filter,
                            const QString& suggestedName) override;

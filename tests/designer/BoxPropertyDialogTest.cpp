@@ -176,6 +176,23 @@ TEST_F(PropertyDialogs, RelationsAndSumTargetsCarryTheirChoicesInSignAndFraction
     EXPECT_EQ(same.rctl, 0); // a missing target is dropped
 }
 
+// A box added since the last save has only a temporary ID: the list shows its label,
+// and choosing it stores that ID, which the save turns into the real one.
+TEST_F(PropertyDialogs, UnsavedBoxesAreListedByTheirLabels) {
+    QList<BoxRecord> unsaved = rows;
+    unsaved[1].id = kFirstTemporaryId;
+    unsaved[0].rctl = double(kFirstTemporaryId);
+    BoxPropertyDialog dialog(unsaved, 0, context);
+    auto* relation = Field<QComboBox>(&dialog, "RCtl");
+    ASSERT_EQ(relation->count(), 2);
+    EXPECT_EQ(relation->itemText(1), "合计");
+    EXPECT_EQ(relation->currentIndex(), 1);
+    Field<QComboBox>(&dialog, "SumID")->setCurrentIndex(1);
+    const BoxRecord stored = Accept(dialog);
+    EXPECT_EQ(stored.Relation().id, kFirstTemporaryId);
+    EXPECT_EQ(stored.Sum().id, kFirstTemporaryId);
+}
+
 TEST_F(PropertyDialogs, ACheckBoxDialogHasNoSizeAndKeepsTheSize) {
     BoxPropertyDialog dialog(rows, 2, context);
     EXPECT_EQ(dialog.findChild<QLineEdit*>("W"), nullptr);

@@ -10,8 +10,25 @@
 #include "print/PrinterChoice.h"
 #include "core/Asker.h"
 
+#include <QAction>
+#include <QDate>
+#include <QGuiApplication>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
+
+namespace {
+
+// "格式名-日期.pdf": a day's prints of one format are told apart from the others at a glance.
+QString SuggestedPdfName(const QString& formatName) {
+    const QString date = QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    QString name = formatName;
+    name.replace(u'/', u'-'); // a name, not a path
+    return (name.isEmpty() ? date : name + u'-' + date) + QStringLiteral(".pdf");
+}
+
+} // namespace
 
 BillPrinter::BillPrinter(QWidget* parent, Asker& asker)
     : parent_(parent), asker_(asker), printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
@@ -30,7 +47,8 @@ int BillPrinter::ChoosePrinter() {
     if (!accepted) return 0;
     const PrinterSelection selection = dialog.Selection();
     if (selection.pdf) {
-        const QString path = asker_.ChooseSaveFile(PrintUiText::kPdfCaption, PrintUiText::kPdfFilter);
+        const QString path = asker_.ChooseSaveFile(PrintUiText::kPdfCaption, PrintUiText::kPdfFilter,
+                                                   SuggestedPdfName(formatName ? formatName() : QString()));
         if (path.isEmpty()) return 0;
         UsePdfFile(*printer_, path);
     } else if (!UsePrinter(*printer_, selection.printer)) {
@@ -59,8 +77,29 @@ bool BillPrinter::PrintCalibration() {
     return PrintCalibrationPage(*printer_, asker_);
 }
 
+namespace {
+
+// The preview opens over most of the window (or the screen without one), the page
+// fitted to its width, so the bill reads at about the size it has on paper.
+void OpenLarge(QPrintPreviewDialog& dialog, const QWidget* parent) {
+    const QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen();
+    QRect area = parent ? parent->window()->frameGeometry() : QRect();
+    if (screen && area.width() < screen->availableGeometry().width() / 2)
+        area = screen->availableGeometry();
+    const QSize size(area.width() * 9 / 10, area.height() * 9 / 10);
+    dialog.setGeometry(QRect(QPoint(), size).translated(area.center() - QRect(QPoint(), size).center()));
+    // The dialog's own "fit width" button, so its tool bar shows the choice.
+    if (auto* fitWidth = dialog.findChild<QAction*>(QStringLiteral("fitWidthAction")))
+        fitWidth->trigger();
+    else if (auto* pages = dialog.findChild<QPrintPreviewWidget*>())
+        pages->fitToWidth();
+}
+
+} // namespace
+
 void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPageOptions& options) {
     QPrintPreviewDialog dialog(printer_.get(), parent_);
+    OpenLarge(dialog, parent_);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* printer) {
         PrintJob job(*printer, asker_);
         BillPrintRequest request;

@@ -4,6 +4,7 @@
 // once stays current for the next command.
 #include "print/BillPage.h"
 
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -22,6 +23,8 @@ public:
     // Called after each printed bill: history, then the next page of a multi-page
     // bill or clearing the boxes.
     std::function<void(const Format&, const Bill&)> afterPrint;
+    // The open format's name: the PDF file chooser suggests "格式名-日期.pdf".
+    std::function<QString()> formatName;
     // Called when the user lets the format set the paper to its size before printing.
     std::function<void(const PageParams&)> onPaperSet;
 

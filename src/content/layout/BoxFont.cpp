@@ -4,6 +4,9 @@
 
 namespace {
 constexpr double kDefaultSize = 9; // the check box template's size
+// A box without a font name is shown and printed in the program's default box font;
+// a font with no family at all would be left to each device's own choice.
+const QString kDefaultFamily = QStringLiteral("宋体");
 } // namespace
 
 QColor RecordColor(qint64 color) {
@@ -12,7 +15,7 @@ QColor RecordColor(qint64 color) {
 
 BoxFont BoxFontOf(const BoxRecord& record) {
     BoxFont font;
-    font.name = record.fontName;
+    font.name = record.fontName.isEmpty() ? kDefaultFamily : record.fontName;
     font.designSize = record.fontSize > 0 ? record.fontSize : kDefaultSize;
     font.bold = record.bold;
     font.italic = record.italic;
