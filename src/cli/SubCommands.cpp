@@ -7,6 +7,7 @@
 #include "cli/ImportDataCommand.h"
 #include "cli/PasswordCommand.h"
 #include "cli/PrintCommand.h"
+#include "cli/PrinterProfileCommand.h"
 #include "cli/RestoreBackupCommand.h"
 #include "cli/SamplesCommand.h"
 #include "cli/StatisticsCommand.h"
@@ -17,6 +18,7 @@ const QList<SubCommand>& SubCommands() {
                                            + FormatSubCommands()
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
-                                                               PasswordSubCommand()};
+                                                               PasswordSubCommand()}
+                                           + QList<SubCommand>{PrinterProfileSubCommand()};
     return table;
 }

@@ -5,6 +5,7 @@
 #include "print/PageSetup.h"
 #include "print/PdfOutput.h"
 #include "print/PdfWriterOutput.h"
+#include "print/PrinterCorrection.h"
 #include "print/PrintTexts.h"
 #include "core/PublishStep.h"
 #include "print/RulerGrid.h"
@@ -32,16 +33,32 @@ PrintJob::~PrintJob() {
     TakeDrawnGlyphs(&device_);
 }
 
-bool PrintJob::StartPage(const PageParams& page) {
+QString PrintJob::Queue() const {
+    if (!printer_ || printer_->outputFormat() != QPrinter::NativeFormat) return {};
+    return printer_->printerName();
+}
+
+const PrinterProfile& PrintJob::Profile(const QString& formatName) {
+    auto profile = profiles_.find(formatName);
+    if (profile == profiles_.end())
+        profile = profiles_.insert(formatName, ProfileForPrint(Queue(), formatName));
+    return *profile;
+}
+
+bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
+    const PrinterProfile& profile = Profile(formatName);
     // The page set-up applies from the next page on, so it comes first.
-    ApplyPageSetup(device_, page, asker_);
+    ApplyPageSetup(device_, PageOnPrinter(page, profile), asker_);
     if (!painter_.isActive()) {
         // A PDF file already put on its target is not written over by a second document.
         if (pdf_ && pdf_->Finished()) return false;
         BeginDrawnGlyphs(&device_);
-        return painter_.begin(&device_);
+        if (!painter_.begin(&device_)) return false;
+    } else if (!device_.newPage()) {
+        return false;
     }
-    return device_.newPage();
+    ApplyPrinterProfile(painter_, profile);
+    return true;
 }
 
 bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
@@ -51,7 +68,7 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
         options.backgroundPicture = &BackgroundPicture(format);
     const int copies = std::clamp(request.copies, 1, kMaxCopies);
     for (int copy = 0; copy < copies; ++copy) {
-        if (!StartPage(format.page)) {
+        if (!StartPage(format.page, format.name)) {
             asker_.Message(PrintText::kPrintError);
             return false;
         }
@@ -67,8 +84,8 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
     return true;
 }
 
-QPainter* PrintJob::BeginSheet(const PageParams& page) {
-    if (!StartPage(page)) {
+QPainter* PrintJob::BeginSheet(const PageParams& page, const QString& formatName) {
+    if (!StartPage(page, formatName)) {
         asker_.Message(PrintText::kPrintError);
         return nullptr;
     }
