@@ -47,8 +47,19 @@ const PrinterProfile& PrintJob::Profile(const QString& formatName) {
 
 bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
     const PrinterProfile& profile = Profile(formatName);
+    const int expected = std::max(1, expectedPages_);
+    expectedPages_ = std::max(0, expectedPages_ - 1);
+    const double pitch = FormPitchMm(page, profile);
+    if (profile.continuous && stripRoom_ > 0 && pitch == stripPitchMm_ && painter_.isActive()) {
+        --stripRoom_;
+        ApplyPrinterProfile(painter_, profile, ++stripForm_ * pitch);
+        return true;
+    }
+    const int forms = FormsOnStrip(page, profile, expected);
+    PageParams paper = PageOnPrinter(page, profile, forms);
+    if (paperRefused_) paper.options.setPaper = false;
     // The page set-up applies from the next page on, so it comes first.
-    ApplyPageSetup(device_, PageOnPrinter(page, profile), asker_);
+    if (ApplyPageSetup(device_, paper, asker_) != 0) paperRefused_ = true;
     if (!painter_.isActive()) {
         // A PDF file already put on its target is not written over by a second document.
         if (pdf_ && pdf_->Finished()) return false;
@@ -57,6 +68,9 @@ bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
     } else if (!device_.newPage()) {
         return false;
     }
+    stripRoom_ = forms - 1;
+    stripForm_ = 0;
+    stripPitchMm_ = pitch;
     ApplyPrinterProfile(painter_, profile);
     return true;
 }
@@ -67,6 +81,7 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
     if (options.background && !options.backgroundPicture)
         options.backgroundPicture = &BackgroundPicture(format);
     const int copies = std::clamp(request.copies, 1, kMaxCopies);
+    if (expectedPages_ <= 0) ExpectPages(copies);
     for (int copy = 0; copy < copies; ++copy) {
         if (!StartPage(format.page, format.name)) {
             asker_.Message(PrintText::kPrintError);

@@ -59,6 +59,10 @@ public:
 
     // The print queue the job goes to; empty for a PDF file.
     QString Queue() const;
+    // How many pages the job is still to start (a batch's bills times copies). On
+    // continuous paper they go onto one strip of forms, so no form feed, which the
+    // driver rounds to its own line grid, falls between two bills.
+    void ExpectPages(int count) { expectedPages_ = count; }
 
 private:
     // Every page starts here: the page set-up and the printer profile of the queue.
@@ -74,4 +78,11 @@ private:
     int pages_ = 0;
     QHash<QString, QImage> backgrounds_;
     QHash<QString, PrinterProfile> profiles_;
+    bool paperRefused_ = false; // told once; later pages keep the queue's paper
+    int expectedPages_ = 0;
+    // The strip of continuous forms being printed: forms left on it, the form the
+    // page is on, and the form's length with the feed correction.
+    int stripRoom_ = 0;
+    int stripForm_ = 0;
+    double stripPitchMm_ = 0;
 };
