@@ -7,6 +7,7 @@
 #include "common/PrivateCups.h"
 #include "common/ScriptedAsker.h"
 #include "common/TempDataFolder.h"
+#include "print/CalibrationSheet.h"
 #include "print/PrintJob.h"
 #include "print/PrinterCorrection.h"
 #include "store/Database.h"
@@ -47,24 +48,32 @@ QPointF OnPaper(const QPointF& c, const Format& format, const PrinterProfile& pr
             profile.scaleY * (c.y() - ShiftYmm(format) + formTopMm) - profile.offsetY};
 }
 
+// One spooler for the whole program, with its two queues: the print system keeps the
+// first server it was pointed at.
+PrivateCups& Spooler() {
+    static PrivateCups cups;
+    return cups;
+}
+
+const QString& SpoolerProblem() {
+    static const QString problem = [] {
+        PrivateCups& cups = Spooler();
+        QString why = cups.Problem();
+        if (why.isEmpty())
+            why = cups.AddQueue(kEpson, QStringLiteral("drv:///sample.drv/epson24.ppd"),
+                                {QStringLiteral("Resolution=180dpi"), QStringLiteral("PageSize=A4")});
+        if (why.isEmpty())
+            why = cups.AddQueue(kLaser, QStringLiteral("drv:///sample.drv/generpcl.ppd"),
+                                {QStringLiteral("Resolution=300dpi"), QStringLiteral("PageSize=A4")});
+        return why;
+    }();
+    return problem;
+}
+
 class PrinterStreamTest : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        cups_ = new PrivateCups;
-        problem_ = cups_->Problem();
-        if (problem_.isEmpty())
-            problem_ = cups_->AddQueue(kEpson, QStringLiteral("drv:///sample.drv/epson24.ppd"),
-                                       {QStringLiteral("Resolution=180dpi"), QStringLiteral("PageSize=A4")});
-        if (problem_.isEmpty())
-            problem_ = cups_->AddQueue(kLaser, QStringLiteral("drv:///sample.drv/generpcl.ppd"),
-                                       {QStringLiteral("Resolution=300dpi"), QStringLiteral("PageSize=A4")});
-    }
-    static void TearDownTestSuite() {
-        delete cups_;
-        cups_ = nullptr;
-    }
     void SetUp() override {
-        if (!problem_.isEmpty()) GTEST_SKIP() << problem_.toStdString();
+        if (!SpoolerProblem().isEmpty()) GTEST_SKIP() << SpoolerProblem().toStdString();
         db_ = OpenDataDatabase();
         ASSERT_TRUE(db_);
     }
@@ -75,7 +84,7 @@ protected:
 
     // The queue's printer stream for `bills` bills of the format in one job.
     QByteArray Print(const QString& queue, const Format& format, int bills = 1, QStringList* messages = nullptr) {
-        cups_->ClearOutput(queue);
+        Spooler().ClearOutput(queue);
         {
             const PrinterProfileSource profiles(*db_);
             QPrinter printer(QPrinter::HighResolution);
@@ -90,7 +99,24 @@ protected:
             if (!job.End()) return {};
             if (messages) *messages = asker.messages;
         }
-        return cups_->WaitForOutput(queue);
+        return Spooler().WaitForOutput(queue);
+    }
+
+    // The calibration sheet of `bills` forms in one job, as the queue's printer got it.
+    QByteArray PrintSheet(const QString& queue, const Format& format, int bills) {
+        Spooler().ClearOutput(queue);
+        {
+            const PrinterProfileSource profiles(*db_);
+            QPrinter printer(QPrinter::HighResolution);
+            printer.setPrinterName(queue);
+            ScriptedAsker asker;
+            PrintJob job(printer, asker);
+            if (!PrintCalibrationSheet(job, format, bills)) {
+                ADD_FAILURE() << asker.messages.join(" ").toStdString();
+                return {};
+            }
+        }
+        return Spooler().WaitForOutput(queue);
     }
 
     static void ExpectMarks(const QList<QPointF>& found, const QList<QPointF>& expected, double toleranceMm) {
@@ -105,14 +131,10 @@ protected:
         }
     }
 
-    static PrivateCups* cups_;
-    static QString problem_;
     TempDataFolder folder_;
     std::unique_ptr<Database> db_;
 };
 
-PrivateCups* PrinterStreamTest::cups_ = nullptr;
-QString PrinterStreamTest::problem_;
 
 const QList<QPointF> kA4Crosses{{20, 20}, {190, 25}, {105, 150}, {25, 275}, {185, 270}};
 
@@ -168,5 +190,72 @@ TEST_F(PrinterStreamTest, PclLaserA4CrossesWithinOneDot) {
     for (const QPointF& c : kA4Crosses) expected << OnPaper(c, format, profile);
     ExpectMarks(MarkCentresMm(paper), expected, kLaserDotMm);
 }
+
+
+
+TEST_F(PrinterStreamTest, QueueWithoutCustomSizesIsToldOnceAndPrintsOnItsPaper) {
+    // The PCL sample driver offers named sizes only.
+    const QList<QPointF> crosses{{20, 20}, {200, 120}};
+    const Format format = CrossFormat(241, 140, crosses);
+    SetProfile(kLaser, PrinterProfile{});
+    QStringList messages;
+    const PrintedPaper paper = DecodePcl(Print(kLaser, format, 3, &messages), kLaserMargins, 210, 297);
+    EXPECT_EQ(messages, QStringList{QStringLiteral("对打印机“LASER”您没有权限添加自定义纸张!")});
+    ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+    EXPECT_EQ(paper.pages, 3);
+    // Printed from the corner of the queue's A4 paper, as the bill would be.
+    const QList<QPointF> marks = MarkCentresMm(paper);
+    ASSERT_EQ(marks.size(), 6);
+    ExpectMarks(marks.mid(0, 2), crosses, kLaserDotMm);
+}
+
+
+// A printer that starts 1.2 mm right of and 0.7 mm above where its driver thinks,
+// with a head that runs 0.4 % wide (and, on cut sheets, a feed 0.3 % short). Its
+// calibration sheet is measured; the profile computed from it must put the next
+// print within one dot on every form.
+class CalibrationThroughDriverTest : public PrinterStreamTest {
+protected:
+    void CalibrateThenCheck(bool continuous) {
+        constexpr double kPointsPerMm = 72 / 25.4;
+        PrinterMargins printer = kEpsonMargins;
+        printer.leftPt += 1.2 * kPointsPerMm;
+        printer.topPt -= 0.7 * kPointsPerMm;
+        printer.stretchX = 1.004;
+        printer.stretchY = continuous ? 1 : 0.997;
+        // Continuous forms are 5.5 in apart, the format was drawn 140 mm long.
+        const double formPitch = continuous ? 139.7 : 0;
+        const int bills = continuous ? 10 : 2;
+        const QList<QPointF> crosses{{30, 25}, {211, 118}};
+        Format format = CrossFormat(241.3, 140, crosses);
+        format.page.offsetX = 11;
+        const PrinterProfile used{.continuous = continuous};
+        SetProfile(kEpson, used);
+
+        const PrintedPaper sheet = DecodeEscP24(PrintSheet(kEpson, format, bills), printer, 241.3);
+        ASSERT_TRUE(sheet.problem.isEmpty()) << sheet.problem.toStdString();
+        const QList<QPointF> found = MarkCentresMm(sheet, 300); // the crosses, not their numbers
+        ASSERT_EQ(found.size(), 2);
+        // Measured from each form's own top edge.
+        const double lastFormTop = continuous ? (bills - 1) * formPitch : sheet.MmY(sheet.pageTops.value(bills - 1));
+        const MeasuredCrosses measured{found[0], found[1] - QPointF(0, lastFormTop)};
+        const PrinterProfile computed = CalibratedProfile(used, format, bills, measured);
+        SetProfile(kEpson, computed);
+
+        const PrintedPaper next = DecodeEscP24(Print(kEpson, format, bills), printer, 241.3);
+        ASSERT_TRUE(next.problem.isEmpty()) << next.problem.toStdString();
+        QList<QPointF> expected;
+        for (int form = 0; form < bills; ++form) {
+            const double top = continuous ? form * formPitch : next.MmY(next.pageTops.value(form));
+            for (const QPointF& c : crosses)
+                expected << c - QPointF(ShiftXmm(format), ShiftYmm(format)) + QPointF(0, top);
+        }
+        ExpectMarks(MarkCentresMm(next), expected, kEpsonDotMm);
+    }
+};
+
+TEST_F(CalibrationThroughDriverTest, ContinuousFormsGetOffsetsScaleAndFeed) { CalibrateThenCheck(true); }
+
+TEST_F(CalibrationThroughDriverTest, CutSheetsGetOffsetsAndScales) { CalibrateThenCheck(false); }
 
 } // namespace

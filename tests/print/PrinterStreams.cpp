@@ -15,8 +15,14 @@ public:
     DotCollector(double dpiX, double dpiY, double widthMm) : dpiX_(dpiX), dpiY_(dpiY) {
         width_ = int(std::ceil(widthMm / kMmPerInch * dpiX));
     }
-    void Put(int x, int y) {
-        if (x >= 0 && y >= 0) dots_.append(QPoint(x, y));
+    // A dot from (x, y) to (x + width, y + height) on the paper: a printer that moves a
+    // little more than a dot each step leaves no gap in a line.
+    void Put(double x, double y, double width, double height) {
+        const int left = int(std::lround(x)), top = int(std::lround(y));
+        const int right = std::max(left + 1, int(std::lround(x + width)));
+        const int bottom = std::max(top + 1, int(std::lround(y + height)));
+        for (int row = std::max(0, top); row < bottom; ++row)
+            for (int column = std::max(0, left); column < right; ++column) dots_.append(QPoint(column, row));
     }
     PrintedPaper Paper(int pages, const QList<int>& pageTops, int lastRow) const {
         PrintedPaper paper;
@@ -48,18 +54,18 @@ PrintedPaper Failed(const QString& problem) {
     return paper;
 }
 
-int PointsToDots(double points, double dpi) { return int(std::lround(points / kPointsPerInch * dpi)); }
+double PointsToDots(double points, double dpi) { return points / kPointsPerInch * dpi; }
 
 } // namespace
 
 PrintedPaper DecodeEscP24(const QByteArray& stream, const PrinterMargins& margins, double paperWidthMm) {
     constexpr double kDpi = 180;
     DotCollector collector(kDpi, kDpi, paperWidthMm);
-    const int left = PointsToDots(margins.leftPt, kDpi), top = PointsToDots(margins.topPt, kDpi);
+    const double left = PointsToDots(margins.leftPt, kDpi), top = PointsToDots(margins.topPt, kDpi);
     int x = 0, y = 0, pageTop = 0, pages = 0;
     int lineSpacing = 30;      // 1/6 in, in 1/180 in
     int pageLength = 11 * 180; // the power-on form length
-    QList<int> pageTops{top};
+    QList<int> pageTops{0};
     const auto byte = [&stream](qsizetype at) { return at < stream.size() ? quint8(stream[at]) : 0; };
     for (qsizetype at = 0; at < stream.size();) {
         const quint8 c = byte(at);
@@ -67,7 +73,7 @@ PrintedPaper DecodeEscP24(const QByteArray& stream, const PrinterMargins& margin
         else if (c == '\n') y += lineSpacing, ++at;
         else if (c == 0x0c) {
             pageTop += pageLength, y = 0, x = 0, ++pages, ++at;
-            pageTops << top + pageTop;
+            pageTops << pageTop;
         } else if (c == 0x12) ++at; // cancel condensed
         else if (c != 0x1b) return Failed(QStringLiteral("byte %1 at %2").arg(c).arg(at));
         else {
@@ -94,7 +100,9 @@ PrintedPaper DecodeEscP24(const QByteArray& stream, const PrinterMargins& margin
                 for (int column = 0; column < columns; ++column)
                     for (int pin = 0; pin < 24; ++pin)
                         if (byte(at + 3 * column + pin / 8) & (0x80 >> (pin % 8)))
-                            collector.Put(left + x + column, top + pageTop + y + pin);
+                            collector.Put(left + margins.stretchX * (x + column),
+                                          pageTop + top + margins.stretchY * (y + pin), margins.stretchX,
+                                          margins.stretchY);
                 at += 3 * columns;
                 x += columns;
                 break;
@@ -103,7 +111,7 @@ PrintedPaper DecodeEscP24(const QByteArray& stream, const PrinterMargins& margin
             }
         }
     }
-    return collector.Paper(pages, pageTops, top + pageTop + y);
+    return collector.Paper(pages, pageTops, int(pageTop + top + y));
 }
 
 namespace {
@@ -135,15 +143,15 @@ PrintedPaper DecodePcl(const QByteArray& stream, const PrinterMargins& margins, 
                        double paperHeightMm) {
     const double dpi = 300;
     DotCollector collector(dpi, dpi, paperWidthMm);
-    const int left = PointsToDots(margins.leftPt, dpi), top = PointsToDots(margins.topPt, dpi);
+    const double left = PointsToDots(margins.leftPt, dpi), top = PointsToDots(margins.topPt, dpi);
     const int pageHeight = int(std::lround(paperHeightMm / kMmPerInch * dpi));
     int cursorX = 0, cursorY = 0, rasterLeft = 0, row = 0, mode = 0, pageTop = 0, pages = 0;
-    QList<int> pageTops{top};
+    QList<int> pageTops{0};
     for (qsizetype at = 0; at < stream.size();) {
         const char c = stream[at];
         if (c == 0x0c) {
             pageTop += pageHeight, ++pages, ++at;
-            pageTops << top + pageTop;
+            pageTops << pageTop;
             continue;
         }
         if (c != 0x1b || at + 1 >= stream.size()) return Failed(QStringLiteral("byte %1 at %2").arg(int(c)).arg(at));
@@ -181,7 +189,8 @@ PrintedPaper DecodePcl(const QByteArray& stream, const PrinterMargins& margins, 
                 const QByteArray bits = mode == 2 ? UnpackBits(data) : data;
                 for (qsizetype i = 0; i < bits.size() * 8; ++i)
                     if (quint8(bits[i / 8]) & (0x80 >> (i % 8)))
-                        collector.Put(left + rasterLeft + int(i), top + pageTop + row);
+                        collector.Put(left + margins.stretchX * (rasterLeft + int(i)),
+                                      pageTop + top + margins.stretchY * row, margins.stretchX, margins.stretchY);
                 ++row;
             } else if (command.family == '*' && command.group == 'r') {
                 // raster width, height and end: nothing put down
@@ -190,7 +199,7 @@ PrintedPaper DecodePcl(const QByteArray& stream, const PrinterMargins& margins, 
             }
         }
     }
-    return collector.Paper(pages, pageTops, top + pageTop + row);
+    return collector.Paper(pages, pageTops, int(pageTop + top + row));
 }
 
 QList<QPointF> MarkCentresMm(const PrintedPaper& paper, int leastDots) {

@@ -14,17 +14,20 @@ struct PrintedPaper {
     QImage dots;             // one pixel a dot, black where printed
     double dotsPerInchX = 0, dotsPerInchY = 0;
     int pages = 0;           // form feeds
-    QList<int> pageTops;     // the strip row at which each page began
+    QList<int> pageTops;     // the strip row of each page's top edge
     QString problem;         // why the stream could not be read; empty when it was
 
     double MmX(double column) const { return column * 25.4 / dotsPerInchX; }
     double MmY(double row) const { return row * 25.4 / dotsPerInchY; }
 };
 
-// Where the head starts on a page, from the paper's corner: the driver's hardware
-// margins (its PPD's HWMargins / ImageableArea), in points.
+// The printer's mechanism: where the head starts on a page, from the paper's corner
+// (the driver's hardware margins, its PPD's HWMargins / ImageableArea, in points, for a
+// printer that is right), and how far its head and feed move for a dot (1 for a printer
+// that is right; 1.004 for one whose head runs 0.4 % wide).
 struct PrinterMargins {
     double leftPt = 0, topPt = 0;
+    double stretchX = 1, stretchY = 1;
 };
 
 // An Epson 24-pin stream (ESC @, ESC $, ESC * 39, CR, LF with ESC 3, ESC J, ESC C, FF).
