@@ -61,19 +61,6 @@ QString Parse(const QStringList& args, ProfileArgs& parsed) {
     return {};
 }
 
-} // namespace
-
-void ShowPrinterProfile(const PrinterProfileKey& key, const PrinterProfile& profile, QTextStream& out) {
-    out << ProfileText::Heading(key.queue, key.seat) << '\n'
-        << ProfileText::ForFormat(key.format) << '\n'
-        << ProfileText::Offsets(profile.offsetX, profile.offsetY) << '\n'
-        << ProfileText::Scales(profile.scaleX, profile.scaleY) << '\n'
-        << ProfileText::Feed(profile.feedMm) << '\n'
-        << ProfileText::Continuous(profile.continuous) << Qt::endl;
-}
-
-namespace {
-
 int Profile(Database& db, const ProfileArgs& parsed, QTextStream& out, QTextStream& err) {
     if (!parsed.key.format.isEmpty() && !FormatExists(db, parsed.key.format, err)) return ExitCode::kFailed;
     PrinterProfile profile = EffectivePrinterProfile(db, parsed.key);
@@ -91,6 +78,15 @@ int Profile(Database& db, const ProfileArgs& parsed, QTextStream& out, QTextStre
 }
 
 } // namespace
+
+void ShowPrinterProfile(const PrinterProfileKey& key, const PrinterProfile& profile, QTextStream& out) {
+    out << ProfileText::Heading(key.queue, key.seat) << '\n'
+        << ProfileText::ForFormat(key.format) << '\n'
+        << ProfileText::Offsets(profile.offsetX, profile.offsetY) << '\n'
+        << ProfileText::Scales(profile.scaleX, profile.scaleY) << '\n'
+        << ProfileText::Feed(profile.feedMm) << '\n'
+        << ProfileText::Continuous(profile.continuous) << Qt::endl;
+}
 
 int RunPrinterProfileCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     ProfileArgs parsed;

@@ -1,5 +1,6 @@
 // The table of commands. A command is one file of this folder that offers its row;
 // the dispatcher and main need no change.
+#include "cli/CalibrateCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/DefaultsCommand.h"
 #include "cli/FormatCommands.h"
@@ -19,6 +20,6 @@ const QList<SubCommand>& SubCommands() {
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
                                                                PasswordSubCommand()}
-                                           + QList<SubCommand>{PrinterProfileSubCommand()};
+                                           + QList<SubCommand>{PrinterProfileSubCommand(), CalibrateSubCommand()};
     return table;
 }
