@@ -10,6 +10,7 @@
 class Database;
 class FormatStore;
 class ParamStore;
+class PrinterProfileSource;
 
 class Session {
 public:
@@ -41,6 +42,7 @@ private:
     std::unique_ptr<Database> db_;
     std::unique_ptr<FormatStore> formats_;
     std::unique_ptr<ParamStore> params_;
+    std::unique_ptr<PrinterProfileSource> printerProfiles_; // print jobs use this store's profiles
     FormatDocument document_;
     QString lineBreakMarker_ = QStringLiteral("//");
     int roundingMethod_ = 0;

@@ -4,6 +4,7 @@
 
 #include <QRegularExpression>
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 std::optional<CommandArgs> CommandArgs::Read(const QStringList& args, const QList<CommandOption>& options,
@@ -119,4 +120,17 @@ std::optional<QPair<QString, QString>> ReadAssignment(const QString& text) {
     const qsizetype equals = text.indexOf(u'=');
     if (equals <= 0) return std::nullopt;
     return QPair<QString, QString>{text.left(equals), text.mid(equals + 1)};
+}
+
+std::optional<QList<double>> ReadDecimals(const QString& text, int count) {
+    const QStringList parts = text.split(u',');
+    if (parts.size() != count) return std::nullopt;
+    QList<double> numbers;
+    for (const QString& part : parts) {
+        bool ok = false;
+        const double number = part.trimmed().toDouble(&ok);
+        if (!ok || !std::isfinite(number)) return std::nullopt;
+        numbers << number;
+    }
+    return numbers;
 }

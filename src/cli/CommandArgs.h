@@ -60,3 +60,6 @@ std::optional<QSizeF> ReadSizeMm(const QString& text);
 
 // "LABEL=VALUE" with a label that is not empty; the value may be.
 std::optional<QPair<QString, QString>> ReadAssignment(const QString& text);
+
+// "A,B,..." with exactly `count` finite decimal numbers (millimetres, scales).
+std::optional<QList<double>> ReadDecimals(const QString& text, int count);

@@ -3,6 +3,7 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandPassword.h"
 #include "formatfile/FormatFileTexts.h"
+#include "print/PrinterCorrection.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/StoreOpening.h"
@@ -20,6 +21,7 @@ int RunWithStore(QTextStream& err, const std::function<int(Database&)>& body) {
     if (!UnlockStoreForCommand(err)) return ExitCode::kFailed;
     const std::unique_ptr<Database> db = OpenStoreForCommand(err);
     if (!db || !LoginForCommand(*db, err)) return ExitCode::kFailed;
+    const PrinterProfileSource profiles(*db);
     return FinishStoreCommand(*db, body(*db), err);
 }
 

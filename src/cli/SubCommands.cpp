@@ -1,5 +1,6 @@
 // The table of commands. A command is one file of this folder that offers its row;
 // the dispatcher and main need no change.
+#include "cli/CalibrateCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/DefaultsCommand.h"
 #include "cli/FormatCommands.h"
@@ -7,6 +8,7 @@
 #include "cli/ImportDataCommand.h"
 #include "cli/PasswordCommand.h"
 #include "cli/PrintCommand.h"
+#include "cli/PrinterProfileCommand.h"
 #include "cli/RestoreBackupCommand.h"
 #include "cli/SamplesCommand.h"
 #include "cli/StatisticsCommand.h"
@@ -17,6 +19,7 @@ const QList<SubCommand>& SubCommands() {
                                            + FormatSubCommands()
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
-                                                               PasswordSubCommand()};
+                                                               PasswordSubCommand()}
+                                           + QList<SubCommand>{PrinterProfileSubCommand(), CalibrateSubCommand()};
     return table;
 }

@@ -10,6 +10,8 @@
 #include "store/Format.h"
 #include "store/FormatHold.h"
 
+#include <algorithm>
+#include <limits>
 #include <optional>
 
 QString BatchSource::Describe(int index) const {
@@ -44,6 +46,8 @@ BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& s
     request.copies = options.copies;
     request.endJob = false;
     request.page = options.page;
+    job.ExpectPages(int(std::min<qint64>(qint64(source.count) * std::clamp(options.copies, 1, kMaxCopies),
+                                         std::numeric_limits<int>::max())));
     QString problem;
     {
         ProgressScope scope(progress, options.caption, source.count);

@@ -1,8 +1,9 @@
 #include "print/CalibrationPage.h"
 
-#include "print/PdfOutput.h"
+#include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "core/Asker.h"
+#include "store/Format.h"
 
 #include <QPageSize>
 #include <QPainter>
@@ -15,18 +16,19 @@ constexpr double kOutlineMm = 0.2;
 
 bool PrintCalibrationPage(QPrinter& printer, Asker& asker) {
     if (!asker.AskYesNo(PrintText::kCalibrationQuestion)) return false;
-    printer.setFullPage(true);
-    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageSize(QPageSize(QPageSize::A4));
-    QPainter painter;
-    if (!painter.begin(&printer)) {
-        asker.Message(PrintText::kPrintError);
-        return false;
-    }
+    // A sheet of A4 as it is, portrait; the printer's profile applies as to any page.
+    PageParams sheet;
+    sheet.width = 210;
+    sheet.height = 297;
+    PrintJob job(printer, asker);
+    QPainter* painter = job.BeginSheet(sheet);
+    if (!painter) return false;
     // Plain millimetres: the square is measured with a ruler.
-    painter.scale(printer.logicalDpiX() / 25.4, printer.logicalDpiY() / 25.4);
-    painter.setPen(QPen(Qt::black, kOutlineMm));
-    painter.drawRect(QRectF(QPointF(kSquareFromMm, kSquareFromMm), QPointF(kSquareToMm, kSquareToMm)));
-    const bool ended = painter.end();
-    return FinishPdfOutput(printer, ended, asker);
+    painter->save();
+    painter->scale(printer.logicalDpiX() / 25.4, printer.logicalDpiY() / 25.4);
+    painter->setPen(QPen(Qt::black, kOutlineMm));
+    painter->drawRect(QRectF(QPointF(kSquareFromMm, kSquareFromMm), QPointF(kSquareToMm, kSquareToMm)));
+    painter->restore();
+    return job.End();
 }

@@ -156,7 +156,7 @@ BatchResult PrintLabelSheets(PrintJob& job, const Format& format, const LabelShe
                     bills << bill;
                 }
                 // The labels read before a row that cannot be read still print.
-                QPainter* painter = bills.isEmpty() ? nullptr : job.BeginSheet(sheetPage);
+                QPainter* painter = bills.isEmpty() ? nullptr : job.BeginSheet(sheetPage, format.name);
                 if (painter) {
                     DrawLabelSheet(*painter, cellFormat, spec, bills, origin, cellOptions);
                     if (spec.separators) DrawCellLines(*painter, spec, origin, SeparatorPen(*painter));

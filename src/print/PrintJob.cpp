@@ -5,6 +5,7 @@
 #include "print/PageSetup.h"
 #include "print/PdfOutput.h"
 #include "print/PdfWriterOutput.h"
+#include "print/PrinterCorrection.h"
 #include "print/PrintTexts.h"
 #include "core/PublishStep.h"
 #include "print/RulerGrid.h"
@@ -32,16 +33,46 @@ PrintJob::~PrintJob() {
     TakeDrawnGlyphs(&device_);
 }
 
-bool PrintJob::StartPage(const PageParams& page) {
+QString PrintJob::Queue() const {
+    if (!printer_ || printer_->outputFormat() != QPrinter::NativeFormat) return {};
+    return printer_->printerName();
+}
+
+const PrinterProfile& PrintJob::Profile(const QString& formatName) {
+    auto profile = profiles_.find(formatName);
+    if (profile == profiles_.end())
+        profile = profiles_.insert(formatName, ProfileForPrint(Queue(), formatName));
+    return *profile;
+}
+
+bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
+    const PrinterProfile& profile = Profile(formatName);
+    const int expected = std::max(1, expectedPages_);
+    expectedPages_ = std::max(0, expectedPages_ - 1);
+    const double pitch = FormPitchMm(page, profile);
+    if (profile.continuous && stripRoom_ > 0 && pitch == stripPitchMm_ && painter_.isActive()) {
+        --stripRoom_;
+        ApplyPrinterProfile(painter_, profile, ++stripForm_ * pitch);
+        return true;
+    }
+    const int forms = FormsOnStrip(page, profile, expected);
+    PageParams paper = PageOnPrinter(page, profile, forms);
+    if (paperRefused_) paper.options.setPaper = false;
     // The page set-up applies from the next page on, so it comes first.
-    ApplyPageSetup(device_, page, asker_);
+    if (ApplyPageSetup(device_, paper, asker_) != 0) paperRefused_ = true;
     if (!painter_.isActive()) {
         // A PDF file already put on its target is not written over by a second document.
         if (pdf_ && pdf_->Finished()) return false;
         BeginDrawnGlyphs(&device_);
-        return painter_.begin(&device_);
+        if (!painter_.begin(&device_)) return false;
+    } else if (!device_.newPage()) {
+        return false;
     }
-    return device_.newPage();
+    stripRoom_ = forms - 1;
+    stripForm_ = 0;
+    stripPitchMm_ = pitch;
+    ApplyPrinterProfile(painter_, profile);
+    return true;
 }
 
 bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
@@ -51,8 +82,9 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
     if (options.background && !options.backgroundPicture)
         options.backgroundPicture = &BackgroundPicture(format);
     const int copies = std::clamp(request.copies, 1, kMaxCopies);
+    if (expectedPages_ <= 0) ExpectPages(copies);
     for (int copy = 0; copy < copies; ++copy) {
-        if (!StartPage(format.page)) {
+        if (!StartPage(format.page, format.name)) {
             asker_.Message(PrintText::kPrintError);
             return false;
         }
@@ -68,8 +100,8 @@ bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrint
     return true;
 }
 
-QPainter* PrintJob::BeginSheet(const PageParams& page) {
-    if (!StartPage(page)) {
+QPainter* PrintJob::BeginSheet(const PageParams& page, const QString& formatName) {
+    if (!StartPage(page, formatName)) {
         asker_.Message(PrintText::kPrintError);
         return nullptr;
     }

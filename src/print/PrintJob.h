@@ -2,6 +2,7 @@
 // A print job on one printer: bills are printed page by page (every copy on its own
 // page) until the job ends. A batch keeps the job open across bills.
 #include "print/BillPage.h"
+#include "store/PrinterProfileStore.h"
 
 #include <QHash>
 #include <QImage>
@@ -41,8 +42,9 @@ public:
 
     // Starts the next page set up for `page` and hands out its painter, addressed in
     // twips from the paper's corner (a label sheet draws its own cells); nullptr after
-    // telling the user when the page cannot be started.
-    QPainter* BeginSheet(const PageParams& page);
+    // telling the user when the page cannot be started. The printer profile of
+    // `formatName` (else the queue's) applies to it as to a bill's page.
+    QPainter* BeginSheet(const PageParams& page, const QString& formatName = QString());
 
     // The background picture of `format`, decoded on its first use in this job; every
     // page draws this same image, so a PDF holds it once however many pages show it.
@@ -55,8 +57,17 @@ public:
     bool End();
     int PagesPrinted() const { return pages_; }
 
+    // The print queue the job goes to; empty for a PDF file.
+    QString Queue() const;
+    // How many pages the job is still to start (a batch's bills times copies). On
+    // continuous paper they go onto one strip of forms, so no form feed, which the
+    // driver rounds to its own line grid, falls between two bills.
+    void ExpectPages(int count) { expectedPages_ = count; }
+
 private:
-    bool StartPage(const PageParams& page);
+    // Every page starts here: the page set-up and the printer profile of the queue.
+    bool StartPage(const PageParams& page, const QString& formatName);
+    const PrinterProfile& Profile(const QString& formatName);
 
     QPagedPaintDevice& device_;
     QPrinter* printer_ = nullptr;   // one of these two
@@ -66,4 +77,12 @@ private:
     PublishStep* publish_ = nullptr;
     int pages_ = 0;
     QHash<QString, QImage> backgrounds_;
+    QHash<QString, PrinterProfile> profiles_;
+    bool paperRefused_ = false; // told once; later pages keep the queue's paper
+    int expectedPages_ = 0;
+    // The strip of continuous forms being printed: forms left on it, the form the
+    // page is on, and the form's length with the feed correction.
+    int stripRoom_ = 0;
+    int stripForm_ = 0;
+    double stripPitchMm_ = 0;
 };

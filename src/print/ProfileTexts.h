@@ -1,0 +1,41 @@
+#pragma once
+// The texts of printer profiles and the calibration sheet, kept in one place.
+#include <QString>
+
+namespace ProfileText {
+inline QString Heading(const QString& queue, const QString& seat) {
+    return QStringLiteral("打印机“") + queue + QStringLiteral("”（") + seat + QStringLiteral("）");
+}
+inline const QString kAllFormats = QStringLiteral("全部格式");
+inline QString ForFormat(const QString& format) {
+    return QStringLiteral("格式：") + (format.isEmpty() ? kAllFormats : format);
+}
+inline QString Offsets(double x, double y) {
+    return QStringLiteral("偏移：向左移 %1 毫米，向上移 %2 毫米").arg(x).arg(y);
+}
+inline QString Scales(double x, double y) {
+    return QStringLiteral("缩放：横向 %1，纵向 %2").arg(x, 0, 'g', 8).arg(y, 0, 'g', 8);
+}
+inline QString Feed(double mm) { return QStringLiteral("进纸修正：每张 %1 毫米").arg(mm); }
+inline QString Continuous(bool on) {
+    return QStringLiteral("连续纸：") + (on ? QStringLiteral("是") : QStringLiteral("否"));
+}
+inline const QString kNotSaved = QStringLiteral("打印机配置保存失败。");
+inline const QString kExpectPair = QStringLiteral("“X,Y”，两个数");
+inline const QString kExpectMm = QStringLiteral("以毫米计的数");
+inline const QString kExpectMeasured = QStringLiteral("“X1,Y1,XN,YN”，十字中心的位置，以毫米计");
+inline const QString kBothContinuousAndSheets = QStringLiteral("--continuous 与 --sheets 不能同时使用");
+inline const QString kNoQueue = QStringLiteral("请指定打印机（打印队列名称）");
+
+// The offsets dialog: the profile beside the format's own offsets.
+inline const QString kProfileGroup = QStringLiteral("本机打印机校正");
+inline const QString kProfileFormatOnly = QStringLiteral("仅用于本格式");
+inline const QString kScaleX = QStringLiteral("横向缩放");
+inline const QString kScaleY = QStringLiteral("纵向缩放");
+inline const QString kFeed = QStringLiteral("进纸修正(毫米/张)");
+inline const QString kContinuousBox = QStringLiteral("连续纸");
+
+// The calibration sheet.
+inline QString CrossNumber(int n) { return QString::number(n); }
+inline QString BillMark(int bill) { return QStringLiteral("第%1张").arg(bill); }
+} // namespace ProfileText

@@ -1,0 +1,42 @@
+#pragma once
+// A print spooler of the test's own: cupsd with its configuration, spool and socket in
+// a temporary folder and file devices allowed, so a queue with a real printer driver
+// writes the printer's byte stream to a file. CUPS_SERVER points the process (and the
+// print dialogs' printer list) at it; the machine's spooler is never touched.
+// Start it before the first QPrinter of the process: the print system reads the
+// server once.
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+class PrivateCups {
+public:
+    PrivateCups();
+    ~PrivateCups();
+    PrivateCups(const PrivateCups&) = delete;
+    PrivateCups& operator=(const PrivateCups&) = delete;
+
+    // Why the spooler is not there (no cupsd, no rights); empty when it runs.
+    QString Problem() const { return problem_; }
+
+    // Adds an enabled queue printing to a file with the driver `model` (for example
+    // "drv:///sample.drv/epson24.ppd") and the default options `options`
+    // ("Resolution=180dpi"); empty when done, otherwise why not.
+    QString AddQueue(const QString& name, const QString& model, const QStringList& options = {});
+
+    // Removes what the queue printed so far, so the next output is the next job's only.
+    void ClearOutput(const QString& name);
+    // The bytes the queue's printer received once its jobs are done (within two
+    // minutes); empty when nothing came.
+    QByteArray WaitForOutput(const QString& name);
+
+private:
+    QString OutputPath(const QString& name) const;
+    bool Running() const;
+
+    QTemporaryDir dir_;
+    qint64 pid_ = 0;
+    QByteArray previousServer_;
+    QString problem_;
+};
