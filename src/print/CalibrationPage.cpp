@@ -14,7 +14,14 @@ constexpr double kOutlineMm = 0.2;
 } // namespace
 
 bool PrintCalibrationPage(QPrinter& printer, Asker& asker) {
-    if (!asker.AskYesNo(PrintText::kCalibrationQuestion)) return false;
+    return AskForCalibrationPage(asker) && DrawCalibrationPage(printer, asker);
+}
+
+bool AskForCalibrationPage(Asker& asker) {
+    return asker.AskYesNo(PrintText::kCalibrationQuestion);
+}
+
+bool DrawCalibrationPage(QPrinter& printer, Asker& asker) {
     printer.setFullPage(true);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageSize(QPageSize(QPageSize::A4));
