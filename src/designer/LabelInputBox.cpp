@@ -40,9 +40,9 @@ void LabelInputBox::SetText(const QString& text) {
     BreakLines();
 }
 
-// One line's height, then the spacing, then one more unit, as the print steps down.
+// One line's height, then the spacing, then one twip more, as the print steps down.
 double LabelInputBox::LinePitch() const {
-    return QFontMetricsF(font()).height() + lineSpacingShare_ * width() + 1;
+    return QFontMetricsF(font()).height() + lineSpacingShare_ * width() + 1 / Environment().twipsPerPixel;
 }
 
 void LabelInputBox::BreakLines() {
