@@ -11,8 +11,7 @@ void PaintDesignOutline(QPainter& painter, const QRect& area) {
     painter.restore();
 }
 
-DesignOutline::DesignOutline(QWidget* parent) : QWidget(parent) {
-    setObjectName(QStringLiteral("DesignOutline"));
+BoxOverlay::BoxOverlay(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::NoFocus);
@@ -21,7 +20,11 @@ DesignOutline::DesignOutline(QWidget* parent) : QWidget(parent) {
     raise();
 }
 
-bool DesignOutline::eventFilter(QObject* watched, QEvent* event) {
+DesignOutline::DesignOutline(QWidget* parent) : BoxOverlay(parent) {
+    setObjectName(QStringLiteral("DesignOutline"));
+}
+
+bool BoxOverlay::eventFilter(QObject* watched, QEvent* event) {
     if (watched == parent() && event->type() == QEvent::Resize) {
         setGeometry(parentWidget()->rect());
         raise();

@@ -11,14 +11,23 @@ inline const QColor kDesignOutlineColor(170, 190, 225);
 // Paints the faint frame around `area`.
 void PaintDesignOutline(QPainter& painter, const QRect& area);
 
-// The frame as a child drawn over its parent's inputs; it takes no pointer events
-// and follows the parent's size.
-class DesignOutline : public QWidget {
+// A child drawn over its parent box's inputs: it takes no pointer events and no
+// focus, and follows the parent's size.
+class BoxOverlay : public QWidget {
+    Q_OBJECT
+public:
+    explicit BoxOverlay(QWidget* parent);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+};
+
+// The faint frame as such an overlay.
+class DesignOutline : public BoxOverlay {
     Q_OBJECT
 public:
     explicit DesignOutline(QWidget* parent);
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };

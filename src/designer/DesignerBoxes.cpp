@@ -76,6 +76,7 @@ InputBox* DesignerView::CreateBox(const BoxRecord& record) {
     box->SetIdentity(record.id, BoxNumber(kind, ++counts_[kind]));
     if (box->Caption()) box->Caption()->setVisible(!canvas_->PaintsBackground());
     if (document_->IsSelected(record.id)) box->SetSelected(true);
+    if (document_->CurrentId() == record.id) box->SetCurrent(true);
     WireBox(box);
     boxes_.append(box);
     boxesById_.insert(record.id, box);

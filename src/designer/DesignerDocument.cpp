@@ -39,6 +39,7 @@ void DesignerView::ConnectDocument() {
     connect(document_, &FormatDocument::RecordChanged, this, &DesignerView::OnRecordChanged);
     connect(document_, &FormatDocument::ContentChanged, this, &DesignerView::OnContentChanged);
     connect(document_, &FormatDocument::SelectionChanged, this, &DesignerView::OnSelectionChanged);
+    connect(document_, &FormatDocument::CurrentChanged, this, &DesignerView::OnCurrentChanged);
     connect(document_, &FormatDocument::PageChanged, this, &DesignerView::OnPageChanged);
 }
 
@@ -102,6 +103,11 @@ void DesignerView::OnContentChanged(qint64 id) {
 
 void DesignerView::OnSelectionChanged(qint64 id) {
     if (InputBox* box = BoxById(id)) box->SetSelected(document_->IsSelected(id));
+}
+
+void DesignerView::OnCurrentChanged(qint64 id) {
+    for (InputBox* box : std::as_const(boxes_))
+        if (box->IsCurrent() != (box->Id() == id)) box->SetCurrent(box->Id() == id);
 }
 
 // A new size fits the page again, which places every box anew; other options are

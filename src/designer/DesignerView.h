@@ -196,6 +196,7 @@ private:
     void OnRecordChanged(qint64 id, RecordParts what);
     void OnContentChanged(qint64 id);
     void OnSelectionChanged(qint64 id);
+    void OnCurrentChanged(qint64 id);
     void OnPageChanged(PageParts what);
 
     // Menus (DesignerMenus.cpp).

@@ -1,6 +1,7 @@
 #include "designer/InputBox.h"
 
 #include "content/layout/BoxFont.h"
+#include "designer/SelectionMark.h"
 #include "store/PackedSpacing.h"
 
 #include <QContextMenuEvent>
@@ -98,6 +99,18 @@ void InputBox::PlaceCaption() {
 void InputBox::SetSelected(bool selected) {
     selected_ = selected;
     ShowSelection(selected);
+    ShowMark();
+}
+
+void InputBox::SetCurrent(bool current) {
+    current_ = current;
+    ShowMark();
+}
+
+void InputBox::ShowMark() {
+    if (kind_ == BoxKind::Line) return;
+    if (!mark_ && (selected_ || current_)) mark_ = new SelectionMark(this);
+    if (mark_) mark_->Show(selected_, current_);
 }
 
 void InputBox::WatchInput(QWidget* input) {

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 class QLabel;
+class SelectionMark;
 
 // What a box needs from its surroundings when it is built.
 struct BoxEnvironment {
@@ -45,6 +46,9 @@ public:
 
     bool IsSelected() const { return selected_; }
     void SetSelected(bool selected);
+    // The current box: the one the arrow keys and the property dialog act on.
+    bool IsCurrent() const { return current_; }
+    void SetCurrent(bool current);
 
     // The caption label beside text, check and picture boxes (none for other kinds).
     QLabel* Caption() const { return caption_; }
@@ -76,12 +80,16 @@ protected:
     int dir_ = 0;
 
 private:
+    void ShowMark();
+
     friend class BoxFactory;
     BoxKind kind_;
     qint64 id_ = 0;
     int number_ = 0;
     QRect twips_;
     bool selected_ = false;
+    bool current_ = false;
+    SelectionMark* mark_ = nullptr; // made when first needed; lines mark themselves
     QLabel* caption_ = nullptr;
     QList<QWidget*> inputs_;
     BoxEnvironment environment_;

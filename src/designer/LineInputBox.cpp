@@ -3,6 +3,7 @@
 #include "content/LineStyles.h"
 #include "content/layout/BoxFont.h"
 #include "designer/BoxHitArea.h"
+#include "designer/SelectionMark.h"
 
 #include <QPainter>
 #include <QtMath>
@@ -70,7 +71,7 @@ void LineInputBox::paintEvent(QPaintEvent*) {
     const double tpp = Environment().twipsPerPixel;
     const QPointF origin = pos();
     QPainter painter(this);
-    QPen pen(IsSelected() ? QColor(208, 208, 208) : color_, penWidth_, style_);
+    QPen pen(IsSelected() ? kSelectionColor : color_, penWidth_, style_);
     painter.setPen(pen);
     painter.drawLine(QPointF(FirstEnd()) / tpp - origin, QPointF(SecondEnd()) / tpp - origin);
 }

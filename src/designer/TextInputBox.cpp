@@ -4,7 +4,7 @@
 #include "content/layout/BoxFont.h"
 #include "designer/DesignOutline.h"
 
-#include <QEvent>
+#include <QFocusEvent>
 #include <QPlainTextEdit>
 #include <QTextDocument>
 #include <QTextOption>
@@ -50,7 +50,12 @@ void TextInputBox::ShowContent(const QString& text) {
 }
 
 bool TextInputBox::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == editor_ && event->type() == QEvent::FocusIn) atFocus_ = Content();
+    if (watched == editor_ && event->type() == QEvent::FocusIn) {
+        atFocus_ = Content();
+        // Reached by Tab, the box's text is taken whole so that typing replaces it.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason) editor_->selectAll();
+    }
     if (watched == editor_ && event->type() == QEvent::FocusOut) Q_EMIT EditingFinished(this);
     return InputBox::eventFilter(watched, event);
 }

@@ -15,7 +15,14 @@ constexpr double kOutlineMm = 0.2;
 } // namespace
 
 bool PrintCalibrationPage(QPrinter& printer, Asker& asker) {
-    if (!asker.AskYesNo(PrintText::kCalibrationQuestion)) return false;
+    return AskForCalibrationPage(asker) && DrawCalibrationPage(printer, asker);
+}
+
+bool AskForCalibrationPage(Asker& asker) {
+    return asker.AskYesNo(PrintText::kCalibrationQuestion);
+}
+
+bool DrawCalibrationPage(QPrinter& printer, Asker& asker) {
     printer.setPageSize(QPageSize(QPageSize::A4));
     // A sheet of A4 as it is, portrait; the printer's profile applies as to any page.
     PageParams sheet;

@@ -7,3 +7,8 @@ class QPrinter;
 
 // True when the page was printed; false when the user declined or printing failed.
 bool PrintCalibrationPage(QPrinter& printer, Asker& asker);
+
+// The two halves, for a caller that chooses the printer between them: the question
+// (true when the user agrees), then the page without asking.
+bool AskForCalibrationPage(Asker& asker);
+bool DrawCalibrationPage(QPrinter& printer, Asker& asker);

@@ -2,9 +2,11 @@
 #include "DesignerFixture.h"
 
 #include "designer/CheckInputBox.h"
+#include "designer/LabelInputBox.h"
 
 #include <QCheckBox>
 #include <QSet>
+#include <cmath>
 
 using BoxLook = DesignerFixture;
 
@@ -22,6 +24,46 @@ TEST_F(BoxLook, LabelsShowTheirRecordColour) {
             if (qGray(image.pixel(x, y)) < qGray(darkest.rgb())) darkest = image.pixelColor(x, y);
     EXPECT_NEAR(darkest.red(), 20, 25);
     EXPECT_NEAR(darkest.blue(), 140, 25);
+}
+
+// A label longer than its box shows every line the print gives it, below the box as
+// on paper, and no line is wider than the box; a short label keeps the box's height.
+TEST_F(BoxLook, ALongLabelShowsEveryLineBelowItsBox) {
+    const QString text = QStringLiteral("一个很长很长的标签文字会折行");
+    const qint64 id = AddRecord(4, text, 80, 80, 20, 6).id;
+    const qint64 shortId = AddRecord(4, "短", 80, 120, 20, 6).id;
+    for (int zoom : {-1, 2}) {
+        if (zoom >= 0) view.Zoom(zoom);
+        InputBox* box = view.BoxById(id);
+        const int boxHeight = int(std::lround(box->Twips().height() / view.Canvas()->TwipsPerPixel()));
+        auto* label = qobject_cast<LabelInputBox*>(box);
+        ASSERT_TRUE(label);
+        const QStringList lines = label->Lines();
+        EXPECT_GE(lines.size(), 3) << zoom;
+        EXPECT_EQ(lines.join(QString()), text);
+        const QFontMetrics metrics(label->font());
+        for (const QString& line : lines) EXPECT_LE(metrics.horizontalAdvance(line), box->width()) << zoom;
+        EXPECT_GT(box->height(), boxHeight) << zoom;
+        const QImage image = box->grab().toImage();
+        EXPECT_TRUE(AnyDark(image, QRect(0, boxHeight, image.width(), image.height() - boxHeight))) << zoom;
+        EXPECT_EQ(view.BoxById(shortId)->height(), boxHeight) << zoom;
+    }
+
+    // Letter spacing breaks earlier and line spacing sets the lines further apart, as on
+    // paper; right alignment moves the ink off the box's left edge.
+    const auto* plain = qobject_cast<LabelInputBox*>(view.BoxById(id));
+    const qsizetype plainLines = plain->Lines().size();
+    const int plainHeight = plain->height();
+    BoxRecord spaced = *format.FindBox(id);
+    spaced.s = 1;
+    spaced.SetSpacing(1, 2);
+    SetUpRecord(spaced);
+    auto* label = qobject_cast<LabelInputBox*>(view.BoxById(id));
+    EXPECT_GT(label->Lines().size(), plainLines);
+    EXPECT_GT(label->height(), plainHeight);
+    const QImage image = label->grab().toImage();
+    EXPECT_TRUE(AnyDark(image, QRect(image.width() * 3 / 4, 0, image.width() / 4, image.height())));
+    EXPECT_FALSE(AnyDark(image, QRect(0, 0, 3, image.height())));
 }
 
 TEST_F(BoxLook, CheckBoxShowsItsWholeFrameAndTickAtEveryZoom) {

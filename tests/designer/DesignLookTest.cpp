@@ -2,9 +2,9 @@
 #include "DesignerFixture.h"
 
 #include "designer/DesignOutline.h"
+#include "designer/LabelInputBox.h"
 #include "symbols/SymbolDrawing.h"
 
-#include <QLabel>
 #include <QPainter>
 
 namespace {
@@ -24,10 +24,12 @@ bool EdgeShowsOutline(const QImage& image, const QRect& box) {
 TEST_F(DesignLook, ANewLabelShowsItsWholeText) {
     InputBox* box = view.AddBox(4);
     ASSERT_NE(box, nullptr);
-    auto* label = box->findChild<QLabel*>();
+    auto* label = qobject_cast<LabelInputBox*>(box);
+    ASSERT_NE(label, nullptr);
     const QFontMetrics metrics(label->font());
     EXPECT_GE(box->height(), metrics.height());
-    EXPECT_GE(box->width(), metrics.horizontalAdvance(label->text()));
+    ASSERT_EQ(label->Lines().size(), 1);
+    EXPECT_GE(box->width(), metrics.horizontalAdvance(label->Text()));
 }
 
 // Printing leaves the outline out (print_tests, EmptyBoxesPrintNothing).

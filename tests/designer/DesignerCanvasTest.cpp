@@ -7,6 +7,7 @@
 #include "store/FormatStore.h"
 
 #include <QFile>
+#include <QImage>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -77,6 +78,29 @@ TEST_F(DesignerCanvas, BackgroundHidesCaptionsOnlyWhenAPictureShows) {
     EXPECT_FALSE(QFile::exists(stored));
     EXPECT_TRUE(view.BoxById(id)->Caption()->isVisible());
     EXPECT_TRUE(asker.AllAnswered());
+}
+
+TEST_F(DesignerCanvas, ALockedFormatKeepsItsBackground) {
+    TempDataFolder folder;
+    asker.File(SavePicture("scan.jpg", Qt::blue));
+    view.ReplaceBackground();
+    const QString stored = BackgroundPicturePath(format.name);
+    ASSERT_TRUE(QFile::exists(stored));
+    view.SetOption(kLocked, true);
+
+    // The menu offers neither item, and the commands themselves ask nothing.
+    const QPoint pixels(10, 10);
+    QContextMenuEvent event(QContextMenuEvent::Mouse, pixels, view.Canvas()->mapToGlobal(pixels));
+    QCoreApplication::sendEvent(view.Canvas(), &event);
+    for (const char* item : {"mModiBackgroundPic", "mClearBackPic"})
+        EXPECT_FALSE(view.CanvasMenu()->findChild<QAction*>(QLatin1String(item))->isEnabled()) << item;
+    view.CanvasMenu()->hide();
+    asker.File(SavePicture("other.jpg", Qt::green));
+    view.ReplaceBackground();
+    view.ClearBackground();
+    EXPECT_TRUE(asker.questions.isEmpty());
+    EXPECT_TRUE(QFile::exists(stored));
+    EXPECT_GT(QImage(stored).pixelColor(20, 20).blue(), 200); // still the first picture
 }
 
 TEST_F(DesignerCanvas, PageSizeChangesKeepBoxPositionsInMillimetres) {

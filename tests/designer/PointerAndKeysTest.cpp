@@ -82,6 +82,39 @@ TEST_F(PointerAndKeys, TabGoesToTheNextBoxInBoxOrderAndTypesNoTab) {
     EXPECT_TRUE(view.BoxById(third)->hasFocus() || view.BoxById(third)->isAncestorOf(QApplication::focusWidget()));
 }
 
+// A clerk tabs through the boxes typing: Tab passes picture boxes by, lands in a text
+// box with its text selected so that typing replaces it, and in a check box space
+// toggles the tick.
+TEST_F(PointerAndKeys, TabbingThroughTheBoxesTypesOverWhatTheyHold) {
+    const qint64 first = AddRecord(0, "甲", 10, 20).id;
+    const qint64 second = AddRecord(0, "乙", 10, 40).id;
+    const qint64 check = AddRecord(1, "丙", 10, 60).id;
+    AddRecord(2, "图", 10, 80, 30, 15);
+    document.SetContent(second, QStringLiteral("旧的"));
+    EditorOf(view.BoxById(first))->setFocus();
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    ASSERT_TRUE(EditorOf(view.BoxById(second))->hasFocus());
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, QStringLiteral("新"),
+                        Qt::NoModifier);
+    EXPECT_EQ(EditorOf(view.BoxById(second))->toPlainText(), "新");
+
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    auto* box = qobject_cast<CheckInputBox*>(view.BoxById(check));
+    ASSERT_TRUE(box->isAncestorOf(QApplication::focusWidget()));
+    EXPECT_EQ(bill.Value(second), "新"); // entered when the box was left
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(bill.Value(check), "1");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(bill.Value(check), "");
+
+    // The picture box is passed by, forwards and back.
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(document.CurrentId(), first);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(document.CurrentId(), check);
+}
+
 TEST_F(PointerAndKeys, ArrowsMoveTheCaretWhileTypingAndBoxesOnlyWhenSelected) {
     const qint64 typed = AddRecord(0, "甲", 20, 20).id;
     const qint64 other = AddRecord(0, "乙", 20, 40).id;

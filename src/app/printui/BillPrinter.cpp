@@ -72,9 +72,11 @@ bool BillPrinter::PrintCurrentBill(const Format& format, const Bill& bill,
     return job.PrintBill(printed, bill, request);
 }
 
+// The question comes first: a user who does not want the page is not asked for a
+// printer or a file.
 bool BillPrinter::PrintCalibration() {
-    if (ChoosePrinter() == 0) return false;
-    return PrintCalibrationPage(*printer_, asker_);
+    if (!AskForCalibrationPage(asker_) || ChoosePrinter() == 0) return false;
+    return DrawCalibrationPage(*printer_, asker_);
 }
 
 namespace {

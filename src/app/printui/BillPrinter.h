@@ -31,7 +31,7 @@ public:
     // Asks for the printer and copies, then prints. False when cancelled or failed.
     // Does nothing (false) while the chooser is already open.
     bool PrintCurrentBill(const Format& format, const Bill& bill, const BillPageOptions& options);
-    // Chooses the printer, then prints the calibration page after asking.
+    // Asks whether to print the calibration page, then chooses the printer and prints it.
     bool PrintCalibration();
     // The bill as it will print, in a preview window.
     void Preview(const Format& format, const Bill& bill, const BillPageOptions& options);
