@@ -91,7 +91,8 @@ void MainWindow::PrintCalibration() {
 
 void MainWindow::EditOffsets() {
     PageParams page = session_.CurrentFormat().page;
-    if (!session_.HasFormat() || !EditPrintOffsets(page, this)) return;
+    const ProfilePlace place{&session_.Db(), printer_->QueueName(), session_.CurrentFormat().name};
+    if (!session_.HasFormat() || !EditPrintOffsets(page, this, place)) return;
     session_.Document().SetPage(page);
     // A measured calibration is worth keeping at once, not only with the next save.
     session_.Formats().SavePageParams(session_.CurrentFormat().name, page, ScreenWidthTwips(this));

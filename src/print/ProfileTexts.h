@@ -1,6 +1,7 @@
 #pragma once
 // The texts of printer profiles and the calibration sheet, kept in one place.
 #include <QString>
+#include <QStringList>
 
 namespace ProfileText {
 inline QString Heading(const QString& queue, const QString& seat) {
@@ -30,10 +31,19 @@ inline const QString kNoQueue = QStringLiteral("请指定打印机（打印队�
 // The offsets dialog: the profile beside the format's own offsets.
 inline const QString kProfileGroup = QStringLiteral("本机打印机校正");
 inline const QString kProfileFormatOnly = QStringLiteral("仅用于本格式");
+inline const QString kLeftLabel = QStringLiteral("再向左移(毫米)");
+inline const QString kUpLabel = QStringLiteral("再向上移(毫米)");
+inline const QString kNotANumber = QStringLiteral("打印机校正中有不是数字的内容");
 inline const QString kScaleX = QStringLiteral("横向缩放");
 inline const QString kScaleY = QStringLiteral("纵向缩放");
 inline const QString kFeed = QStringLiteral("进纸修正(毫米/张)");
 inline const QString kContinuousBox = QStringLiteral("连续纸");
+
+// Boxes in the printer's hardware margins.
+inline QString OutsidePrintableArea(const QString& queue, double marginMm, const QStringList& boxes) {
+    return QStringLiteral("以下内容框超出打印机“%1”的可打印区域（纸边约%2毫米内打印不出来）：%3")
+        .arg(queue, QString::number(marginMm, 'f', 1), boxes.join(QStringLiteral("、")));
+}
 
 // The calibration sheet.
 inline QString CrossNumber(int n) { return QString::number(n); }

@@ -71,3 +71,9 @@ bool SavePrinterProfile(Database& db, const PrinterProfileKey& key, const Printe
                        profile.scaleX, profile.scaleY, profile.feedMm, int(profile.continuous)})
            && transaction.Commit();
 }
+
+bool DeletePrinterProfile(Database& db, const PrinterProfileKey& key) {
+    if (!HasTable(db)) return true;
+    return db.Exec(QStringLiteral("DELETE FROM PrinterProfile WHERE Seat=? AND Queue=? AND Fmt=?"),
+                   {key.seat, key.queue, key.format});
+}

@@ -42,3 +42,5 @@ std::optional<PrinterProfile> LoadPrinterProfile(Database& db, const PrinterProf
 PrinterProfile EffectivePrinterProfile(Database& db, const PrinterProfileKey& key);
 // Replaces the row of this key in one transaction; false when the store refuses.
 bool SavePrinterProfile(Database& db, const PrinterProfileKey& key, const PrinterProfile& profile);
+// Removes the row of this key (a format's own profile, leaving the queue's in force).
+bool DeletePrinterProfile(Database& db, const PrinterProfileKey& key);

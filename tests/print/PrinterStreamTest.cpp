@@ -9,10 +9,13 @@
 #include "common/TempDataFolder.h"
 #include "print/CalibrationSheet.h"
 #include "print/PrintJob.h"
+#include "print/PrintableArea.h"
+#include "print/PdfWriterOutput.h"
 #include "print/PrinterCorrection.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QPdfWriter>
 #include <QPrinter>
 #include <gtest/gtest.h>
 
@@ -197,7 +200,8 @@ TEST_F(PrinterStreamTest, QueueWithoutCustomSizesIsToldOnceAndPrintsOnItsPaper) 
     // The PCL sample driver offers named sizes only.
     const QList<QPointF> crosses{{20, 20}, {200, 120}};
     const Format format = CrossFormat(241, 140, crosses);
-    SetProfile(kLaser, PrinterProfile{});
+    // Continuous paper too: a strip needs paper of its length, so each form is a page.
+    SetProfile(kLaser, PrinterProfile{.feedMm = -0.3, .continuous = true});
     QStringList messages;
     const PrintedPaper paper = DecodePcl(Print(kLaser, format, 3, &messages), kLaserMargins, 210, 297);
     EXPECT_EQ(messages, QStringList{QStringLiteral("对打印机“LASER”您没有权限添加自定义纸张!")});
@@ -257,5 +261,25 @@ protected:
 TEST_F(CalibrationThroughDriverTest, ContinuousFormsGetOffsetsScaleAndFeed) { CalibrateThenCheck(true); }
 
 TEST_F(CalibrationThroughDriverTest, CutSheetsGetOffsetsAndScales) { CalibrateThenCheck(false); }
+
+TEST_F(PrinterStreamTest, BoxesInTheHardwareMarginsAreNamed) {
+    Format format = MakeFormat(210, 297);
+    format.page.options.setPaper = true;
+    format.boxes << MakeBox(1, BoxKind::Text, 30, 30, 40, 8, QStringLiteral("收款人"))
+                 << MakeBox(2, BoxKind::Text, 3, 100, 40, 8, QStringLiteral("左边"))
+                 << MakeBox(3, BoxKind::Label, 150, 290, 30, 5, QStringLiteral("底边"))
+                 << MakeBox(4, BoxKind::Line, 10, 150, 208, 150, QStringLiteral("横线"));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kEpson);
+    // The Epson driver keeps a quarter inch on every side; labels print last.
+    EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"左边", "横线", "底边"}));
+    EXPECT_TRUE(HardwareMarginWarning(printer, format).contains(QStringLiteral("打印机“EPSON24”")));
+    // Moved 4 mm right by the offsets, the left box clears the margin.
+    format.page.offsetX = 6;
+    EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"横线", "底边"}));
+    // A PDF file has no margins.
+    PdfWriterOutput pdf(folder_.File(QStringLiteral("no-margins.pdf")));
+    EXPECT_TRUE(BoxesInHardwareMargins(pdf.Writer(), format).isEmpty());
+}
 
 } // namespace

@@ -6,6 +6,7 @@
 #include "print/PaperCheck.h"
 #include "store/Format.h"
 #include "print/PrintJob.h"
+#include "print/PrintableArea.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
 #include "core/Asker.h"
@@ -46,6 +47,7 @@ bool BillPrinter::PrintCurrentBill(const Format& format, const Bill& bill,
     if (copies == 0) return false;
     Format printed = format;
     if (OfferToSetPaper(*printer_, printed.page, asker_) && onPaperSet) onPaperSet(printed.page);
+    if (const QString warning = HardwareMarginWarning(*printer_, printed); !warning.isEmpty()) asker_.Message(warning);
     PrintJob job(*printer_, asker_);
     job.onBillPrinted = afterPrint;
     BillPrintRequest request;
@@ -68,4 +70,8 @@ void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPage
         job.PrintBill(format, bill, request);
     });
     dialog.exec();
+}
+
+QString BillPrinter::QueueName() const {
+    return printer_->outputFormat() == QPrinter::NativeFormat ? printer_->printerName() : QString();
 }

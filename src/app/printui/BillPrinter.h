@@ -4,6 +4,7 @@
 // once stays current for the next command.
 #include "print/BillPage.h"
 
+#include <QString>
 #include <functional>
 #include <memory>
 
@@ -34,6 +35,9 @@ public:
     void Preview(const Format& format, const Bill& bill, const BillPageOptions& options);
 
     QPrinter& Printer() { return *printer_; }
+    // The print queue chosen (the system's default before any choice); empty while the
+    // output is a PDF file.
+    QString QueueName() const;
     // The chooser dialog; the copies, or 0 when cancelled or no printer can be used.
     // A batch chooses once and keeps the printer for all its bills.
     int ChoosePrinter();
