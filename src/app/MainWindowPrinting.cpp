@@ -91,7 +91,9 @@ void MainWindow::PrintCalibration() {
 
 void MainWindow::EditOffsets() {
     PageParams page = session_.CurrentFormat().page;
-    const ProfilePlace place{&session_.Db(), printer_->QueueName(), session_.CurrentFormat().name};
+    const Format& format = session_.CurrentFormat();
+    const ProfilePlace place{&session_.Db(), printer_->QueueName(), format.name, &format,
+                             [this, &format](int bills) { return printer_->PrintCalibrationSheet(format, bills); }};
     if (!session_.HasFormat() || !EditPrintOffsets(page, this, place)) return;
     session_.Document().SetPage(page);
     // A measured calibration is worth keeping at once, not only with the next save.

@@ -38,6 +38,22 @@ inline const QString kScaleX = QStringLiteral("横向缩放");
 inline const QString kScaleY = QStringLiteral("纵向缩放");
 inline const QString kFeed = QStringLiteral("进纸修正(毫米/张)");
 inline const QString kContinuousBox = QStringLiteral("连续纸");
+inline const QString kCalibrateButton = QStringLiteral("用校准单校准…");
+
+// The calibration dialog.
+inline const QString kCalibrationTitle = QStringLiteral("校准打印机");
+inline const QString kCalibrationSteps = QStringLiteral(
+    "1. 放好纸，按“打印校准单”：第1张上印十字1，第N张上印十字N，十字的臂上每毫米一个刻度。\n"
+    "2. 量出两个十字的中心各距本张纸左边和上边多少毫米，填在下面。\n"
+    "3. 按确定，程序算出偏移、缩放和进纸修正，保存为本机这台打印机的校正。");
+inline const QString kCalibrationBills = QStringLiteral("张数 N：");
+inline const QString kPrintSheet = QStringLiteral("打印校准单");
+inline const QString kFirstCrossX = QStringLiteral("十字1 距左边(毫米)");
+inline const QString kFirstCrossY = QStringLiteral("十字1 距上边(毫米)");
+inline const QString kLastCrossX = QStringLiteral("十字N 距左边(毫米)");
+inline const QString kLastCrossY = QStringLiteral("十字N 距上边(毫米)");
+inline const QString kMeasuredNotNumbers = QStringLiteral("请填入量得的十字位置（以毫米计的数）。");
+inline const QString kSheetNotPrinted = QStringLiteral("校准单没有打印出来。");
 
 // Boxes in the printer's hardware margins.
 inline QString OutsidePrintableArea(const QString& queue, double marginMm, const QStringList& boxes) {

@@ -3,6 +3,7 @@
 #include "app/printui/PrintUiTexts.h"
 #include "app/printui/SelectPrinterDialog.h"
 #include "print/CalibrationPage.h"
+#include "print/CalibrationSheet.h"
 #include "print/PaperCheck.h"
 #include "store/Format.h"
 #include "print/PrintJob.h"
@@ -47,13 +48,22 @@ bool BillPrinter::PrintCurrentBill(const Format& format, const Bill& bill,
     if (copies == 0) return false;
     Format printed = format;
     if (OfferToSetPaper(*printer_, printed.page, asker_) && onPaperSet) onPaperSet(printed.page);
-    if (const QString warning = HardwareMarginWarning(*printer_, printed); !warning.isEmpty()) asker_.Message(warning);
+    WarnOfHardwareMargins(printed);
     PrintJob job(*printer_, asker_);
     job.onBillPrinted = afterPrint;
     BillPrintRequest request;
     request.copies = copies;
     request.page = options;
     return job.PrintBill(printed, bill, request);
+}
+
+bool BillPrinter::PrintCalibrationSheet(const Format& format, int bills) {
+    PrintJob job(*printer_, asker_);
+    return ::PrintCalibrationSheet(job, format, bills);
+}
+
+void BillPrinter::WarnOfHardwareMargins(const Format& format) {
+    if (const QString warning = HardwareMarginWarning(*printer_, format); !warning.isEmpty()) asker_.Message(warning);
 }
 
 bool BillPrinter::PrintCalibration() {

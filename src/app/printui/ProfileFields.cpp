@@ -1,49 +1,29 @@
 #include "app/printui/ProfileFields.h"
 
+#include "app/printui/CalibrationDialog.h"
+#include "app/printui/DecimalFields.h"
 #include "print/ProfileTexts.h"
 #include "store/PrinterProfileStore.h"
 
 #include <QCheckBox>
-#include <QDoubleValidator>
 #include <QFormLayout>
 #include <QLineEdit>
-
-namespace {
-
-QLineEdit* NumberField(double value, const QString& name, QWidget* parent) {
-    auto* field = new QLineEdit(QString::number(value, 'g', 8), parent);
-    field->setObjectName(name);
-    field->setValidator(new QDoubleValidator(field));
-    return field;
-}
-
-std::optional<double> Number(const QLineEdit* field) {
-    bool ok = false;
-    const double value = field->text().trimmed().toDouble(&ok);
-    return ok ? std::optional<double>(value) : std::nullopt;
-}
-
-} // namespace
+#include <QPushButton>
 
 ProfileFields::ProfileFields(const ProfilePlace& place, QWidget* parent)
     : QGroupBox(ProfileText::kProfileGroup + QStringLiteral("（") + place.queue + QStringLiteral("）"), parent),
-      place_(place) {
+      place_(place), left_(DecimalField(QStringLiteral("ProfileOffsetX"), this)),
+      up_(DecimalField(QStringLiteral("ProfileOffsetY"), this)),
+      scaleX_(DecimalField(QStringLiteral("ProfileScaleX"), this)),
+      scaleY_(DecimalField(QStringLiteral("ProfileScaleY"), this)),
+      feed_(DecimalField(QStringLiteral("ProfileFeed"), this)),
+      continuous_(new QCheckBox(ProfileText::kContinuousBox, this)),
+      formatOnly_(new QCheckBox(ProfileText::kProfileFormatOnly, this)) {
     setObjectName(QStringLiteral("PrinterProfile"));
-    const PrinterProfileKey key{ThisSeat(), place.queue, place.format};
-    const bool ownRow = place.db && !place.format.isEmpty() && LoadPrinterProfile(*place.db, key);
-    const PrinterProfile profile = place.db ? EffectivePrinterProfile(*place.db, key) : PrinterProfile{};
-    left_ = NumberField(profile.offsetX, QStringLiteral("ProfileOffsetX"), this);
-    up_ = NumberField(profile.offsetY, QStringLiteral("ProfileOffsetY"), this);
-    scaleX_ = NumberField(profile.scaleX, QStringLiteral("ProfileScaleX"), this);
-    scaleY_ = NumberField(profile.scaleY, QStringLiteral("ProfileScaleY"), this);
-    feed_ = NumberField(profile.feedMm, QStringLiteral("ProfileFeed"), this);
-    continuous_ = new QCheckBox(ProfileText::kContinuousBox, this);
     continuous_->setObjectName(QStringLiteral("ProfileContinuous"));
-    continuous_->setChecked(profile.continuous);
-    formatOnly_ = new QCheckBox(ProfileText::kProfileFormatOnly, this);
     formatOnly_->setObjectName(QStringLiteral("ProfileFormatOnly"));
-    formatOnly_->setChecked(ownRow);
     formatOnly_->setEnabled(!place.format.isEmpty());
+    Load();
 
     auto* layout = new QFormLayout(this);
     layout->addRow(ProfileText::kLeftLabel, left_);
@@ -53,11 +33,37 @@ ProfileFields::ProfileFields(const ProfilePlace& place, QWidget* parent)
     layout->addRow(ProfileText::kFeed, feed_);
     layout->addRow(continuous_);
     layout->addRow(formatOnly_);
+    if (place.db && place.calibrated && place.printSheet) {
+        auto* calibrate = new QPushButton(ProfileText::kCalibrateButton, this);
+        calibrate->setObjectName(QStringLiteral("ProfileCalibrate"));
+        calibrate->setAutoDefault(false);
+        connect(calibrate, &QPushButton::clicked, this, &ProfileFields::Calibrate);
+        layout->addRow(calibrate);
+    }
+}
+
+void ProfileFields::Load() {
+    const PrinterProfileKey key{ThisSeat(), place_.queue, place_.format};
+    const bool ownRow = place_.db && !place_.format.isEmpty() && LoadPrinterProfile(*place_.db, key);
+    const PrinterProfile profile = place_.db ? EffectivePrinterProfile(*place_.db, key) : PrinterProfile{};
+    const auto show = [](QLineEdit* field, double value) { field->setText(QString::number(value, 'g', 8)); };
+    show(left_, profile.offsetX);
+    show(up_, profile.offsetY);
+    show(scaleX_, profile.scaleX);
+    show(scaleY_, profile.scaleY);
+    show(feed_, profile.feedMm);
+    continuous_->setChecked(profile.continuous);
+    formatOnly_->setChecked(ownRow);
+}
+
+void ProfileFields::Calibrate() {
+    CalibrationDialog dialog(*place_.db, place_.queue, *place_.calibrated, place_.printSheet, this);
+    if (dialog.exec() == QDialog::Accepted) Load();
 }
 
 std::optional<PrinterProfile> ProfileFields::Entered(QString* problem) const {
-    const auto left = Number(left_), up = Number(up_), scaleX = Number(scaleX_), scaleY = Number(scaleY_),
-               feed = Number(feed_);
+    const auto left = DecimalIn(left_), up = DecimalIn(up_), scaleX = DecimalIn(scaleX_), scaleY = DecimalIn(scaleY_),
+               feed = DecimalIn(feed_);
     if (!left || !up || !scaleX || !scaleY || !feed) {
         *problem = ProfileText::kNotANumber;
         return std::nullopt;

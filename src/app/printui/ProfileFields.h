@@ -1,13 +1,16 @@
 #pragma once
 // This seat's profile for the chosen print queue, edited beside a format's own offsets
 // in "输入打印页边距": offsets, scales, feed correction, continuous paper, and whether it
-// is the format's own profile or the queue's for every format.
+// is the format's own profile or the queue's for every format. A calibration run from
+// here is stored at once and shown in the fields.
 #include "store/PrinterProfileStore.h"
 
 #include <QGroupBox>
+#include <functional>
 #include <optional>
 
 class Database;
+struct Format;
 class QCheckBox;
 class QLineEdit;
 
@@ -16,6 +19,10 @@ struct ProfilePlace {
     Database* db = nullptr;
     QString queue;
     QString format;
+    // Given both, the group offers a calibration with the sheet: the open format and
+    // how to print a run of that many forms of it on the queue.
+    const Format* calibrated = nullptr;
+    std::function<bool(int bills)> printSheet;
 };
 
 class ProfileFields : public QGroupBox {
@@ -29,6 +36,11 @@ public:
     bool Save(QString* problem) const;
 
 private:
+    // Shows what the store holds for the place (the format's own row ticks
+    // "仅用于本格式").
+    void Load();
+    void Calibrate();
+
     ProfilePlace place_;
     QLineEdit* left_;
     QLineEdit* up_;
