@@ -69,6 +69,14 @@ TEST(OffsetsDialog, EditsThePrinterProfileBesideTheFormatsOffsets) {
     queueWide.scaleX = 0.998;
     EXPECT_EQ(EffectivePrinterProfile(*db, formatKey), queueWide);
 
+    // Confirmed unchanged, a queue without a profile gets none.
+    {
+        OffsetsDialog dialog(page, nullptr, {db.get(), QStringLiteral("HP"), QStringLiteral("支票")});
+        QString problem;
+        ASSERT_TRUE(dialog.SaveProfile(&problem));
+    }
+    EXPECT_FALSE(LoadPrinterProfile(*db, {ThisSeat(), QStringLiteral("HP"), QString()}));
+
     // Without a printer (a PDF file) the dialog has the format's offsets only.
     OffsetsDialog plain(page, nullptr, {db.get(), QString(), QStringLiteral("支票")});
     EXPECT_FALSE(plain.findChild<QLineEdit*>(QStringLiteral("ProfileOffsetX")));

@@ -54,6 +54,9 @@ void ProfileFields::Load() {
     show(feed_, profile.feedMm);
     continuous_->setChecked(profile.continuous);
     formatOnly_->setChecked(ownRow);
+    shownOwnRow_ = ownRow;
+    QString unused;
+    shown_ = Entered(&unused);
 }
 
 void ProfileFields::Calibrate() {
@@ -77,6 +80,8 @@ std::optional<PrinterProfile> ProfileFields::Entered(QString* problem) const {
 bool ProfileFields::Save(QString* problem) const {
     const std::optional<PrinterProfile> profile = Entered(problem);
     if (!profile || !place_.db) return false;
+    // Confirming the dialog writes no profile the user did not change.
+    if (profile == shown_ && formatOnly_->isChecked() == shownOwnRow_) return true;
     const QString format = formatOnly_->isChecked() ? place_.format : QString();
     // Kept for every format: the format's own row would still stand in its way.
     const bool ownRowGone = !format.isEmpty() || place_.format.isEmpty()

@@ -49,4 +49,7 @@ private:
     QLineEdit* feed_;
     QCheckBox* continuous_;
     QCheckBox* formatOnly_;
+    // What Load showed, to tell whether the user changed it.
+    std::optional<PrinterProfile> shown_;
+    bool shownOwnRow_ = false;
 };
