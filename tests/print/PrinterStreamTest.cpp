@@ -7,7 +7,10 @@
 #include "common/PrivateCups.h"
 #include "common/ScriptedAsker.h"
 #include "common/TempDataFolder.h"
+#include "print/CalibrationPage.h"
 #include "print/CalibrationSheet.h"
+#include "print/JobProgress.h"
+#include "print/LabelSheet.h"
 #include "print/PrintJob.h"
 #include "print/PrintableArea.h"
 #include "print/PdfWriterOutput.h"
@@ -18,6 +21,7 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -85,41 +89,43 @@ protected:
         ASSERT_TRUE(SavePrinterProfile(*db_, {ThisSeat(), queue, QString()}, profile));
     }
 
-    // The queue's printer stream for `bills` bills of the format in one job.
-    QByteArray Print(const QString& queue, const Format& format, int bills = 1, QStringList* messages = nullptr) {
+    // The queue's printer stream for what `print` sends through a printer on that queue.
+    QByteArray Spooled(const QString& queue, const std::function<bool(QPrinter&, ScriptedAsker&)>& print) {
         Spooler().ClearOutput(queue);
         {
             const PrinterProfileSource profiles(*db_);
             QPrinter printer(QPrinter::HighResolution);
             printer.setPrinterName(queue);
             ScriptedAsker asker;
-            PrintJob job(printer, asker);
-            job.ExpectPages(bills);
-            BillPrintRequest request;
-            request.endJob = false;
-            for (int bill = 0; bill < bills; ++bill)
-                if (!job.PrintBill(format, Bill(), request)) return {};
-            if (!job.End()) return {};
-            if (messages) *messages = asker.messages;
-        }
-        return Spooler().WaitForOutput(queue);
-    }
-
-    // The calibration sheet of `bills` forms in one job, as the queue's printer got it.
-    QByteArray PrintSheet(const QString& queue, const Format& format, int bills) {
-        Spooler().ClearOutput(queue);
-        {
-            const PrinterProfileSource profiles(*db_);
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setPrinterName(queue);
-            ScriptedAsker asker;
-            PrintJob job(printer, asker);
-            if (!PrintCalibrationSheet(job, format, bills)) {
+            if (!print(printer, asker)) {
                 ADD_FAILURE() << asker.messages.join(" ").toStdString();
                 return {};
             }
         }
         return Spooler().WaitForOutput(queue);
+    }
+
+    // The queue's printer stream for `bills` bills of the format in one job.
+    QByteArray Print(const QString& queue, const Format& format, int bills = 1, QStringList* messages = nullptr) {
+        return Spooled(queue, [&](QPrinter& printer, ScriptedAsker& asker) {
+            PrintJob job(printer, asker);
+            job.ExpectPages(bills);
+            BillPrintRequest request;
+            request.endJob = false;
+            for (int bill = 0; bill < bills; ++bill)
+                if (!job.PrintBill(format, Bill(), request)) return false;
+            const bool ended = job.End();
+            if (messages) *messages = asker.messages;
+            return ended;
+        });
+    }
+
+    // The calibration sheet of `bills` forms in one job, as the queue's printer got it.
+    QByteArray PrintSheet(const QString& queue, const Format& format, int bills) {
+        return Spooled(queue, [&](QPrinter& printer, ScriptedAsker& asker) {
+            PrintJob job(printer, asker);
+            return PrintCalibrationSheet(job, format, bills);
+        });
     }
 
     static void ExpectMarks(const QList<QPointF>& found, const QList<QPointF>& expected, double toleranceMm) {
@@ -194,7 +200,35 @@ TEST_F(PrinterStreamTest, PclLaserA4CrossesWithinOneDot) {
     ExpectMarks(MarkCentresMm(paper), expected, kLaserDotMm);
 }
 
+TEST_F(PrinterStreamTest, LabelSheetsAndTheCalibrationPageGoThroughTheProfile) {
+    const PrinterProfile profile{.offsetX = 1.2, .offsetY = -0.9, .scaleX = 1.003, .scaleY = 0.998};
+    SetProfile(kEpson, profile);
+    // Two labels of a 100 × 50 mm format side by side on a 200 × 50 mm sheet.
+    const Format format = CrossFormat(100, 50, {{20, 20}});
+    LabelSheetSpec spec;
+    spec.columns = 2;
+    spec.widthMm = 200;
+    spec.heightMm = 50;
+    BatchSource source;
+    source.count = 2;
+    source.load = [](int, Bill&, QString*) { return true; };
+    const PrintedPaper labels = DecodeEscP24(Spooled(kEpson, [&](QPrinter& printer, ScriptedAsker& asker) {
+        PrintJob job(printer, asker);
+        SilentJobProgress progress;
+        return PrintLabelSheets(job, format, spec, source, BatchOptions{}, progress, asker).Complete(2);
+    }), kEpsonMargins, 200);
+    ASSERT_TRUE(labels.problem.isEmpty()) << labels.problem.toStdString();
+    ExpectMarks(MarkCentresMm(labels), {OnPaper({20, 20}, format, profile), OnPaper({120, 20}, format, profile)},
+                kEpsonDotMm);
 
+    // The 10 mm square of the calibration page, from 10 mm to 20 mm on A4.
+    const PrintedPaper page = DecodeEscP24(Spooled(kEpson, [](QPrinter& printer, ScriptedAsker& asker) {
+        asker.Yes();
+        return PrintCalibrationPage(printer, asker);
+    }), kEpsonMargins, 210);
+    ASSERT_TRUE(page.problem.isEmpty()) << page.problem.toStdString();
+    ExpectMarks(MarkCentresMm(page), {OnPaper({15, 15}, MakeFormat(210, 297), profile)}, kEpsonDotMm);
+}
 
 TEST_F(PrinterStreamTest, QueueWithoutCustomSizesIsToldOnceAndPrintsOnItsPaper) {
     // The PCL sample driver offers named sizes only.
