@@ -2,6 +2,7 @@
 
 #include "print/BillPage.h"
 #include "print/PaperCheck.h"
+#include "print/PrinterCorrection.h"
 #include "print/ProfileTexts.h"
 #include "store/BoxKinds.h"
 #include "store/Format.h"
@@ -9,15 +10,17 @@
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPrinter>
+#include <QTransform>
 #include <algorithm>
 
 namespace {
 
-// A box's extent on the paper in mm; a line runs from (x, y) to (w, h).
-QRectF OnPaper(const BoxRecord& box, const QPointF& shift) {
+// A box's extent in mm where the printer is told to draw it: moved by the format's
+// shift, then through the seat's profile; a line runs from (x, y) to (w, h).
+QRectF OnPaper(const BoxRecord& box, const QPointF& shift, const QTransform& profile) {
     const QRectF extent = box.kind == BoxKind::Line ? QRectF(QPointF(box.x, box.y), QPointF(box.w, box.h)).normalized()
                                                     : QRectF(box.x, box.y, box.w, box.h);
-    return extent.translated(-shift);
+    return profile.mapRect(extent.translated(-shift));
 }
 
 QString QueueName(const QPagedPaintDevice& device) {
@@ -28,7 +31,8 @@ QString QueueName(const QPagedPaintDevice& device) {
 } // namespace
 
 QStringList BoxesInHardwareMargins(const QPagedPaintDevice& device, const Format& format) {
-    if (QueueName(device).isEmpty()) return {};
+    const QString queue = QueueName(device);
+    if (queue.isEmpty()) return {};
     QPageLayout layout = device.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF margins = layout.minimumMargins();
@@ -40,10 +44,13 @@ QStringList BoxesInHardwareMargins(const QPagedPaintDevice& device, const Format
     const QRectF printable = QRectF(QPointF(0, 0), paper).marginsRemoved(margins).adjusted(-kRounding, -kRounding,
                                                                                           kRounding, kRounding);
     const QPointF shift(ShiftXmm(format), ShiftYmm(format));
+    const PrinterProfile profile = ProfileForPrint(queue, format.name);
+    const QTransform drawn = QTransform().translate(-profile.offsetX, -profile.offsetY).scale(profile.scaleX,
+                                                                                             profile.scaleY);
     QStringList labels;
     for (const BoxKindTraits& traits : kBoxKindTraits)
         for (const BoxRecord& box : format.boxes)
-            if (box.kind == traits.kind && !printable.contains(OnPaper(box, shift))) labels << box.label;
+            if (box.kind == traits.kind && !printable.contains(OnPaper(box, shift, drawn))) labels << box.label;
     return labels;
 }
 

@@ -10,7 +10,8 @@ struct Format;
 
 // The labels of the boxes, in print order, that reach into the hardware margins of the
 // paper `format` prints on (its own size when it sets the paper), placed as the format's
-// offsets put them; empty for a PDF file or when every box lies inside.
+// offsets and the seat's profile of the queue put them; empty for a PDF file or when
+// every box lies inside.
 QStringList BoxesInHardwareMargins(const QPagedPaintDevice& device, const Format& format);
 
 // The warning naming those boxes; empty when there are none.

@@ -311,6 +311,12 @@ TEST_F(PrinterStreamTest, BoxesInTheHardwareMarginsAreNamed) {
     // Moved 4 mm right by the offsets, the left box clears the margin.
     format.page.offsetX = 6;
     EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"横线", "底边"}));
+    // The queue's profile moves it back 1.5 mm left, into the margin again.
+    SetProfile(kEpson, PrinterProfile{.offsetX = 1.5});
+    {
+        const PrinterProfileSource profiles(*db_);
+        EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"左边", "横线", "底边"}));
+    }
     // A PDF file has no margins.
     PdfWriterOutput pdf(folder_.File(QStringLiteral("no-margins.pdf")));
     EXPECT_TRUE(BoxesInHardwareMargins(pdf.Writer(), format).isEmpty());
