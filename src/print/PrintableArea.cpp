@@ -18,8 +18,10 @@ namespace {
 // A box's extent in mm where the printer is told to draw it: moved by the format's
 // shift, then through the seat's profile; a line runs from (x, y) to (w, h).
 QRectF OnPaper(const BoxRecord& box, const QPointF& shift, const QTransform& profile) {
-    const QRectF extent = box.kind == BoxKind::Line ? QRectF(QPointF(box.x, box.y), QPointF(box.w, box.h)).normalized()
-                                                    : QRectF(box.x, box.y, box.w, box.h);
+    const BoxKindTraits* traits = TraitsOf(box.kind);
+    const QRectF extent = traits && traits->placedByEndPoints
+                              ? QRectF(QPointF(box.x, box.y), QPointF(box.w, box.h)).normalized()
+                              : QRectF(box.x, box.y, box.w, box.h);
     return profile.mapRect(extent.translated(-shift));
 }
 
@@ -50,7 +52,8 @@ QStringList BoxesInHardwareMargins(const QPagedPaintDevice& device, const Format
     QStringList labels;
     for (const BoxKindTraits& traits : kBoxKindTraits)
         for (const BoxRecord& box : format.boxes)
-            if (box.kind == traits.kind && !printable.contains(OnPaper(box, shift, drawn))) labels << box.label;
+            if (box.kind == traits.kind && !printable.contains(OnPaper(box, shift, drawn)))
+                labels << (box.label.isEmpty() ? ProfileText::UnlabelledBox(int(box.kind)) : box.label);
     return labels;
 }
 

@@ -55,7 +55,12 @@ inline const QString kLastCrossY = QStringLiteral("十字N 距上边(毫米)");
 inline const QString kMeasuredNotNumbers = QStringLiteral("请填入量得的十字位置（以毫米计的数）。");
 inline const QString kSheetNotPrinted = QStringLiteral("校准单没有打印出来。");
 
-// Boxes in the printer's hardware margins.
+// Boxes in the printer's hardware margins; one without a label goes by its kind.
+inline QString UnlabelledBox(int kind) {
+    static const QStringList kinds{QStringLiteral("文本框"), QStringLiteral("可选框"), QStringLiteral("图像框"),
+                                   QStringLiteral("线条"), QStringLiteral("标签")};
+    return QStringLiteral("未命名的") + kinds.value(kind, QStringLiteral("内容框"));
+}
 inline QString OutsidePrintableArea(const QString& queue, double marginMm, const QStringList& boxes) {
     return QStringLiteral("以下内容框超出打印机“%1”的可打印区域（纸边约%2毫米内打印不出来）：%3")
         .arg(queue, QString::number(marginMm, 'f', 1), boxes.join(QStringLiteral("、")));
