@@ -101,6 +101,7 @@ bool MainWindow::PrintAllRows() {
     // The boxes are left alone: the rows go to paper without passing through them,
     // so what was shown before the job is what shows after it.
     const DataRows rows(session_, grid);
+    printer_->WarnOfHardwareMargins(rows.format);
     BatchOptions options;
     options.caption = PrintText::kPrintingBills;
     options.copies = copies;
@@ -128,6 +129,7 @@ bool MainWindow::PrintHistoryRows() {
     if (copies == 0) return false;
 
     const Format format = session_.CurrentFormat();
+    printer_->WarnOfHardwareMargins(format);
     const ValueFilling filling{session_.LineBreakMarker(), session_.Conversion()};
     BatchSource source;
     source.count = int(numbers.size());

@@ -92,7 +92,10 @@ void MainWindow::PrintCalibration() {
 
 void MainWindow::EditOffsets() {
     PageParams page = session_.CurrentFormat().page;
-    if (!session_.HasFormat() || !EditPrintOffsets(page, this)) return;
+    const Format& format = session_.CurrentFormat();
+    const ProfilePlace place{&session_.Db(), printer_->QueueName(), format.name, &format,
+                             [this, &format](int bills) { return printer_->PrintCalibrationSheet(format, bills); }};
+    if (!session_.HasFormat() || !EditPrintOffsets(page, this, place)) return;
     session_.Document().SetPage(page);
     // A measured calibration is worth keeping at once, not only with the next save.
     session_.Formats().SavePageParams(session_.CurrentFormat().name, page, ScreenWidthTwips(this));

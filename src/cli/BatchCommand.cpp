@@ -181,6 +181,7 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         result = PrintLabelSheets(job, format, *args.labels, source, options, *progress, asker);
     } else {
         WarnWhenOffPaper(output.Device(), format.page, CliText::kBillPage, err);
+        WarnOfHardwareMargins(output.Device(), format, err);
         options.caption = PrintText::kPrintingBills;
         // Reprinted bills are in history already.
         options.history = args.history && !args.data.isEmpty() ? &db : nullptr;

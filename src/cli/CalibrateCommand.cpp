@@ -63,20 +63,14 @@ int PrintSheet(Database& db, const CalibrateArgs& parsed, QTextStream& err) {
 int StoreMeasured(Database& db, const CalibrateArgs& parsed, QTextStream& out, QTextStream& err) {
     const std::optional<CommandFormat> loaded = LoadCommandFormat(db, parsed.format, err);
     if (!loaded) return ExitCode::kFailed;
-    // The sheet was printed with the format's own profile when it has one.
-    PrinterProfileKey key{ThisSeat(), parsed.queue, parsed.format};
-    if (!LoadPrinterProfile(db, key)) key.format.clear();
-    const PrinterProfile used = EffectivePrinterProfile(db, key);
-    const PrinterProfile computed = CalibratedProfile(used, loaded->format, parsed.bills, *parsed.measured);
-    if (const QString problem = ProfileProblem(computed); !problem.isEmpty()) {
+    QString problem;
+    const std::optional<StoredCalibration> stored =
+        StoreCalibration(db, parsed.queue, loaded->format, parsed.bills, *parsed.measured, &problem);
+    if (!stored) {
         err << problem << Qt::endl;
         return ExitCode::kFailed;
     }
-    if (!SavePrinterProfile(db, key, computed)) {
-        err << ProfileText::kNotSaved << Qt::endl;
-        return ExitCode::kFailed;
-    }
-    ShowPrinterProfile(key, computed, out);
+    ShowPrinterProfile(stored->key, stored->profile, out);
     return ExitCode::kDone;
 }
 

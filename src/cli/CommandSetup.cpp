@@ -6,6 +6,7 @@
 #include "print/PaperCheck.h"
 #include "print/PdfWriterOutput.h"
 #include "print/PrintJob.h"
+#include "print/PrintableArea.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
 #include "store/Database.h"
@@ -122,4 +123,8 @@ void WarnWhenOffPaper(const QPagedPaintDevice& device, const PageParams& printed
     err << CliText::OffPaper(what, Mm(printed.width), Mm(printed.height), Mm(paper->width()),
                              Mm(paper->height()))
         << Qt::endl;
+}
+
+void WarnOfHardwareMargins(const QPagedPaintDevice& device, const Format& format, QTextStream& err) {
+    if (const QString warning = HardwareMarginWarning(device, format); !warning.isEmpty()) err << warning << Qt::endl;
 }

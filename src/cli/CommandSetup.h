@@ -63,3 +63,7 @@ private:
 // not lie on the output's paper: what lies beyond it is not printed.
 void WarnWhenOffPaper(const QPagedPaintDevice& device, const PageParams& printed, const QString& what,
                       QTextStream& err);
+
+// Warns on `err` naming the boxes of `format` that reach into the printer's hardware
+// margins, where nothing is printed.
+void WarnOfHardwareMargins(const QPagedPaintDevice& device, const Format& format, QTextStream& err);

@@ -76,6 +76,7 @@ int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTex
     const Format& filledFormat = document.GetFormat();
     const Bill& bill = document.GetBill();
     WarnWhenOffPaper(output.Device(), filledFormat.page, CliText::kBillPage, err);
+    WarnOfHardwareMargins(output.Device(), filledFormat, err);
 
     const std::unique_ptr<PrintJob> started = output.StartJob(asker);
     PrintJob& job = *started;

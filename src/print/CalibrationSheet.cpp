@@ -102,3 +102,18 @@ PrinterProfile CalibratedProfile(const PrinterProfile& used, const Format& forma
     }
     return profile;
 }
+
+std::optional<StoredCalibration> StoreCalibration(Database& db, const QString& queue, const Format& format,
+                                                  int bills, const MeasuredCrosses& measured, QString* problem) {
+    PrinterProfileKey key{ThisSeat(), queue, format.name};
+    if (!LoadPrinterProfile(db, key)) key.format.clear();
+    const PrinterProfile computed =
+        CalibratedProfile(EffectivePrinterProfile(db, key), format, bills, measured);
+    *problem = ProfileProblem(computed);
+    if (!problem->isEmpty()) return std::nullopt;
+    if (!SavePrinterProfile(db, key, computed)) {
+        *problem = ProfileText::kNotSaved;
+        return std::nullopt;
+    }
+    return StoredCalibration{key, computed};
+}

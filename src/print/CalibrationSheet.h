@@ -7,7 +7,9 @@
 #include "store/PrinterProfileStore.h"
 
 #include <QPointF>
+#include <optional>
 
+class Database;
 class PrintJob;
 struct Format;
 struct PageParams;
@@ -36,3 +38,15 @@ struct MeasuredCrosses {
 // paper the scale is kept and what the last cross moved is the feed per form.
 PrinterProfile CalibratedProfile(const PrinterProfile& used, const Format& format, int bills,
                                  const MeasuredCrosses& measured);
+
+// What a calibration stored: the key (the format's own profile when it has one, since
+// the sheet was printed with it, else the queue's) and the profile computed.
+struct StoredCalibration {
+    PrinterProfileKey key;
+    PrinterProfile profile;
+};
+// Computes the profile from a sheet of `bills` forms printed on `queue` at this seat and
+// stores it; nullopt with the reason in `problem` when it makes no sense or the store
+// refuses it.
+std::optional<StoredCalibration> StoreCalibration(Database& db, const QString& queue, const Format& format,
+                                                  int bills, const MeasuredCrosses& measured, QString* problem);

@@ -55,11 +55,15 @@ bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
         ApplyPrinterProfile(painter_, profile, ++stripForm_ * pitch);
         return true;
     }
-    const int forms = FormsOnStrip(page, profile, expected);
+    // A strip needs paper of its length; on the queue's own paper each form is a page.
+    int forms = paperRefused_ ? 1 : FormsOnStrip(page, profile, expected);
     PageParams paper = PageOnPrinter(page, profile, forms);
     if (paperRefused_) paper.options.setPaper = false;
     // The page set-up applies from the next page on, so it comes first.
-    if (ApplyPageSetup(device_, paper, asker_) != 0) paperRefused_ = true;
+    if (ApplyPageSetup(device_, paper, asker_) != 0) {
+        paperRefused_ = true;
+        forms = 1;
+    }
     if (!painter_.isActive()) {
         // A PDF file already put on its target is not written over by a second document.
         if (pdf_ && pdf_->Finished()) return false;

@@ -1,6 +1,7 @@
 #pragma once
 // The texts of printer profiles and the calibration sheet, kept in one place.
 #include <QString>
+#include <QStringList>
 
 namespace ProfileText {
 inline QString Heading(const QString& queue, const QString& seat) {
@@ -30,10 +31,40 @@ inline const QString kNoQueue = QStringLiteral("请指定打印机（打印队�
 // The offsets dialog: the profile beside the format's own offsets.
 inline const QString kProfileGroup = QStringLiteral("本机打印机校正");
 inline const QString kProfileFormatOnly = QStringLiteral("仅用于本格式");
+inline const QString kLeftLabel = QStringLiteral("再向左移(毫米)");
+inline const QString kUpLabel = QStringLiteral("再向上移(毫米)");
+inline const QString kNotANumber = QStringLiteral("打印机校正中有不是数字的内容");
 inline const QString kScaleX = QStringLiteral("横向缩放");
 inline const QString kScaleY = QStringLiteral("纵向缩放");
 inline const QString kFeed = QStringLiteral("进纸修正(毫米/张)");
 inline const QString kContinuousBox = QStringLiteral("连续纸");
+inline const QString kCalibrateButton = QStringLiteral("用校准单校准…");
+
+// The calibration dialog.
+inline const QString kCalibrationTitle = QStringLiteral("校准打印机");
+inline const QString kCalibrationSteps = QStringLiteral(
+    "1. 放好纸，按“打印校准单”：第1张上印十字1，第N张上印十字N，十字的臂上每毫米一个刻度。\n"
+    "2. 量出两个十字的中心各距本张纸左边和上边多少毫米，填在下面。\n"
+    "3. 按确定，程序算出偏移、缩放和进纸修正，保存为本机这台打印机的校正。");
+inline const QString kCalibrationBills = QStringLiteral("张数 N：");
+inline const QString kPrintSheet = QStringLiteral("打印校准单");
+inline const QString kFirstCrossX = QStringLiteral("十字1 距左边(毫米)");
+inline const QString kFirstCrossY = QStringLiteral("十字1 距上边(毫米)");
+inline const QString kLastCrossX = QStringLiteral("十字N 距左边(毫米)");
+inline const QString kLastCrossY = QStringLiteral("十字N 距上边(毫米)");
+inline const QString kMeasuredNotNumbers = QStringLiteral("请填入量得的十字位置（以毫米计的数）。");
+inline const QString kSheetNotPrinted = QStringLiteral("校准单没有打印出来。");
+
+// Boxes in the printer's hardware margins; one without a label goes by its kind.
+inline QString UnlabelledBox(int kind) {
+    static const QStringList kinds{QStringLiteral("文本框"), QStringLiteral("可选框"), QStringLiteral("图像框"),
+                                   QStringLiteral("线条"), QStringLiteral("标签")};
+    return QStringLiteral("未命名的") + kinds.value(kind, QStringLiteral("内容框"));
+}
+inline QString OutsidePrintableArea(const QString& queue, double marginMm, const QStringList& boxes) {
+    return QStringLiteral("以下内容框超出打印机“%1”的可打印区域（纸边约%2毫米内打印不出来）：%3")
+        .arg(queue, QString::number(marginMm, 'f', 1), boxes.join(QStringLiteral("、")));
+}
 
 // The calibration sheet.
 inline QString CrossNumber(int n) { return QString::number(n); }

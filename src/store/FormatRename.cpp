@@ -3,6 +3,7 @@
 #include "store/Database.h"
 #include "store/FormatHold.h"
 #include "store/FormatStore.h"
+#include "store/PrinterProfileStore.h"
 
 #include <QFile>
 
@@ -65,6 +66,7 @@ RenameOutcome RenameFormatRecords(Database& db, const QString& oldName, const QS
         return RenameOutcome::PictureInTheWay;
 
     if (!MoveRows(db, oldName, newName) || !MoveParams(db, oldName, newName)
+        || !RenameFormatProfiles(db, oldName, newName)
         || (alsoInTransaction && !alsoInTransaction()))
         return RenameOutcome::Failed;
     // The picture moves last, so that a refused move leaves the records untouched.

@@ -6,6 +6,7 @@
 #include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/FormatLimits.h"
+#include "store/PrinterProfileStore.h"
 #include "core/Progress.h"
 #include "store/StoreTexts.h"
 
@@ -251,7 +252,7 @@ bool FormatStore::DeleteFormatRows(const QString& name) {
             return false;
     return db_.Exec(QStringLiteral("DELETE FROM 参数 WHERE %1").arg(kParamsOfFormat),
                     ParamsOfFormat(name))
-           && transaction.Commit();
+           && DeleteFormatProfiles(db_, name) && transaction.Commit();
 }
 
 FormatStore::LastUse FormatStore::ReadLastUse() {

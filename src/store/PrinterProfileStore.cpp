@@ -71,3 +71,20 @@ bool SavePrinterProfile(Database& db, const PrinterProfileKey& key, const Printe
                        profile.scaleX, profile.scaleY, profile.feedMm, int(profile.continuous)})
            && transaction.Commit();
 }
+
+bool DeletePrinterProfile(Database& db, const PrinterProfileKey& key) {
+    if (!HasTable(db)) return true;
+    return db.Exec(QStringLiteral("DELETE FROM PrinterProfile WHERE Seat=? AND Queue=? AND Fmt=?"),
+                   {key.seat, key.queue, key.format});
+}
+
+bool RenameFormatProfiles(Database& db, const QString& oldName, const QString& newName) {
+    if (!HasTable(db)) return true;
+    return db.Exec(QStringLiteral("DELETE FROM PrinterProfile WHERE Fmt=?"), {newName})
+           && db.Exec(QStringLiteral("UPDATE PrinterProfile SET Fmt=? WHERE Fmt=?"), {newName, oldName});
+}
+
+bool DeleteFormatProfiles(Database& db, const QString& name) {
+    if (!HasTable(db)) return true;
+    return db.Exec(QStringLiteral("DELETE FROM PrinterProfile WHERE Fmt=?"), {name});
+}

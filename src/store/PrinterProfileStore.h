@@ -42,3 +42,10 @@ std::optional<PrinterProfile> LoadPrinterProfile(Database& db, const PrinterProf
 PrinterProfile EffectivePrinterProfile(Database& db, const PrinterProfileKey& key);
 // Replaces the row of this key in one transaction; false when the store refuses.
 bool SavePrinterProfile(Database& db, const PrinterProfileKey& key, const PrinterProfile& profile);
+// Removes the row of this key (a format's own profile, leaving the queue's in force).
+bool DeletePrinterProfile(Database& db, const PrinterProfileKey& key);
+// A format's own profiles (of every seat and queue) follow its new name, or go with it
+// when it is deleted; false when the store refuses. Run inside the rename's or the
+// deletion's transaction.
+bool RenameFormatProfiles(Database& db, const QString& oldName, const QString& newName);
+bool DeleteFormatProfiles(Database& db, const QString& name);

@@ -85,6 +85,17 @@ TEST_F(CliTest, FormatFilesCarryTheFormatsOwnOffsetsOnly) {
     EXPECT_FALSE(LoadPrinterProfile(*db, {ThisSeat(), kQueue, copy})) << "the profile stays with the seat";
 }
 
+TEST_F(CliTest, AFormatsOwnProfileFollowsItsRenameAndGoesWithIt) {
+    ASSERT_EQ(Run({"printer-profile", kQueue, "--format", kSlip, "--offset", "2,1"}).code, 0);
+    const QString renamed = QStringLiteral("进账单甲");
+    ASSERT_EQ(Run({"rename-format", kSlip, renamed}).code, 0);
+    EXPECT_EQ(Effective(renamed), (PrinterProfile{.offsetX = 2, .offsetY = 1}));
+    ASSERT_EQ(Run({"delete-format", renamed}).code, 0);
+    // A format made later under that name starts from the queue's profile.
+    const std::unique_ptr<Database> db = OpenDataDatabase();
+    EXPECT_FALSE(LoadPrinterProfile(*db, {ThisSeat(), kQueue, renamed}));
+}
+
 TEST_F(CliTest, CalibrateStoresWhatTheMeasuredCrossesTell) {
     // The printer puts everything 1.2 mm right and its head runs 0.5 % wide; down it is right.
     std::optional<PageParams> page;

@@ -7,14 +7,21 @@
 #include "common/PrivateCups.h"
 #include "common/ScriptedAsker.h"
 #include "common/TempDataFolder.h"
+#include "print/CalibrationPage.h"
 #include "print/CalibrationSheet.h"
+#include "print/JobProgress.h"
+#include "print/LabelSheet.h"
 #include "print/PrintJob.h"
+#include "print/PrintableArea.h"
+#include "print/PdfWriterOutput.h"
 #include "print/PrinterCorrection.h"
 #include "store/Database.h"
 #include "store/Schema.h"
 
+#include <QPdfWriter>
 #include <QPrinter>
 #include <gtest/gtest.h>
+#include <functional>
 
 namespace {
 
@@ -82,41 +89,43 @@ protected:
         ASSERT_TRUE(SavePrinterProfile(*db_, {ThisSeat(), queue, QString()}, profile));
     }
 
-    // The queue's printer stream for `bills` bills of the format in one job.
-    QByteArray Print(const QString& queue, const Format& format, int bills = 1, QStringList* messages = nullptr) {
+    // The queue's printer stream for what `print` sends through a printer on that queue.
+    QByteArray Spooled(const QString& queue, const std::function<bool(QPrinter&, ScriptedAsker&)>& print) {
         Spooler().ClearOutput(queue);
         {
             const PrinterProfileSource profiles(*db_);
             QPrinter printer(QPrinter::HighResolution);
             printer.setPrinterName(queue);
             ScriptedAsker asker;
-            PrintJob job(printer, asker);
-            job.ExpectPages(bills);
-            BillPrintRequest request;
-            request.endJob = false;
-            for (int bill = 0; bill < bills; ++bill)
-                if (!job.PrintBill(format, Bill(), request)) return {};
-            if (!job.End()) return {};
-            if (messages) *messages = asker.messages;
-        }
-        return Spooler().WaitForOutput(queue);
-    }
-
-    // The calibration sheet of `bills` forms in one job, as the queue's printer got it.
-    QByteArray PrintSheet(const QString& queue, const Format& format, int bills) {
-        Spooler().ClearOutput(queue);
-        {
-            const PrinterProfileSource profiles(*db_);
-            QPrinter printer(QPrinter::HighResolution);
-            printer.setPrinterName(queue);
-            ScriptedAsker asker;
-            PrintJob job(printer, asker);
-            if (!PrintCalibrationSheet(job, format, bills)) {
+            if (!print(printer, asker)) {
                 ADD_FAILURE() << asker.messages.join(" ").toStdString();
                 return {};
             }
         }
         return Spooler().WaitForOutput(queue);
+    }
+
+    // The queue's printer stream for `bills` bills of the format in one job.
+    QByteArray Print(const QString& queue, const Format& format, int bills = 1, QStringList* messages = nullptr) {
+        return Spooled(queue, [&](QPrinter& printer, ScriptedAsker& asker) {
+            PrintJob job(printer, asker);
+            job.ExpectPages(bills);
+            BillPrintRequest request;
+            request.endJob = false;
+            for (int bill = 0; bill < bills; ++bill)
+                if (!job.PrintBill(format, Bill(), request)) return false;
+            const bool ended = job.End();
+            if (messages) *messages = asker.messages;
+            return ended;
+        });
+    }
+
+    // The calibration sheet of `bills` forms in one job, as the queue's printer got it.
+    QByteArray PrintSheet(const QString& queue, const Format& format, int bills) {
+        return Spooled(queue, [&](QPrinter& printer, ScriptedAsker& asker) {
+            PrintJob job(printer, asker);
+            return PrintCalibrationSheet(job, format, bills);
+        });
     }
 
     static void ExpectMarks(const QList<QPointF>& found, const QList<QPointF>& expected, double toleranceMm) {
@@ -191,13 +200,42 @@ TEST_F(PrinterStreamTest, PclLaserA4CrossesWithinOneDot) {
     ExpectMarks(MarkCentresMm(paper), expected, kLaserDotMm);
 }
 
+TEST_F(PrinterStreamTest, LabelSheetsAndTheCalibrationPageGoThroughTheProfile) {
+    const PrinterProfile profile{.offsetX = 1.2, .offsetY = -0.9, .scaleX = 1.003, .scaleY = 0.998};
+    SetProfile(kEpson, profile);
+    // Two labels of a 100 × 50 mm format side by side on a 200 × 50 mm sheet.
+    const Format format = CrossFormat(100, 50, {{20, 20}});
+    LabelSheetSpec spec;
+    spec.columns = 2;
+    spec.widthMm = 200;
+    spec.heightMm = 50;
+    BatchSource source;
+    source.count = 2;
+    source.load = [](int, Bill&, QString*) { return true; };
+    const PrintedPaper labels = DecodeEscP24(Spooled(kEpson, [&](QPrinter& printer, ScriptedAsker& asker) {
+        PrintJob job(printer, asker);
+        SilentJobProgress progress;
+        return PrintLabelSheets(job, format, spec, source, BatchOptions{}, progress, asker).Complete(2);
+    }), kEpsonMargins, 200);
+    ASSERT_TRUE(labels.problem.isEmpty()) << labels.problem.toStdString();
+    ExpectMarks(MarkCentresMm(labels), {OnPaper({20, 20}, format, profile), OnPaper({120, 20}, format, profile)},
+                kEpsonDotMm);
 
+    // The 10 mm square of the calibration page, from 10 mm to 20 mm on A4.
+    const PrintedPaper page = DecodeEscP24(Spooled(kEpson, [](QPrinter& printer, ScriptedAsker& asker) {
+        asker.Yes();
+        return PrintCalibrationPage(printer, asker);
+    }), kEpsonMargins, 210);
+    ASSERT_TRUE(page.problem.isEmpty()) << page.problem.toStdString();
+    ExpectMarks(MarkCentresMm(page), {OnPaper({15, 15}, MakeFormat(210, 297), profile)}, kEpsonDotMm);
+}
 
 TEST_F(PrinterStreamTest, QueueWithoutCustomSizesIsToldOnceAndPrintsOnItsPaper) {
     // The PCL sample driver offers named sizes only.
     const QList<QPointF> crosses{{20, 20}, {200, 120}};
     const Format format = CrossFormat(241, 140, crosses);
-    SetProfile(kLaser, PrinterProfile{});
+    // Continuous paper too: a strip needs paper of its length, so each form is a page.
+    SetProfile(kLaser, PrinterProfile{.feedMm = -0.3, .continuous = true});
     QStringList messages;
     const PrintedPaper paper = DecodePcl(Print(kLaser, format, 3, &messages), kLaserMargins, 210, 297);
     EXPECT_EQ(messages, QStringList{QStringLiteral("对打印机“LASER”您没有权限添加自定义纸张!")});
@@ -257,5 +295,32 @@ protected:
 TEST_F(CalibrationThroughDriverTest, ContinuousFormsGetOffsetsScaleAndFeed) { CalibrateThenCheck(true); }
 
 TEST_F(CalibrationThroughDriverTest, CutSheetsGetOffsetsAndScales) { CalibrateThenCheck(false); }
+
+TEST_F(PrinterStreamTest, BoxesInTheHardwareMarginsAreNamed) {
+    Format format = MakeFormat(210, 297);
+    format.page.options.setPaper = true;
+    format.boxes << MakeBox(1, BoxKind::Text, 30, 30, 40, 8, QStringLiteral("收款人"))
+                 << MakeBox(2, BoxKind::Text, 3, 100, 40, 8, QStringLiteral("左边"))
+                 << MakeBox(3, BoxKind::Label, 150, 290, 30, 5, QStringLiteral("底边"))
+                 << MakeBox(4, BoxKind::Line, 10, 150, 208, 150, QStringLiteral("横线"))
+                 << MakeBox(5, BoxKind::Line, 100, 296, 100, 240, QString());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kEpson);
+    // The Epson driver keeps a quarter inch on every side; labels print last.
+    EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"左边", "横线", "未命名的线条", "底边"}));
+    EXPECT_TRUE(HardwareMarginWarning(printer, format).contains(QStringLiteral("打印机“EPSON24”")));
+    // Moved 4 mm right by the offsets, the left box clears the margin.
+    format.page.offsetX = 6;
+    EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"横线", "未命名的线条", "底边"}));
+    // The queue's profile moves it back 1.5 mm left, into the margin again.
+    SetProfile(kEpson, PrinterProfile{.offsetX = 1.5});
+    {
+        const PrinterProfileSource profiles(*db_);
+        EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"左边", "横线", "未命名的线条", "底边"}));
+    }
+    // A PDF file has no margins.
+    PdfWriterOutput pdf(folder_.File(QStringLiteral("no-margins.pdf")));
+    EXPECT_TRUE(BoxesInHardwareMargins(pdf.Writer(), format).isEmpty());
+}
 
 } // namespace

@@ -3,9 +3,11 @@
 #include "app/printui/PrintUiTexts.h"
 #include "app/printui/SelectPrinterDialog.h"
 #include "print/CalibrationPage.h"
+#include "print/CalibrationSheet.h"
 #include "print/PaperCheck.h"
 #include "store/Format.h"
 #include "print/PrintJob.h"
+#include "print/PrintableArea.h"
 #include "print/PrintTexts.h"
 #include "print/PrinterChoice.h"
 #include "core/Asker.h"
@@ -64,12 +66,22 @@ bool BillPrinter::PrintCurrentBill(const Format& format, const Bill& bill,
     if (copies == 0) return false;
     Format printed = format;
     if (OfferToSetPaper(*printer_, printed.page, asker_) && onPaperSet) onPaperSet(printed.page);
+    WarnOfHardwareMargins(printed);
     PrintJob job(*printer_, asker_);
     job.onBillPrinted = afterPrint;
     BillPrintRequest request;
     request.copies = copies;
     request.page = options;
     return job.PrintBill(printed, bill, request);
+}
+
+bool BillPrinter::PrintCalibrationSheet(const Format& format, int bills) {
+    PrintJob job(*printer_, asker_);
+    return ::PrintCalibrationSheet(job, format, bills);
+}
+
+void BillPrinter::WarnOfHardwareMargins(const Format& format) {
+    if (const QString warning = HardwareMarginWarning(*printer_, format); !warning.isEmpty()) asker_.Message(warning);
 }
 
 // The question comes first: a user who does not want the page is not asked for a
@@ -109,4 +121,8 @@ void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPage
         job.PrintBill(format, bill, request);
     });
     dialog.exec();
+}
+
+QString BillPrinter::QueueName() const {
+    return printer_->outputFormat() == QPrinter::NativeFormat ? printer_->printerName() : QString();
 }

@@ -37,6 +37,13 @@ public:
     void Preview(const Format& format, const Bill& bill, const BillPageOptions& options);
 
     QPrinter& Printer() { return *printer_; }
+    // The calibration sheet of `format`, a run of `bills` forms on the printer chosen.
+    bool PrintCalibrationSheet(const Format& format, int bills);
+    // Tells the user which boxes of `format` the chosen printer cannot reach.
+    void WarnOfHardwareMargins(const Format& format);
+    // The print queue chosen (the system's default before any choice); empty while the
+    // output is a PDF file.
+    QString QueueName() const;
     // The chooser dialog; the copies, or 0 when cancelled or no printer can be used.
     // A batch chooses once and keeps the printer for all its bills.
     int ChoosePrinter();

@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 constexpr double kStoredZero = 10; // offsets are stored with 10 added
@@ -21,7 +22,7 @@ QLineEdit* ShiftField(double stored, const QString& tip, QWidget* parent) {
 }
 } // namespace
 
-OffsetsDialog::OffsetsDialog(const PageParams& page, QWidget* parent)
+OffsetsDialog::OffsetsDialog(const PageParams& page, QWidget* parent, const ProfilePlace& place)
     : QDialog(parent),
       left_(ShiftField(page.offsetX, PrintUiText::kLeftTip, this)),
       up_(ShiftField(page.offsetY, PrintUiText::kUpTip, this)) {
@@ -37,7 +38,22 @@ OffsetsDialog::OffsetsDialog(const PageParams& page, QWidget* parent)
     layout->addRow(PrintUiText::kLeftLabel, left_);
     layout->addRow(PrintUiText::kUpLabel, up_);
     layout->addRow(QString(), new QLabel(PrintUiText::kMillimetres, this));
+    if (place.db && !place.queue.isEmpty()) {
+        profile_ = new ProfileFields(place, this);
+        layout->addRow(profile_);
+    }
     layout->addRow(buttons);
+}
+
+bool OffsetsDialog::SaveProfile(QString* problem) const { return !profile_ || profile_->Save(problem); }
+
+void OffsetsDialog::accept() {
+    QString problem;
+    if (profile_ && !profile_->Entered(&problem)) {
+        QMessageBox::warning(this, PrintUiText::kOffsetsTitle, problem);
+        return;
+    }
+    QDialog::accept();
 }
 
 bool OffsetsDialog::Apply(PageParams& page) const {
@@ -50,8 +66,11 @@ bool OffsetsDialog::Apply(PageParams& page) const {
     return true;
 }
 
-bool EditPrintOffsets(PageParams& page, QWidget* parent) {
-    OffsetsDialog dialog(page, parent);
+bool EditPrintOffsets(PageParams& page, QWidget* parent, const ProfilePlace& place) {
+    OffsetsDialog dialog(page, parent, place);
     const PageParams before = page;
-    return dialog.exec() == QDialog::Accepted && dialog.Apply(page) && !(page == before);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    QString problem;
+    if (!dialog.SaveProfile(&problem)) QMessageBox::warning(parent, PrintUiText::kOffsetsTitle, problem);
+    return dialog.Apply(page) && !(page == before);
 }
