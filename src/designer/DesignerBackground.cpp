@@ -20,8 +20,9 @@ void DesignerView::LoadBackground() {
     canvas_->SetBackground(!path.isEmpty() && QFileInfo::exists(path) ? QImage(path) : QImage());
 }
 
+// A locked format keeps its background as it is, like its boxes.
 void DesignerView::ReplaceBackground() {
-    if (!format_ || !asker_) return;
+    if (!format_ || !asker_ || IsLocked()) return;
     const QString chosen = asker_->ChooseOpenFile(DesignerText::kReplaceBackground,
                                                   DesignerText::kBackgroundFilter);
     if (!chosen.right(4).toLower().endsWith(QLatin1String(".jpg"))) return;
@@ -46,7 +47,7 @@ void DesignerView::ReplaceBackground() {
 }
 
 void DesignerView::ClearBackground() {
-    if (!format_ || !asker_ || !asker_->AskYesNo(DesignerText::kAskClearBackground)) return;
+    if (!format_ || !asker_ || IsLocked() || !asker_->AskYesNo(DesignerText::kAskClearBackground)) return;
     canvas_->SetBackground(QImage());
     QFile::remove(BackgroundPath());
     RedrawCanvas();

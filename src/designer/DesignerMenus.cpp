@@ -77,7 +77,8 @@ void DesignerView::UpdateMenuStates() {
     const bool editable = !IsLocked();
     for (const char* name : {"mCtlSet", "mAddCtl", "mCopyCtl", "mDeleteCtl"})
         boxMenu_->findChild<QAction*>(QLatin1String(name))->setEnabled(editable);
-    canvasMenu_->findChild<QAction*>(QStringLiteral("mCtlAdd"))->setEnabled(editable);
+    for (const char* name : {"mCtlAdd", "mModiBackgroundPic", "mClearBackPic"})
+        canvasMenu_->findChild<QAction*>(QLatin1String(name))->setEnabled(editable);
 }
 
 void DesignerView::ShowBoxMenu(InputBox* box, const QPoint& globalPos) {

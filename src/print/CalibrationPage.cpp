@@ -14,7 +14,10 @@ constexpr double kOutlineMm = 0.2;
 } // namespace
 
 bool PrintCalibrationPage(QPrinter& printer, Asker& asker) {
-    if (!asker.AskYesNo(PrintText::kCalibrationQuestion)) return false;
+    return asker.AskYesNo(PrintText::kCalibrationQuestion) && DrawCalibrationPage(printer, asker);
+}
+
+bool DrawCalibrationPage(QPrinter& printer, Asker& asker) {
     printer.setFullPage(true);
     printer.setPageOrientation(QPageLayout::Portrait);
     printer.setPageSize(QPageSize(QPageSize::A4));

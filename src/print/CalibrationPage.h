@@ -7,3 +7,6 @@ class QPrinter;
 
 // True when the page was printed; false when the user declined or printing failed.
 bool PrintCalibrationPage(QPrinter& printer, Asker& asker);
+// The page without the question, for a caller that asked before choosing the printer;
+// false (after telling `asker`) when printing failed.
+bool DrawCalibrationPage(QPrinter& printer, Asker& asker);

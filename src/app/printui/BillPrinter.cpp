@@ -3,7 +3,6 @@
 #include "app/printui/PrintUiTexts.h"
 #include "app/printui/SelectPrinterDialog.h"
 #include "print/CalibrationPage.h"
-#include "print/PaperCheck.h"
 #include "store/Format.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
@@ -40,23 +39,10 @@ int BillPrinter::ChoosePrinter() {
     return selection.copies;
 }
 
-bool BillPrinter::PrintCurrentBill(const Format& format, const Bill& bill,
-                                   const BillPageOptions& options) {
-    const int copies = ChoosePrinter();
-    if (copies == 0) return false;
-    Format printed = format;
-    if (OfferToSetPaper(*printer_, printed.page, asker_) && onPaperSet) onPaperSet(printed.page);
-    PrintJob job(*printer_, asker_);
-    job.onBillPrinted = afterPrint;
-    BillPrintRequest request;
-    request.copies = copies;
-    request.page = options;
-    return job.PrintBill(printed, bill, request);
-}
-
 bool BillPrinter::PrintCalibration() {
-    if (ChoosePrinter() == 0) return false;
-    return PrintCalibrationPage(*printer_, asker_);
+    // Asked before the printer and the file: a "no" after choosing them would waste both.
+    if (!asker_.AskYesNo(PrintText::kCalibrationQuestion) || ChoosePrinter() == 0) return false;
+    return DrawCalibrationPage(*printer_, asker_);
 }
 
 void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPageOptions& options) {

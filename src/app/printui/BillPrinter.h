@@ -1,16 +1,13 @@
 #pragma once
-// The window's printing commands on the current printer: print the current bill
-// ("打印当前单据"), the calibration page, and the print preview. The printer chosen
-// once stays current for the next command.
+// The window's printer: chosen for each print ("打印当前单据" and the batches print
+// on it through their jobs), the calibration page, and the print preview.
 #include "print/BillPage.h"
 
-#include <functional>
 #include <memory>
 
 class Asker;
 class QPrinter;
 class QWidget;
-struct PageParams;
 
 class BillPrinter {
 public:
@@ -19,23 +16,14 @@ public:
     BillPrinter(const BillPrinter&) = delete;
     BillPrinter& operator=(const BillPrinter&) = delete;
 
-    // Called after each printed bill: history, then the next page of a multi-page
-    // bill or clearing the boxes.
-    std::function<void(const Format&, const Bill&)> afterPrint;
-    // Called when the user lets the format set the paper to its size before printing.
-    std::function<void(const PageParams&)> onPaperSet;
-
-    // Asks for the printer and copies, then prints. False when cancelled or failed.
-    // Does nothing (false) while the chooser is already open.
-    bool PrintCurrentBill(const Format& format, const Bill& bill, const BillPageOptions& options);
-    // Chooses the printer, then prints the calibration page after asking.
+    // Asks whether to print the calibration page, then for the printer, then prints it.
     bool PrintCalibration();
     // The bill as it will print, in a preview window.
     void Preview(const Format& format, const Bill& bill, const BillPageOptions& options);
 
     QPrinter& Printer() { return *printer_; }
-    // The chooser dialog; the copies, or 0 when cancelled or no printer can be used.
-    // A batch chooses once and keeps the printer for all its bills.
+    // The chooser dialog; the copies, or 0 when cancelled, when no printer can be used
+    // or while the chooser is already open. A batch chooses once for all its bills.
     int ChoosePrinter();
 
 private:
