@@ -5,6 +5,7 @@
 #include "AppFixture.h"
 
 #include "app/MainWindow.h"
+#include "app/QtAsker.h"
 #include "app/Session.h"
 #include "designer/DesignerView.h"
 #include "designer/TextInputBox.h"
@@ -15,6 +16,8 @@
 #include <QCheckBox>
 #include <QApplication>
 #include <QFile>
+#include <QInputDialog>
+#include <QTimer>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -159,6 +162,23 @@ TEST_F(ClerkDayWindowTest, ShortcutsMenuLettersAndTheTitle) {
     EXPECT_EQ(window_->windowTitle(), "支票 — Vellumark");
     EXPECT_EQ(window_->statusBar()->currentMessage(), "格式“支票”已保存。");
     EXPECT_DOUBLE_EQ(session_->Formats().LoadFormat("支票", 15360)->boxes[1].x, 15);
+}
+
+TEST_F(ClerkDayWindowTest, ADialogTitleNamesTheProgramOnce) {
+    const QString before = QApplication::applicationDisplayName();
+    QApplication::setApplicationDisplayName("Vellumark");
+    QtAsker real(window_.get());
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        shown = dialog->windowTitle();
+        dialog->reject();
+    });
+    EXPECT_FALSE(real.AskText("请输入需要新建的格式名称：", {}, "Vellumark-新建格式模板"));
+    // The frame adds " — Vellumark" after it.
+    EXPECT_EQ(shown, "新建格式模板");
+    QApplication::setApplicationDisplayName(before);
 }
 
 TEST_F(ClerkDayWindowTest, APrintSaysHowManyPagesInTheStatusBar) {
