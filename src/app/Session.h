@@ -2,7 +2,7 @@
 // What the open window shares with the designer and print modules: the one database
 // connection, the document of the open format (its records, bill, selection and
 // undo steps), and the entry settings read at start-up.
-#include "document/FormatController.h"
+#include "document/EntrySettings.h"
 #include "document/FormatDocument.h"
 
 #include <memory>

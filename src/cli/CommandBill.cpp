@@ -3,6 +3,7 @@
 #include "aids/AidContext.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandStart.h"
+#include "document/FormatController.h"
 #include "formatfile/FormatFileTexts.h"
 
 #include <QTextStream>

@@ -5,9 +5,9 @@
 // entered as typed, with the entry aids after it.
 #include "aids/EntryPath.h"
 #include "cli/CommandArgs.h"
-#include "document/FormatController.h"
 
 class Database;
+class FormatController;
 class QTextStream;
 
 // The options of a filled bill: "--set LABEL=VALUE" (repeatable) and "--fill-dates".

@@ -4,7 +4,7 @@
 // --copies, --paper), and point a printer there, warning when the page would be cut
 // off. Messages go to `err`.
 #include "cli/CommandArgs.h"
-#include "document/FormatController.h"
+#include "document/EntrySettings.h"
 #include "records/BoxValues.h"
 #include "store/Format.h"
 

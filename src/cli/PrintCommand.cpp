@@ -7,6 +7,7 @@
 #include "cli/CommandStart.h"
 #include "core/Progress.h"
 #include "core/StreamAsker.h"
+#include "document/FormatController.h"
 #include "document/FormatDocument.h"
 #include "print/PrintJob.h"
 #include "store/Database.h"

@@ -6,6 +6,7 @@
 // one transaction with its history row, and steps on to the next page of a multi-page
 // bill. No widgets: the window's views follow the document's signals, and what the
 // user is told goes through the Asker or the Note signal.
+#include "document/EntrySettings.h"
 #include "document/RecordChange.h"
 #include "records/BoxValues.h"
 
@@ -19,13 +20,6 @@ class Progress;
 struct AidContext;
 struct BillPageOptions;
 struct PageOptions;
-
-// The program's settings that steer how values enter a bill (the format's own
-// currency and month options come from the open format).
-struct EntrySettings {
-    QString lineBreakMarker = QStringLiteral("//");
-    int roundingMethod = 0;
-};
 
 // How a print of the current bill ended.
 struct PrintedBill {
