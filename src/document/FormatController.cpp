@@ -151,7 +151,9 @@ bool FormatController::KeepPage(PageParts parts) {
     FormatStore store(db_);
     // Only the parts asked for: a page size or box edit not yet saved stays unsaved.
     std::optional<PageParams> stored = store.LoadPageParams(format.name);
-    if (!stored) stored = format.page;
+    // A format deleted meanwhile is not brought back as a page without boxes: the
+    // options stay in the document and go with the next save.
+    if (!stored) return true;
     const PageParams before = *stored;
     if (parts & PagePart::Options) stored->options = format.page.options;
     if (parts & PagePart::Barcode) stored->options.barcodeStandard = format.page.options.barcodeStandard;

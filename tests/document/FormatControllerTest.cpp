@@ -155,6 +155,13 @@ TEST_F(FormatControllerTest, OptionsAreKeptAtOnceWithoutTheUnsavedBoxEdits) {
     EXPECT_EQ(stored.boxes[1].x, 10);
     // The currency is the open format's conversion setting at once.
     EXPECT_EQ(controller_->Filling().settings.currency, "$");
+
+    // A format deleted meanwhile by someone else is not brought back by a toggle.
+    ASSERT_TRUE(FormatStore(*db_).DeleteFormatRows("收据"));
+    options.setPaper = false;
+    EXPECT_TRUE(controller_->KeepOptions(options));
+    EXPECT_FALSE(FormatStore(*db_).Exists("收据"));
+    EXPECT_FALSE(document_.GetFormat().page.options.setPaper);
 }
 
 TEST_F(FormatControllerTest, PrintsToAPdfAndKeepsThePrintedBillInTheSameTransaction) {
