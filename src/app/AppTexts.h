@@ -29,10 +29,6 @@ inline const QString kNumCutButton = QStringLiteral("确   定");
 inline const QString kNumCutParam = QStringLiteral("NumCutMethod");
 
 // Main window
-inline const QString kSaveFailed = QStringLiteral("格式保存失败！");
-inline const QString kNewBoxesSavedFirst =
-    QStringLiteral("格式“%1”有新的内容框，已先保存格式，单据的全部内容才能存入历史记录。");
-inline const QString kSaveBoxEdits = QStringLiteral("格式“%1”的内容框已修改，是否保存修改？");
 inline const QString kChooseFormatName = QStringLiteral("请选择格式名称");
 inline const QString kCurrencyPrompt = QStringLiteral("请输入本单据的货币符号：");
 inline const QString kNoFormatHint =

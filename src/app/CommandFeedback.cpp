@@ -6,10 +6,6 @@
 
 #include <QFileInfo>
 
-QString FormatSavedText(const QString& formatName) {
-    return QStringLiteral("格式“%1”已保存。").arg(formatName);
-}
-
 QString PulledBackText(int count) {
     if (count == 0) return QStringLiteral("没有内容框在单据之外。");
     return QStringLiteral("已将 %1 个单据之外的内容框移回单据内。").arg(count);

@@ -6,8 +6,6 @@ class Asker;
 class Database;
 class Progress;
 
-// The status-bar text after a format was saved.
-QString FormatSavedText(const QString& formatName);
 // After "检查凭据外内容框": how many boxes came back onto the page, or that none were off it.
 QString PulledBackText(int count);
 // A file size for people: "12.5 KB", "3.2 MB".

@@ -1,6 +1,9 @@
 #include "app/MainMenu.h"
 
+#include "store/Format.h"
+
 #include <QAction>
+#include <QKeySequence>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -31,13 +34,17 @@ const TopMenu kMenus[] = {
      {{"mNewFmt", u"新建格式"}, {"mSelFmt", u"选择格式"}, {"mSaveFmt", u"保存格式"},
       {"mSaveAsFmt", u"另存格式"}, {"mManageFmt", u"管理格式"}, {"mExportFmt", u"导出格式"},
       {"mImportFmt", u"导入格式"}, {"mDownFmt", u"下载格式"}}},
+    // Undo and redo lead this menu; the window puts the document's steps there.
+    {"mEditMenu", u"编辑(&E)",
+     {{"mEditCut", u"剪切"}, {"mEditCopy", u"复制"}, {"mEditPaste", u"粘贴"}, {"mEditSelectAll", u"全选"},
+      {"mEditCopyCtl", u"复制内容框"}, {"mEditDeleteCtl", u"删除内容框"}}},
     {"mCtlMenu", u"内容框设置(&C)",
      {{"mAlignMenu", u"内容框对齐", false, true}, {"mAlignLeft", u"左对齐"},
       {"mAlignRight", u"右对齐"}, {"mAlignTop", u"顶端对齐"},
       {"mAlighBottom", u"底部对齐", false, false, true},
       {"mSizeMenu", u"内容框尺寸", false, true}, {"mAlighWidth", u"统一宽度"},
       {"mAlighHight", u"统一高度"}, {"mAlignSize", u"统一尺寸", false, false, true}}},
-    {"mSetMenu", u"设置",
+    {"mSetMenu", u"设置(&S)",
      {{"mSetPaper", u"自动设置纸张", true}, {"mDiTuPrint", u"连同底图打印", true},
       {"mPrintRulers", u"打印标尺坐标", true}, {"mMonthZero", u"中文月加“零”", true},
       {"mSetCashChr", u"设置货币符号"}, {"mNumCut", u"设置小数进位"},
@@ -45,10 +52,20 @@ const TopMenu kMenus[] = {
       {"mBarCodeSet", u"设置条码标准"}, {"mInvoicePSDSet", u"设置票据密码"},
       {"mPagesAutoJump", u"多页自动跳转", true}, {"mClearAfterPrint", u"打印后自动清空", true},
       {"mNoPicClear", u"禁止图片清空", true}, {"mLoginPSD", u"登录密码设置"}}},
-    {"mToolMenu", u"工具",
+    {"mToolMenu", u"工具(&T)",
      {{"mCheckCtl", u"检查凭据外内容框"}, {"mCompactDB", u"压缩整理数据库"},
       {"mAddTable", u"添加表格"}, {"mStatistics", u"数据统计分析"}}},
     {"mHelpMenu", u"帮助(&H)", {{"mHelp", u"使用说明"}, {"mSamples", u"创建示例格式"}, {"mAbout", u"关于"}}},
+};
+
+// The keys of the commands used many times a day.
+struct Shortcut {
+    const char* objectName;
+    QKeyCombination keys;
+};
+const Shortcut kShortcuts[] = {
+    {"mPrint", Qt::CTRL | Qt::Key_P}, {"mSaveFmt", Qt::CTRL | Qt::Key_S},
+    {"mNewFmt", Qt::CTRL | Qt::Key_N}, {"mHelp", QKeyCombination(Qt::Key_F1)},
 };
 
 } // namespace
@@ -73,5 +90,43 @@ void BuildMainMenu(QMenuBar* bar) {
             action->setEnabled(false);
             if (entry.endSubmenu) target = menu;
         }
+    }
+    for (const Shortcut& shortcut : kShortcuts)
+        bar->findChild<QAction*>(QString::fromLatin1(shortcut.objectName))->setShortcut(QKeySequence(shortcut.keys));
+}
+
+bool& OptionOf(PageOptions& options, MenuToggle toggle) {
+    switch (toggle) {
+    case MenuToggle::SetPaper: return options.setPaper;
+    case MenuToggle::PrintBackground: return options.printBackground;
+    case MenuToggle::PrintRulers: return options.printRulers;
+    case MenuToggle::MonthZero: return options.monthZero;
+    case MenuToggle::AutoFontSize: return options.autoFontSize;
+    case MenuToggle::AutoJump: return options.autoJump;
+    case MenuToggle::ClearAfterPrint: return options.clearAfterPrint;
+    case MenuToggle::KeepPictures: return options.keepPictures;
+    }
+    return options.setPaper;
+}
+
+void ShowMenuState(const QWidget& window, const PageOptions& options, bool open, bool editable) {
+    const auto enable = [&window](std::initializer_list<const char*> names, bool on) {
+        for (const char* name : names) window.findChild<QAction*>(QString::fromLatin1(name))->setEnabled(on);
+    };
+    enable({"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB", "mNewFmt", "mImportFmt", "mSelFmt"}, true);
+    enable({"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet", "mStatistics",
+            "mInvoicePSDSet", "mPrint", "mPrintPreview", "mPrintAll", "mPrintLabels", "mEditCut", "mEditCopy",
+            "mEditPaste", "mEditSelectAll"},
+           open);
+    // A locked format keeps its boxes and page as they are.
+    enable({"mAddTable", "mCheckCtl", "mAlignLeft", "mAlignRight", "mAlignTop", "mAlighBottom",
+            "mAlighWidth", "mAlighHight", "mAlignSize", "mEditCopyCtl", "mEditDeleteCtl"},
+           editable);
+    window.findChild<QMenu*>(QStringLiteral("mCtlMenu"))->menuAction()->setEnabled(editable);
+    for (const ToggleAction& entry : kToggleActions) {
+        QAction* action = window.findChild<QAction*>(QString::fromLatin1(entry.objectName));
+        action->setEnabled(open);
+        PageOptions shown = options;
+        action->setChecked(open && OptionOf(shown, entry.toggle));
     }
 }

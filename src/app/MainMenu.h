@@ -6,6 +6,8 @@
 
 class QAction;
 class QMenuBar;
+class QWidget;
+struct PageOptions;
 
 void BuildMainMenu(QMenuBar* bar);
 
@@ -22,3 +24,10 @@ inline constexpr ToggleAction kToggleActions[] = {
     {"mAutoFontsize", MenuToggle::AutoFontSize},  {"mPagesAutoJump", MenuToggle::AutoJump},
     {"mClearAfterPrint", MenuToggle::ClearAfterPrint}, {"mNoPicClear", MenuToggle::KeepPictures},
 };
+
+// The option a toggle stands for.
+bool& OptionOf(PageOptions& options, MenuToggle toggle);
+
+// Enables the commands that need an open format (`open`) or one that may be edited
+// (`editable`: open and not locked), and ticks the toggles as `options` hold them.
+void ShowMenuState(const QWidget& window, const PageOptions& options, bool open, bool editable);

@@ -11,12 +11,11 @@
 #include "app/Session.h"
 #include "app/CommandFeedback.h"
 #include "app/HelpWindows.h"
-#include "app/PageCaptions.h"
+#include "app/PageCaptionRow.h"
 #include "app/WindowPlacement.h"
 #include "app/printui/BillPrinter.h"
 #include "designer/DesignerView.h"
-#include "records/BoxValues.h"
-#include "store/Bill.h"
+#include "document/FormatController.h"
 #include "core/Asker.h"
 #include "store/DataFolder.h"
 #include "store/Database.h"
@@ -51,36 +50,21 @@ void ShowSplitterHandle(QSplitter* splitter) {
     splitter->setStyleSheet(QStringLiteral("QSplitter::handle { background: palette(mid); }"));
 }
 
-bool& OptionOf(PageOptions& options, MenuToggle toggle) {
-    switch (toggle) {
-    case MenuToggle::SetPaper: return options.setPaper;
-    case MenuToggle::PrintBackground: return options.printBackground;
-    case MenuToggle::PrintRulers: return options.printRulers;
-    case MenuToggle::MonthZero: return options.monthZero;
-    case MenuToggle::AutoFontSize: return options.autoFontSize;
-    case MenuToggle::AutoJump: return options.autoJump;
-    case MenuToggle::ClearAfterPrint: return options.clearAfterPrint;
-    case MenuToggle::KeepPictures: return options.keepPictures;
-    }
-    return options.setPaper;
-}
-
-QLabel* NamedLabel(const QString& objectName, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(objectName);
-    return label;
-}
+const QString kPageAndGrids = QStringLiteral("PageAndGrids");
 
 } // namespace
 
 MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     : QMainWindow(parent), session_(session), asker_(asker), boxGrid_(new BoxGridModel(this)),
-      progress_(new ProgressWindow(this)) {
+      progress_(new ProgressWindow(this)),
+      controller_(new FormatController(session.Db(), session.Document(), session.Settings(), asker, *progress_,
+                                       this)) {
     setObjectName(QStringLiteral("MF"));
-    setWindowTitle(QStringLiteral("Vellumark"));
+    controller_->SetScreenWidthTwips(ScreenWidthTwips(this));
     BuildMainMenu(menuBar());
     setCentralWidget(BuildCentre());
     ConnectMenu();
+    ConnectController();
     ConnectDesigner();
     ConnectFormatCommands();
     ConnectPrinting();
@@ -88,7 +72,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectFormatTree();
     ConnectAids();
     ConnectHelpMenu(*this, session_, asker_);
-    ShowFormat();
+    FollowOpenedFormat();
     resize(1100, 760);
 }
 
@@ -105,57 +89,33 @@ QWidget* MainWindow::BuildCentre() {
     hint_->setObjectName(QStringLiteral("NoFormatHint"));
     hint_->setAlignment(Qt::AlignCenter);
     hint_->setWordWrap(true);
+    captions_ = new PageCaptionRow(session_.Document(), this);
 
     auto* page = new QWidget(this);
     auto* pageLayout = new QVBoxLayout(page);
     pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addWidget(BuildLabelRow());
+    pageLayout->addWidget(captions_);
     pageLayout->addWidget(hint_);
     pageLayout->addWidget(designer_, 1);
     pageLayout->addWidget(BuildOptionRow());
 
-    auto* right = new QSplitter(Qt::Vertical, this);
-    right->setObjectName(QStringLiteral("PageAndGrids"));
-    right->addWidget(page);
-    right->addWidget(BuildGrids());
-    right->setStretchFactor(0, 3);
-    right->setStretchFactor(1, 1);
+    pageAndGrids_ = new QSplitter(Qt::Vertical, this);
+    pageAndGrids_->setObjectName(kPageAndGrids);
+    pageAndGrids_->addWidget(page);
+    pageAndGrids_->addWidget(BuildGrids());
+    pageAndGrids_->setStretchFactor(0, 3);
+    pageAndGrids_->setStretchFactor(1, 1);
     // The canvas gets the room at first; the grids a quarter, however large their hints.
-    right->setSizes({750, 250});
-    ShowSplitterHandle(right);
+    pageAndGrids_->setSizes({750, 250});
+    ShowSplitterHandle(pageAndGrids_);
 
     auto* centre = new QSplitter(Qt::Horizontal, this);
     centre->addWidget(tree_);
-    centre->addWidget(right);
+    centre->addWidget(pageAndGrids_);
     centre->setStretchFactor(1, 1);
     centre->setSizes({220, 880});
     ShowSplitterHandle(centre);
     return centre;
-}
-
-QWidget* MainWindow::BuildLabelRow() {
-    auto* row = new QWidget(this);
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(4, 2, 4, 2);
-    formatName_ = NamedLabel(QStringLiteral("LFMT"), row);
-    width_ = NamedLabel(QStringLiteral("Wid"), row);
-    height_ = NamedLabel(QStringLiteral("Hie"), row);
-    offsetX_ = NamedLabel(QStringLiteral("M_X"), row);
-    offsetY_ = NamedLabel(QStringLiteral("M_Y"), row);
-    pageSizeButton_ = new QPushButton(AppText::kPageSizeButton, row);
-    pageSizeButton_->setObjectName(QStringLiteral("CmdPageSize"));
-    connect(pageSizeButton_, &QPushButton::clicked, this, [this] { EditPageSize(); });
-    layout->addWidget(formatName_, 1);
-    for (QLabel* label : {width_, height_}) layout->addWidget(label);
-    layout->addWidget(pageSizeButton_);
-    for (QLabel* label : {offsetX_, offsetY_}) layout->addWidget(label);
-    offsetsButton_ = new QPushButton(AppText::kOffsetsButton, row);
-    offsetsButton_->setObjectName(QStringLiteral("CmdOffsets"));
-    calibrationButton_ = new QPushButton(AppText::kCalibrationButton, row);
-    calibrationButton_->setObjectName(QStringLiteral("CmdCalibrate"));
-    layout->addWidget(offsetsButton_);
-    layout->addWidget(calibrationButton_);
-    return row;
 }
 
 QWidget* MainWindow::BuildOptionRow() {
@@ -213,43 +173,57 @@ void MainWindow::ConnectMenu() {
     on("mCompactDB", [this] {
         CompactAndReport(session_.Db(), asker_, *progress_, session_.CurrentFormat().name);
     });
-    for (const ToggleAction& entry : kToggleActions) {
-        const MenuToggle toggle = entry.toggle;
-        on(entry.objectName, [this, toggle](bool checked) {
-            PageParams page = session_.CurrentFormat().page;
-            OptionOf(page.options, toggle) = checked;
-            session_.Document().SetPage(page);
-        });
-    }
+    for (int toggle = 0; toggle < int(std::size(kToggleActions)); ++toggle)
+        on(kToggleActions[toggle].objectName, [this, toggle](bool checked) { KeepToggle(toggle, checked); });
 }
+
+void MainWindow::KeepToggle(int toggle, bool on) {
+    PageOptions options = session_.CurrentFormat().page.options;
+    OptionOf(options, kToggleActions[toggle].toggle) = on;
+    controller_->KeepOptions(options);
+}
+
+void MainWindow::ConnectController() {
+    connect(controller_, &FormatController::Opened, this, &MainWindow::FollowOpenedFormat);
+    connect(controller_, &FormatController::Note, this, &MainWindow::ShowNote);
+    FormatDocument& document = session_.Document();
+    // The menus tick what the options hold, whoever changed them.
+    connect(&document, &FormatDocument::PageChanged, this, [this](PageParts what) {
+        if (what & PagePart::Options) UpdateMenuState();
+    });
+    connect(&document, &FormatDocument::Renamed, this, &MainWindow::ShowTitle);
+    connect(document.UndoStack(), &QUndoStack::cleanChanged, this, &MainWindow::ShowTitle);
+}
+
+void MainWindow::ShowTitle() {
+    const FormatDocument& document = session_.Document();
+    const QString program = QStringLiteral("Vellumark");
+    if (!document.IsOpen()) {
+        setWindowTitle(program);
+        return;
+    }
+    const QString unsaved = document.IsModified() ? QStringLiteral(" *") : QString();
+    setWindowTitle(document.GetFormat().name + unsaved + QStringLiteral(" — ") + program);
+}
+
+void MainWindow::ShowNote(const QString& text) {
+    note_ = gatheringNotes_ > 0 && !note_.isEmpty() ? note_ + QStringLiteral("　") + text : text;
+    statusBar()->showMessage(note_, kStatusMessageMs);
+}
+
+MainWindow::NoteGathering::NoteGathering(MainWindow& window) : window_(window) {
+    if (window_.gatheringNotes_++ == 0) window_.note_.clear();
+}
+
+MainWindow::NoteGathering::~NoteGathering() { --window_.gatheringNotes_; }
 
 void MainWindow::UpdateMenuState() {
     const bool open = session_.HasFormat();
-    for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB"})
-        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
-    for (const char* name : {"mNewFmt", "mImportFmt", "mSelFmt"})
-        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
-    for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet",
-                             "mStatistics", "mInvoicePSDSet"})
-        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
-    // A locked format keeps its boxes and page as they are.
     const bool editable = open && !designer_->IsLocked();
-    for (const char* name : {"mAddTable", "mCheckCtl", "mAlignLeft", "mAlignRight", "mAlignTop",
-                             "mAlighBottom", "mAlighWidth", "mAlighHight", "mAlignSize"})
-        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(editable);
-    findChild<QMenu*>(QStringLiteral("mCtlMenu"))->menuAction()->setEnabled(editable);
-    pageSizeButton_->setEnabled(editable);
-    offsetsButton_->setEnabled(editable);
-    calibrationButton_->setEnabled(open);
-    for (const char* name : {"mPrint", "mPrintPreview", "mPrintAll", "mPrintLabels"})
-        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
-    const PageOptions& options = session_.CurrentFormat().page.options;
-    for (const ToggleAction& entry : kToggleActions) {
-        QAction* action = findChild<QAction*>(QString::fromLatin1(entry.objectName));
-        action->setEnabled(open);
-        PageOptions shown = options;
-        action->setChecked(open && OptionOf(shown, entry.toggle));
-    }
+    ShowMenuState(*this, session_.CurrentFormat().page.options, open, editable);
+    captions_->PageSizeButton()->setEnabled(editable);
+    captions_->OffsetsButton()->setEnabled(editable);
+    captions_->CalibrationButton()->setEnabled(open);
 }
 
 void MainWindow::StartUp() {
@@ -257,6 +231,7 @@ void MainWindow::StartUp() {
     session_.SetLineBreakMarker(ReadSetting(QStringLiteral("QMX"), QStringLiteral("Para"),
                                             QStringLiteral("CrlfChr"), AppText::kDefaultCrlf));
     RestoreWindowPlacement(session_.Params(), this, AppText::kMainWindowPlacement);
+    RestoreSplitterSizes(session_.Params(), pageAndGrids_, kPageAndGrids);
     const FormatStore::LastUse last = session_.Formats().ReadLastUse();
     if (last.optionBoxes)
         for (int i = 0; i < 3; ++i) optionBoxes_[i]->setChecked((*last.optionBoxes)[i] != 0);
@@ -268,41 +243,23 @@ void MainWindow::StartUp() {
 bool MainWindow::OpenFormat(const QString& name, bool force) {
     if (name.isEmpty()) return false;
     if (name == session_.CurrentFormat().name && !force) return true;
-    if (name != session_.CurrentFormat().name && !ConfirmLeavingFormat()) return false;
-    return LoadFormat(name);
+    CommitTyping();
+    if (name != session_.CurrentFormat().name && !controller_->Leave()) return false;
+    return controller_->Open(name);
 }
 
-bool MainWindow::LoadFormat(const QString& name) {
-    if (name != session_.CurrentFormat().name) StoreDefaults();
-    std::optional<Format> loaded = session_.Formats().LoadFormat(name, ScreenWidthTwips(this));
-    if (!loaded) return false;
-    loaded->name = name;
-    // The conversions follow the new format's currency and month options.
-    ConversionSettings conversion = session_.Conversion();
-    conversion.currency = loaded->page.options.currency;
-    conversion.monthZero = loaded->page.options.monthZero;
-    // The boxes get back what they held when the format was last left.
-    Bill bill = DefaultsOf(*loaded, {session_.LineBreakMarker(), conversion});
-    session_.Document().Open(std::move(*loaded), std::move(bill));
-    ShowFormat();
-    session_.Formats().WriteLastUse(name, LastUseBoxes());
-    Q_EMIT FormatOpened();
-    return true;
-}
-
-void MainWindow::ShowFormat() {
-    const Format& format = session_.CurrentFormat();
+void MainWindow::FollowOpenedFormat() {
     const bool open = session_.HasFormat();
     hint_->setVisible(!open);
     // Without a format there is no page to show or zoom.
     designer_->setVisible(open);
-    formatName_->setText(format.name);
-    width_->setText(open ? PageWidthCaption(format.page) : QString());
-    height_->setText(open ? PageHeightCaption(format.page) : QString());
-    offsetX_->setText(open ? ShiftLeftCaption(format.page) : QString());
-    offsetY_->setText(open ? ShiftUpCaption(format.page) : QString());
-    if (open) ApplyOptionBoxes();
+    if (open) {
+        ApplyOptionBoxes();
+        session_.Formats().WriteLastUse(session_.CurrentFormat().name, LastUseBoxes());
+    }
     UpdateMenuState();
+    ShowTitle();
+    if (open) Q_EMIT FormatOpened();
 }
 
 void MainWindow::ApplyOptionBoxes() {
@@ -314,6 +271,8 @@ void MainWindow::ApplyOptionBoxes() {
 void MainWindow::OnOptionBox(int index, bool on) {
     if (session_.HasFormat()) {
         designer_->SetOption(index, on);
+        // The option boxes are the format's settings too: kept as they change.
+        controller_->KeepOptions(session_.CurrentFormat().page.options);
         if (index == kLocked) UpdateMenuState();
     }
     Q_EMIT OptionBoxToggled(index, on);
@@ -325,22 +284,9 @@ std::array<int, 3> MainWindow::LastUseBoxes() const {
 }
 
 bool MainWindow::SaveFormat() {
-    if (!session_.HasFormat()) return false;
-    // The document keeps an unlabelled text box's text in its record already.
-    Format format = session_.CurrentFormat();
-    const bool saved = session_.Formats().SaveFormat(format, QString(), ScreenWidthTwips(this),
-                                                      *progress_);
-    // The store keeps the old format intact on failure; the user must know it was not saved.
-    if (!saved) {
-        asker_.Message(session_.Formats().RefusedWhilePrinting()
-                           ? StoreTexts::FormatPrinting(format.name, StoreTexts::kSaveVerb)
-                           : AppText::kSaveFailed);
-        return false;
-    }
-    // New boxes got their real IDs: contents and selection follow them.
-    session_.Document().AdoptSaved(format);
-    statusBar()->showMessage(FormatSavedText(format.name), kStatusMessageMs);
-    return StoreDefaults();
+    const NoteGathering notes(*this);
+    CommitTyping();
+    return controller_->Save();
 }
 
 bool MainWindow::AcceptFormatName(const QString& name) {
@@ -360,7 +306,8 @@ bool MainWindow::SaveFormatAs(const QString& name) {
         newName = answer->trimmed();
     }
     if (!AcceptFormatName(newName)) return false;
-    StoreDefaults();
+    CommitTyping();
+    controller_->StoreDefaults();
     Format current = session_.CurrentFormat();
     if (::SaveFormatAs(session_.Formats(), asker_, current, newName,
                        ScreenWidthTwips(this), *progress_) != SaveAsOutcome::Saved)
@@ -387,10 +334,10 @@ void MainWindow::SetRoundingMethod() {
 }
 
 void MainWindow::SetCurrencySymbol() {
-    PageParams page = session_.CurrentFormat().page;
-    if (const std::optional<QString> answer = asker_.AskText(AppText::kCurrencyPrompt, page.options.currency)) {
-        page.options.currency = *answer;
-        session_.Document().SetPage(page);
+    PageOptions options = session_.CurrentFormat().page.options;
+    if (const std::optional<QString> answer = asker_.AskText(AppText::kCurrencyPrompt, options.currency)) {
+        options.currency = *answer;
+        controller_->KeepOptions(options);
     }
 }
 
@@ -399,20 +346,14 @@ void MainWindow::ChangeLoginPassword() {
     dialog.exec();
 }
 
-bool MainWindow::ConfirmLeavingFormat() {
-    if (!session_.HasFormat() || !session_.Document().IsModified()) return true;
-    const std::optional<bool> save =
-        asker_.AskYesNoCancel(AppText::kSaveBoxEdits.arg(session_.CurrentFormat().name));
-    if (!save) return false;
-    return !*save || SaveFormat();
-}
-
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (!ConfirmLeavingFormat()) {
+    CommitTyping();
+    if (!controller_->Leave()) {
         event->ignore();
         return;
     }
     SaveWindowPlacement(session_.Params(), this, AppText::kMainWindowPlacement);
-    StoreDefaults();
+    SaveSplitterSizes(session_.Params(), pageAndGrids_, kPageAndGrids);
+    controller_->StoreDefaults();
     event->accept();
 }

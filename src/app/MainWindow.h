@@ -1,28 +1,29 @@
 #pragma once
 // The main window MF: format tree, viewport for the canvas, option boxes, page labels,
-// the three grids and the main menu. It drives the format's road from opening to
-// saving; the designer's view is the page area and follows every opened format.
+// the three grids and the main menu. The open format's road from opening to leaving
+// (open, save, leave, add, print, next page) is the FormatController's, shared with the
+// command line; the window asks what only a window asks (names, printers) and its views
+// follow the document.
 #include <QMainWindow>
 #include <array>
 #include <memory>
 
 class Asker;
 class BillDataView;
-struct AidContext;
 struct BillData;
 class BillPrinter;
-class Bill;
 class BoxGridModel;
 class DesignerView;
+class FormatController;
 class FormatTreeView;
 class HistoryView;
 class ProgressWindow;
 class QCheckBox;
 class QLabel;
-class QPushButton;
+class PageCaptionRow;
+struct PrintedBill;
+class QSplitter;
 class Session;
-struct Format;
-struct ValueFilling;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -49,6 +50,7 @@ public:
     bool ChooseFormat();
 
     DesignerView& Designer() const { return *designer_; }
+    FormatController& Controller() const { return *controller_; }
 
     // Printing (MainWindowPrinting.cpp): "打印当前单据", the preview, the calibration
     // page, the print offsets and the bill as a picture.
@@ -74,15 +76,10 @@ public:
     ProgressWindow& ProgressIndicator() const { return *progress_; }
     Session& CurrentSession() const { return session_; }
 
-    // Records (MainWindowHistory.cpp): the history tab, the bill menu's "添加下一张单据"
-    // (print false) and "打印并添加单据", and the open format's default contents,
-    // stored when it is saved, left or the window closes. False after saying why.
+    // Records (MainWindowHistory.cpp): the history tab, and the bill menu's
+    // "添加下一张单据" (print false) and "打印并添加单据". False after saying why.
     HistoryView& History() const { return *history_; }
     bool AddBill(bool print);
-    bool StoreDefaults();
-    // Before the open format is left: unsaved box edits are saved, dropped, or the
-    // leaving is cancelled (false).
-    bool ConfirmLeavingFormat();
     // "数据统计分析" over the open format's stored bills (MainWindowStats.cpp).
     void ShowStatistics();
 
@@ -97,15 +94,32 @@ protected:
 
 private:
     const BillData* GridRowsToPrint();
-    // Opens the format without asking about the one it replaces.
-    bool LoadFormat(const QString& name);
     QWidget* BuildCentre();
-    QWidget* BuildLabelRow();
     QWidget* BuildOptionRow();
     QWidget* BuildGrids();
     QWidget* BuildBillDataTab();
     void ConnectMenu();
-    void ShowFormat();
+    void ConnectController();
+    // What follows a format made current: views, menus and the last-use row.
+    void FollowOpenedFormat();
+    // "格式名 * — Vellumark": the open format and whether it has unsaved box edits.
+    void ShowTitle();
+    // A short note in the status bar; notes of one command are shown together.
+    void ShowNote(const QString& text);
+    // While it lives, the notes of one command (a save before a print, the pages
+    // printed) join into one status-bar message, however long the command waits.
+    class NoteGathering {
+    public:
+        explicit NoteGathering(MainWindow& window);
+        ~NoteGathering();
+        NoteGathering(const NoteGathering&) = delete;
+        NoteGathering& operator=(const NoteGathering&) = delete;
+
+    private:
+        MainWindow& window_;
+    };
+    // A toggle of the settings menu: kept in the format's page record at once.
+    void KeepToggle(int toggle, bool on);
     void ApplyOptionBoxes();
     void OnOptionBox(int index, bool on);
     std::array<int, 3> LastUseBoxes() const;
@@ -119,22 +133,14 @@ private:
     void ConnectFormatCommands();
     void ConnectPrinting();
     void ConnectBatchPrinting();
-    // After a printed bill: the next page of a multi-page bill, else clearing.
-    void AfterPrint(QString formatName, bool autoJump, bool clearAfterPrint);
     // The format tree and the format list (MainWindowTree.cpp).
     void ConnectFormatTree();
-    // The entry aids on the open bill (MainWindowAids.cpp); RunAutoFill refills the
-    // automatic numbers, lists and passwords of a fresh bill.
+    // The entry aids on the open bill (MainWindowAids.cpp).
     void ConnectAids();
-    void RunAutoFill();
-    // What values entering the bill need: the store, the line-break marker, the open
-    // format's conversion settings, where questions go.
-    AidContext EntryContext();
     // Leaves the box being typed in, so its text is converted before it is used.
     void CommitTyping();
-    // Saves the format first when it has boxes added since the last save, so a bill
-    // kept in history holds every box's value; false when that save failed.
-    bool SaveNewBoxesFirst();
+    // The bill in the boxes on a printer chosen for it, kept in history as it prints.
+    PrintedBill PrintOnChosenPrinter();
     void EditPageSize();
     void ImportFormatFile();
     void ExportFormatFile();
@@ -143,9 +149,6 @@ private:
     bool AcceptFormatName(const QString& name);
     HistoryView* BuildHistory();
     void ConnectHistory();
-    // The format's stored default contents.
-    Bill DefaultsOf(const Format& format, const ValueFilling& filling);
-    bool KeepBill(const Format& format, const Bill& bill);
     void LoadStoredBill(qint64 billNumber);
 
     // How long a command's note stays in the status bar.
@@ -154,20 +157,17 @@ private:
     Asker& asker_;
     BoxGridModel* boxGrid_;
     ProgressWindow* progress_;
+    FormatController* controller_;
     BillDataView* billData_ = nullptr;
     FormatTreeView* tree_ = nullptr;
     DesignerView* designer_ = nullptr;
-    QPushButton* pageSizeButton_ = nullptr;
-    QPushButton* offsetsButton_ = nullptr;
-    QPushButton* calibrationButton_ = nullptr;
+    PageCaptionRow* captions_ = nullptr;
+    QSplitter* pageAndGrids_ = nullptr;
     std::unique_ptr<BillPrinter> printer_;
     QLabel* hint_ = nullptr;
-    QLabel* formatName_ = nullptr;
-    QLabel* width_ = nullptr;
-    QLabel* height_ = nullptr;
-    QLabel* offsetX_ = nullptr;
-    QLabel* offsetY_ = nullptr;
     std::array<QCheckBox*, 5> optionBoxes_{};
     HistoryView* history_ = nullptr;
-    bool billKept_ = false;
+    // The note in the status bar and how many commands are gathering notes into it.
+    QString note_;
+    int gatheringNotes_ = 0;
 };

@@ -17,6 +17,7 @@
 #include "designer/DesignerView.h"
 #include "designer/PageCanvas.h"
 #include "designer/TextInputBox.h"
+#include "document/FormatController.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,14 +34,10 @@ constexpr int kAutoFindMs = 50;
 constexpr int kListExtraTwips = 300;
 constexpr int kListRows = 8;
 
-AidContext ContextOf(Session& session, Asker& asker) {
-    return {&session.Db(), {session.LineBreakMarker(), session.Conversion()}, {}, &asker};
-}
-
 class AidsInput final : public QObject {
 public:
-    AidsInput(Session& session, Asker& asker, DesignerView& designer, QObject* parent)
-        : QObject(parent), session_(session), asker_(asker), designer_(designer) {
+    AidsInput(Session& session, const FormatController& controller, DesignerView& designer, QObject* parent)
+        : QObject(parent), session_(session), controller_(controller), designer_(designer) {
         autoFind_.setObjectName(QStringLiteral("AutoFind"));
         autoFind_.setSingleShot(true);
         autoFind_.setInterval(kAutoFindMs);
@@ -131,7 +128,7 @@ private:
         if (!record || ctrl || watched != box->Editor()->viewport() || event->button() != Qt::LeftButton)
             return false;
         if (const std::optional<QString> tick = ToggledTick(record->cash, Document().Content(record->id)))
-            EnterValue(Document(), record->id, *tick, EntryRoute::Typed, ContextOf(session_, asker_));
+            EnterValue(Document(), record->id, *tick, EntryRoute::Typed, controller_.Aids());
         return false;
     }
 
@@ -185,11 +182,11 @@ private:
     void Choose(QListWidgetItem* item) {
         list_->hide();
         if (!item || !Document().Record(listBox_)) return;
-        EnterValue(Document(), listBox_, item->text(), EntryRoute::Typed, ContextOf(session_, asker_));
+        EnterValue(Document(), listBox_, item->text(), EntryRoute::Typed, controller_.Aids());
     }
 
     Session& session_;
-    Asker& asker_;
+    const FormatController& controller_;
     DesignerView& designer_;
     QTimer autoFind_;
     QPointer<TextInputBox> typing_;
@@ -201,11 +198,9 @@ private:
 
 } // namespace
 
-AidContext MainWindow::EntryContext() { return ContextOf(session_, asker_); }
-
 void MainWindow::ConnectAids() {
-    designer_->SetEntryContext([this] { return EntryContext(); });
-    auto* input = new AidsInput(session_, asker_, *designer_, this);
+    designer_->SetEntryContext([this] { return controller_->Aids(); });
+    auto* input = new AidsInput(session_, *controller_, *designer_, this);
     input->setObjectName(QStringLiteral("EntryAids"));
     const auto on = [this](QMenu* menu, const char* name, auto handler) {
         QAction* action = menu->findChild<QAction*>(QString::fromLatin1(name));
@@ -217,21 +212,16 @@ void MainWindow::ConnectAids() {
             if (!designer_->IsLocked()) BuildRingForCurrent(session_.Document(), related);
         });
     on(designer_->CanvasMenu(), "mAutoGetDate", [this] {
-        if (session_.HasFormat()) FillDates(session_.Document(), ContextOf(session_, asker_));
+        if (session_.HasFormat()) FillDates(session_.Document(), controller_->Aids());
     });
     on(designer_->CanvasMenu(), "mAutoCreatePSD", [this] {
         if (session_.HasFormat()) FillPasswordAreas(session_.Document());
     });
     connect(findChild<QAction*>(QStringLiteral("mInvoicePSDSet")), &QAction::triggered, this, [this] {
-        PageParams page = session_.CurrentFormat().page;
-        PasswordAreaDialog dialog(DecodePasswordParams(page.options.passwordArea), this);
+        PageOptions options = session_.CurrentFormat().page.options;
+        PasswordAreaDialog dialog(DecodePasswordParams(options.passwordArea), this);
         if (dialog.exec() != QDialog::Accepted) return;
-        page.options.passwordArea = EncodePasswordParams(dialog.Params());
-        session_.Document().SetPage(page);
+        options.passwordArea = EncodePasswordParams(dialog.Params());
+        controller_->KeepOptions(options);
     });
-    connect(this, &MainWindow::FormatOpened, this, &MainWindow::RunAutoFill);
-}
-
-void MainWindow::RunAutoFill() {
-    if (session_.HasFormat()) RefreshAutoFill(session_.Document(), ContextOf(session_, asker_));
 }

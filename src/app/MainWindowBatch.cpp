@@ -1,13 +1,12 @@
 // The main window's batches: every data row in one job, the selected history bills,
-// label sheets, and what follows a printed bill (the next page of a multi-page bill,
-// or clearing the boxes).
+// and label sheets.
 #include "app/MainWindow.h"
 
 #include "app/BillDataModel.h"
 #include "app/BillDataView.h"
 #include "app/HistoryView.h"
-#include "app/PrintOptions.h"
 #include "app/Session.h"
+#include "document/FormatController.h"
 #include "app/printui/BillPrinter.h"
 #include "app/printui/LabelSheetDialog.h"
 #include "app/printui/PrintProgressDialog.h"
@@ -15,7 +14,6 @@
 #include "designer/DesignerView.h"
 #include "print/BatchPrint.h"
 #include "print/LabelSheet.h"
-#include "print/MultiPage.h"
 #include "print/PrintJob.h"
 #include "print/PrintTexts.h"
 #include "print/RowBill.h"
@@ -29,17 +27,12 @@
 
 namespace {
 
-RowFilling RowFillingOf(Session& session) {
-    const ValueFilling filling{session.LineBreakMarker(), session.Conversion()};
-    return {filling, &session.Db()};
-}
-
 // The data rows as bills, each written over the bill in the boxes (so fixed texts
 // typed there stay) as if typed.
 struct DataRows {
-    DataRows(Session& session, const BillData& data)
+    DataRows(Session& session, const FormatController& controller, const BillData& data)
         : format(session.CurrentFormat()), base(session.CurrentBill()), rows(data),
-          loader(format, data.columns, RowFillingOf(session)) {}
+          loader(format, data.columns, {controller.Filling(), &session.Db()}) {}
 
     BatchSource Source() const {
         BatchSource source;
@@ -69,16 +62,6 @@ void MainWindow::ConnectBatchPrinting() {
     connect(history_, &HistoryView::PrintRequested, this, [this] { PrintHistoryRows(); });
 }
 
-void MainWindow::AfterPrint(QString formatName, bool autoJump, bool clearAfterPrint) {
-    const bool finished = NextPageFormat(session_.Db(), formatName, autoJump,
-                                         [this](const QString& next) { OpenFormat(next, false); });
-    // The pages of one bill keep their boxes until the last page is printed.
-    if (finished && clearAfterPrint) {
-        designer_->ClearContents();
-        RunAutoFill();
-    }
-}
-
 // The bill-data grid's rows with the typing committed; nullptr (after saying why)
 // when there is nothing to print.
 const BillData* MainWindow::GridRowsToPrint() {
@@ -94,18 +77,18 @@ const BillData* MainWindow::GridRowsToPrint() {
 
 bool MainWindow::PrintAllRows() {
     const BillData* gridRows = GridRowsToPrint();
-    if (!gridRows || !SaveNewBoxesFirst()) return false;
+    if (!gridRows || !controller_->SaveNewBoxesFirst()) return false;
     const BillData& grid = *gridRows;
     const int copies = printer_->ChoosePrinter();
     if (copies == 0) return false;
     // The boxes are left alone: the rows go to paper without passing through them,
     // so what was shown before the job is what shows after it.
-    const DataRows rows(session_, grid);
+    const DataRows rows(session_, *controller_, grid);
     printer_->WarnOfHardwareMargins(rows.format);
     BatchOptions options;
     options.caption = PrintText::kPrintingBills;
     options.copies = copies;
-    options.page = PageOptionsFor(session_, this);
+    options.page = controller_->PrintOptions();
     options.history = &session_.Db();
     PrintJob job(printer_->Printer(), asker_);
     PrintProgressDialog progress(this);
@@ -130,7 +113,7 @@ bool MainWindow::PrintHistoryRows() {
 
     const Format format = session_.CurrentFormat();
     printer_->WarnOfHardwareMargins(format);
-    const ValueFilling filling{session_.LineBreakMarker(), session_.Conversion()};
+    const ValueFilling filling = controller_->Filling();
     BatchSource source;
     source.count = int(numbers.size());
     source.load = [&](int index, Bill& bill, QString* problem) {
@@ -142,7 +125,7 @@ bool MainWindow::PrintHistoryRows() {
     BatchOptions options;
     options.caption = PrintText::kPrintingHistory;
     options.copies = copies;
-    options.page = PageOptionsFor(session_, this);
+    options.page = controller_->PrintOptions();
     PrintJob job(printer_->Printer(), asker_);
     PrintProgressDialog progress(this);
     SilentJobProgress quiet;
@@ -158,8 +141,8 @@ bool MainWindow::PrintLabelSheets() {
     const BillData* gridRows = GridRowsToPrint();
     if (!gridRows) return false;
     const BillData& grid = *gridRows;
-    const DataRows rows(session_, grid);
-    const BillPageOptions page = PageOptionsFor(session_, this);
+    const DataRows rows(session_, *controller_, grid);
+    const BillPageOptions page = controller_->PrintOptions();
     const bool guides = session_.Params().GetParam(PrintText::kLabelGridParam) == u"1";
     LabelSheetDialog dialog(rows.format, page, int(grid.rows.size()),
                             [&rows](int index) { return rows.At(index); }, guides, this);

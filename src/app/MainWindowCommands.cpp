@@ -12,6 +12,10 @@
 #include "formatfile/FormatExport.h"
 #include "formatfile/FormatImport.h"
 #include "app/CommandFeedback.h"
+#include "app/EditMenu.h"
+#include "app/PageCaptionRow.h"
+#include "document/ControllerTexts.h"
+#include "document/FormatController.h"
 #include "app/WindowPlacement.h"
 #include "core/Asker.h"
 #include "store/FormatStore.h"
@@ -19,12 +23,12 @@
 
 #include <QAction>
 #include <QMenu>
+#include <QPushButton>
 
 void MainWindow::ConnectDesigner() {
-    // The canvas and the box grid both follow the document, record by record; the
-    // designer tells when it fitted a new page size.
-    connect(designer_, &DesignerView::PageChanged, this, [this] { ShowFormat(); });
+    // The canvas, the box grid and the page captions all follow the document.
     designer_->SetParamStore(&session_.Params());
+    connect(captions_->PageSizeButton(), &QPushButton::clicked, this, [this] { EditPageSize(); });
 
     auto on = [this](const char* name, auto handler) {
         connect(findChild<QAction*>(QString::fromLatin1(name)), &QAction::triggered, this, handler);
@@ -37,11 +41,7 @@ void MainWindow::ConnectDesigner() {
     on("mAlignSize", [this] { designer_->AlignSameSize(); });
     on("mCheckCtl", [this] { asker_.Message(PulledBackText(designer_->PullBoxesOntoPage())); });
 
-    // Undo and redo of box edits sit at the end of the box menu, with their shortcuts.
-    QMenu* boxMenu = findChild<QMenu*>(QStringLiteral("mCtlMenu"));
-    boxMenu->addSeparator();
-    boxMenu->addAction(designer_->UndoAction());
-    boxMenu->addAction(designer_->RedoAction());
+    ConnectEditMenu(*this, *findChild<QMenu*>(QStringLiteral("mEditMenu")), *designer_);
 }
 
 void MainWindow::ConnectFormatCommands() {
@@ -57,7 +57,8 @@ void MainWindow::ConnectFormatCommands() {
 }
 
 bool MainWindow::NewFormat() {
-    if (!ConfirmLeavingFormat()) return false;
+    CommitTyping();
+    if (!controller_->Leave()) return false;
     const Format& current = session_.CurrentFormat();
     const std::optional<NewFormatPage> page =
         AskNewFormat(asker_, current.page.width, current.page.height);
@@ -75,16 +76,14 @@ bool MainWindow::NewFormat() {
     fresh.page.options.optionBoxes = current.page.options.optionBoxes;
     fresh.page.options.optionBoxes[kLocked] = 0;
     if (!session_.Formats().SaveFormat(fresh, name, ScreenWidthTwips(this), *progress_)) {
-        asker_.Message(AppText::kSaveFailed);
+        asker_.Message(ControllerText::kSaveFailed);
         return false;
     }
     // Leaving the open format was settled above.
-    return LoadFormat(name);
+    return controller_->Open(name);
 }
 
-void MainWindow::EditPageSize() {
-    if (designer_->EditPageSize()) ShowFormat();
-}
+void MainWindow::EditPageSize() { designer_->EditPageSize(); }
 
 void MainWindow::ImportFormatFile() {
     const ImportResult result = ImportFormat(QString(), asker_, session_.Db(), *progress_);
@@ -100,5 +99,5 @@ void MainWindow::ChooseBarcodeStandard() {
     BarcodeStandardDialog dialog(page.options.barcodeStandard, this);
     if (dialog.exec() != QDialog::Accepted) return;
     page.options.barcodeStandard = dialog.Standard();
-    session_.Document().SetPage(page); // the designer draws the codes again as it is told
+    controller_->KeepOptions(page.options); // the designer draws the codes again as it is told
 }

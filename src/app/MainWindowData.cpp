@@ -10,6 +10,7 @@
 #include "app/Session.h"
 #include "app/SheetChoiceDialog.h"
 #include "core/Asker.h"
+#include "document/FormatController.h"
 #include "exchange/ExchangeTexts.h"
 #include "exchange/SheetReader.h"
 #include "print/RowBill.h"
@@ -93,5 +94,5 @@ void MainWindow::DisplayCurrentRow(int row) {
     // is the bill the batch prints for it.
     CommitTyping();
     EnterValues(session_.Document(), RowEntries(rows.columns, rows.rows[row].values), EntryRoute::DataRow,
-                EntryContext());
+                controller_->Aids());
 }

@@ -1,5 +1,5 @@
-// The main window's records: default contents kept per format, the bill kept in
-// history after printing or by the bill menu, and the history tab.
+// The main window's records: the bill kept in history by the bill menu, and the
+// history tab.
 #include "app/MainWindow.h"
 
 #include "app/HistoryView.h"
@@ -7,22 +7,13 @@
 #include "app/Session.h"
 #include "core/Asker.h"
 #include "designer/DesignerView.h"
-#include "records/BoxValues.h"
+#include "document/FormatController.h"
 #include "records/HistoryModel.h"
-#include "records/Defaults.h"
-#include "records/History.h"
 #include "records/HistoryQueries.h"
-#include "records/RecordsTexts.h"
 
 #include <QAction>
 #include <QMenu>
 #include <QTabWidget>
-
-namespace {
-ValueFilling FillingOf(const Session& session) {
-    return {session.LineBreakMarker(), session.Conversion()};
-}
-} // namespace
 
 HistoryView* MainWindow::BuildHistory() {
     history_ = new HistoryView(session_.Db(), session_.Params(), asker_, *progress_, this);
@@ -37,6 +28,7 @@ void MainWindow::ConnectHistory() {
     };
     connect(tabs, &QTabWidget::currentChanged, this, showWhenVisible);
     connect(this, &MainWindow::FormatOpened, this, showWhenVisible);
+    connect(controller_, &FormatController::BillsKept, history_, &HistoryView::Refresh);
     connect(history_, &HistoryView::BillChosen, this, &MainWindow::LoadStoredBill);
 
     // The bill menu on the page holds the two commands, waiting to be connected.
@@ -49,45 +41,14 @@ void MainWindow::ConnectHistory() {
     connectBillCommand("mAddBillsAndPrint", [this] { AddBill(true); });
 }
 
-bool MainWindow::StoreDefaults() {
-    if (!session_.HasFormat()) return true;
-    CommitTyping();
-    if (SaveDefaults(session_.Db(), session_.CurrentFormat(), session_.CurrentBill(), *progress_))
-        return true;
-    asker_.Message(RecordsText::kDefaultsSaveFailed);
-    return false;
-}
-
-Bill MainWindow::DefaultsOf(const Format& format, const ValueFilling& filling) {
-    Bill bill;
-    LoadDefaults(session_.Db(), format, bill, filling, *progress_);
-    return bill;
-}
-
-bool MainWindow::KeepBill(const Format& format, const Bill& bill) {
-    const SavedBill saved = SaveHistory(session_.Db(), format, bill);
-    billKept_ = saved.outcome != SavedBill::Outcome::Failed;
-    if (!billKept_) {
-        asker_.Message(RecordsText::kHistorySaveFailed);
-        return false;
-    }
-    if (saved.outcome == SavedBill::Outcome::Added) history_->Refresh();
-    return true;
-}
-
 bool MainWindow::AddBill(bool print) {
     if (!session_.HasFormat()) return false;
+    const NoteGathering notes(*this);
     CommitTyping();
-    if (!SaveNewBoxesFirst()) return false;
-    // Printing keeps the bill through the after-print step.
-    billKept_ = false;
-    if (print ? !PrintCurrentBill() : !KeepBill(session_.CurrentFormat(), session_.CurrentBill()))
-        return false;
-    // A bill that could not be kept stays in the boxes; otherwise the next one starts empty.
-    if (!billKept_) return false;
-    designer_->ClearSelection();
-    designer_->ClearContents();
-    RunAutoFill();
+    if (!print) return controller_->AddBill();
+    // A bill printed but not kept stays in the boxes: it can be added again.
+    if (!PrintOnChosenPrinter().kept) return false;
+    controller_->StartNextBill();
     return true;
 }
 
@@ -95,7 +56,7 @@ void MainWindow::LoadStoredBill(qint64 billNumber) {
     if (!session_.HasFormat()) return;
     Bill stored;
     if (!::LoadStoredBill(session_.Db(), session_.CurrentFormat(), billNumber, stored,
-                          FillingOf(session_)))
+                          controller_->Filling()))
         return;
     // The boxes show that bill alone, not a mix with what was typed before.
     designer_->ClearSelection();

@@ -21,9 +21,7 @@ void MainWindow::ConnectFormatTree() {
             &FormatTreeView::Reload);
     connect(tree_, &FormatTreeView::FormatRenamed, this,
             [this](const QString& oldName, const QString& newName) {
-                if (session_.CurrentFormat().name != oldName) return;
-                session_.Document().Rename(newName);
-                ShowFormat();
+                if (session_.CurrentFormat().name == oldName) session_.Document().Rename(newName);
             });
     QAction* manage = findChild<QAction*>(QStringLiteral("mManageFmt"));
     connect(manage, &QAction::triggered, this, [this] { ChooseFormat(); });

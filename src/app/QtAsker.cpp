@@ -10,6 +10,13 @@
 namespace {
 // The program's name in dialog titles.
 QString Title() { return QApplication::applicationDisplayName(); }
+// The window frame adds the program's name after a title; a title that leads with it
+// ("Vellumark-新建格式模板") is shown without that lead, so the name appears once.
+QString FramedTitle(const QString& title) {
+    if (title.isEmpty()) return Title();
+    const QString lead = Title() + QLatin1Char('-');
+    return !Title().isEmpty() && title.startsWith(lead) ? title.mid(lead.size()) : title;
+}
 } // namespace
 
 QtAsker::QtAsker(QWidget* parent) : parent_(parent) {}
@@ -34,7 +41,7 @@ std::optional<bool> QtAsker::AskYesNoCancel(const QString& question) {
 std::optional<QString> QtAsker::AskText(const QString& prompt, const QString& preset,
                                         const QString& title) {
     bool ok = false;
-    const QString text = QInputDialog::getText(parent_, title.isEmpty() ? Title() : title, prompt,
+    const QString text = QInputDialog::getText(parent_, FramedTitle(title), prompt,
                                                QLineEdit::Normal, preset, &ok);
     if (!ok) return std::nullopt;
     return text;

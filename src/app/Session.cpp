@@ -11,12 +11,3 @@ Session::Session(std::unique_ptr<Database> db)
       printerProfiles_(std::make_unique<PrinterProfileSource>(*db_)) {}
 
 Session::~Session() = default;
-
-ConversionSettings Session::Conversion() const {
-    ConversionSettings settings;
-    const PageOptions& options = document_.GetFormat().page.options;
-    settings.currency = options.currency;
-    settings.roundingMethod = roundingMethod_;
-    settings.monthZero = options.monthZero;
-    return settings;
-}

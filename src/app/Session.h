@@ -1,8 +1,8 @@
 #pragma once
 // What the open window shares with the designer and print modules: the one database
 // connection, the document of the open format (its records, bill, selection and
-// undo steps), and the conversion settings read at start-up.
-#include "content/ConversionSettings.h"
+// undo steps), and the entry settings read at start-up.
+#include "document/EntrySettings.h"
 #include "document/FormatDocument.h"
 
 #include <memory>
@@ -30,13 +30,13 @@ public:
     bool HasFormat() const { return document_.IsOpen(); }
     const Bill& CurrentBill() const { return document_.GetBill(); }
 
-    // The text that stands for a line break in box contents (setting CrlfChr).
-    QString LineBreakMarker() const { return lineBreakMarker_; }
-    void SetLineBreakMarker(const QString& marker) { lineBreakMarker_ = marker; }
-
-    int RoundingMethod() const { return roundingMethod_; }
-    void SetRoundingMethod(int method) { roundingMethod_ = method; }
-    ConversionSettings Conversion() const;
+    // The text that stands for a line break in box contents (setting CrlfChr) and the
+    // rounding method (parameter NumCutMethod); the open format's controller reads them.
+    const EntrySettings& Settings() const { return settings_; }
+    QString LineBreakMarker() const { return settings_.lineBreakMarker; }
+    void SetLineBreakMarker(const QString& marker) { settings_.lineBreakMarker = marker; }
+    int RoundingMethod() const { return settings_.roundingMethod; }
+    void SetRoundingMethod(int method) { settings_.roundingMethod = method; }
 
 private:
     std::unique_ptr<Database> db_;
@@ -44,6 +44,5 @@ private:
     std::unique_ptr<ParamStore> params_;
     std::unique_ptr<PrinterProfileSource> printerProfiles_; // print jobs use this store's profiles
     FormatDocument document_;
-    QString lineBreakMarker_ = QStringLiteral("//");
-    int roundingMethod_ = 0;
+    EntrySettings settings_;
 };

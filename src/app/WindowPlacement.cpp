@@ -4,6 +4,7 @@
 
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSplitter>
 #include <QWidget>
 
 namespace {
@@ -24,6 +25,8 @@ QRect ScreenRect(const QWidget* widget, QPoint point) {
 
 int ToTwips(int pixels, double perPixel) { return qRound(pixels * perPixel); }
 int ToPixels(int twips, double perPixel) { return qRound(twips / perPixel); }
+
+QString SplitterParam(const QString& name) { return QStringLiteral("分隔条：") + name; }
 } // namespace
 
 int ScreenWidthTwips(const QWidget* widget) {
@@ -67,4 +70,23 @@ void RestoreWindowPlacement(ParamStore& params, QWidget* window, const QString& 
     const QRect placed = KeepOnScreen(QRect(position, size + frame), ScreenRect(window, position));
     window->resize(placed.size() - frame);
     window->move(placed.topLeft());
+}
+
+void SaveSplitterSizes(ParamStore& params, const QSplitter* splitter, const QString& name) {
+    QStringList sizes;
+    for (int size : splitter->sizes()) sizes << QString::number(size);
+    params.SetParam(SplitterParam(name), sizes.join(u';'));
+}
+
+void RestoreSplitterSizes(ParamStore& params, QSplitter* splitter, const QString& name) {
+    const QStringList stored = params.GetParam(SplitterParam(name)).split(u';', Qt::SkipEmptyParts);
+    if (stored.size() != splitter->count()) return;
+    QList<int> sizes;
+    for (const QString& size : stored) {
+        bool ok = false;
+        const int pixels = size.toInt(&ok);
+        if (!ok || pixels < 0) return;
+        sizes << pixels;
+    }
+    splitter->setSizes(sizes);
 }

@@ -24,6 +24,14 @@ constexpr qint64 kDefaultDesignWidth = 15360; // a stored design width of 0 stan
 QString Mm(double value) { return QString::number(value, 'g', 6); }
 } // namespace
 
+EntrySettings CommandEntrySettings(Database& db) {
+    EntrySettings settings;
+    settings.lineBreakMarker = ReadSetting(PrintText::kSettingsApp, PrintText::kParaSection, PrintText::kCrlfKey,
+                                           PrintText::kDefaultCrlf);
+    settings.roundingMethod = ParamStore(db).GetParam(PrintText::kNumCutParam).toInt();
+    return settings;
+}
+
 std::optional<CommandFormat> LoadCommandFormat(Database& db, const QString& name, QTextStream& err) {
     FormatStore store(db);
     const std::optional<PageParams> page = store.LoadPageParams(name);
@@ -40,9 +48,9 @@ std::optional<CommandFormat> LoadCommandFormat(Database& db, const QString& name
     ConversionSettings& conversion = loaded.filling.settings;
     conversion.currency = loaded.format.page.options.currency;
     conversion.monthZero = loaded.format.page.options.monthZero;
-    conversion.roundingMethod = ParamStore(db).GetParam(PrintText::kNumCutParam).toInt();
-    loaded.filling.lineBreakMarker = ReadSetting(PrintText::kSettingsApp, PrintText::kParaSection,
-                                                 PrintText::kCrlfKey, PrintText::kDefaultCrlf);
+    const EntrySettings settings = CommandEntrySettings(db);
+    conversion.roundingMethod = settings.roundingMethod;
+    loaded.filling.lineBreakMarker = settings.lineBreakMarker;
     loaded.canvasWidthTwips = FitWidthCanvasTwips(double(designWidth));
     return loaded;
 }

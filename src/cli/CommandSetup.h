@@ -4,6 +4,7 @@
 // --copies, --paper), and point a printer there, warning when the page would be cut
 // off. Messages go to `err`.
 #include "cli/CommandArgs.h"
+#include "document/EntrySettings.h"
 #include "records/BoxValues.h"
 #include "store/Format.h"
 
@@ -23,6 +24,9 @@ struct CommandFormat {
     ValueFilling filling;          // line-break marker and conversions
     double canvasWidthTwips = 0;   // the design canvas, so fonts print as designed
 };
+
+// The line-break marker and rounding method, read as the window reads them at its start.
+EntrySettings CommandEntrySettings(Database& db);
 
 // nullopt after saying the format does not exist.
 std::optional<CommandFormat> LoadCommandFormat(Database& db, const QString& name, QTextStream& err);

@@ -1,19 +1,16 @@
 #include "cli/PrintCommand.h"
 
-#include "aids/AidContext.h"
-#include "aids/EntryPath.h"
 #include "cli/BatchCommand.h"
 #include "cli/CliTexts.h"
+#include "cli/CommandBill.h"
 #include "cli/CommandSetup.h"
 #include "cli/CommandStart.h"
+#include "core/Progress.h"
 #include "core/StreamAsker.h"
+#include "document/FormatController.h"
 #include "document/FormatDocument.h"
 #include "print/PrintJob.h"
-#include "records/JobHistory.h"
-#include "records/RecordsTexts.h"
-#include "store/Bill.h"
 #include "store/Database.h"
-#include "store/FormatHold.h"
 
 #include <QTextStream>
 
@@ -23,32 +20,20 @@ const QString kUsage = QStringLiteral("print 格式 [--set 标签=内容]... [--
                        + CliText::kOutputUsage;
 
 struct PrintArgs {
-    QString format;
-    QList<LabelValue> values;
+    BillArgs bill;
     PrintTarget target;
     bool history = true;
-    bool fillDates = false;
 };
 
 // Empty when the arguments are well formed.
 QString Parse(const QStringList& args, PrintArgs& parsed) {
     QString problem;
     const std::optional<CommandArgs> read = CommandArgs::Read(
-        args,
-        OutputOptions() + QList<CommandOption>{{QStringLiteral("--set"), true},
-                                               {QStringLiteral("--no-history")},
-                                               {QStringLiteral("--fill-dates")}},
+        args, OutputOptions() + BillOptions() + QList<CommandOption>{{QStringLiteral("--no-history")}},
         &problem);
     if (!read) return problem;
-    if (read->Positional().size() != 1) return CliText::kFormatNameMissing;
-    parsed.format = read->Positional().first();
-    for (const QString& value : read->Values(QStringLiteral("--set"))) {
-        const auto assignment = ReadAssignment(value);
-        if (!assignment) return CliText::BadValue(QStringLiteral("--set"), value, CliText::kExpectAssignment);
-        parsed.values.append({assignment->first, assignment->second});
-    }
+    if (problem = ReadBillArgs(*read, parsed.bill); !problem.isEmpty()) return problem;
     parsed.history = !read->Has(QStringLiteral("--no-history"));
-    parsed.fillDates = read->Has(QStringLiteral("--fill-dates"));
     const std::optional<PrintTarget> target = ReadPrintTarget(*read, &problem);
     if (!target) return problem;
     parsed.target = *target;
@@ -56,47 +41,24 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
 }
 
 int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
-    const FormatHold hold(db, parsed.format, FormatHold::Purpose::Print);
-    std::optional<CommandFormat> loaded = LoadCommandFormat(db, parsed.format, err);
-    if (!loaded) return ExitCode::kFailed;
-    CommandOutput output;
-    if (!output.Open(parsed.target, loaded->format.page, err)) return ExitCode::kFailed;
-    // The bill starts as the window shows it when the format is opened, then each
-    // value enters it in turn with the aids (rings, sums, linked bills) after it.
     StreamAsker asker(err);
+    SilentProgress progress;
+    const EntrySettings settings = CommandEntrySettings(db);
     FormatDocument document;
-    document.Open(loaded->format);
-    const AidContext aids{&db, loaded->filling, {}, &asker};
-    StartOpenedBill(document, aids, parsed.fillDates);
-    if (const QStringList missing = EnterByLabel(document, parsed.values, EntryRoute::Command, aids);
-        !missing.isEmpty()) {
-        err << CliText::NoSuchLabel(missing.first()) << Qt::endl;
-        return ExitCode::kUsage;
-    }
-    const Format& filledFormat = document.GetFormat();
-    const Bill& bill = document.GetBill();
-    WarnWhenOffPaper(output.Device(), filledFormat.page, CliText::kBillPage, err);
-    WarnOfHardwareMargins(output.Device(), filledFormat, err);
-
-    const std::unique_ptr<PrintJob> started = output.StartJob(asker);
-    PrintJob& job = *started;
-    // Like the window's print command, a printed bill is kept in history, as the
-    // output is published.
-    JobHistory history(db, hold.Identity());
-    if (parsed.history) {
-        history.Add(filledFormat, bill);
-        job.PublishWith(&history);
-    }
-    BillPrintRequest request;
-    request.copies = parsed.target.copies;
-    request.page.canvasWidthTwips = loaded->canvasWidthTwips;
-    request.page.roundingMethod = loaded->filling.settings.roundingMethod;
-    if (!job.PrintBill(filledFormat, bill, request)) return ExitCode::kFailed;
-    out << QStringLiteral("已打印 %1 页").arg(job.PagesPrinted()) << Qt::endl;
-    if (parsed.history && history.CommittedNumbers().isEmpty()) {
-        err << RecordsText::kHistorySaveFailed << Qt::endl;
-        return ExitCode::kFailed;
-    }
+    // The window's controller: the same bill, print transaction and history row.
+    FormatController controller(db, document, settings, asker, progress);
+    PrintNotesOn(controller, out);
+    if (const int filled = FillCommandBill(controller, parsed.bill, err); filled != ExitCode::kDone) return filled;
+    CommandOutput output;
+    PageParams page = document.GetFormat().page;
+    if (!output.Open(parsed.target, page, err)) return ExitCode::kFailed;
+    // --paper applies to this print only; it is not kept as the format's option.
+    document.SetPage(page);
+    WarnWhenOffPaper(output.Device(), page, CliText::kBillPage, err);
+    WarnOfHardwareMargins(output.Device(), document.GetFormat(), err);
+    const std::unique_ptr<PrintJob> job = output.StartJob(asker);
+    const PrintedBill printed = controller.PrintCurrentBill(*job, parsed.target.copies, parsed.history);
+    if (!printed.printed || (parsed.history && !printed.kept)) return ExitCode::kFailed;
     return ExitCode::kDone;
 }
 

@@ -1,5 +1,6 @@
 // The table of commands. A command is one file of this folder that offers its row;
 // the dispatcher and main need no change.
+#include "cli/AddCommand.h"
 #include "cli/CalibrateCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/DefaultsCommand.h"
@@ -19,7 +20,7 @@ const QList<SubCommand>& SubCommands() {
                                            + FormatSubCommands()
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
-                                                               PasswordSubCommand()}
+                                                               PasswordSubCommand(), AddSubCommand()}
                                            + QList<SubCommand>{PrinterProfileSubCommand(), CalibrateSubCommand()};
     return table;
 }

@@ -145,12 +145,6 @@ QString DesignerView::GetBoxContent(qint64 id) const {
     return document_ ? document_->Content(id) : QString();
 }
 
-void DesignerView::SetBoxContent(qint64 id, const QString& text) {
-    const BoxRecord* record = document_ ? document_->Record(id) : nullptr;
-    if (!record || !HoldsContent(record->kind)) return;
-    EnterValue(*document_, id, text, EntryRoute::DataRow, EntryContext());
-}
-
 InputBox* DesignerView::BoxByNumber(int number) const {
     for (InputBox* box : boxes_)
         if (box->Number() == number) return box;

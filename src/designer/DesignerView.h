@@ -91,9 +91,6 @@ public:
     int RuleTableLines(const TableSpec& spec);
 
     QString GetBoxContent(qint64 id) const;
-    // Puts a value into the box as a data row's value enters (converted once, the
-    // entry aids after it).
-    void SetBoxContent(qint64 id, const QString& text);
 
     QList<InputBox*> Boxes() const { return boxes_; }
     InputBox* BoxByNumber(int number) const;

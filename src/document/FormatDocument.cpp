@@ -44,7 +44,11 @@ void FormatDocument::AdoptSaved(const Format& saved) {
     Q_EMIT Rekeyed();
 }
 
-void FormatDocument::Rename(const QString& name) { format_.name = name; }
+void FormatDocument::Rename(const QString& name) {
+    if (name == format_.name) return;
+    format_.name = name;
+    Q_EMIT Renamed(name);
+}
 
 void FormatDocument::SetPage(const PageParams& page) {
     const PageParts what = PagePartsChanged(format_.page, page);

@@ -85,6 +85,8 @@ Q_SIGNALS:
     void Opened();
     // The same records took other IDs (AdoptSaved).
     void Rekeyed();
+    // The open format has another name (Rename).
+    void Renamed(const QString& name);
     void RecordAboutToBeInserted(int row);
     void RecordInserted(qint64 id, int row);
     void RecordAboutToBeRemoved(qint64 id, int row);

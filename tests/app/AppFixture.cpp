@@ -3,6 +3,9 @@
 #include "app/MainWindow.h"
 #include "app/Session.h"
 #include "app/WindowApp.h"
+#include "aids/AidContext.h"
+#include "aids/EntryPath.h"
+#include "document/FormatController.h"
 #include "store/FormatStore.h"
 #include "core/Progress.h"
 
@@ -78,4 +81,9 @@ std::unique_ptr<MainWindow> AppFixture::StartWindowOnSample(Session& session) {
     window->show();
     EXPECT_EQ(session.CurrentFormat().name, "支票");
     return window;
+}
+
+void AppFixture::EnterValue(MainWindow& window, qint64 id, const QString& text) {
+    FormatController& controller = window.Controller();
+    ::EnterValue(controller.Document(), id, text, EntryRoute::DataRow, controller.Aids());
 }

@@ -31,6 +31,9 @@ protected:
     // The main window started and shown on the sample format "支票", as the program
     // starts on its last format; the format is stored first unless it already is.
     std::unique_ptr<MainWindow> StartWindowOnSample(Session& session);
+    // A value entered into the window's bill as a data row's value enters it
+    // (converted once, the entry aids after it).
+    static void EnterValue(MainWindow& window, qint64 id, const QString& text);
 
     TempDataFolder folder_;
     QTemporaryDir settingsDir_;

@@ -65,7 +65,7 @@ protected:
 
 TEST_F(BatchWindowTest, AllRowsPrintInOneJobAndLeaveTheBoxesAsTheyWere) {
     SetRows(3);
-    window_->Designer().SetBoxContent(Id(1), QStringLiteral("typed"));
+    EnterValue(*window_, Id(1), QStringLiteral("typed"));
     const QString pdf = ToPdf("all.pdf");
     EXPECT_TRUE(window_->PrintAllRows()) << asker_.messages.join(' ').toStdString();
     const QList<PdfPage> pages = ReadPdf(pdf);
@@ -107,7 +107,7 @@ TEST_F(BatchWindowTest, MultiPageBillsOpenTheirPagesInTurnAndClearOnlyAfterTheLa
     }
     Open("a_1");
     for (const char* next : {"a_2", "a_3", "a_1"}) {
-        window_->Designer().SetBoxContent(Id(1), QStringLiteral("张三"));
+        EnterValue(*window_, Id(1), QStringLiteral("张三"));
         ToPdf("page.pdf");
         ASSERT_TRUE(window_->PrintCurrentBill());
         EXPECT_EQ(session_->CurrentFormat().name, QString::fromLatin1(next));

@@ -187,7 +187,7 @@ TEST_F(DesignerWindowTest, PrintingFromTheMenuWritesTheTypedAndConvertedBill) {
     amount.label = "金额";
     amount.w = 150;
     session_->Document().ChangeRecord(amount, "设置内容框");
-    designer.SetBoxContent(session_->CurrentFormat().boxes[0].id, "1234.5");
+    EnterValue(*window_, session_->CurrentFormat().boxes[0].id, "1234.5");
 
     const QString pdf = folder_.File("bill.pdf");
     asker_.File(pdf);

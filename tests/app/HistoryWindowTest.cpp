@@ -35,7 +35,7 @@ protected:
         payee_ = session_->CurrentFormat().boxes[1].id;
         cash_ = session_->CurrentFormat().boxes[2].id;
     }
-    void Type(qint64 id, const QString& text) { window_->Designer().SetBoxContent(id, text); }
+    void Type(qint64 id, const QString& text) { EnterValue(*window_, id, text); }
     QString Shown(qint64 id) { return window_->Designer().BoxById(id)->Content(); }
     void Trigger(const char* name) {
         QAction* action = window_->findChild<QAction*>(name);

@@ -63,12 +63,13 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
     EXPECT_EQ(menus, QStringList({
         "打印(&P):mPrint,mPrintAll,mPrintLabels,mPrintPreview",
         "格式(&F):mNewFmt,mSelFmt,mSaveFmt,mSaveAsFmt,mManageFmt,mExportFmt,mImportFmt,mDownFmt",
+        "编辑(&E):mUndo,mRedo,mEditCut,mEditCopy,mEditPaste,mEditSelectAll,mEditCopyCtl,mEditDeleteCtl",
         "内容框设置(&C):mAlignMenu[mAlignLeft,mAlignRight,mAlignTop,mAlighBottom],"
-        "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize],mUndo,mRedo",
-        "设置:mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
+        "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize]",
+        "设置(&S):mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
         "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"
         "mLoginPSD",
-        "工具:mCheckCtl,mCompactDB,mAddTable,mStatistics",
+        "工具(&T):mCheckCtl,mCompactDB,mAddTable,mStatistics",
         "帮助(&H):mHelp,mSamples,mAbout"}));
     EXPECT_TRUE(Action("mPrint")->isEnabled());
     EXPECT_TRUE(Action("mPrintAll")->isEnabled());
@@ -198,7 +199,7 @@ TEST_F(MainWindowTest, RoundingMethodIsChosenInItsDialogAndStored) {
     });
     Action("mNumCut")->trigger();
     EXPECT_EQ(session_->RoundingMethod(), 1);
-    EXPECT_EQ(session_->Conversion().roundingMethod, 1);
+    EXPECT_EQ(session_->RoundingMethod(), 1);
     EXPECT_EQ(session_->Params().GetParam("NumCutMethod"), "1");
 }
 

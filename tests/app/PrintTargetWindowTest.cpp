@@ -42,7 +42,7 @@ protected:
         ASSERT_EQ(session_->CurrentFormat().name, "支票");
         payee_ = session_->CurrentFormat().boxes[1].id;
     }
-    void Type(qint64 id, const QString& text) { window_->Designer().SetBoxContent(id, text); }
+    void Type(qint64 id, const QString& text) { EnterValue(*window_, id, text); }
     void Trigger(const char* name) {
         QAction* action = window_->findChild<QAction*>(name);
         ASSERT_TRUE(action) << name;

@@ -77,6 +77,25 @@ TEST_F(CliTest, HistoryBillsAreDeletedByNumberAllOrNone) {
     EXPECT_EQ(outcome.out.count('\n'), 2); // the header and bill 2
 }
 
+TEST_F(CliTest, ABillIsAddedWithoutPrintingAsTheWindowAddsIt) {
+    const qint64 before = StoredBills(kSlip);
+    CommandOutcome outcome = Run({"add", kSlip, "--set", "金额=5", "--set", "用途=房租"});
+    ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
+    EXPECT_EQ(outcome.out, QStringLiteral("已添加第 %1 张单据\n").arg(before + 1));
+    ASSERT_EQ(StoredBills(kSlip), before + 1);
+    // The bill starts from the format's defaults, and 金额 fills the 金额大写 it is linked to.
+    outcome = Run({"history", kSlip, "--csv"});
+    const QString newest = outcome.out.split('\n', Qt::SkipEmptyParts).last();
+    for (const char* value : {"伍元整", "房租", "上海样张贸易有限公司"})
+        EXPECT_TRUE(newest.contains(QString::fromUtf8(value))) << newest.toStdString();
+
+    // A label the format lacks, or a format that does not exist, adds nothing.
+    EXPECT_EQ(Run({"add", kSlip, "--set", "没有=1"}).code, 2);
+    EXPECT_EQ(Run({"add", "没有"}).code, 1);
+    EXPECT_EQ(Run({"add"}).code, 2);
+    EXPECT_EQ(StoredBills(kSlip), before + 1);
+}
+
 TEST_F(CliTest, TheFormatTreeListsClassesWithTheirFormats) {
     const CommandOutcome outcome = Run({"formats", "--tree"});
     ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();

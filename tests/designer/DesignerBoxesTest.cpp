@@ -3,6 +3,7 @@
 #include "DesignerFixture.h"
 
 #include "aids/AidContext.h"
+#include "aids/EntryPath.h"
 #include "designer/CanvasScale.h"
 #include "designer/CheckInputBox.h"
 #include "designer/LabelInputBox.h"
@@ -116,27 +117,27 @@ TEST_F(DesignerBoxes, ZoomingInThenOutGives99PercentAndKeepsTypedContents) {
     EXPECT_EQ(format.FindBox(text)->x, 10); // records never move with the zoom
 }
 
-TEST_F(DesignerBoxes, SetBoxContentFillsEachKind) {
+TEST_F(DesignerBoxes, ValuesEnteredInTheDocumentShowInEachKind) {
     BoxRecord amount = AddRecord(0, "比例", 10, 10);
     amount.cash = 116;
     SetUpRecord(amount);
     const qint64 text = amount.id;
     const qint64 plain = AddRecord(0, "地址", 10, 20).id;
     const qint64 check = AddRecord(1, "同意", 10, 30).id;
-    view.SetEntryContext([] {
-        AidContext context;
-        context.filling.lineBreakMarker = "##";
-        return context;
-    });
+    AidContext context;
+    context.filling.lineBreakMarker = "##";
     view.RebuildBoxes();
-    view.SetBoxContent(text, "0.5");
-    view.SetBoxContent(plain, "一行##二行");
-    EXPECT_EQ(bill.Value(text), "50%");
+    const auto enter = [&](qint64 id, const QString& value) {
+        EnterValue(document, id, value, EntryRoute::DataRow, context);
+        return view.BoxById(id)->Content();
+    };
+    // The boxes show what the document holds, converted once on its way in.
+    EXPECT_EQ(enter(text, "0.5"), "50%");
+    EXPECT_EQ(enter(plain, "一行##二行"), "一行\n二行");
     EXPECT_EQ(bill.Value(plain), "一行\n二行");
-    view.SetBoxContent(check, "  ");
-    EXPECT_EQ(view.GetBoxContent(check), "");
-    view.SetBoxContent(check, "√");
-    EXPECT_EQ(view.GetBoxContent(check), "1");
+    EXPECT_EQ(enter(check, "  "), "");
+    EXPECT_EQ(enter(check, "√"), "1");
+    EXPECT_EQ(bill.Value(check), "1");
 }
 
 TEST_F(DesignerBoxes, CopiesShiftUpAndLeftWithNumberedCaptions) {

@@ -4,7 +4,6 @@
 #include "app/printui/SelectPrinterDialog.h"
 #include "print/CalibrationPage.h"
 #include "print/CalibrationSheet.h"
-#include "print/PaperCheck.h"
 #include "store/Format.h"
 #include "print/PrintJob.h"
 #include "print/PrintableArea.h"
@@ -58,21 +57,6 @@ int BillPrinter::ChoosePrinter() {
         return 0;
     }
     return selection.copies;
-}
-
-bool BillPrinter::PrintCurrentBill(const Format& format, const Bill& bill,
-                                   const BillPageOptions& options) {
-    const int copies = ChoosePrinter();
-    if (copies == 0) return false;
-    Format printed = format;
-    if (OfferToSetPaper(*printer_, printed.page, asker_) && onPaperSet) onPaperSet(printed.page);
-    WarnOfHardwareMargins(printed);
-    PrintJob job(*printer_, asker_);
-    job.onBillPrinted = afterPrint;
-    BillPrintRequest request;
-    request.copies = copies;
-    request.page = options;
-    return job.PrintBill(printed, bill, request);
 }
 
 bool BillPrinter::PrintCalibrationSheet(const Format& format, int bills) {

@@ -1,7 +1,6 @@
 #pragma once
-// The window's printing commands on the current printer: print the current bill
-// ("打印当前单据"), the calibration page, and the print preview. The printer chosen
-// once stays current for the next command.
+// The window's printer: chosen for each print ("打印当前单据" and the batches print
+// on it through their jobs), the calibration page, and the print preview.
 #include "print/BillPage.h"
 
 #include <QString>
@@ -11,7 +10,6 @@
 class Asker;
 class QPrinter;
 class QWidget;
-struct PageParams;
 
 class BillPrinter {
 public:
@@ -20,18 +18,10 @@ public:
     BillPrinter(const BillPrinter&) = delete;
     BillPrinter& operator=(const BillPrinter&) = delete;
 
-    // Called after each printed bill: history, then the next page of a multi-page
-    // bill or clearing the boxes.
-    std::function<void(const Format&, const Bill&)> afterPrint;
     // The open format's name: the PDF file chooser suggests "格式名-日期.pdf".
     std::function<QString()> formatName;
-    // Called when the user lets the format set the paper to its size before printing.
-    std::function<void(const PageParams&)> onPaperSet;
 
-    // Asks for the printer and copies, then prints. False when cancelled or failed.
-    // Does nothing (false) while the chooser is already open.
-    bool PrintCurrentBill(const Format& format, const Bill& bill, const BillPageOptions& options);
-    // Asks whether to print the calibration page, then chooses the printer and prints it.
+    // Asks whether to print the calibration page, then for the printer, then prints it.
     bool PrintCalibration();
     // The bill as it will print, in a preview window.
     void Preview(const Format& format, const Bill& bill, const BillPageOptions& options);
@@ -44,8 +34,8 @@ public:
     // The print queue chosen (the system's default before any choice); empty while the
     // output is a PDF file.
     QString QueueName() const;
-    // The chooser dialog; the copies, or 0 when cancelled or no printer can be used.
-    // A batch chooses once and keeps the printer for all its bills.
+    // The chooser dialog; the copies, or 0 when cancelled, when no printer can be used
+    // or while the chooser is already open. A batch chooses once for all its bills.
     int ChoosePrinter();
 
 private:
