@@ -86,9 +86,8 @@ struct SmallRect {
 // Rows of three or more equal small cells side by side become one blank of cells; a
 // lone square is a check box; a lone small cell stays a cell.
 void GroupSmallCells(std::vector<SmallRect> smalls, std::vector<FoundBlank>& blanks) {
-    std::sort(smalls.begin(), smalls.end(), [](const SmallRect& a, const SmallRect& b) {
-        return a.rect.y != b.rect.y ? a.rect.y < b.rect.y : a.rect.x < b.rect.x;
-    });
+    // From left to right, so a run starts at its leftmost cell however the row leans.
+    std::sort(smalls.begin(), smalls.end(), [](const SmallRect& a, const SmallRect& b) { return a.rect.x < b.rect.x; });
     std::vector<bool> used(smalls.size(), false);
     const int tolerance = Px(0.7);
     for (size_t i = 0; i < smalls.size(); ++i) {

@@ -7,10 +7,13 @@
 
 #include <QRegularExpression>
 
+#include <omp.h>
+
 namespace {
 
-// Tesseract reads best when a line of Chinese stands about this many pixels tall.
-constexpr int kReadingHeight = 44;
+// Heights in pixels a caption line is read at, in turn, until a reading is sure enough.
+constexpr int kReadingHeights[] = {48, 32, 40};
+constexpr double kSureEnough = 0.85;
 
 } // namespace
 
@@ -20,7 +23,7 @@ struct CaptionReader::Engine {
 };
 
 CaptionReader::CaptionReader() : engine_(std::make_unique<Engine>()) {
-    engine_->ready = engine_->api.Init(nullptr, "chi_sim+eng", tesseract::OEM_LSTM_ONLY) == 0;
+    engine_->ready = engine_->api.Init(nullptr, "chi_sim", tesseract::OEM_LSTM_ONLY) == 0;
     if (engine_->ready) {
         engine_->api.SetPageSegMode(tesseract::PSM_SINGLE_LINE);
         engine_->api.SetVariable("debug_file", "/dev/null");
@@ -33,17 +36,32 @@ CaptionReader::~CaptionReader() {
 
 bool CaptionReader::IsReady() const { return engine_->ready; }
 
-CaptionReading CaptionReader::Read(const cv::Mat& grey) {
-    if (!engine_->ready || grey.empty()) return {};
+CaptionReading CaptionReader::ReadAt(const cv::Mat& grey, int height) {
     cv::Mat line;
-    const double factor = double(kReadingHeight) / grey.rows;
+    const double factor = double(height) / grey.rows;
     cv::resize(grey, line, cv::Size(), factor, factor, factor < 1 ? cv::INTER_AREA : cv::INTER_CUBIC);
     // A white margin: Tesseract misses characters that touch the image's edge.
-    cv::copyMakeBorder(line, line, 12, 12, 16, 16, cv::BORDER_CONSTANT, cv::Scalar(255));
+    cv::copyMakeBorder(line, line, height / 3, height / 3, height / 2, height / 2, cv::BORDER_CONSTANT, cv::Scalar(255));
     engine_->api.SetImage(line.data, line.cols, line.rows, 1, int(line.step));
     std::unique_ptr<char[]> text(engine_->api.GetUTF8Text());
     CaptionReading reading;
     reading.text = QString::fromUtf8(text.get()).remove(QRegularExpression(QStringLiteral("\\s")));
     reading.confidence = std::max(0, engine_->api.MeanTextConf()) / 100.0;
     return reading;
+}
+
+CaptionReading CaptionReader::Read(const cv::Mat& grey) {
+    if (!engine_->ready || grey.empty()) return {};
+    // Tesseract's parallel loops only wait on each other for lines this short; one
+    // thread reads a caption sooner (and leaves the other cores to the window).
+    omp_set_num_threads(1);
+    // The recogniser is unsteady on small noisy lines: a doubtful reading is tried
+    // again at another size and the surer one kept.
+    CaptionReading best;
+    for (int height : kReadingHeights) {
+        const CaptionReading reading = ReadAt(grey, height);
+        if (!reading.text.isEmpty() && reading.confidence > best.confidence) best = reading;
+        if (best.confidence >= kSureEnough) break;
+    }
+    return best;
 }

@@ -28,6 +28,7 @@ public:
     CaptionReading Read(const cv::Mat& grey);
 
 private:
+    CaptionReading ReadAt(const cv::Mat& grey, int height);
     struct Engine;
     std::unique_ptr<Engine> engine_;
 };
