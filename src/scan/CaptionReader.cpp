@@ -23,6 +23,10 @@ struct CaptionReader::Engine {
 };
 
 CaptionReader::CaptionReader() : engine_(std::make_unique<Engine>()) {
+    // Tesseract's parallel loops ask for their own thread counts; on a line this short
+    // the threads mostly wait for each other, and on a busy machine much longer. No
+    // parallel region may become active: the captions are read on the calling thread.
+    omp_set_max_active_levels(0);
     engine_->ready = engine_->api.Init(nullptr, "chi_sim", tesseract::OEM_LSTM_ONLY) == 0;
     if (engine_->ready) {
         engine_->api.SetPageSegMode(tesseract::PSM_SINGLE_LINE);
@@ -52,9 +56,6 @@ CaptionReading CaptionReader::ReadAt(const cv::Mat& grey, int height) {
 
 CaptionReading CaptionReader::Read(const cv::Mat& grey) {
     if (!engine_->ready || grey.empty()) return {};
-    // Tesseract's parallel loops only wait on each other for lines this short; one
-    // thread reads a caption sooner (and leaves the other cores to the window).
-    omp_set_num_threads(1);
     // The recogniser is unsteady on small noisy lines: a doubtful reading is tried
     // again at another size and the surer one kept.
     CaptionReading best;

@@ -175,7 +175,6 @@ ScanOutcome AnalyseScan(const QImage& image, const ScanSettings& settings, Capti
         double trust = 0.3;
         if (!place.rect.empty()) {
             const CaptionReading reading = reader.Read(Crop(straight->work, place.rect));
-            if (qEnvironmentVariableIsSet("SCAN_DUMP")) { static int n = 0; cv::Mat c = Crop(straight->work, place.rect); QImage(c.data, c.cols, c.rows, int(c.step), QImage::Format_Grayscale8).save(QStringLiteral("/tmp/crop%1-%2.png").arg(n++).arg(reading.text)); }
             box.label = LabelFromCaption(reading.text);
             trust = reading.confidence;
             // Only the character itself names a date part; anything else read there

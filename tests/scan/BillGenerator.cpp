@@ -239,6 +239,24 @@ GeneratedBill GenerateBill(int seed, const ScanLook& look) {
     return bill;
 }
 
+QImage SpoiledScan(const QImage& page, const ScanLook& look, int seed) {
+    QRandomGenerator random(quint32(seed) * 7919u + 17u);
+    QImage image(page.size(), QImage::Format_RGB888);
+    image.fill(page.pixelColor(0, 0));
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.translate(image.width() / 2.0, image.height() / 2.0);
+        painter.rotate(look.degrees);
+        painter.translate(-image.width() / 2.0, -image.height() / 2.0);
+        painter.drawImage(0, 0, page);
+    }
+    Spoil(image, look, random);
+    image.setDotsPerMeterX(page.dotsPerMeterX());
+    image.setDotsPerMeterY(page.dotsPerMeterY());
+    return image;
+}
+
 ScanLook VariedLook(int seed) {
     QRandomGenerator random(quint32(seed) * 104729u + 3u);
     const double dpis[] = {150, 200, 300};

@@ -39,6 +39,10 @@ GeneratedBill GenerateBill(int seed, const ScanLook& look);
 // with noise, blur, shade and JPEG.
 ScanLook VariedLook(int seed);
 
+// A clean page scanned with `look` (its resolution aside): turned about its centre,
+// then spoiled.
+QImage SpoiledScan(const QImage& page, const ScanLook& look, int seed);
+
 // The bill as a phone photo: lying on a dark desk, its corners pulled by up to
 // `pull` of its size by the perspective.
 QImage Photographed(const GeneratedBill& bill, double pull, int seed);
