@@ -2,6 +2,7 @@
 // the dispatcher and main need no change.
 #include "cli/CommandLine.h"
 #include "cli/DefaultsCommand.h"
+#include "cli/DesignFromScanCommand.h"
 #include "cli/FormatCommands.h"
 #include "cli/HistoryCommand.h"
 #include "cli/ImportDataCommand.h"
@@ -17,6 +18,7 @@ const QList<SubCommand>& SubCommands() {
                                            + FormatSubCommands()
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
-                                                               PasswordSubCommand()};
+                                                               PasswordSubCommand()}
+                                           + QList<SubCommand>{DesignFromScanSubCommand()};
     return table;
 }

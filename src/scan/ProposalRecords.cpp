@@ -29,9 +29,21 @@ BoxRecord RecordOf(const ProposedBox& box) {
     return record;
 }
 
+QString FreeLabel(const QString& label, const QSet<QString>& taken) {
+    if (!taken.contains(label)) return label;
+    for (int n = 2;; ++n)
+        if (const QString numbered = label + QString::number(n); !taken.contains(numbered)) return numbered;
+}
+
 QList<qint64> ApplyProposal(FormatDocument& document, const QList<ProposedBox>& boxes) {
+    QSet<QString> taken;
+    for (const BoxRecord& box : document.GetFormat().boxes) taken.insert(box.label);
     QList<BoxRecord> records;
-    for (const ProposedBox& box : boxes) records.append(RecordOf(box));
+    for (const ProposedBox& box : boxes) {
+        records.append(RecordOf(box));
+        records.last().label = FreeLabel(box.label, taken);
+        taken.insert(records.last().label);
+    }
     QUndoStack* undo = document.UndoStack();
     undo->beginMacro(ScanTexts::kStep);
     const QList<qint64> ids = document.AddRecords(records, ScanTexts::kStep);

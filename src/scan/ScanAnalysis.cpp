@@ -3,10 +3,10 @@
 #include "scan/BlankLayout.h"
 #include "scan/CaptionReader.h"
 #include "scan/DataTypeGuess.h"
+#include "scan/ProposalRecords.h"
 #include "scan/ScanTexts.h"
 #include "scan/StraightScan.h"
 
-#include <QHash>
 #include <QImageReader>
 
 #include <algorithm>
@@ -128,12 +128,12 @@ void ProposeProducts(QList<ProposedBox>& boxes) {
 // Labels name boxes, so a label met again gets the next number (数量, 数量2, 数量3);
 // a blank without a caption gets a numbered name.
 void MakeLabelsUnique(QList<ProposedBox>& boxes) {
-    QHash<QString, int> seen;
+    QSet<QString> taken;
     int unnamed = 0;
     for (ProposedBox& box : boxes) {
         if (box.label.isEmpty()) box.label = ScanTexts::kUnnamed.arg(++unnamed);
-        const int count = ++seen[box.label];
-        if (count > 1) box.label += QString::number(count);
+        box.label = FreeLabel(box.label, taken);
+        taken.insert(box.label);
     }
 }
 
