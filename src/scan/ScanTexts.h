@@ -12,4 +12,14 @@ inline const QString kNoReader = QStringLiteral("文字识别无法启动（需�
 inline const QString kUnnamed = QStringLiteral("内容框%1");
 inline const QString kFound = QStringLiteral("找到 %1 个内容框");
 inline const QString kPictureFailed = QStringLiteral("底图没有存好：%1");
+// The window.
+inline const QString kChooseScan = QStringLiteral("选择扫描图");
+inline const QString kScanFilter = QStringLiteral("图片(*.jpg *.jpeg *.png *.bmp *.tif *.tiff)");
+inline const QString kOfferForBackground = QStringLiteral("此格式还没有内容框，是否从底图生成内容框？");
+inline const QString kNothingFound = QStringLiteral("扫描图上没有找到可填写的空白");
+inline const QString kReviewTitle = QStringLiteral("从扫描图生成内容框（拖动可移动，Delete 删除，双击改名）");
+inline const QString kRemove = QStringLiteral("删除");
+inline const QString kRename = QStringLiteral("改名");
+inline const QString kAccept = QStringLiteral("全部接受");
+inline const QString kRenamePrompt = QStringLiteral("内容框标签：");
 } // namespace ScanTexts
