@@ -1,82 +1,16 @@
 #include "app/ScanProposalDialog.h"
 
-#include "content/DataTypes.h"
+#include "app/ProposalItem.h"
 #include "core/Asker.h"
 #include "scan/ScanTexts.h"
 
 #include <QDialogButtonBox>
 #include <QGraphicsPixmapItem>
-#include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QGraphicsSceneMouseEvent>
-#include <QGraphicsSimpleTextItem>
 #include <QGraphicsView>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <functional>
-
-namespace {
-
-// Proposed boxes stand out from the red, blue and black of printed bills.
-const QColor kProposalColour(255, 120, 0);
-
-QString TypeCaption(const ProposedBox& box) {
-    if (box.kind == BoxKind::Check) return QStringLiteral("复选框");
-    const DataTypeTraits* row = DataTypeOf(box.dataType);
-    const std::u16string_view caption = row ? row->caption : kDataTypes[0].caption;
-    QString text = QString::fromUtf16(caption.data(), qsizetype(caption.size()));
-    if (box.cells > 0) text += QStringLiteral(" ×%1").arg(box.cells);
-    return text;
-}
-
-} // namespace
-
-// One proposed box: a rectangle in millimetres the user can drag, with its label and
-// type written above it.
-class ProposalItem final : public QGraphicsRectItem {
-public:
-    ProposalItem(int index, const ProposedBox& box, std::function<void(ProposalItem*)> rename)
-        : QGraphicsRectItem(QRectF(QPointF(0, 0), box.mm.size())), index_(index), box_(box), rename_(std::move(rename)) {
-        setPos(box.mm.topLeft());
-        setFlags(ItemIsMovable | ItemIsSelectable);
-        setPen(QPen(kProposalColour, 0.4));
-        setBrush(QColor(kProposalColour.red(), kProposalColour.green(), kProposalColour.blue(), 50));
-        caption_ = new QGraphicsSimpleTextItem(this);
-        caption_->setBrush(kProposalColour.darker(130));
-        // Written at screen size whatever the zoom, from the box's top-left corner.
-        caption_->setFlag(ItemIgnoresTransformations);
-        ShowCaption();
-    }
-    int Index() const { return index_; }
-    QString Label() const { return box_.label; }
-    void SetLabel(const QString& label) {
-        box_.label = label;
-        ShowCaption();
-    }
-    ProposedBox Box() const {
-        ProposedBox box = box_;
-        box.mm = QRectF(pos(), rect().size());
-        return box;
-    }
-
-protected:
-    void mouseDoubleClickEvent(QGraphicsSceneMouseEvent* event) override {
-        rename_(this);
-        event->accept();
-    }
-
-private:
-    void ShowCaption() {
-        caption_->setText(box_.label + QStringLiteral("｜") + TypeCaption(box_));
-    }
-
-    int index_;
-    ProposedBox box_;
-    std::function<void(ProposalItem*)> rename_;
-    QGraphicsSimpleTextItem* caption_ = nullptr;
-};
 
 ScanProposalDialog::ScanProposalDialog(const ScanProposal& proposal, Asker& asker, QWidget* parent)
     : QDialog(parent), asker_(asker) {
