@@ -1,6 +1,6 @@
 #include "app/ProposalItem.h"
 
-#include "content/DataTypes.h"
+#include "scan/DataTypeGuess.h"
 
 #include <QBrush>
 #include <QGraphicsSceneMouseEvent>
@@ -14,9 +14,7 @@ const QColor kProposalColour(255, 120, 0);
 
 QString TypeCaption(const ProposedBox& box) {
     if (box.kind == BoxKind::Check) return QStringLiteral("复选框");
-    const DataTypeTraits* row = DataTypeOf(box.dataType);
-    const std::u16string_view caption = row ? row->caption : kDataTypes[0].caption;
-    QString text = QString::fromUtf16(caption.data(), qsizetype(caption.size()));
+    QString text = DataTypeName(box.dataType);
     if (box.cells > 0) text += QStringLiteral(" ×%1").arg(box.cells);
     return text;
 }

@@ -4,9 +4,9 @@
 #include "cli/CommandArgs.h"
 #include "cli/CommandSetup.h"
 #include "cli/CommandStart.h"
-#include "content/DataTypes.h"
 #include "formatfile/FormatImport.h"
 #include "scan/CaptionReader.h"
+#include "scan/DataTypeGuess.h"
 #include "scan/ScanAnalysis.h"
 #include "scan/ScanFormat.h"
 #include "scan/ScanTexts.h"
@@ -38,12 +38,6 @@ QString ShapeWord(BlankShape shape) {
     return {};
 }
 
-QString TypeCaption(double dataType) {
-    const DataTypeTraits* row = DataTypeOf(dataType);
-    const std::u16string_view caption = row ? row->caption : kDataTypes[0].caption;
-    return QString::fromUtf16(caption.data(), qsizetype(caption.size()));
-}
-
 double Mm(double value) { return std::round(value * 100) / 100; }
 
 QByteArray ProposalJson(const ScanProposal& proposal) {
@@ -59,7 +53,7 @@ QByteArray ProposalJson(const ScanProposal& proposal) {
                          {QStringLiteral("confidence"), std::round(box.confidence * 100) / 100}};
         if (box.kind == BoxKind::Text) {
             item.insert(QStringLiteral("dataType"), box.dataType);
-            item.insert(QStringLiteral("dataTypeName"), TypeCaption(box.dataType));
+            item.insert(QStringLiteral("dataTypeName"), DataTypeName(box.dataType));
         }
         if (box.cells > 0) item.insert(QStringLiteral("cells"), box.cells);
         if (box.productInto >= 0) item.insert(QStringLiteral("multipliesInto"), proposal.boxes[box.productInto].label);

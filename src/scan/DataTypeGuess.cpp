@@ -72,3 +72,9 @@ QString LabelFromCaption(const QString& caption) {
     label.remove(edges);
     return label;
 }
+
+QString DataTypeName(double dataType) {
+    const DataTypeTraits* row = DataTypeOf(dataType);
+    const std::u16string_view caption = row ? row->caption : kDataTypes[0].caption;
+    return QString::fromUtf16(caption.data(), qsizetype(caption.size()));
+}

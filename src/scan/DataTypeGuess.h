@@ -7,6 +7,9 @@
 // The stored code (`Cash`) for a text box with this label over this blank.
 double GuessDataType(const QString& label, BlankShape shape, int cells);
 
+// The data type's caption in the type table (the plain text type's for an unknown code).
+QString DataTypeName(double dataType);
+
 // The caption as a label: spaces and the colon or other punctuation around it gone,
 // half-width brackets made full-width.
 QString LabelFromCaption(const QString& caption);

@@ -290,3 +290,11 @@ QImage Photographed(const GeneratedBill& bill, double pull, int seed) {
     photo.setDotsPerMeterY(2835);
     return photo;
 }
+
+ScanLook LightScan(double degrees) {
+    ScanLook look;
+    look.dpi = 200;
+    look.degrees = degrees;
+    look.noise = 3;
+    return look;
+}

@@ -39,6 +39,9 @@ GeneratedBill GenerateBill(int seed, const ScanLook& look);
 // with noise, blur, shade and JPEG.
 ScanLook VariedLook(int seed);
 
+// A 200 dpi scan turned `degrees`, with a little noise.
+ScanLook LightScan(double degrees);
+
 // A clean page scanned with `look` (its resolution aside): turned about its centre,
 // then spoiled.
 QImage SpoiledScan(const QImage& page, const ScanLook& look, int seed);

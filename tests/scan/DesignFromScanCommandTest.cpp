@@ -1,8 +1,7 @@
 // design-from-scan on the command line: the proposal as JSON without storing, a new
 // format with its background, boxes added to a format that exists, and refusals.
+#include "../cli/CliFixture.h"
 #include "BillGenerator.h"
-#include "cli/CommandLine.h"
-#include "common/TempDataFolder.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/Schema.h"
@@ -14,34 +13,15 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTextStream>
 
 namespace {
 
-struct Outcome {
-    int code = -1;
-    QString out, err;
-};
-
-class DesignFromScan : public ::testing::Test {
+class DesignFromScan : public CliTest {
 protected:
     DesignFromScan() {
-        ScanLook look;
-        look.dpi = 200;
-        look.degrees = 1.2;
-        look.noise = 3;
-        bill_ = GenerateBill(7, look);
+        bill_ = GenerateBill(7, LightScan(1.2));
         scan_ = folder_.File(QStringLiteral("scan.png"));
         bill_.image.save(scan_);
-    }
-
-    Outcome Run(const QStringList& args) {
-        Outcome outcome;
-        QTextStream out(&outcome.out), err(&outcome.err);
-        outcome.code = RunSubCommand(ParseCommandLine(args), SubCommands(), out, err);
-        out.flush();
-        err.flush();
-        return outcome;
     }
 
     std::optional<Format> Stored(const QString& name) {
@@ -49,13 +29,12 @@ protected:
         return db ? FormatStore(*db).LoadFormat(name, 15360) : std::nullopt;
     }
 
-    TempDataFolder folder_;
     GeneratedBill bill_;
     QString scan_;
 };
 
 TEST_F(DesignFromScan, JsonProposesEveryBlankAndStoresNothing) {
-    const Outcome outcome = Run({QStringLiteral("design-from-scan"), scan_, QStringLiteral("--name"),
+    const CommandOutcome outcome = Run({QStringLiteral("design-from-scan"), scan_, QStringLiteral("--name"),
                                  QStringLiteral("扫描单"), QStringLiteral("--json")});
     ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
     const QJsonObject root = QJsonDocument::fromJson(outcome.out.toUtf8()).object();
@@ -76,7 +55,7 @@ TEST_F(DesignFromScan, JsonProposesEveryBlankAndStoresNothing) {
 
 TEST_F(DesignFromScan, MakesAFormatWithItsBackgroundThenAddsToIt) {
     const QString name = QStringLiteral("扫描单");
-    Outcome outcome = Run({QStringLiteral("design-from-scan"), scan_, QStringLiteral("--name"), name});
+    CommandOutcome outcome = Run({QStringLiteral("design-from-scan"), scan_, QStringLiteral("--name"), name});
     ASSERT_EQ(outcome.code, 0) << outcome.err.toStdString();
     std::optional<Format> format = Stored(name);
     ASSERT_TRUE(format);
@@ -118,12 +97,8 @@ TEST_F(DesignFromScan, RefusesWhatItCannotUse) {
     EXPECT_EQ(Run({command, scan_, QStringLiteral("--name"), QStringLiteral("甲"), QStringLiteral("--size"),
                    QStringLiteral("210")}).code, 2);
     EXPECT_EQ(Run({command, scan_, QStringLiteral("--format"), QStringLiteral("没有的格式")}).code, 1);
-    const QString notPicture = folder_.File(QStringLiteral("bill.txt"));
-    QFile file(notPicture);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write("not a picture");
-    file.close();
-    const Outcome outcome = Run({command, notPicture, QStringLiteral("--name"), QStringLiteral("甲")});
+    const QString notPicture = WriteFile(QStringLiteral("bill.txt"), "not a picture");
+    const CommandOutcome outcome = Run({command, notPicture, QStringLiteral("--name"), QStringLiteral("甲")});
     EXPECT_EQ(outcome.code, 1);
     EXPECT_TRUE(outcome.err.contains(QStringLiteral("无法读取扫描图")));
     EXPECT_FALSE(Stored(QStringLiteral("甲")));

@@ -40,11 +40,7 @@ void ReviewWhenShown(std::function<void(ScanProposalDialog&)> review) {
 class ScanWindow : public AppFixture {
 protected:
     ScanWindow() {
-        ScanLook look;
-        look.dpi = 200;
-        look.degrees = 0.8;
-        look.noise = 2;
-        bill_ = GenerateBill(3, look);
+        bill_ = GenerateBill(3, LightScan(0.8));
         scan_ = folder_.File(QStringLiteral("扫描.jpg"));
         bill_.image.save(scan_, "JPG", 92);
         session_ = OpenSession();
