@@ -14,7 +14,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QFileInfo>
-#include <QGraphicsScene>
+#include <QGraphicsView>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
 #include <QUndoStack>
@@ -80,7 +81,9 @@ TEST_F(ScanWindow, EditedProposalEntersAsOneUndoableStep) {
         dialog.RenameSelected();
         items[0]->setSelected(false);
         items[1]->setSelected(true);
-        dialog.RemoveSelected();
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        QApplication::sendEvent(dialog.findChild<QGraphicsView*>(), &del);
+        EXPECT_EQ(dialog.Items().size(), proposed - 1);
         movedTo = items[2]->pos() + QPointF(1.5, -0.5);
         items[2]->setPos(movedTo);
         dialog.findChild<QPushButton*>(QStringLiteral("scanAccept"))->click();
