@@ -3,6 +3,7 @@
 #include "app/ScanProposalDialog.h"
 #include "core/Asker.h"
 #include "core/Progress.h"
+#include "designer/DesignerTexts.h"
 #include "document/FormatDocument.h"
 #include "scan/CaptionReader.h"
 #include "scan/ProposalRecords.h"
@@ -48,6 +49,14 @@ ScanOutcome AnalyseOffThread(const QString& image, const ScanSettings& settings,
     return outcome;
 }
 
+// A background picture other than the scan is replaced only when the user agrees:
+// undoing the boxes would not bring it back.
+bool KeepsOtherPicture(const QString& picture, const QString& scan, Asker& asker) {
+    const QFileInfo current(picture);
+    if (!current.exists() || current.canonicalFilePath() == QFileInfo(scan).canonicalFilePath()) return false;
+    return !asker.AskYesNo(DesignerText::kAskReplaceBackground);
+}
+
 } // namespace
 
 bool ProposeBoxesFromScan(QWidget* parent, FormatDocument& document, Asker& asker, Progress& progress, QString image) {
@@ -72,6 +81,7 @@ bool ProposeBoxesFromScan(QWidget* parent, FormatDocument& document, Asker& aske
     if (boxes.isEmpty()) return false;
     ApplyProposal(document, boxes);
     const QString picture = BackgroundPicturePath(document.GetFormat().name);
+    if (KeepsOtherPicture(picture, image, asker)) return true;
     if (!SaveBackground(outcome.proposal->picture, picture)) asker.Message(ScanTexts::kPictureFailed.arg(picture));
     return true;
 }

@@ -2,7 +2,7 @@
 // 从扫描图生成内容框 in the window: the scan analysed off the window's thread while the
 // progress shows, the proposal reviewed in ScanProposalDialog, the accepted boxes added
 // to the open format as one undoable step and the straightened scan made its
-// background picture.
+// background picture (a different picture already there only when the user agrees).
 #include <QString>
 
 class Asker;

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGraphicsView>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QTimer>
@@ -105,6 +106,26 @@ TEST_F(ScanWindow, EditedProposalEntersAsOneUndoableStep) {
     undo->undo();
     EXPECT_TRUE(Document().GetFormat().boxes.isEmpty());
     EXPECT_TRUE(window_->Designer().Boxes().isEmpty());
+}
+
+TEST_F(ScanWindow, BackgroundOtherThanTheScanIsReplacedOnlyWhenAgreed) {
+    const QString picture = BackgroundPicturePath(QStringLiteral("进账单"));
+    QImage own(40, 20, QImage::Format_RGB32);
+    own.fill(Qt::gray);
+    ASSERT_TRUE(own.save(picture, "JPG"));
+    // Boxes first: the format then has some, so setting a picture offers nothing more.
+    asker_.File(scan_).No();
+    ReviewWhenShown([](ScanProposalDialog& dialog) { dialog.accept(); });
+    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_FALSE(Document().GetFormat().boxes.isEmpty());
+    EXPECT_EQ(QImage(picture).size(), own.size());
+
+    asker_.File(scan_).Yes();
+    ReviewWhenShown([](ScanProposalDialog& dialog) { dialog.accept(); });
+    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_GT(QImage(picture).width(), own.width());
 }
 
 TEST_F(ScanWindow, NewBackgroundOnAFormatWithoutBoxesOffersTheProposal) {
