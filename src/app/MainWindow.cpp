@@ -7,6 +7,7 @@
 #include "app/MainMenu.h"
 #include "app/NumCutDialog.h"
 #include "app/PasswordDialog.h"
+#include "app/ScanMenu.h"
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
 #include "app/CommandFeedback.h"
@@ -71,6 +72,7 @@ MainWindow::MainWindow(Session& session, Asker& asker, QWidget* parent)
     ConnectHistory();
     ConnectFormatTree();
     ConnectAids();
+    AddScanCommand(*this, asker_);
     ConnectHelpMenu(*this, session_, asker_);
     FollowOpenedFormat();
     resize(1100, 760);

@@ -4,6 +4,7 @@
 #include "cli/CalibrateCommand.h"
 #include "cli/CommandLine.h"
 #include "cli/DefaultsCommand.h"
+#include "cli/DesignFromScanCommand.h"
 #include "cli/FormatCommands.h"
 #include "cli/HistoryCommand.h"
 #include "cli/ImportDataCommand.h"
@@ -21,6 +22,7 @@ const QList<SubCommand>& SubCommands() {
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
                                                                PasswordSubCommand(), AddSubCommand()}
-                                           + QList<SubCommand>{PrinterProfileSubCommand(), CalibrateSubCommand()};
+                                           + QList<SubCommand>{PrinterProfileSubCommand(), CalibrateSubCommand(),
+                                                               DesignFromScanSubCommand()};
     return table;
 }

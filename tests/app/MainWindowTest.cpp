@@ -62,7 +62,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
         menus << top->text() + ":" + Entries(top->menu()).join(',');
     EXPECT_EQ(menus, QStringList({
         "打印(&P):mPrint,mPrintAll,mPrintLabels,mPrintPreview",
-        "格式(&F):mNewFmt,mSelFmt,mSaveFmt,mSaveAsFmt,mManageFmt,mExportFmt,mImportFmt,mDownFmt",
+        "格式(&F):mNewFmt,mSelFmt,mSaveFmt,mSaveAsFmt,mManageFmt,mExportFmt,mImportFmt,mDownFmt,mScanFmt",
         "编辑(&E):mUndo,mRedo,mEditCut,mEditCopy,mEditPaste,mEditSelectAll,mEditCopyCtl,mEditDeleteCtl",
         "内容框设置(&C):mAlignMenu[mAlignLeft,mAlignRight,mAlignTop,mAlighBottom],"
         "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize]",

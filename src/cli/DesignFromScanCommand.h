@@ -1,0 +1,8 @@
+#pragma once
+// design-from-scan IMAGE (--name NEW | --format EXISTING) [--size WxH] [--dpi N] [--json]:
+// proposes a box for every blank of a scanned blank bill and stores them as a new
+// format or adds them to one, the straightened scan as its background; --json prints
+// the proposal and stores nothing.
+#include "cli/SubCommand.h"
+
+SubCommand DesignFromScanSubCommand();

@@ -1,0 +1,159 @@
+// 从扫描图生成内容框 in the main window: the proposal reviewed over the scan, one edit,
+// accept as one undoable step; the offer after a background picture is set.
+#include "../app/AppFixture.h"
+#include "BillGenerator.h"
+#include "app/MainWindow.h"
+#include "app/ProposalItem.h"
+#include "app/ScanProposalDialog.h"
+#include "app/Session.h"
+#include "core/Progress.h"
+#include "designer/DesignerView.h"
+#include "document/FormatDocument.h"
+#include "store/FormatStore.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFileInfo>
+#include <QGraphicsView>
+#include <QImage>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QTimer>
+#include <QUndoStack>
+
+#include <functional>
+
+namespace {
+
+// Runs `review` on the proposal dialog once it shows: the analysis before it keeps
+// the event loop turning, so the dialog is looked for until it is there.
+void ReviewWhenShown(std::function<void(ScanProposalDialog&)> review) {
+    auto* poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, review] {
+        auto* dialog = qobject_cast<ScanProposalDialog*>(QApplication::activeModalWidget());
+        if (!dialog) return;
+        poll->stop();
+        poll->deleteLater();
+        review(*dialog);
+    });
+    poll->start(20);
+}
+
+class ScanWindow : public AppFixture {
+protected:
+    ScanWindow() {
+        bill_ = GenerateBill(3, LightScan(0.8));
+        scan_ = folder_.File(QStringLiteral("扫描.jpg"));
+        bill_.image.save(scan_, "JPG", 92);
+        session_ = OpenSession();
+        Format blank;
+        blank.name = QStringLiteral("进账单");
+        blank.page.width = bill_.pageMm.width();
+        blank.page.height = bill_.pageMm.height();
+        blank.page.options.optionBoxes = {1, 0, 0, 0, 1};
+        SilentProgress progress;
+        EXPECT_TRUE(session_->Formats().SaveFormat(blank, QString(), 15360, progress));
+        EXPECT_TRUE(session_->Formats().WriteLastUse(blank.name, {0, 0, 0}));
+        window_ = std::make_unique<MainWindow>(*session_, asker_);
+        window_->StartUp();
+        window_->show();
+    }
+
+    FormatDocument& Document() { return session_->Document(); }
+
+    GeneratedBill bill_;
+    QString scan_;
+    std::unique_ptr<Session> session_;
+    std::unique_ptr<MainWindow> window_;
+};
+
+TEST_F(ScanWindow, EditedProposalEntersAsOneUndoableStep) {
+    ASSERT_TRUE(Document().GetFormat().boxes.isEmpty());
+    asker_.File(scan_).Text(QStringLiteral("付款人全称"));
+    int proposed = 0;
+    QPointF movedTo;
+    ReviewWhenShown([&](ScanProposalDialog& dialog) {
+        QList<ProposalItem*> items = dialog.Items();
+        proposed = int(items.size());
+        ASSERT_GE(proposed, 3);
+        // Nothing is in the format while the proposal is reviewed.
+        EXPECT_TRUE(Document().GetFormat().boxes.isEmpty());
+        items[0]->setSelected(true);
+        dialog.RenameSelected();
+        items[0]->setSelected(false);
+        items[1]->setSelected(true);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier);
+        QApplication::sendEvent(dialog.findChild<QGraphicsView*>(), &del);
+        EXPECT_EQ(dialog.Items().size(), proposed - 1);
+        movedTo = items[2]->pos() + QPointF(1.5, -0.5);
+        items[2]->setPos(movedTo);
+        dialog.findChild<QPushButton*>(QStringLiteral("scanAccept"))->click();
+    });
+    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    ASSERT_GE(proposed, 3);
+    EXPECT_TRUE(asker_.AllAnswered());
+
+    const QList<BoxRecord>& boxes = Document().GetFormat().boxes;
+    ASSERT_EQ(boxes.size(), proposed - 1);
+    EXPECT_EQ(boxes[0].label, QStringLiteral("付款人全称"));
+    EXPECT_NEAR(boxes[1].x, movedTo.x(), 0.01);
+    EXPECT_NEAR(boxes[1].y, movedTo.y(), 0.01);
+    EXPECT_EQ(window_->Designer().Boxes().size(), boxes.size());
+    EXPECT_TRUE(QFileInfo::exists(BackgroundPicturePath(QStringLiteral("进账单"))));
+
+    QUndoStack* undo = Document().UndoStack();
+    EXPECT_EQ(undo->count(), 1);
+    undo->undo();
+    EXPECT_TRUE(Document().GetFormat().boxes.isEmpty());
+    EXPECT_TRUE(window_->Designer().Boxes().isEmpty());
+}
+
+TEST_F(ScanWindow, BackgroundOtherThanTheScanIsReplacedOnlyWhenAgreed) {
+    const QString picture = BackgroundPicturePath(QStringLiteral("进账单"));
+    QImage own(40, 20, QImage::Format_RGB32);
+    own.fill(Qt::gray);
+    ASSERT_TRUE(own.save(picture, "JPG"));
+    // Boxes first: the format then has some, so setting a picture offers nothing more.
+    asker_.File(scan_).No();
+    ReviewWhenShown([](ScanProposalDialog& dialog) { dialog.accept(); });
+    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_FALSE(Document().GetFormat().boxes.isEmpty());
+    EXPECT_EQ(QImage(picture).size(), own.size());
+
+    asker_.File(scan_).Yes();
+    ReviewWhenShown([](ScanProposalDialog& dialog) { dialog.accept(); });
+    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_GT(QImage(picture).width(), own.width());
+}
+
+TEST_F(ScanWindow, NewBackgroundOnAFormatWithoutBoxesOffersTheProposal) {
+    // Declined offer: nothing changes.
+    asker_.File(scan_).No();
+    window_->Designer().ReplaceBackground();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_TRUE(Document().GetFormat().boxes.isEmpty());
+
+    // Accepted offer, proposal cancelled in review: still nothing.
+    asker_.File(scan_).Yes().Yes();
+    ReviewWhenShown([](ScanProposalDialog& dialog) { dialog.reject(); });
+    window_->Designer().ReplaceBackground();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_TRUE(Document().GetFormat().boxes.isEmpty());
+    EXPECT_EQ(Document().UndoStack()->count(), 0);
+
+    // Accepted as proposed.
+    asker_.File(scan_).Yes().Yes();
+    int proposed = 0;
+    ReviewWhenShown([&](ScanProposalDialog& dialog) {
+        proposed = int(dialog.Items().size());
+        dialog.accept();
+    });
+    window_->Designer().ReplaceBackground();
+    EXPECT_GT(proposed, 0);
+    EXPECT_EQ(Document().GetFormat().boxes.size(), proposed);
+    EXPECT_EQ(Document().UndoStack()->count(), 1);
+}
+
+} // namespace
