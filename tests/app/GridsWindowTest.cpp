@@ -72,7 +72,7 @@ protected:
 
 TEST_F(GridsWindowTest, HistoryRunningNumbersCloseUpAfterADelete) {
     for (const char* payee : {"甲", "乙", "丙", "丁"}) {
-        window_->Designer().SetBoxContent(payee_, payee);
+        EnterValue(*window_, payee_, QString::fromUtf8(payee));
         Trigger("mAddBills");
     }
     ShowTab(&window_->History());
@@ -106,7 +106,7 @@ TEST_F(GridsWindowTest, DataGridColumnsShowTheirWholeTexts) {
 }
 
 TEST_F(GridsWindowTest, ColumnOrderDialogShowsLabelsInFullWidthColumns) {
-    window_->Designer().SetBoxContent(payee_, "甲");
+    EnterValue(*window_, payee_, QString::fromUtf8("甲"));
     Trigger("mAddBills");
     ShowTab(&window_->History());
     QStringList headers;
