@@ -19,6 +19,11 @@ namespace {
 constexpr int kBillsPerWrite = 256;
 // Rows of one INSERT statement: 512 values, within the 999 a statement may bind.
 constexpr int kRowsPerInsert = 128;
+// The store's page cache while a job's transaction is open, in KiB. The dirty pages of
+// a large job would otherwise fill the connection's whole cache until the commit; with
+// a small one they go to the write-ahead log as they pile up. The store does no more
+// work in all: the flush before publishing has that much less to write.
+constexpr qint64 kJobCacheKib = 8192;
 
 // What the user is told about a failed write: the store's own words when it knows them.
 QString ReasonOf(Database& db) {
@@ -26,12 +31,40 @@ QString ReasonOf(Database& db) {
     return message.isEmpty() ? db.LastError() : message;
 }
 
+// Holds the connection's page cache to kJobCacheKib while it lives; the connection's
+// own setting is back once it ends. A store that cannot tell its setting keeps it.
+class SmallCache {
+public:
+    explicit SmallCache(Database& db) : db_(db) {
+        const QueryResult setting = db_.Query(QStringLiteral("PRAGMA cache_size"));
+        if (setting.failed || setting.Empty()) return;
+        own_ = setting.rows.first().value(0).toLongLong();
+        // A negative size counts KiB, a positive one pages.
+        if (own_ < 0 && -own_ <= kJobCacheKib) own_ = 0;
+        else Set(-kJobCacheKib);
+    }
+    ~SmallCache() {
+        if (own_ != 0) Set(own_);
+    }
+    SmallCache(const SmallCache&) = delete;
+    SmallCache& operator=(const SmallCache&) = delete;
+
+private:
+    // The size comes from the store itself: a number, nothing a user typed.
+    void Set(qint64 size) { db_.Exec(QStringLiteral("PRAGMA cache_size=%1").arg(size)); }
+
+    Database& db_;
+    qint64 own_ = 0; // 0: left as it was
+};
+
 } // namespace
 
 // The job's transaction, with the name its bills are written under and the number the
-// next one gets.
+// next one gets. The cache is made small before the transaction begins and given back
+// after it has ended.
 struct JobHistory::Open {
-    explicit Open(Database& db) : transaction(db) {}
+    explicit Open(Database& db) : cache(db), transaction(db) {}
+    SmallCache cache;
     Database::Transaction transaction;
     QString name;
     qint64 firstNumber = 0;
