@@ -38,10 +38,11 @@ public:
     explicit SmallCache(Database& db) : db_(db) {
         const QueryResult setting = db_.Query(QStringLiteral("PRAGMA cache_size"));
         if (setting.failed || setting.Empty()) return;
-        own_ = setting.rows.first().value(0).toLongLong();
-        // A negative size counts KiB, a positive one pages.
-        if (own_ < 0 && -own_ <= kJobCacheKib) own_ = 0;
-        else Set(-kJobCacheKib);
+        // A negative size counts KiB (as the store sets it); one in pages is left alone.
+        const qint64 own = setting.rows.first().value(0).toLongLong();
+        if (own >= 0 || -own <= kJobCacheKib) return;
+        own_ = own;
+        Set(-kJobCacheKib);
     }
     ~SmallCache() {
         if (own_ != 0) Set(own_);
