@@ -11,6 +11,7 @@
 #include "store/StoreOpening.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -61,11 +62,10 @@ private:
 } // namespace
 
 // The job's transaction, with the name its bills are written under and the number the
-// next one gets. The cache is made small before the transaction begins and given back
-// after it has ended.
+// next one gets. The cache is given back after the transaction has ended.
 struct JobHistory::Open {
-    explicit Open(Database& db) : cache(db), transaction(db) {}
-    SmallCache cache;
+    explicit Open(Database& db) : transaction(db) {}
+    std::optional<SmallCache> cache;
     Database::Transaction transaction;
     QString name;
     qint64 firstNumber = 0;
@@ -112,6 +112,9 @@ bool JobHistory::WriteUnwritten() {
         qint64 number;
         const QString* value;
     };
+    // A job long enough to write twice is a batch: its pages would crowd out the cache.
+    // A short one leaves the cache warm for the work that follows it.
+    if (open_ && !open_->cache) open_->cache.emplace(db_);
     std::vector<Row> rows;
     for (const auto& values : std::as_const(unwritten_)) {
         if (values.isEmpty()) {
