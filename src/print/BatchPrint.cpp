@@ -65,7 +65,10 @@ BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& s
                 ++result.printed;
                 // Bills that could not be kept would not go out either: the job ends
                 // here and publishing says why (JobHistory::Prepare).
-                if (history && !history->Add(format, bill)) break;
+                if (history && !history->Add(format, bill)) {
+                    result.failedIndex = index;
+                    break;
+                }
             }
             if (!problem.isEmpty()) {
                 result.failedIndex = index;

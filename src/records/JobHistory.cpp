@@ -11,6 +11,7 @@
 #include "store/StoreOpening.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -19,6 +20,11 @@ namespace {
 constexpr int kBillsPerWrite = 256;
 // Rows of one INSERT statement: 512 values, within the 999 a statement may bind.
 constexpr int kRowsPerInsert = 128;
+// The store's page cache while a job's transaction is open, in KiB. The dirty pages of
+// a large job would otherwise fill the connection's whole cache until the commit; with
+// a small one they go to the write-ahead log as they pile up. The store does no more
+// work in all: the flush before publishing has that much less to write.
+constexpr qint64 kJobCacheKib = 8192;
 
 // What the user is told about a failed write: the store's own words when it knows them.
 QString ReasonOf(Database& db) {
@@ -26,12 +32,40 @@ QString ReasonOf(Database& db) {
     return message.isEmpty() ? db.LastError() : message;
 }
 
+// Holds the connection's page cache to kJobCacheKib while it lives; the connection's
+// own setting is back once it ends. A store that cannot tell its setting keeps it.
+class SmallCache {
+public:
+    explicit SmallCache(Database& db) : db_(db) {
+        const QueryResult setting = db_.Query(QStringLiteral("PRAGMA cache_size"));
+        if (setting.failed || setting.Empty()) return;
+        // A negative size counts KiB (as the store sets it); one in pages is left alone.
+        const qint64 own = setting.rows.first().value(0).toLongLong();
+        if (own >= 0 || -own <= kJobCacheKib) return;
+        own_ = own;
+        Set(-kJobCacheKib);
+    }
+    ~SmallCache() {
+        if (own_ != 0) Set(own_);
+    }
+    SmallCache(const SmallCache&) = delete;
+    SmallCache& operator=(const SmallCache&) = delete;
+
+private:
+    // The size comes from the store itself: a number, nothing a user typed.
+    void Set(qint64 size) { db_.Exec(QStringLiteral("PRAGMA cache_size=%1").arg(size)); }
+
+    Database& db_;
+    qint64 own_ = 0; // 0: left as it was
+};
+
 } // namespace
 
 // The job's transaction, with the name its bills are written under and the number the
-// next one gets.
+// next one gets. The cache is given back after the transaction has ended.
 struct JobHistory::Open {
     explicit Open(Database& db) : transaction(db) {}
+    std::optional<SmallCache> cache;
     Database::Transaction transaction;
     QString name;
     qint64 firstNumber = 0;
@@ -78,6 +112,9 @@ bool JobHistory::WriteUnwritten() {
         qint64 number;
         const QString* value;
     };
+    // A job long enough to write twice is a batch: its pages would crowd out the cache.
+    // A short one leaves the cache warm for the work that follows it.
+    if (open_ && !open_->cache) open_->cache.emplace(db_);
     std::vector<Row> rows;
     for (const auto& values : std::as_const(unwritten_)) {
         if (values.isEmpty()) {

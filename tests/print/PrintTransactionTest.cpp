@@ -27,6 +27,7 @@
 #include <QFile>
 #include <QPrinter>
 #include <QProcess>
+#include <cstdlib>
 #include <gtest/gtest.h>
 
 namespace {
@@ -286,6 +287,34 @@ TEST_F(PrintTransactionTest, ALongBatchWritesItsBillsAsItPrintsUnseenUntilPublis
     EXPECT_EQ(storedElsewhere(), 700);
     EXPECT_TRUE(asker_.messages.last().contains(QStringLiteral("没有打印任何单据")))
         << asker_.messages.join(' ').toStdString();
+}
+
+// A long job's open transaction keeps the store's page cache small; a short one leaves
+// it alone. The connection has its own cache back once the job is kept, and once a job
+// whose bills were refused ends.
+TEST_F(PrintTransactionTest, ALongJobShrinksTheStoreCacheOnlyWhileItsBillsAreOpen) {
+    const auto cacheSize = [&] {
+        return db_->Query(QStringLiteral("PRAGMA cache_size")).rows.value(0).value(0).toLongLong();
+    };
+    const qint64 own = cacheSize();
+    qint64 during = 0;
+    ASSERT_TRUE(Print(Rows(300, 290, [&] { during = cacheSize(); }), target_).Complete(300));
+    EXPECT_EQ(during, own);
+    ASSERT_TRUE(Print(Rows(700, 600, [&] { during = cacheSize(); }), target_).Complete(700));
+    EXPECT_LT(std::abs(during), std::abs(own));
+    EXPECT_EQ(cacheSize(), own);
+    EXPECT_EQ(Stored().value(QStringLiteral("收据")).size(), 1000);
+
+    // Refused after the cache was made small.
+    during = own;
+    ASSERT_TRUE(db_->Exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.历史 "
+                                         "WHEN (SELECT count(*) FROM main.历史) >= 1600 "
+                                         "BEGIN SELECT RAISE(ABORT, 'full'); END")));
+    EXPECT_FALSE(Print(Rows(1000, 600, [&] { during = cacheSize(); }),
+                       folder_.File(QStringLiteral("refused.pdf"))).ended);
+    EXPECT_LT(std::abs(during), std::abs(own));
+    EXPECT_EQ(cacheSize(), own);
+    EXPECT_EQ(Stored().value(QStringLiteral("收据")).size(), 1000);
 }
 
 // Renamed through the job's own connection after its first bills were written: every
