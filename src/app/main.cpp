@@ -8,6 +8,7 @@
 #include "cli/CommandStart.h"
 #include "content/layout/FontMapping.h"
 #include "core/LargeBlocks.h"
+#include "store/CryptoStart.h"
 #include "store/DataFolder.h"
 
 #include <QGuiApplication>
@@ -28,6 +29,7 @@ QStringList Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     KeepLargeBlocksForReuse();
+    StartCryptoLibrary();
     const ParsedCommandLine parsed = ParseCommandLine(Arguments(argc, argv));
     QTextStream out(stdout);
     QTextStream err(stderr);
