@@ -10,8 +10,8 @@ set(VELLUMARK_MAINTAINER "Vellumark developers <maintainers@vellumark.invalid>" 
     "Who the Debian package names as its maintainer")
 
 install(TARGETS vellumark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The window's module, where the program looks for it (VELLUMARK_WINDOW_MODULE_DIR).
-install(TARGETS vellumark_window LIBRARY DESTINATION ${VELLUMARK_WINDOW_MODULE_DIR})
+# The program's modules, where it looks for them (VELLUMARK_MODULE_DIR).
+install(TARGETS vellumark_commands vellumark_window LIBRARY DESTINATION ${VELLUMARK_MODULE_DIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vellumark.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VELLUMARK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

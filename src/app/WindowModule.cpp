@@ -4,6 +4,8 @@
 #include "app/ProgramNames.h"
 #include "app/StatisticsChart.h"
 #include "app/WindowApp.h"
+#include "cli/DesignFromScanCommand.h"
+#include "cli/DesignFromScanRun.h"
 #include "cli/StatisticsCommand.h"
 
 #include <QApplication>
@@ -20,6 +22,7 @@ __attribute__((visibility("default"))) int VellumarkRunWindow(int* argc, char** 
 
 __attribute__((visibility("default"))) QCoreApplication* VellumarkWidgetApplication(int* argc, char** argv) {
     UseStatisticsChartSaver(SaveStatisticsChart);
+    UseDesignFromScanRunner(RunDesignFromScan);
     return new QApplication(*argc, argv);
 }
 

@@ -1,5 +1,6 @@
 #include "app/WindowModuleLoader.h"
 
+#include "app/CommandsModule.h"
 #include "app/WindowModule.h"
 
 #include <QCoreApplication>
@@ -7,26 +8,30 @@
 #include <QLibrary>
 #include <QTextStream>
 
+#include <cstdio>
+
 namespace {
 
-const QString kModuleFile = QStringLiteral("vellumark-window.so");
-const QString kCannotLoad = QStringLiteral("无法载入窗口模块：");
+const QString kCommandsModule = QStringLiteral("vellumark-commands.so");
+const QString kWindowModule = QStringLiteral("vellumark-window.so");
+const QString kCannotLoad = QStringLiteral("无法载入程序模块：");
 
-// The program's own folder (where a build puts the module), then where the package
-// installs it, relative to the program's folder (VELLUMARK_WINDOW_MODULE_DIR).
-QStringList Candidates() {
+// The program's own folder (where a build puts the modules), then where the package
+// installs them, relative to the program's folder (VELLUMARK_MODULE_DIR).
+QStringList Candidates(const QString& file) {
     const QString folder = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    return {folder + QLatin1Char('/') + kModuleFile,
-            folder + QStringLiteral("/" VELLUMARK_WINDOW_MODULE_DIR "/") + kModuleFile};
+    return {folder + QLatin1Char('/') + file, folder + QStringLiteral("/" VELLUMARK_MODULE_DIR "/") + file};
 }
 
-// The entry named `name` of the loaded module; nullptr after telling why there is none.
-QFunctionPointer Entry(const char* name, QTextStream& err) {
+// The entry named `name` of the module `file`; nullptr after telling why there is none.
+// The commands module shares its symbols with the window module loaded after it.
+QFunctionPointer Entry(const QString& file, const char* name, QTextStream& err) {
     QString problem;
-    for (const QString& path : Candidates()) {
+    for (const QString& path : Candidates(file)) {
         if (!QFileInfo::exists(path)) continue;
-        QLibrary module(path); // never unloaded: the window's objects live until exit
-        module.setLoadHints(QLibrary::ResolveAllSymbolsHint);
+        QLibrary module(path); // never unloaded: the module's objects live until exit
+        module.setLoadHints(file == kCommandsModule ? QLibrary::ExportExternalSymbolsHint
+                                                    : QLibrary::LoadHints());
         if (!module.load()) {
             problem = module.errorString();
             break;
@@ -35,19 +40,25 @@ QFunctionPointer Entry(const char* name, QTextStream& err) {
         problem = module.errorString();
         break;
     }
-    if (problem.isEmpty()) problem = Candidates().join(QStringLiteral("、"));
+    if (problem.isEmpty()) problem = Candidates(file).join(QStringLiteral("、"));
     err << kCannotLoad << problem << Qt::endl;
     return nullptr;
 }
 
 } // namespace
 
+int RunProgramFromModule(int& argc, char** argv) {
+    QTextStream err(stderr);
+    const auto run = reinterpret_cast<RunProgramEntry>(Entry(kCommandsModule, kRunProgramEntry, err));
+    return run ? run(&argc, argv) : 1;
+}
+
 int RunWindowFromModule(int& argc, char** argv, QTextStream& err) {
-    const auto run = reinterpret_cast<RunWindowEntry>(Entry(kRunWindowEntry, err));
+    const auto run = reinterpret_cast<RunWindowEntry>(Entry(kWindowModule, kRunWindowEntry, err));
     return run ? run(&argc, argv) : 1;
 }
 
 std::unique_ptr<QCoreApplication> WidgetApplicationFromModule(int& argc, char** argv, QTextStream& err) {
-    const auto make = reinterpret_cast<WidgetApplicationEntry>(Entry(kWidgetApplicationEntry, err));
+    const auto make = reinterpret_cast<WidgetApplicationEntry>(Entry(kWindowModule, kWidgetApplicationEntry, err));
     return std::unique_ptr<QCoreApplication>(make ? make(&argc, argv) : nullptr);
 }

@@ -1,11 +1,14 @@
 #pragma once
-// The program's side of the window module (WindowModule.h): finds it beside the program
-// (a build tree) or where the package installs it, loads it and calls its entries. A
-// module that cannot be loaded is told on `err`.
+// The program's side of its modules (CommandsModule.h, WindowModule.h): finds them
+// beside the program (a build tree) or where the package installs them, loads them and
+// calls their entries. A module that cannot be loaded is told on `err`.
 #include <memory>
 
 class QCoreApplication;
 class QTextStream;
+
+// Runs the program's arguments in the commands module; 1 when it cannot be loaded.
+int RunProgramFromModule(int& argc, char** argv);
 
 // Runs the window; 1 when the module cannot be loaded.
 int RunWindowFromModule(int& argc, char** argv, QTextStream& err);

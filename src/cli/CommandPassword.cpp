@@ -34,8 +34,8 @@ std::optional<QString>& Given() {
 // A line typed at the terminal with echo off; nullopt when stdin is not a terminal.
 std::optional<QString> PromptAtTerminal(const QString& prompt, QTextStream& err) {
     if (!isatty(STDIN_FILENO)) return std::nullopt;
-    err << prompt;
-    err.flush();
+    // Echo goes off (dropping what was typed before) ahead of the prompt: what is typed
+    // once the prompt shows is kept, however soon.
     termios before{};
     const bool quiet = tcgetattr(STDIN_FILENO, &before) == 0;
     if (quiet) {
@@ -43,6 +43,8 @@ std::optional<QString> PromptAtTerminal(const QString& prompt, QTextStream& err)
         silent.c_lflag &= ~tcflag_t(ECHO);
         tcsetattr(STDIN_FILENO, TCSAFLUSH, &silent);
     }
+    err << prompt;
+    err.flush();
     std::string line;
     const bool read = bool(std::getline(std::cin, line));
     if (quiet) tcsetattr(STDIN_FILENO, TCSAFLUSH, &before);

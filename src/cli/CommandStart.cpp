@@ -3,7 +3,6 @@
 #include "cli/CliTexts.h"
 #include "cli/CommandPassword.h"
 #include "formatfile/FormatFileTexts.h"
-#include "print/PrinterCorrection.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/StoreOpening.h"
@@ -17,12 +16,17 @@ int UsageError(QTextStream& err, const QString& problem, const QString& usage) {
     return ExitCode::kUsage;
 }
 
+namespace {
+StoreBodyWrapper bodyWrapper = nullptr;
+} // namespace
+
+void WrapStoreBodies(StoreBodyWrapper wrapper) { bodyWrapper = wrapper; }
+
 int RunWithStore(QTextStream& err, const std::function<int(Database&)>& body) {
     if (!UnlockStoreForCommand(err)) return ExitCode::kFailed;
     const std::unique_ptr<Database> db = OpenStoreForCommand(err);
     if (!db || !LoginForCommand(*db, err)) return ExitCode::kFailed;
-    const PrinterProfileSource profiles(*db);
-    return FinishStoreCommand(*db, body(*db), err);
+    return FinishStoreCommand(*db, bodyWrapper ? bodyWrapper(*db, body) : body(*db), err);
 }
 
 bool FormatExists(Database& db, const QString& name, QTextStream& err) {

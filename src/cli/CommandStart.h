@@ -21,6 +21,12 @@ int UsageError(QTextStream& err, const QString& problem, const QString& usage);
 // kFailed when the store could not be opened.
 int RunWithStore(QTextStream& err, const std::function<int(Database&)>& body);
 
+// What the commands beyond the store's own set up around a body run on the store (the
+// printer profiles their print jobs use). The table of those commands hands it in, as
+// this start-up is also the program's own, which links no printing code.
+using StoreBodyWrapper = int (*)(Database& db, const std::function<int(Database&)>& body);
+void WrapStoreBodies(StoreBodyWrapper wrapper);
+
 // True when a format of this name exists; otherwise says so on `err`.
 bool FormatExists(Database& db, const QString& name, QTextStream& err);
 

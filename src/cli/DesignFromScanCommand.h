@@ -5,4 +5,11 @@
 // the proposal and stores nothing.
 #include "cli/SubCommand.h"
 
+// The command's work (DesignFromScanRun.h) lives with the scan libraries in the window
+// module; whoever makes the widget application hands it in. Without it the command fails.
+using DesignFromScanRunner = int (*)(const QStringList& args, QTextStream& out, QTextStream& err);
+void UseDesignFromScanRunner(DesignFromScanRunner runner);
+
+QString DesignFromScanUsage();
+
 SubCommand DesignFromScanSubCommand();

@@ -3,6 +3,7 @@
 #include "cli/AddCommand.h"
 #include "cli/CalibrateCommand.h"
 #include "cli/CommandLine.h"
+#include "cli/CommandStart.h"
 #include "cli/DefaultsCommand.h"
 #include "cli/DesignFromScanCommand.h"
 #include "cli/FormatCommands.h"
@@ -14,8 +15,20 @@
 #include "cli/RestoreBackupCommand.h"
 #include "cli/SamplesCommand.h"
 #include "cli/StatisticsCommand.h"
+#include "print/PrinterCorrection.h"
+
+namespace {
+
+// Print jobs started by a command use the printer profiles of the store it opened.
+int WithPrinterProfiles(Database& db, const std::function<int(Database&)>& body) {
+    const PrinterProfileSource profiles(db);
+    return body(db);
+}
+
+} // namespace
 
 const QList<SubCommand>& SubCommands() {
+    WrapStoreBodies(WithPrinterProfiles);
     static const QList<SubCommand> table = QList<SubCommand>{PrintSubCommand(), HistorySubCommand(),
                                                              DefaultsSubCommand()}
                                            + FormatSubCommands()

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/statvfs.h>
 #include <unistd.h>
 
 namespace {
@@ -28,8 +29,8 @@ QString ReasonOf(int error) {
 }
 
 // Makes and removes a probe file with room reserved for its blocks: the only sure
-// test of permissions, read-only mounts and a full disk. Reserving the blocks finds a
-// full disk at once, with no flush to the disk on every start. Empty when it could.
+// test of permissions, read-only mounts and a full disk (quotas included). Reserving
+// the blocks finds a full disk at once, with no flush to the disk. Empty when it could.
 QString ProbeWrite(const QString& folder) {
     const QByteArray path =
         QFile::encodeName(folder + QStringLiteral("/.probe-") + QString::number(getpid()));
@@ -39,6 +40,21 @@ QString ProbeWrite(const QString& folder) {
     ::close(fd);
     ::unlink(path.constData());
     return error == 0 ? QString() : ReasonOf(error);
+}
+
+// The same questions asked of the file system without writing: permission (a read-only
+// mount answers as such) and the room left to this user. Enough for a store that is
+// already there, which every command opens: making and removing a file on each start
+// cost more than reading the store, and a write a full quota refuses later is still
+// reported as a full disk.
+QString AskWrite(const QString& folder) {
+    const QByteArray path = QFile::encodeName(folder);
+    if (::access(path.constData(), W_OK) != 0) return ReasonOf(errno);
+    struct statvfs fs {};
+    if (::statvfs(path.constData(), &fs) != 0) return {};
+    if (fs.f_flag & ST_RDONLY) return ReasonOf(EROFS);
+    const auto freeBlocks = ::geteuid() == 0 ? fs.f_bfree : fs.f_bavail;
+    return qint64(freeBlocks) * qint64(fs.f_frsize) < kProbeBytes ? ReasonOf(ENOSPC) : QString();
 }
 
 // A side file left read-only (by a session that had no write access) would keep the
@@ -58,7 +74,8 @@ QString DataFolderProblem(const QString& folder, const QString& databasePath) {
         return StoreTexts::FolderUnusable(folder, StoreTexts::kIsAFile);
     if (!info.exists() && !QDir().mkpath(folder))
         return StoreTexts::FolderUnusable(folder, StoreTexts::kCannotCreate);
-    if (const QString reason = ProbeWrite(folder); !reason.isEmpty())
+    const QString reason = QFileInfo::exists(databasePath) ? AskWrite(folder) : ProbeWrite(folder);
+    if (!reason.isEmpty())
         return StoreTexts::FolderUnusable(folder, reason);
     if (!MakeWritable(databasePath) || !MakeWritable(databasePath + QStringLiteral("-wal")))
         return StoreTexts::FolderUnusable(folder, StoreTexts::kDatabaseReadOnly);

@@ -14,7 +14,20 @@
 #include <QLockFile>
 #include <QTextStream>
 
+#include <sqlcipher/sqlite3.h>
+
 namespace {
+
+// The log and its index stay beside the store between sessions; the last session to
+// close empties the log into the store and truncates it. Making and deleting both
+// files on every start and end cost a command more than reading the store.
+constexpr char kKeepLogLimit[] = "PRAGMA journal_size_limit=4194304";
+
+void KeepLogFilesBetweenSessions(Database& db) {
+    int keep = 1;
+    sqlite3_file_control(db.Handle(), "main", SQLITE_FCNTL_PERSIST_WAL, &keep);
+    db.Exec(QString::fromLatin1(kKeepLogLimit));
+}
 
 StoreOpening Failed(StoreFault fault, const QString& message) {
     StoreOpening opening;
@@ -75,6 +88,7 @@ StoreOpening OpenStore() {
         return Failed(opening.fault, message.isEmpty() ? error : message);
     }
     Database& db = *opening.db;
+    KeepLogFilesBetweenSessions(db);
     if (!PassesCheckAfterUncleanEnd(db) || !UpgradeSchema(db)
         || (!isNew && !BackUpOncePerDay(db) && db.Damaged())) {
         const StoreFault fault = db.Damaged() ? StoreFault::Damaged : db.LastFault();

@@ -2,6 +2,8 @@
 // format with its background, boxes added to a format that exists, and refusals.
 #include "../cli/CliFixture.h"
 #include "BillGenerator.h"
+#include "cli/DesignFromScanCommand.h"
+#include "cli/DesignFromScanRun.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/Schema.h"
@@ -19,6 +21,8 @@ namespace {
 class DesignFromScan : public CliTest {
 protected:
     DesignFromScan() {
+        // The window module hands the command its work when it is loaded; the tests link it.
+        UseDesignFromScanRunner(RunDesignFromScan);
         bill_ = GenerateBill(7, LightScan(1.2));
         scan_ = folder_.File(QStringLiteral("scan.png"));
         bill_.image.save(scan_);

@@ -10,6 +10,7 @@
 #include "store/StoreOpening.h"
 #include "store/StoreTexts.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <csignal>
@@ -256,4 +257,23 @@ TEST_F(StoreHealth, StoredValuesOutsideTheLimitsOpenClampedForDrawing) {
     EXPECT_EQ(loaded->boxes[0].x, 10000);
     EXPECT_EQ(loaded->boxes[0].fontSize, 1000);
     EXPECT_EQ(loaded->boxes[1].fontSize, 0.3) << "values in range stay exactly";
+}
+
+// The log is kept beside the store between sessions, but emptied into the store by the
+// last one to close: the store file alone holds everything then, as a backup or a copy
+// of it expects.
+TEST_F(StoreHealth, TheLogOutlivesASessionEmptyAndTheStoreFileHoldsItAll) {
+    FillStore(3);
+    const QString path = DataFolder::DatabasePath();
+    ASSERT_TRUE(QFileInfo::exists(path + QStringLiteral("-wal")));
+    EXPECT_EQ(QFileInfo(path + QStringLiteral("-wal")).size(), 0);
+
+    const QString copy = folder.File(QStringLiteral("copy/DATA.db"));
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(copy).path()));
+    ASSERT_TRUE(QFile::copy(path, copy));
+    DataFolder::SetOverride(QFileInfo(copy).path());
+    const StoreOpening opening = OpenStore();
+    ASSERT_TRUE(opening.db);
+    EXPECT_EQ(FormatStore(*opening.db).FormatNames().size(), 3);
+    DataFolder::SetOverride(folder.Path());
 }

@@ -1,0 +1,75 @@
+// The program in its three parts: a command on the store alone runs from the program
+// itself, loading none of the libraries of printing, spreadsheets and drawing; the other
+// commands and the window come from modules, and a missing module is said so.
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Outcome {
+    int code = -1;
+    QString out, err;
+};
+
+Outcome RunProgram(const QString& program, const QStringList& args, bool listLoads = false) {
+    QProcess process;
+    if (listLoads) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+        process.setProcessEnvironment(environment);
+    }
+    process.start(program, args);
+    if (!process.waitForFinished(60000)) return {};
+    return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+            QString::fromUtf8(process.readAllStandardError())};
+}
+
+class ProgramModules : public ::testing::Test {
+protected:
+    void SetUp() override {
+        program_ = qEnvironmentVariable("VELLUMARK_BINARY");
+        if (program_.isEmpty() || !QFileInfo::exists(program_)) GTEST_SKIP() << "program not built";
+        ASSERT_EQ(RunProgram(program_, {"--data-dir", data_.path(), "create-samples"}).code, 0);
+    }
+    QString program_;
+    QTemporaryDir data_;
+};
+
+TEST_F(ProgramModules, StoreCommandsLoadNoneOfTheDrawingLibrariesTheOthersLoadTheirModule) {
+    const Outcome formats = RunProgram(program_, {"--data-dir", data_.path(), "formats"}, true);
+    ASSERT_EQ(formats.code, 0) << formats.err.toStdString();
+    EXPECT_TRUE(formats.out.contains(QStringLiteral("示例-银行进账单")));
+    EXPECT_TRUE(formats.err.contains(QStringLiteral("libsqlcipher"))) << "the loads are listed";
+    for (const char* library : {"vellumark-commands.so", "vellumark-window.so", "libQt6PrintSupport",
+                                "libQt6Widgets", "libxlsxwriter", "libzip", "libfreexl"})
+        EXPECT_FALSE(formats.err.contains(QLatin1String(library))) << library;
+
+    const Outcome help = RunProgram(program_, {"help"}, true);
+    ASSERT_EQ(help.code, 0);
+    EXPECT_TRUE(help.out.contains(QStringLiteral("vellumark print"))) << "help lists every command";
+    EXPECT_TRUE(help.err.contains(QStringLiteral("vellumark-commands.so")));
+    for (const char* library : {"vellumark-window.so", "libtesseract", "libopencv"})
+        EXPECT_FALSE(help.err.contains(QLatin1String(library))) << library << ": the window module's alone";
+}
+
+TEST_F(ProgramModules, WithoutItsModulesTheProgramStillRunsStoreCommandsAndNamesWhatIsMissing) {
+    QTemporaryDir alone;
+    const QString copy = alone.filePath(QStringLiteral("vellumark"));
+    ASSERT_TRUE(QFile::copy(program_, copy));
+    const Outcome formats = RunProgram(copy, {"--data-dir", data_.path(), "formats"});
+    EXPECT_EQ(formats.code, 0) << formats.err.toStdString();
+    EXPECT_TRUE(formats.out.contains(QStringLiteral("示例-快递运单")));
+
+    for (const QStringList& args : {QStringList{"help"}, QStringList{"--data-dir", data_.path(), "history", "x"},
+                                    QStringList{"--data-dir", data_.path()}}) {
+        const Outcome run = RunProgram(copy, args);
+        EXPECT_EQ(run.code, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("无法载入程序模块")) && run.err.contains(alone.path()))
+            << run.err.toStdString();
+    }
+}
+
+} // namespace
