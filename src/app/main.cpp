@@ -7,6 +7,7 @@
 #include "content/layout/FontMapping.h"
 #include "core/LargeBlocks.h"
 #include "store/DataFolder.h"
+#include "store/StoreLocation.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -39,6 +40,7 @@ int main(int argc, char** argv) {
         return ExitCode::kUsage;
     }
     if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
+    if (!parsed.store.isEmpty()) StoreLocation::SetOverride(parsed.store);
 
     if (parsed.command.isEmpty()) {
         QApplication app(argc, argv);

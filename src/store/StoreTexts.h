@@ -50,6 +50,13 @@ inline const QString kWindowStillOpen = QStringLiteral("请先关闭此数据文
 inline const QString kBusyWaiting = QStringLiteral("数据库正忙，请稍候…");
 inline const QString kBusy = QStringLiteral("数据库正忙，请稍后再试！");
 inline const QString kDiskFull = QStringLiteral("磁盘空间已满，数据未能保存！");
+// A server store: the server names itself in `where` (host, port, database) or in
+// the connection library's reason.
+inline QString ServerAway(const QString& where) {
+    return QStringLiteral("无法连接数据库服务器：") + where;
+}
+inline const QString kServerRefused =
+    QStringLiteral("数据库服务器拒绝了此操作：当前用户没有这项权限（格式、映射和参数只能由设计人员修改）。");
 inline QString FolderUnusable(const QString& folder, const QString& reason) {
     return QStringLiteral("数据文件夹“") + folder + QStringLiteral("”无法使用：") + reason;
 }
