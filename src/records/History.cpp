@@ -7,6 +7,8 @@
 #include "store/Format.h"
 
 qint64 NextBillNumber(Database& db, const QString& formatName) {
+    // Seats of a server store take numbers one after the other until each commits.
+    if (!db.LockBillNumbers(formatName)) return 0;
     const QueryResult result =
         db.Query(HistorySql::kHighestNumber, {formatName});
     if (result.failed || result.Empty()) return 0;

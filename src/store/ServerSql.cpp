@@ -1,9 +1,25 @@
 #include "store/ServerSql.h"
 
+namespace {
+
+QChar Folded(QChar c) {
+    return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + ('a' - 'A')) : c;
+}
+
+bool IsWordCharacter(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_'); }
+
+// The keyword LIKE at `at`, standing as a word of its own.
+bool IsLikeAt(const QString& sql, qsizetype at) {
+    return sql.mid(at, 4).compare(QLatin1String("LIKE"), Qt::CaseInsensitive) == 0
+           && (at == 0 || !IsWordCharacter(sql[at - 1]))
+           && (at + 4 >= sql.size() || !IsWordCharacter(sql[at + 4]));
+}
+
+} // namespace
+
 QString ServerName(const QString& name) {
     QString folded = name;
-    for (QChar& c : folded)
-        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
+    for (QChar& c : folded) c = Folded(c);
     return folded;
 }
 
@@ -12,11 +28,17 @@ QString ServerSql(const QString& sql) {
     out.reserve(sql.size() + 16);
     int placeholder = 0;
     enum class In { Sql, Text, Name } in = In::Sql;
-    for (QChar c : sql) {
+    for (qsizetype i = 0; i < sql.size(); ++i) {
+        QChar c = sql[i];
         switch (in) {
         case In::Sql:
             if (c == QLatin1Char('?')) {
                 out += QLatin1Char('$') + QString::number(++placeholder);
+                continue;
+            }
+            if (IsLikeAt(sql, i)) {
+                out += QLatin1String("ILIKE");
+                i += 3;
                 continue;
             }
             if (c == QLatin1Char('\'')) in = In::Text;
@@ -28,7 +50,7 @@ QString ServerSql(const QString& sql) {
             break;
         case In::Name:
             if (c == QLatin1Char('"')) in = In::Sql;
-            else if (c >= QLatin1Char('A') && c <= QLatin1Char('Z')) c = QChar(c.unicode() + ('a' - 'A'));
+            else c = Folded(c);
             break;
         }
         out += c;

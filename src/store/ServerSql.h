@@ -3,7 +3,8 @@
 // otherwise are rewritten here, once per statement text:
 //  - `?` placeholders become `$1`, `$2`, … in order;
 //  - quoted names are folded to lower case, as the server folds unquoted ones, so
-//    `"Fmt"` and `Fmt` name the same table.
+//    `"Fmt"` and `Fmt` name the same table;
+//  - LIKE matches letters in either case, as the file's LIKE does (ILIKE).
 // Text inside single quotes is left exactly as written.
 #include <QString>
 
