@@ -10,6 +10,7 @@
 #include "cli/RestoreBackupCommand.h"
 #include "cli/SamplesCommand.h"
 #include "cli/StatisticsCommand.h"
+#include "cli/StoreCommand.h"
 
 const QList<SubCommand>& SubCommands() {
     static const QList<SubCommand> table = QList<SubCommand>{PrintSubCommand(), HistorySubCommand(),
@@ -17,6 +18,6 @@ const QList<SubCommand>& SubCommands() {
                                            + FormatSubCommands()
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
-                                                               PasswordSubCommand()};
+                                                               PasswordSubCommand(), StoreSubCommand()};
     return table;
 }

@@ -1,6 +1,7 @@
 #include "common/TestServer.h"
 
 #include "store/Database.h"
+#include "store/StoreLocation.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -97,10 +98,14 @@ bool TestServer::Run(const QString& sql) const {
 }
 
 QString TestServer::FreshStore(const QString& user) {
-    const QString schema = QStringLiteral("store%1").arg(++stores_);
-    if (!Run(QStringLiteral("CREATE SCHEMA %1").arg(schema))) return {};
-    return Location(user, schema);
+    ++stores_;
+    if (!Run(QStringLiteral("CREATE SCHEMA %1").arg(LastSchema()))) return {};
+    return Location(user, LastSchema());
 }
+
+ServerStoreScope::ServerStoreScope(const QString& location) { StoreLocation::SetOverride(location); }
+
+ServerStoreScope::~ServerStoreScope() { StoreLocation::SetOverride(QString()); }
 
 TestServer* StartedTestServer() {
     static std::unique_ptr<TestServer> server = std::make_unique<TestServer>();

@@ -24,6 +24,8 @@ public:
     QString Location(const QString& user = {}, const QString& schema = {}) const;
     // Creates a new empty schema and returns a connection string into it.
     QString FreshStore(const QString& user = {});
+    // The schema the last FreshStore made, for a second seat's Location into it.
+    QString LastSchema() const { return QStringLiteral("store%1").arg(stores_); }
     // Runs one statement as the superuser; false when it fails.
     bool Run(const QString& sql) const;
 
@@ -43,3 +45,13 @@ TestServer* SharedTestServer();
 // The same server started whatever the variable says, for tests that are about the
 // server itself; nullptr when it cannot start (no PostgreSQL on the machine).
 TestServer* StartedTestServer();
+
+// Points the store at a server location for a scope (as --store does), and back at the
+// data folder's file afterwards.
+class ServerStoreScope {
+public:
+    explicit ServerStoreScope(const QString& location);
+    ~ServerStoreScope();
+    ServerStoreScope(const ServerStoreScope&) = delete;
+    ServerStoreScope& operator=(const ServerStoreScope&) = delete;
+};
