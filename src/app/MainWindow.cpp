@@ -25,6 +25,7 @@
 #include "store/NameRules.h"
 #include "store/Maintenance.h"
 #include "store/ParamStore.h"
+#include "store/StoreLocation.h"
 #include "store/StoreTexts.h"
 
 #include <QAction>
@@ -209,6 +210,7 @@ void MainWindow::ConnectMenu() {
     on("mNumCut", [this] { SetRoundingMethod(); });
     on("mSetCashChr", [this] { SetCurrencySymbol(); });
     on("mLoginPSD", [this] { ChangeLoginPassword(); });
+    on("mDbConnection", [this] { ChooseStoreLocation(asker_); });
     on("mStatistics", [this] { ShowStatistics(); });
     on("mCompactDB", [this] {
         CompactAndReport(session_.Db(), asker_, *progress_, session_.CurrentFormat().name);
@@ -225,7 +227,7 @@ void MainWindow::ConnectMenu() {
 
 void MainWindow::UpdateMenuState() {
     const bool open = session_.HasFormat();
-    for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB"})
+    for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB", "mDbConnection"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
     for (const char* name : {"mNewFmt", "mImportFmt", "mSelFmt"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);

@@ -57,6 +57,8 @@ bool PassesCheckAfterUncleanEnd(Database& db) {
     return true;
 }
 
+} // namespace
+
 // A server store: no file, no folder checks, no backups (the server's own business).
 StoreOpening OpenServerStore(const QString& location) {
     StoreOpening opening;
@@ -71,8 +73,6 @@ StoreOpening OpenServerStore(const QString& location) {
     }
     return opening;
 }
-
-} // namespace
 
 StoreOpening OpenStore() {
     if (const QString server = StoreLocation::Server(); !server.isEmpty())

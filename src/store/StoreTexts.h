@@ -73,6 +73,12 @@ inline QString RoleGranted(const QString& user, const QString& role) {
 inline QString UnknownRole(const QString& role) {
     return QStringLiteral("没有角色“%1”，应为 clerk 或 designer").arg(role);
 }
+inline const QString kStoreTitle = QStringLiteral("数据库连接");
+inline const QString kStorePrompt = QStringLiteral(
+    "数据库服务器地址（如 postgresql://用户@主机:5432/数据库）；留空则使用本机的数据文件：");
+inline const QString kStoreChosen = QStringLiteral("数据库连接已保存，重新启动程序后生效。");
+inline const QString kStoreChosenNoPassword = QStringLiteral(
+    "数据库连接已保存，重新启动程序后生效。密码不保存在设置中，请把它写入 ~/.pgpass 密码文件。");
 inline const QString kStoreCommandMisused = QStringLiteral("store 需要 init 服务器地址 或 grant 用户 角色");
 inline QString FolderUnusable(const QString& folder, const QString& reason) {
     return QStringLiteral("数据文件夹“") + folder + QStringLiteral("”无法使用：") + reason;

@@ -67,7 +67,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
         "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize],mUndo,mRedo",
         "设置:mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
         "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"
-        "mLoginPSD",
+        "mLoginPSD,mDbConnection",
         "工具:mCheckCtl,mCompactDB,mAddTable,mStatistics",
         "帮助(&H):mHelp,mSamples,mAbout"}));
     EXPECT_TRUE(Action("mPrint")->isEnabled());
