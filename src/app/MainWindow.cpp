@@ -330,10 +330,15 @@ bool MainWindow::SaveFormat() {
     if (!session_.HasFormat()) return false;
     // The document keeps an unlabelled text box's text in its record already.
     Format format = session_.CurrentFormat();
-    const bool saved = session_.Formats().SaveFormat(format, QString(), ScreenWidthTwips(this),
-                                                      *progress_);
+    const SaveOutcome outcome =
+        SaveOpenFormat(session_.Formats(), asker_, format, ScreenWidthTwips(this), *progress_);
+    // The user chose the other seat's format over the edits here.
+    if (outcome == SaveOutcome::Reload) {
+        LoadFormat(format.name);
+        return false;
+    }
     // The store keeps the old format intact on failure; the user must know it was not saved.
-    if (!saved) {
+    if (outcome == SaveOutcome::Failed) {
         asker_.Message(session_.Formats().RefusedWhilePrinting()
                            ? StoreTexts::FormatPrinting(format.name, StoreTexts::kSaveVerb)
                            : AppText::kSaveFailed);

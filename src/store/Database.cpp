@@ -447,10 +447,16 @@ bool Database::SetSchemaVersion(int version) {
            && Exec(QStringLiteral("INSERT INTO 版本(Version) VALUES(?)"), {version});
 }
 
+bool Database::LockOnServer(const QString& what) {
+    return !server_ || Exec(QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {LockKey(what)});
+}
+
 bool Database::LockBillNumbers(const QString& formatName) {
-    if (!server_) return true;
-    return Exec(QStringLiteral("SELECT pg_advisory_xact_lock(?)"),
-                {LockKey(QStringLiteral("历史:") + formatName)});
+    return LockOnServer(QStringLiteral("历史:") + formatName);
+}
+
+bool Database::LockFormatChanges(const QString& formatName) {
+    return LockOnServer(QStringLiteral("Fmt:") + formatName);
 }
 
 bool Database::TableExists(const QString& table) {

@@ -80,6 +80,8 @@ public:
     // ends. The file's write lock already does that; the server locks the format's
     // numbering for the transaction.
     bool LockBillNumbers(const QString& formatName);
+    // The same for saving the format: its version is read and raised by one seat at a time.
+    bool LockFormatChanges(const QString& formatName);
 
     // Runs one statement; false (and LastError()) when it fails.
     bool Exec(const QString& sql, const QVariantList& params = {});
@@ -154,6 +156,8 @@ private:
     explicit Database(std::unique_ptr<ServerEngine> server);
     // The server's side of Exec and Query.
     bool RunOnServer(const QString& sql, const QVariantList& params, QueryResult* result);
+    // Inside a transaction on a server: waits for and holds the lock named `what`.
+    bool LockOnServer(const QString& what);
     void NoteServerFailure();
     bool BeginRaw();
     bool CommitRaw();

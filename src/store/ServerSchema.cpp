@@ -35,6 +35,27 @@ const QStringList kCreateTables = {
     QStringLiteral("CREATE TABLE IF NOT EXISTS 底图(Fmt" VM_TEXT " PRIMARY KEY, Kind" VM_TEXT ","
                    " Pic BYTEA)"),
     QStringLiteral("CREATE TABLE IF NOT EXISTS 版本(Version BIGINT)"),
+    QStringLiteral("CREATE TABLE IF NOT EXISTS 格式版本(Fmt" VM_TEXT " PRIMARY KEY, Version" VM_WHOLE ")"),
+};
+
+// Every change of a format (its rows in Fmt; the last-use row is no one else's
+// business) or of the bills is announced to the other seats when it commits; the
+// server sends the same word once per transaction.
+const QStringList kChangeNotices = {
+    QStringLiteral("CREATE OR REPLACE FUNCTION vellumark_changed() RETURNS trigger LANGUAGE plpgsql AS $$"
+                   " BEGIN"
+                   " IF TG_TABLE_NAME = 'fmt' THEN"
+                   "  IF COALESCE(NEW.Fmt, OLD.Fmt) = '' THEN RETURN NULL; END IF;"
+                   " END IF;"
+                   " PERFORM pg_notify('vellumark:' || current_schema(), TG_TABLE_NAME);"
+                   " RETURN NULL;"
+                   " END $$"),
+    QStringLiteral("DROP TRIGGER IF EXISTS fmt_changed ON Fmt"),
+    QStringLiteral("CREATE TRIGGER fmt_changed AFTER INSERT OR UPDATE OR DELETE ON Fmt"
+                   " FOR EACH ROW EXECUTE FUNCTION vellumark_changed()"),
+    QStringLiteral("DROP TRIGGER IF EXISTS bills_changed ON 历史"),
+    QStringLiteral("CREATE TRIGGER bills_changed AFTER INSERT OR DELETE ON 历史"
+                   " FOR EACH STATEMENT EXECUTE FUNCTION vellumark_changed()"),
 };
 
 #undef VM_TEXT
@@ -81,6 +102,20 @@ const QStringList kGrants = {
                    " USING (Fmt='') WITH CHECK (Fmt='')"),
 };
 
+bool GroupRolesExist(Database& db) {
+    return !db.Query(QStringLiteral("SELECT 1 FROM pg_catalog.pg_roles WHERE rolname=?"), {kClerkRole}).Empty();
+}
+
+// Grants on every table of the store's schema, tables added by an upgrade included.
+bool ApplyGrants(Database& db) {
+    const QueryResult schema = db.Query(QStringLiteral("SELECT current_schema()"));
+    if (schema.Empty()) return false;
+    const QString schemaName = QuotedRole(schema.rows.first().value(0).toString());
+    for (const QString& grant : kGrants)
+        if (!db.Exec(grant.contains(QLatin1String("%1")) ? grant.arg(schemaName) : grant)) return false;
+    return true;
+}
+
 } // namespace
 
 bool UpgradeServerSchema(Database& db) {
@@ -92,21 +127,18 @@ bool UpgradeServerSchema(Database& db) {
     if (version < 0) return false;
     // A newer program's store is left as it is.
     if (version >= kServerSchemaVersion) return transaction.Commit();
-    return RunAll(db, kCreateTables) && RunAll(db, kCreateIndexes) && EnsureLastUseRow(db)
+    // A store set up with roles gives them the tables the upgrade added.
+    return RunAll(db, kCreateTables) && RunAll(db, kCreateIndexes) && RunAll(db, kChangeNotices)
+           && EnsureLastUseRow(db)
+           && (version == 0 || !GroupRolesExist(db) || ApplyGrants(db))
            && db.SetSchemaVersion(kServerSchemaVersion) && transaction.Commit();
 }
 
 bool InitServerStore(Database& db) {
     if (!UpgradeServerSchema(db)) return false;
     Database::Transaction transaction(db);
-    const QueryResult schema = db.Query(QStringLiteral("SELECT current_schema()"));
-    if (schema.Empty()) return false;
-    const QString schemaName = QuotedRole(schema.rows.first().value(0).toString());
-    if (!CreateRoleIfMissing(db, kDesignerRole, false) || !CreateRoleIfMissing(db, kClerkRole, false))
-        return false;
-    for (const QString& grant : kGrants)
-        if (!db.Exec(grant.contains(QLatin1String("%1")) ? grant.arg(schemaName) : grant)) return false;
-    return transaction.Commit();
+    return CreateRoleIfMissing(db, kDesignerRole, false) && CreateRoleIfMissing(db, kClerkRole, false)
+           && ApplyGrants(db) && transaction.Commit();
 }
 
 bool GrantServerRole(Database& db, const QString& user, const QString& role) {

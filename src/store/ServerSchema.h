@@ -7,12 +7,18 @@
 
 class Database;
 
-inline constexpr int kServerSchemaVersion = 1;
+inline constexpr int kServerSchemaVersion = 2;
 
 // The group roles of a server store: designers change formats, mappings and
 // parameters and delete history; clerks read them, print and keep history and defaults.
 inline const QString kDesignerRole = QStringLiteral("vellumark_designer");
 inline const QString kClerkRole = QStringLiteral("vellumark_clerk");
+
+// What the store's triggers announce when a change commits: on the channel
+// kChangeChannelPrefix + schema, the name of the table changed (StoreChanges.h).
+inline constexpr char kChangeChannelPrefix[] = "vellumark:";
+inline constexpr char kFormatsChangedNotice[] = "fmt";
+inline constexpr char kBillsChangedNotice[] = "历史";
 
 // Creates the tables of an empty server store, or leaves a current one alone. One
 // transaction, serialised between seats starting at once.

@@ -73,6 +73,9 @@ inline QString RoleGranted(const QString& user, const QString& role) {
 inline QString UnknownRole(const QString& role) {
     return QStringLiteral("没有角色“%1”，应为 clerk 或 designer").arg(role);
 }
+inline QString FormatChangedElsewhere(const QString& name) {
+    return QStringLiteral("格式“%1”已被其他用户修改，是否覆盖？").arg(name);
+}
 inline const QString kStoreTitle = QStringLiteral("数据库连接");
 inline const QString kStorePrompt = QStringLiteral(
     "数据库服务器地址（如 postgresql://用户@主机:5432/数据库）；留空则使用本机的数据文件：");
