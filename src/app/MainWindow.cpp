@@ -341,7 +341,8 @@ bool MainWindow::SaveFormat() {
     if (outcome == SaveOutcome::Failed) {
         asker_.Message(session_.Formats().RefusedWhilePrinting()
                            ? StoreTexts::FormatPrinting(format.name, StoreTexts::kSaveVerb)
-                           : AppText::kSaveFailed);
+                       : session_.Db().LastFault() == StoreFault::Refused ? StoreTexts::kServerRefused
+                                                                           : AppText::kSaveFailed);
         return false;
     }
     // New boxes got their real IDs: contents and selection follow them.
