@@ -7,6 +7,12 @@ namespace HistorySql {
 inline const QString kHighestNumber = QStringLiteral("SELECT max(ID) FROM 历史 WHERE Fmt=?");
 inline const QString kInsert =
     QStringLiteral("INSERT INTO 历史(ID, Fmt, CID, Con) VALUES(?, ?, ?, ?)");
+// kInsert for `rows` rows in one statement: one trip to a server for a whole bill.
+// At most kMaxInsertRows, so the values stay within the file's limit of 999.
+inline constexpr int kMaxInsertRows = 200;
+inline QString InsertRows(int rows) {
+    return kInsert + QStringLiteral(",(?, ?, ?, ?)").repeated(rows - 1);
+}
 inline const QString kDeleteBill = QStringLiteral("DELETE FROM 历史 WHERE Fmt=? AND ID=?");
 // Newest bill in which the box held the value: format, box, value.
 inline const QString kLinkedByBox = QStringLiteral(
