@@ -229,10 +229,14 @@ void MainWindow::UpdateMenuState() {
     const bool open = session_.HasFormat();
     for (const char* name : {"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB", "mDbConnection"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
-    for (const char* name : {"mNewFmt", "mImportFmt", "mSelFmt"})
-        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(true);
-    for (const char* name : {"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet",
-                             "mStatistics", "mInvoicePSDSet"})
+    // On a server store only designers add and save formats; the server refuses the rest.
+    const bool designer = session_.Formats().MayChangeFormats();
+    findChild<QAction*>(QStringLiteral("mSelFmt"))->setEnabled(true);
+    for (const char* name : {"mNewFmt", "mImportFmt"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(designer);
+    for (const char* name : {"mSaveFmt", "mSaveAsFmt"})
+        findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open && designer);
+    for (const char* name : {"mSetCashChr", "mExportFmt", "mBarCodeSet", "mStatistics", "mInvoicePSDSet"})
         findChild<QAction*>(QString::fromLatin1(name))->setEnabled(open);
     // A locked format keeps its boxes and page as they are.
     const bool editable = open && !designer_->IsLocked();

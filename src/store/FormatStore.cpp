@@ -7,6 +7,7 @@
 #include "store/Database.h"
 #include "store/FormatLimits.h"
 #include "core/Progress.h"
+#include "store/ServerSql.h"
 #include "store/StoreTexts.h"
 
 #include <QHash>
@@ -147,6 +148,16 @@ std::optional<Format> FormatStore::LoadFormat(const QString& name, qint64 screen
         format.boxes << box;
     }
     return format;
+}
+
+bool FormatStore::MayChangeFormats() {
+    if (!db_.IsServer()) return true;
+    const QueryResult result = db_.Query(QStringLiteral(
+        "SELECT has_table_privilege(c.oid, 'INSERT') FROM pg_catalog.pg_class c"
+        " JOIN pg_catalog.pg_namespace n ON n.oid=c.relnamespace"
+        " WHERE n.nspname=current_schema() AND c.relname=?"),
+        {ServerName(QStringLiteral("Fmt"))});
+    return result.rows.value(0).value(0).toLongLong() == 1;
 }
 
 qint64 FormatStore::StoredVersion(const QString& name) {

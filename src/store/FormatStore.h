@@ -17,6 +17,9 @@ class FormatStore {
 public:
     explicit FormatStore(Database& db) : db_(db) {}
 
+    // Whether this seat may add, change and delete formats: always in the file; on a
+    // server store, when the server grants its user that (the designer role).
+    bool MayChangeFormats();
     // Whether a format of this name has any rows (page parameters or boxes).
     bool Exists(const QString& name);
     // The names of all formats that have a page-parameter row, sorted.

@@ -64,6 +64,8 @@ TEST_F(StoreCommandTest, AClerkPrintsButTheServerRefusesItsChangesToFormatsAndHi
     // Names reach the server folded to small letters, as typed names do.
     const std::unique_ptr<Database> clerk = Seat("clerk_a");
     ASSERT_TRUE(clerk);
+    EXPECT_FALSE(FormatStore(*clerk).MayChangeFormats());
+    EXPECT_TRUE(FormatStore(*Seat("postgres")).MayChangeFormats());
     Format changed = *FormatStore(*clerk).LoadFormat(format.name, kScreenWidth);
     changed.boxes[0].x = 5;
     EXPECT_FALSE(FormatStore(*clerk).SaveFormat(changed, {}, kScreenWidth, quiet));
@@ -80,6 +82,7 @@ TEST_F(StoreCommandTest, AClerkPrintsButTheServerRefusesItsChangesToFormatsAndHi
 
     // Made a designer, the same user may change the format.
     ASSERT_EQ(Run({"store", "grant", "clerk_a", "designer"}).code, 0);
+    EXPECT_TRUE(FormatStore(*Seat("clerk_a")).MayChangeFormats());
     EXPECT_TRUE(FormatStore(*Seat("clerk_a")).SaveFormat(changed, {}, kScreenWidth, quiet));
 }
 
