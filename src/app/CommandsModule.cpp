@@ -9,6 +9,7 @@
 #include "cli/CommandRun.h"
 #include "content/layout/FontMapping.h"
 #include "store/DataFolder.h"
+#include "store/StoreLocation.h"
 
 #include <QGuiApplication>
 #include <QTextStream>
@@ -25,6 +26,7 @@ extern "C" __attribute__((visibility("default"))) int VellumarkRunProgram(int* a
         return ExitCode::kUsage;
     }
     if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
+    if (!parsed.store.isEmpty()) StoreLocation::SetOverride(parsed.store);
 
     if (parsed.command.isEmpty()) return RunWindowFromModule(*argc, argv, err);
 

@@ -51,7 +51,8 @@ const TopMenu kMenus[] = {
       {"mSetCrlfChr", u"设置换行特殊符"}, {"mAutoFontsize", u"自动缩小字体", true},
       {"mBarCodeSet", u"设置条码标准"}, {"mInvoicePSDSet", u"设置票据密码"},
       {"mPagesAutoJump", u"多页自动跳转", true}, {"mClearAfterPrint", u"打印后自动清空", true},
-      {"mNoPicClear", u"禁止图片清空", true}, {"mLoginPSD", u"登录密码设置"}}},
+      {"mNoPicClear", u"禁止图片清空", true}, {"mLoginPSD", u"登录密码设置"},
+      {"mDbConnection", u"数据库连接…"}}},
     {"mToolMenu", u"工具(&T)",
      {{"mCheckCtl", u"检查凭据外内容框"}, {"mCompactDB", u"压缩整理数据库"},
       {"mAddTable", u"添加表格"}, {"mStatistics", u"数据统计分析"}}},
@@ -109,12 +110,16 @@ bool& OptionOf(PageOptions& options, MenuToggle toggle) {
     return options.setPaper;
 }
 
-void ShowMenuState(const QWidget& window, const PageOptions& options, bool open, bool editable) {
+void ShowMenuState(const QWidget& window, const PageOptions& options, bool open, bool editable,
+                   bool mayChangeFormats) {
     const auto enable = [&window](std::initializer_list<const char*> names, bool on) {
         for (const char* name : names) window.findChild<QAction*>(QString::fromLatin1(name))->setEnabled(on);
     };
-    enable({"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB", "mNewFmt", "mImportFmt", "mSelFmt"}, true);
-    enable({"mSaveFmt", "mSaveAsFmt", "mSetCashChr", "mExportFmt", "mBarCodeSet", "mStatistics",
+    enable({"mSetCrlfChr", "mNumCut", "mLoginPSD", "mCompactDB", "mSelFmt", "mDbConnection"}, true);
+    // On a server store only designers add and save formats; the server refuses the rest.
+    enable({"mNewFmt", "mImportFmt"}, mayChangeFormats);
+    enable({"mSaveFmt", "mSaveAsFmt"}, open && mayChangeFormats);
+    enable({"mSetCashChr", "mExportFmt", "mBarCodeSet", "mStatistics",
             "mInvoicePSDSet", "mPrint", "mPrintPreview", "mPrintAll", "mPrintLabels", "mEditCut", "mEditCopy",
             "mEditPaste", "mEditSelectAll"},
            open);

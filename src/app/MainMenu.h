@@ -29,5 +29,7 @@ inline constexpr ToggleAction kToggleActions[] = {
 bool& OptionOf(PageOptions& options, MenuToggle toggle);
 
 // Enables the commands that need an open format (`open`) or one that may be edited
-// (`editable`: open and not locked), and ticks the toggles as `options` hold them.
-void ShowMenuState(const QWidget& window, const PageOptions& options, bool open, bool editable);
+// (`editable`: open and not locked) or a seat that may add and save formats
+// (`mayChangeFormats`), and ticks the toggles as `options` hold them.
+void ShowMenuState(const QWidget& window, const PageOptions& options, bool open, bool editable,
+                   bool mayChangeFormats);

@@ -25,6 +25,7 @@
 #include "store/NameRules.h"
 #include "store/Maintenance.h"
 #include "store/ParamStore.h"
+#include "store/StoreLocation.h"
 #include "store/StoreTexts.h"
 
 #include <QAction>
@@ -171,6 +172,7 @@ void MainWindow::ConnectMenu() {
     on("mNumCut", [this] { SetRoundingMethod(); });
     on("mSetCashChr", [this] { SetCurrencySymbol(); });
     on("mLoginPSD", [this] { ChangeLoginPassword(); });
+    on("mDbConnection", [this] { ChooseStoreLocation(asker_); });
     on("mStatistics", [this] { ShowStatistics(); });
     on("mCompactDB", [this] {
         CompactAndReport(session_.Db(), asker_, *progress_, session_.CurrentFormat().name);
@@ -222,7 +224,7 @@ MainWindow::NoteGathering::~NoteGathering() { --window_.gatheringNotes_; }
 void MainWindow::UpdateMenuState() {
     const bool open = session_.HasFormat();
     const bool editable = open && !designer_->IsLocked();
-    ShowMenuState(*this, session_.CurrentFormat().page.options, open, editable);
+    ShowMenuState(*this, session_.CurrentFormat().page.options, open, editable, session_.Formats().MayChangeFormats());
     captions_->PageSizeButton()->setEnabled(editable);
     captions_->OffsetsButton()->setEnabled(editable);
     captions_->CalibrationButton()->setEnabled(open);

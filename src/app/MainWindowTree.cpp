@@ -6,8 +6,24 @@
 #include "app/FormatTreeView.h"
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
+#include "app/HistoryView.h"
+#include "store/Database.h"
+#include "store/StoreChanges.h"
+#include "store/StoreLocation.h"
 
 #include <QAction>
+
+namespace {
+// On a server store, the tree and the history follow what other seats change.
+void FollowOtherSeats(QObject* window, FormatTreeView* tree, HistoryView* history) {
+    std::unique_ptr<StoreChanges> changes = StoreChanges::Listen(StoreLocation::Server());
+    if (!changes) return;
+    StoreChanges* heard = changes.release();
+    heard->setParent(window);
+    QObject::connect(heard, &StoreChanges::FormatsChanged, tree, &FormatTreeView::Reload);
+    QObject::connect(heard, &StoreChanges::BillsChanged, history, &HistoryView::Refresh);
+}
+} // namespace
 
 void MainWindow::ConnectFormatTree() {
     connect(tree_, &FormatTreeView::OpenRequested, this,
@@ -26,6 +42,7 @@ void MainWindow::ConnectFormatTree() {
     QAction* manage = findChild<QAction*>(QStringLiteral("mManageFmt"));
     connect(manage, &QAction::triggered, this, [this] { ChooseFormat(); });
     manage->setEnabled(true);
+    if (session_.Db().IsServer()) FollowOtherSeats(this, tree_, history_);
 }
 
 bool MainWindow::ChooseFormat() {

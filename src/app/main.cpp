@@ -8,6 +8,7 @@
 #include "core/LargeBlocks.h"
 #include "store/CryptoStart.h"
 #include "store/DataFolder.h"
+#include "store/StoreLocation.h"
 
 #include <QCoreApplication>
 
@@ -19,6 +20,7 @@ int main(int argc, char** argv) {
         return RunProgramFromModule(argc, argv);
 
     if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
+    if (!parsed.store.isEmpty()) StoreLocation::SetOverride(parsed.store);
     const QCoreApplication app(argc, argv);
     return RunParsedCommand(parsed, StoreSubCommands());
 }

@@ -21,7 +21,7 @@ inline const QString kOutputUsage =
     QStringLiteral("(--pdf 文件 | --printer 打印机) [--copies 份数] [--paper format|A4|宽x高]");
 inline const QString kPdfOrPrinter = QStringLiteral("请指定 --pdf 或 --printer 之一");
 inline const QString kProgramUsage =
-    QStringLiteral("用法：vellumark [--data-dir 文件夹] [命令 [参数]]\n不带命令时打开窗口。\n命令：");
+    QStringLiteral("用法：vellumark [--data-dir 文件夹] [--store 服务器地址] [命令 [参数]]\n不带命令时打开窗口。\n命令：");
 inline QString NoSuchLabel(const QString& label) {
     return QStringLiteral("格式中没有标签为“%1”的内容框").arg(label);
 }

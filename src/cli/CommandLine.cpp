@@ -9,6 +9,7 @@
 namespace {
 const QString kDataDirOption = QStringLiteral("--data-dir");
 const QString kPasswordFileOption = QStringLiteral("--password-file");
+const QString kStoreOption = QStringLiteral("--store");
 
 // Takes --password-file and its file out of `arguments`; false when the file is missing.
 bool TakePasswordFile(QStringList& arguments, QString* file) {
@@ -44,6 +45,12 @@ ParsedCommandLine ParseCommandLine(const QStringList& given) {
                 return parsed;
             }
             parsed.dataDir = arguments[++i];
+        } else if (arg == kStoreOption || arg.startsWith(kStoreOption + QLatin1Char('='))) {
+            parsed.store = arg == kStoreOption ? arguments.value(++i) : arg.mid(kStoreOption.size() + 1);
+            if (parsed.store.isEmpty()) {
+                parsed.error = CliText::NeedsValue(kStoreOption);
+                return parsed;
+            }
         } else if (arg.startsWith(kDataDirOption + QLatin1Char('='))) {
             parsed.dataDir = arg.mid(kDataDirOption.size() + 1);
             if (parsed.dataDir.isEmpty()) {

@@ -1,5 +1,5 @@
 #pragma once
-// The command line: `vellumark [--data-dir DIR] [command args...]`. Without a command
+// The command line: `vellumark [--data-dir DIR] [--store URL] [command args...]`. Without a command
 // the window starts; a command runs without one.
 #include "cli/SubCommand.h"
 
@@ -7,6 +7,7 @@
 
 struct ParsedCommandLine {
     QString dataDir;   // from --data-dir; empty when not given
+    QString store;     // from --store: a server's connection string; empty for the file
     QString command;   // empty: start the window
     QStringList args;  // the command's own arguments
     QString passwordFile; // from --password-file, given anywhere; empty when not given

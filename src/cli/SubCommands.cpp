@@ -15,6 +15,7 @@
 #include "cli/RestoreBackupCommand.h"
 #include "cli/SamplesCommand.h"
 #include "cli/StatisticsCommand.h"
+#include "cli/StoreCommand.h"
 #include "print/PrinterCorrection.h"
 
 namespace {
@@ -34,7 +35,8 @@ const QList<SubCommand>& SubCommands() {
                                            + FormatSubCommands()
                                            + QList<SubCommand>{ImportDataSubCommand(), StatsSubCommand(),
                                                                RestoreBackupSubCommand(), SamplesSubCommand(),
-                                                               PasswordSubCommand(), AddSubCommand()}
+                                                               PasswordSubCommand(), AddSubCommand(),
+                                                               StoreSubCommand()}
                                            + QList<SubCommand>{PrinterProfileSubCommand(), CalibrateSubCommand(),
                                                                DesignFromScanSubCommand()};
     return table;

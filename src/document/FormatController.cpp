@@ -16,6 +16,7 @@
 #include "records/RecordsTexts.h"
 #include "store/Database.h"
 #include "store/FormatHold.h"
+#include "store/FormatOperations.h"
 #include "store/FormatStore.h"
 #include "store/StoreTexts.h"
 
@@ -32,7 +33,7 @@ qint64 DesignWidthOf(const PageParams& page) {
 
 FormatController::FormatController(Database& db, FormatDocument& document, const EntrySettings& settings,
                                    Asker& asker, Progress& progress, QObject* parent)
-    : QObject(parent), db_(db), document_(document), settings_(settings), asker_(asker), progress_(progress) {}
+    : QObject(parent), db_(db), formats_(std::make_unique<FormatStore>(db)), document_(document), settings_(settings), asker_(asker), progress_(progress) {}
 
 FormatController::~FormatController() = default;
 
@@ -64,7 +65,7 @@ qint64 FormatController::DisplayWidthTwips() const {
 
 bool FormatController::Open(const QString& name, bool fillDates) {
     if (name.isEmpty()) return false;
-    FormatStore store(db_);
+    FormatStore& store = *formats_;
     qint64 width = screenWidthTwips_;
     if (width <= 0) {
         const std::optional<PageParams> page = store.LoadPageParams(name);
@@ -90,14 +91,20 @@ bool FormatController::Leave() {
 }
 
 bool FormatController::SaveRecords() {
-    FormatStore store(db_);
+    FormatStore& store = *formats_;
     // The document keeps an unlabelled text box's text in its record already.
     Format format = document_.GetFormat();
+    const SaveOutcome outcome = SaveOpenFormat(store, asker_, format, DisplayWidthTwips(), progress_);
+    // The user kept the other seat's format: it replaces the edits made here.
+    if (outcome == SaveOutcome::Reload) {
+        Open(format.name);
+        return false;
+    }
     // The store keeps the old format intact on failure; the user must know it was not saved.
-    if (!store.SaveFormat(format, QString(), DisplayWidthTwips(), progress_)) {
-        asker_.Message(store.RefusedWhilePrinting()
-                           ? StoreTexts::FormatPrinting(format.name, StoreTexts::kSaveVerb)
-                           : ControllerText::kSaveFailed);
+    if (outcome == SaveOutcome::Failed) {
+        asker_.Message(store.RefusedWhilePrinting() ? StoreTexts::FormatPrinting(format.name, StoreTexts::kSaveVerb)
+                       : db_.LastFault() == StoreFault::Refused ? StoreTexts::kServerRefused
+                                                                : ControllerText::kSaveFailed);
         return false;
     }
     // New boxes got their real IDs: contents and selection follow them.

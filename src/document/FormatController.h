@@ -12,9 +12,12 @@
 
 #include <QObject>
 
+#include <memory>
+
 class Asker;
 class Database;
 class FormatDocument;
+class FormatStore;
 class PrintJob;
 class Progress;
 struct AidContext;
@@ -104,6 +107,9 @@ private:
     bool KeepPage(PageParts parts);
 
     Database& db_;
+    // One store view for the controller's life: on a server store it remembers the
+    // version of each format it opened, so a save over another seat's change is noticed.
+    std::unique_ptr<FormatStore> formats_;
     FormatDocument& document_;
     const EntrySettings& settings_;
     Asker& asker_;

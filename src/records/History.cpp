@@ -7,6 +7,8 @@
 #include "store/Format.h"
 
 qint64 NextBillNumber(Database& db, const QString& formatName) {
+    // Seats of a server store take numbers one after the other until each commits.
+    if (!db.LockBillNumbers(formatName)) return 0;
     const QueryResult result =
         db.Query(HistorySql::kHighestNumber, {formatName});
     if (result.failed || result.Empty()) return 0;
@@ -28,9 +30,14 @@ SavedBill SaveHistory(Database& db, const Format& format, const Bill& bill) {
     if (!transaction.Active()) return {};
     const qint64 number = NextBillNumber(db, format.name);
     if (number <= 0) return {};
-    for (const auto& [boxId, value] : values)
-        if (!db.Exec(HistorySql::kInsert, {number, format.name, boxId, value}))
-            return {};
+    for (qsizetype first = 0; first < values.size(); first += HistorySql::kMaxInsertRows) {
+        const qsizetype rows = std::min<qsizetype>(HistorySql::kMaxInsertRows, values.size() - first);
+        QVariantList params;
+        params.reserve(rows * 4);
+        for (qsizetype i = first; i < first + rows; ++i)
+            params << number << format.name << values[i].first << values[i].second;
+        if (!db.Exec(HistorySql::InsertRows(int(rows)), params)) return {};
+    }
     if (!transaction.Commit()) return {};
     return {SavedBill::Outcome::Added, number};
 }

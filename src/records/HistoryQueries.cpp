@@ -29,13 +29,21 @@ LinkedBill FindLinkedBill(Database& db, const QString& formatName, qint64 boxId,
             db.Query(HistorySql::kLinkedByBox, {formatName, boxId, value});
         return {result.rows.value(0).value(0).toLongLong(), 0};
     }
-    const QueryResult result = db.Query(
-        HistorySql::kLinkedByStem,
-        {formatName, EscapeLike(group.stem + QLatin1Char('_')) + QLatin1Char('%'), formatName,
-         value});
-    if (result.Empty() || result.rows.first().value(0).isNull()) return {};
-    return {result.rows.first().value(0).toLongLong(),
-            SplitLabelGroup(result.rows.first().value(1).toString()).group};
+    // A stem has a handful of boxes: the newest bill over all of them is the newest of
+    // each box's own newest, and each of those is one step down its index.
+    const QueryResult boxes = db.Query(
+        HistorySql::kStemBoxes,
+        {formatName, EscapeLike(group.stem + QLatin1Char('_')) + QLatin1Char('%')});
+    LinkedBill newest;
+    for (const QVariantList& box : boxes.rows) {
+        const QueryResult found =
+            db.Query(HistorySql::kLinkedByBox, {formatName, box.value(0), value});
+        if (found.Empty()) continue;
+        const qint64 number = found.rows.first().value(0).toLongLong();
+        if (number > newest.number)
+            newest = {number, SplitLabelGroup(box.value(1).toString()).group};
+    }
+    return newest;
 }
 
 QList<BillValue> LoadLinkedBill(Database& db, const QString& formatName, qint64 billNumber) {

@@ -7,25 +7,22 @@ namespace HistorySql {
 inline const QString kHighestNumber = QStringLiteral("SELECT max(ID) FROM 历史 WHERE Fmt=?");
 inline const QString kInsert =
     QStringLiteral("INSERT INTO 历史(ID, Fmt, CID, Con) VALUES(?, ?, ?, ?)");
-inline const QString kDeleteBill = QStringLiteral("DELETE FROM 历史 WHERE Fmt=? AND ID=?");
-// kInsert for `count` rows at once: their values one row after another.
-inline QString InsertRows(int count) {
-    QString sql = kInsert;
-    for (int i = 1; i < count; ++i) sql += QStringLiteral(", (?, ?, ?, ?)");
-    return sql;
+// kInsert for `rows` rows in one statement: one trip to a server for a whole bill.
+// At most kMaxInsertRows, so the values stay within the file's limit of 999.
+inline constexpr int kMaxInsertRows = 200;
+inline QString InsertRows(int rows) {
+    return kInsert + QStringLiteral(",(?, ?, ?, ?)").repeated(rows - 1);
 }
+inline const QString kDeleteBill = QStringLiteral("DELETE FROM 历史 WHERE Fmt=? AND ID=?");
 // A job's bills moved to the format's new name: new name, old name, the job's first number.
 inline const QString kRenameJobBills = QStringLiteral("UPDATE 历史 SET Fmt=? WHERE Fmt=? AND ID>=?");
 // Newest bill in which the box held the value: format, box, value.
 inline const QString kLinkedByBox = QStringLiteral(
     "SELECT ID FROM 历史 WHERE Fmt=? AND CID=? AND Con=? ORDER BY ID DESC LIMIT 1");
-// The same for any box of a label stem, with the label of the box that held it:
-// format, escaped label pattern, format, value. The format's boxes of the stem come
-// first, so each is looked up by its index; with max() SQLite takes the label from
-// the row of the newest bill. A NULL number when no bill had the value.
-inline const QString kLinkedByStem = QStringLiteral(
-    "SELECT max(h.ID), f.LBL FROM Fmt f CROSS JOIN 历史 h WHERE f.Fmt=? "
-    "AND f.LBL LIKE ? ESCAPE '\\' AND h.Fmt=? AND h.CID=f.ID AND h.Con=?");
+// The format's boxes of a label stem, whose newest bills are then each found through
+// kLinkedByBox: format, escaped label pattern.
+inline const QString kStemBoxes =
+    QStringLiteral("SELECT ID, LBL FROM Fmt WHERE Fmt=? AND LBL LIKE ? ESCAPE '\\'");
 // A stored bill's values with their labels: format, bill number. Not sorted by SQL:
 // ordering by box would lead the planner to walk the format's whole (Fmt, CID) index.
 inline const QString kLinkedBill = QStringLiteral(
@@ -44,7 +41,7 @@ inline const QString kValuesStartingWith = QStringLiteral(
 inline const QString kRows = QStringLiteral("SELECT ID, CID, Con FROM 历史 WHERE Fmt=?");
 inline const QString kNewestBills = QStringLiteral(
     " AND ID>=(SELECT min(ID) FROM (SELECT DISTINCT ID FROM 历史 WHERE Fmt=? "
-    "ORDER BY ID DESC LIMIT ?))");
+    "ORDER BY ID DESC LIMIT ?) newest)");
 inline const QString kNewestFirst = QStringLiteral(" ORDER BY ID DESC");
 inline const QString kRowLimit = QStringLiteral(" LIMIT ?");
 } // namespace HistorySql

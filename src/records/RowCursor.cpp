@@ -5,6 +5,11 @@
 #include <sqlcipher/sqlite3.h>
 
 RowCursor::RowCursor(Database& db, const QString& sql, const QVariantList& params) : db_(db) {
+    if (db.IsServer()) {
+        fetched_ = std::make_unique<QueryResult>(db.Query(sql, params));
+        failed_ = fetched_->failed;
+        return;
+    }
     const QByteArray text = sql.toUtf8();
     if (const int rc = sqlite3_prepare_v2(db.Handle(), text.constData(), int(text.size()), &stmt_, nullptr);
         rc != SQLITE_OK) {
@@ -35,15 +40,20 @@ RowCursor::~RowCursor() { sqlite3_finalize(stmt_); }
 
 bool RowCursor::Next() {
     if (failed_) return false;
+    if (fetched_) return ++row_ < fetched_->rows.size();
     const int rc = sqlite3_step(stmt_);
     if (rc == SQLITE_ROW) return true;
     if (rc != SQLITE_DONE) Fail(rc);
     return false;
 }
 
-qint64 RowCursor::Integer(int column) const { return sqlite3_column_int64(stmt_, column); }
+qint64 RowCursor::Integer(int column) const {
+    if (fetched_) return fetched_->rows[row_].value(column).toLongLong();
+    return sqlite3_column_int64(stmt_, column);
+}
 
 QString RowCursor::Text(int column) const {
+    if (fetched_) return fetched_->rows[row_].value(column).toString();
     return QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt_, column)),
                              sqlite3_column_bytes(stmt_, column));
 }

@@ -4,8 +4,10 @@
 // as integers, everything else as text.
 #include <QString>
 #include <QVariantList>
+#include <memory>
 
 class Database;
+struct QueryResult;
 struct sqlite3_stmt;
 
 class RowCursor {
@@ -27,5 +29,8 @@ private:
 
     Database& db_;
     sqlite3_stmt* stmt_ = nullptr;
+    // On a server store the rows come whole, and the cursor walks them.
+    std::unique_ptr<QueryResult> fetched_;
+    qsizetype row_ = -1;
     bool failed_ = false;
 };

@@ -1,6 +1,8 @@
 #include "store/Database.h"
 
 #include "store/DatabaseKey.h"
+#include "store/ServerEngine.h"
+#include "store/ServerSql.h"
 #include "store/StoreTexts.h"
 
 #include <sqlcipher/sqlite3.h>
@@ -24,6 +26,27 @@ BusyWait& ProcessBusyWait() {
 std::function<void(StoreFault, const QString&)>& ProcessFaultWatcher() {
     static std::function<void(StoreFault, const QString&)> watcher;
     return watcher;
+}
+
+// The server's SQLSTATE classes the user is told about.
+StoreFault ServerFaultOf(const QString& state) {
+    if (state.startsWith(QLatin1String("08"))) return StoreFault::ServerAway;
+    if (state == QLatin1String("42501")) return StoreFault::Refused;
+    if (state == QLatin1String("40001") || state == QLatin1String("40P01")
+        || state == QLatin1String("55P03"))
+        return StoreFault::Busy;
+    if (state == QLatin1String("53100")) return StoreFault::DiskFull;
+    return StoreFault::Other;
+}
+
+// A 64-bit key for the server's transaction locks, the same on every seat.
+qint64 LockKey(const QString& text) {
+    quint64 hash = 14695981039346656037ull;
+    for (const char byte : text.toUtf8()) {
+        hash ^= static_cast<unsigned char>(byte);
+        hash *= 1099511628211ull;
+    }
+    return static_cast<qint64>(hash);
 }
 
 StoreFault FaultOf(int code) {
@@ -145,6 +168,18 @@ std::unique_ptr<Database> Database::Open(const QString& path, QString* error, St
     return nullptr;
 }
 
+std::unique_ptr<Database> Database::OpenServer(const QString& location, QString* error,
+                                               StoreFault* fault) {
+    QString reason;
+    std::unique_ptr<ServerEngine> server = ServerEngine::Connect(location, &reason);
+    if (!server) {
+        if (fault) *fault = StoreFault::ServerAway;
+        if (error) *error = reason;
+        return nullptr;
+    }
+    return std::unique_ptr<Database>(new Database(std::move(server)));
+}
+
 std::unique_ptr<Database> Database::OpenKeyed(const QString& path, bool (*applyKey)(sqlite3*),
                                               int* code) {
     sqlite3* db = nullptr;
@@ -177,6 +212,7 @@ std::unique_ptr<Database> Database::OpenKeyed(const QString& path, bool (*applyK
 }
 
 bool Database::Rekey(const QByteArray& rawKey) {
+    if (server_) return false;
     // Leaving write-ahead logging for the rewrite needs no statement of this connection open.
     cache_->Clear();
     return RekeyFile(db_, rawKey);
@@ -184,6 +220,12 @@ bool Database::Rekey(const QByteArray& rawKey) {
 
 Database::Database(sqlite3* db, QString path)
     : db_(db), path_(std::move(path)), cache_(std::make_unique<StatementCache>()) {}
+
+Database::Database(std::unique_ptr<ServerEngine> server)
+    : path_(server->Describe()), cache_(std::make_unique<StatementCache>()),
+      server_(std::move(server)) {}
+
+QString Database::ServerUser() const { return server_ ? server_->User() : QString(); }
 
 Database::~Database() {
     cache_->Clear();
@@ -236,6 +278,8 @@ void Database::NoteFailure(int code) {
 }
 
 bool Database::CheckIntegrity() {
+    // A server keeps its own pages whole.
+    if (server_) return true;
     const QueryResult check = Query(QStringLiteral("PRAGMA integrity_check"));
     if (!check.failed && check.rows.size() == 1
         && check.rows.first().value(0).toString() == QLatin1String("ok"))
@@ -300,7 +344,32 @@ bool Database::BindAll(sqlite3_stmt* stmt, const QVariantList& params) {
     return true;
 }
 
+void Database::NoteServerFailure() {
+    lastError_ = server_->Error();
+    lastFault_ = ServerFaultOf(server_->State());
+    // The server abandons a transaction in which a statement failed.
+    if (transactionOpen_) rollbackOnly_ = true;
+    const auto& watcher = ProcessFaultWatcher();
+    if (watcher && (lastFault_ == StoreFault::Busy || lastFault_ == StoreFault::DiskFull
+                    || lastFault_ == StoreFault::ServerAway))
+        watcher(lastFault_, path_);
+}
+
+bool Database::RunOnServer(const QString& sql, const QVariantList& params, QueryResult* result) {
+    if (transactionDepth_ > 0 && !transactionOpen_) {
+        lastError_ = QStringLiteral("the enclosing transaction could not begin");
+        return false;
+    }
+    if (server_->Run(sql, params, result)) {
+        NoteSuccess();
+        return true;
+    }
+    NoteServerFailure();
+    return false;
+}
+
 bool Database::Exec(const QString& sql, const QVariantList& params) {
+    if (server_) return RunOnServer(sql, params, nullptr);
     sqlite3_stmt* stmt = Prepare(sql);
     if (!stmt || !BindAll(stmt, params)) return false;
     int rc;
@@ -315,6 +384,11 @@ bool Database::Exec(const QString& sql, const QVariantList& params) {
 QueryResult Database::Query(const QString& sql, const QVariantList& params) {
     QueryResult result;
     result.failed = true;
+    if (server_) {
+        if (!RunOnServer(sql, params, &result)) return QueryResult{{}, {}, true};
+        result.failed = false;
+        return result;
+    }
     sqlite3_stmt* stmt = Prepare(sql);
     if (!stmt || !BindAll(stmt, params)) return result;
     const int columnCount = sqlite3_column_count(stmt);
@@ -339,23 +413,70 @@ QueryResult Database::Query(const QString& sql, const QVariantList& params) {
 }
 
 bool Database::FlushToDisk() {
+    // The server makes a commit durable itself.
+    if (server_) return true;
     const int rc = sqlite3_db_cacheflush(db_);
     if (rc == SQLITE_OK) return true;
     NoteFailure(rc);
     return false;
 }
 
-qint64 Database::LastInsertId() const { return sqlite3_last_insert_rowid(db_); }
+qint64 Database::LastInsertId() const {
+    if (!server_) return sqlite3_last_insert_rowid(db_);
+    QueryResult result;
+    return server_->Run(QStringLiteral("SELECT lastval()"), {}, &result)
+               ? result.rows.value(0).value(0).toLongLong()
+               : 0;
+}
 
-int Database::Changes() const { return sqlite3_changes(db_); }
+int Database::Changes() const { return server_ ? server_->Changes() : sqlite3_changes(db_); }
+
+int Database::SchemaVersion() {
+    if (!server_) {
+        const QueryResult result = Query(QStringLiteral("PRAGMA user_version"));
+        return result.Empty() ? -1 : result.rows.first().value(0).toInt();
+    }
+    if (!TableExists(QStringLiteral("版本"))) return 0;
+    const QueryResult result = Query(QStringLiteral("SELECT max(Version) FROM 版本"));
+    return result.failed ? -1 : result.rows.value(0).value(0).toInt();
+}
+
+bool Database::SetSchemaVersion(int version) {
+    if (!server_) return Exec(QStringLiteral("PRAGMA user_version=%1").arg(version));
+    return Exec(QStringLiteral("DELETE FROM 版本"))
+           && Exec(QStringLiteral("INSERT INTO 版本(Version) VALUES(?)"), {version});
+}
+
+bool Database::LockOnServer(const QString& what) {
+    return !server_ || Exec(QStringLiteral("SELECT pg_advisory_xact_lock(?)"), {LockKey(what)});
+}
+
+bool Database::LockBillNumbers(const QString& formatName) {
+    return LockOnServer(QStringLiteral("历史:") + formatName);
+}
+
+bool Database::LockFormatChanges(const QString& formatName) {
+    return LockOnServer(QStringLiteral("Fmt:") + formatName);
+}
 
 bool Database::TableExists(const QString& table) {
+    if (server_)
+        return !Query(QStringLiteral("SELECT 1 FROM pg_catalog.pg_tables"
+                                     " WHERE schemaname=current_schema() AND tablename=?"),
+                      {ServerName(table)})
+                    .Empty();
     return !Query(QStringLiteral("SELECT 1 FROM sqlite_master WHERE type='table' AND name=?"),
                   {table})
                 .Empty();
 }
 
 bool Database::ColumnExists(const QString& table, const QString& column) {
+    if (server_)
+        return !Query(QStringLiteral("SELECT 1 FROM information_schema.columns WHERE"
+                                     " table_schema=current_schema() AND table_name=?"
+                                     " AND column_name=?"),
+                      {ServerName(table), ServerName(column)})
+                    .Empty();
     const QueryResult info = Query(QStringLiteral("PRAGMA table_info(%1)").arg(Quoted(table)));
     for (qsizetype row = 0; row < info.rows.size(); ++row)
         if (info.Value(row, QStringLiteral("name")).toString() == column) return true;
@@ -371,9 +492,15 @@ bool Database::AddColumnIfMissing(const QString& table, const QString& column,
             lastError_ = QStringLiteral("unexpected column type: ") + type;
             return false;
         }
+    // On a server REAL would be single precision and INTEGER 32 bits; the file's are 64.
+    QString columnType = type;
+    if (server_ && type.compare(QLatin1String("REAL"), Qt::CaseInsensitive) == 0)
+        columnType = QStringLiteral("DOUBLE PRECISION");
+    else if (server_ && type.compare(QLatin1String("INTEGER"), Qt::CaseInsensitive) == 0)
+        columnType = QStringLiteral("BIGINT");
     Transaction transaction(*this);
     return Exec(QStringLiteral("ALTER TABLE %1 ADD COLUMN %2 %3")
-                    .arg(Quoted(table), Quoted(column), type))
+                    .arg(Quoted(table), Quoted(column), columnType))
            && Exec(QStringLiteral("UPDATE %1 SET %2=0").arg(Quoted(table), Quoted(column)))
            && transaction.Commit();
 }
@@ -421,16 +548,12 @@ Database::Transaction::Transaction(Database& db) : db_(db) {
     outermost_ = db_.transactionDepth_ == 0;
     if (outermost_) {
         db_.rollbackOnly_ = false;
-        // IMMEDIATE takes the write lock now, so a concurrent writer makes us wait
-        // here instead of failing half-way through. A damaged file gets none.
+        // A damaged file gets no transaction.
         if (db_.damaged_) {
             db_.transactionOpen_ = false;
             db_.lastFault_ = StoreFault::Damaged;
         } else {
-            const int rc = sqlite3_exec(db_.db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
-            db_.transactionOpen_ = rc == SQLITE_OK;
-            if (db_.transactionOpen_) db_.NoteSuccess();
-            else db_.NoteFailure(sqlite3_extended_errcode(db_.db_));
+            db_.transactionOpen_ = db_.BeginRaw();
         }
     }
     ++db_.transactionDepth_;
@@ -446,15 +569,8 @@ bool Database::Transaction::Commit() {
     const bool open = db_.transactionOpen_;
     db_.transactionOpen_ = false;
     if (!open) return false;
-    if (!db_.rollbackOnly_) {
-        const int rc = sqlite3_exec(db_.db_, "COMMIT", nullptr, nullptr, nullptr);
-        if (rc == SQLITE_OK) {
-            db_.EndBusyWait();
-            return true;
-        }
-        db_.NoteFailure(sqlite3_extended_errcode(db_.db_));
-    }
-    sqlite3_exec(db_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (!db_.rollbackOnly_ && db_.CommitRaw()) return true;
+    db_.RollbackRaw();
     return false;
 }
 
@@ -466,8 +582,45 @@ Database::Transaction::~Transaction() {
         db_.rollbackOnly_ = true;
         return;
     }
-    if (db_.transactionOpen_) sqlite3_exec(db_.db_, "ROLLBACK", nullptr, nullptr, nullptr);
+    if (db_.transactionOpen_) db_.RollbackRaw();
     db_.transactionOpen_ = false;
+}
+
+bool Database::BeginRaw() {
+    if (server_) {
+        if (!server_->Begin()) {
+            NoteServerFailure();
+            return false;
+        }
+        NoteSuccess();
+        return true;
+    }
+    // IMMEDIATE takes the write lock now, so a concurrent writer makes us wait here
+    // instead of failing half-way through.
+    const int rc = sqlite3_exec(db_, "BEGIN IMMEDIATE", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) NoteSuccess();
+    else NoteFailure(sqlite3_extended_errcode(db_));
+    return rc == SQLITE_OK;
+}
+
+bool Database::CommitRaw() {
+    if (server_) {
+        if (server_->Commit()) return true;
+        NoteServerFailure();
+        return false;
+    }
+    const int rc = sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    if (rc == SQLITE_OK) {
+        EndBusyWait();
+        return true;
+    }
+    NoteFailure(sqlite3_extended_errcode(db_));
+    return false;
+}
+
+void Database::RollbackRaw() {
+    if (server_) server_->Rollback();
+    else sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 QString EscapeLike(const QString& text) {

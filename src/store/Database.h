@@ -1,7 +1,9 @@
 #pragma once
-// The one connection to the encrypted database file (SQLCipher through the sqlite3
-// C API). It is opened once at start-up and kept, because key derivation is slow.
-// Every statement binds its values as parameters; user text never becomes SQL.
+// The one connection to the store: the encrypted database file (SQLCipher through the
+// sqlite3 C API) by default, or a shared PostgreSQL server (ServerEngine). It is opened
+// once at start-up and kept, because key derivation is slow. Every statement binds its
+// values as parameters; user text never becomes SQL. The store's SQL is written for the
+// file; the server reads it through a small rewrite (ServerSql.h).
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -11,6 +13,7 @@
 
 struct sqlite3;
 struct sqlite3_stmt;
+class ServerEngine;
 
 // The rows a query returned, with the column names in result order.
 struct QueryResult {
@@ -25,7 +28,8 @@ struct QueryResult {
 };
 
 // Why a statement failed, beyond SQLite's text: what the user is told.
-enum class StoreFault { None, Busy, Damaged, DiskFull, ReadOnly, Other };
+// Refused: the server does not let this user do it; ServerAway: it cannot be reached.
+enum class StoreFault { None, Busy, Damaged, DiskFull, ReadOnly, Other, Refused, ServerAway };
 
 // How statements wait for a lock another process holds: up to `limitMs`, telling the
 // watcher how long they have waited so far (from a short delay on), and 0 when the
@@ -48,6 +52,11 @@ public:
     static std::unique_ptr<Database> Open(const QString& path, QString* error = nullptr,
                                           StoreFault* fault = nullptr);
 
+    // Connects to a server store (a libpq connection string or postgresql:// address).
+    // nullptr with the server's reason in `error` when it cannot be reached.
+    static std::unique_ptr<Database> OpenServer(const QString& location, QString* error = nullptr,
+                                                StoreFault* fault = nullptr);
+
     static void SetBusyWait(BusyWait wait);
     static const BusyWait& CurrentBusyWait();
     // Told of a failure the user should hear about whatever the caller does with it:
@@ -58,7 +67,21 @@ public:
     Database(const Database&) = delete;
     Database& operator=(const Database&) = delete;
 
+    // The file, or for a server its host, port and database (no password).
     QString Path() const { return path_; }
+    bool IsServer() const { return server_ != nullptr; }
+    // The server's name for this seat's user; empty for the file.
+    QString ServerUser() const;
+
+    // The layout version of the store; -1 when it cannot be read.
+    int SchemaVersion();
+    bool SetSchemaVersion(int version);
+    // Inside a transaction: no other seat takes a bill number of this format until it
+    // ends. The file's write lock already does that; the server locks the format's
+    // numbering for the transaction.
+    bool LockBillNumbers(const QString& formatName);
+    // The same for saving the format: its version is read and raised by one seat at a time.
+    bool LockFormatChanges(const QString& formatName);
 
     // Runs one statement; false (and LastError()) when it fails.
     bool Exec(const QString& sql, const QVariantList& params = {});
@@ -122,6 +145,7 @@ public:
     // connection to it. False, with the file unchanged, when that fails.
     bool Rekey(const QByteArray& rawKey);
 
+    // The file's handle; nullptr on a server.
     sqlite3* Handle() const { return db_; }
     // Keeps `resource` until the file is closed (the mark that this process has it open).
     void HoldUntilClosed(std::shared_ptr<void> resource) { held_.append(std::move(resource)); }
@@ -129,6 +153,15 @@ public:
 private:
     struct StatementCache;
     Database(sqlite3* db, QString path);
+    explicit Database(std::unique_ptr<ServerEngine> server);
+    // The server's side of Exec and Query.
+    bool RunOnServer(const QString& sql, const QVariantList& params, QueryResult* result);
+    // Inside a transaction on a server: waits for and holds the lock named `what`.
+    bool LockOnServer(const QString& what);
+    void NoteServerFailure();
+    bool BeginRaw();
+    bool CommitRaw();
+    void RollbackRaw();
     // Opens and keys with `applyKey`, then reads: nullptr with SQLite's `code` when it fails.
     static std::unique_ptr<Database> OpenKeyed(const QString& path, bool (*applyKey)(sqlite3*),
                                                int* code);
@@ -152,6 +185,7 @@ private:
     bool transactionOpen_ = false;
     bool rollbackOnly_ = false;
     std::unique_ptr<StatementCache> cache_;
+    std::unique_ptr<ServerEngine> server_;
     QList<std::shared_ptr<void>> held_;
 };
 

@@ -33,6 +33,18 @@ bool CopyPicture(const QString& from, const QString& to) {
 
 } // namespace
 
+SaveOutcome SaveOpenFormat(FormatStore& store, Asker& asker, Format& format,
+                           qint64 screenWidthTwips, Progress& progress) {
+    if (store.SaveFormat(format, QString(), screenWidthTwips, progress)) return SaveOutcome::Saved;
+    if (!store.ChangedElsewhere()) return SaveOutcome::Failed;
+    if (!asker.AskYesNo(StoreTexts::FormatChangedElsewhere(format.name))) return SaveOutcome::Reload;
+    // Saved over the version stored now; a third seat saving meanwhile is asked about again.
+    if (!store.AcceptStoredVersion(format.name)) return SaveOutcome::Failed;
+    if (store.SaveFormat(format, QString(), screenWidthTwips, progress)) return SaveOutcome::Saved;
+    return store.ChangedElsewhere() ? SaveOpenFormat(store, asker, format, screenWidthTwips, progress)
+                                    : SaveOutcome::Failed;
+}
+
 SaveAsOutcome SaveFormatAs(FormatStore& store, Asker& asker, Format& current,
                            const QString& newName, qint64 screenWidthTwips, Progress& progress) {
     if (newName.isEmpty()) return SaveAsOutcome::Declined;

@@ -14,6 +14,15 @@ struct Format;
 bool DeleteFormat(FormatStore& store, Asker& asker, const QString& name,
                   const QString& currentName);
 
+enum class SaveOutcome { Saved, Failed, Reload };
+
+// Saves the open format under its own name. When another seat of a server store saved
+// it since it was read, asks "格式“…”已被其他用户修改，是否覆盖？": Yes overwrites,
+// No leaves the other seat's format stored and returns Reload for the caller to read
+// it back.
+SaveOutcome SaveOpenFormat(FormatStore& store, Asker& asker, Format& format,
+                           qint64 screenWidthTwips, Progress& progress);
+
 enum class SaveAsOutcome { Saved, Declined, Failed };
 
 // Saves `current` (the open format, still named by current.name) as `newName`:

@@ -8,6 +8,7 @@
 #include "store/FormatLimits.h"
 #include "store/PrinterProfileStore.h"
 #include "core/Progress.h"
+#include "store/ServerSql.h"
 #include "store/StoreTexts.h"
 
 #include <QHash>
@@ -135,6 +136,11 @@ std::optional<Format> FormatStore::LoadFormat(const QString& name, qint64 screen
         QStringLiteral("SELECT ID, %1 FROM Fmt WHERE %2 ORDER BY Clas, ID").arg(kBoxColumns, kBoxRowsOf),
         {name, kPageParamsLabel});
     const double factor = DisplayFactor(page->designScreenWidth, screenWidthTwips);
+    if (db_.IsServer()) {
+        const qint64 version = StoredVersion(name);
+        if (version < 0) return std::nullopt;
+        versionsRead_.insert(name, version);
+    }
     format.boxes.reserve(result.rows.size());
     for (const QVariantList& row : result.rows) {
         BoxRecord box = BoxFromRow(row);
@@ -145,6 +151,43 @@ std::optional<Format> FormatStore::LoadFormat(const QString& name, qint64 screen
     return format;
 }
 
+bool FormatStore::MayChangeFormats() {
+    if (!db_.IsServer()) return true;
+    const QueryResult result = db_.Query(QStringLiteral(
+        "SELECT has_table_privilege(c.oid, 'INSERT') FROM pg_catalog.pg_class c"
+        " JOIN pg_catalog.pg_namespace n ON n.oid=c.relnamespace"
+        " WHERE n.nspname=current_schema() AND c.relname=?"),
+        {ServerName(QStringLiteral("Fmt"))});
+    return result.rows.value(0).value(0).toLongLong() == 1;
+}
+
+qint64 FormatStore::StoredVersion(const QString& name) {
+    if (!db_.IsServer()) return 0;
+    const QueryResult result =
+        db_.Query(QStringLiteral("SELECT Version FROM 格式版本 WHERE Fmt=?"), {name});
+    return result.failed ? -1 : result.rows.value(0).value(0).toLongLong();
+}
+
+bool FormatStore::AcceptStoredVersion(const QString& name) {
+    const qint64 version = StoredVersion(name);
+    if (version < 0) return false;
+    if (db_.IsServer()) versionsRead_.insert(name, version);
+    return true;
+}
+
+qint64 FormatStore::RaiseVersion(const QString& name, std::optional<qint64> seen) {
+    if (!db_.IsServer()) return 0;
+    if (!db_.LockFormatChanges(name)) return -1;
+    const qint64 stored = StoredVersion(name);
+    if (stored < 0) return -1;
+    changedElsewhere_ = seen && *seen != stored;
+    if (changedElsewhere_) return -1;
+    const bool written =
+        stored == 0 ? db_.Exec(QStringLiteral("INSERT INTO 格式版本(Fmt, Version) VALUES(?, 1)"), {name})
+                    : db_.Exec(QStringLiteral("UPDATE 格式版本 SET Version=? WHERE Fmt=?"), {stored + 1, name});
+    return written ? stored + 1 : -1;
+}
+
 bool FormatStore::SaveFormat(Format& format, const QString& name, qint64 screenWidthTwips,
                              Progress& progress) {
     const QString target = name.isEmpty() ? format.name : name;
@@ -152,10 +195,18 @@ bool FormatStore::SaveFormat(Format& format, const QString& name, qint64 screenW
     if (target.isEmpty()) return false;
     const FormatHold hold(db_, target, FormatHold::Purpose::Change);
     refusedWhilePrinting_ = !hold.Held();
+    changedElsewhere_ = false;
     if (refusedWhilePrinting_) return false;
     ProgressScope progressScope(progress, StoreTexts::kSavingFormat, int(format.boxes.size()) + 1);
     Database::Transaction transaction(db_);
     if (!transaction.Active()) return false;
+    // Saving the format it was read as checks that no one saved it since; saving
+    // under another name is a new format or one the caller asked to overwrite.
+    const std::optional<qint64> read =
+        target == format.name && versionsRead_.contains(target) ? std::optional(versionsRead_.value(target))
+                                                                : std::nullopt;
+    const qint64 version = RaiseVersion(target, read);
+    if (version < 0) return false;
 
     QSet<qint64> stored;
     const QueryResult rows = db_.Query(
@@ -205,6 +256,7 @@ bool FormatStore::SaveFormat(Format& format, const QString& name, qint64 screenW
     progressScope.Step();
     format.boxes = std::move(saved);
     format.page.designScreenWidth = screenWidthTwips;
+    if (db_.IsServer()) versionsRead_.insert(target, version);
     return true;
 }
 

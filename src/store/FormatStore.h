@@ -4,6 +4,7 @@
 // leaves the old format or the new one, never a mix.
 #include "store/Format.h"
 
+#include <QHash>
 #include <QStringList>
 #include <array>
 #include <optional>
@@ -16,6 +17,9 @@ class FormatStore {
 public:
     explicit FormatStore(Database& db) : db_(db) {}
 
+    // Whether this seat may add, change and delete formats: always in the file; on a
+    // server store, when the server grants its user that (the designer role).
+    bool MayChangeFormats();
     // Whether a format of this name has any rows (page parameters or boxes).
     bool Exists(const QString& name);
     // The names of all formats that have a page-parameter row, sorted.
@@ -55,6 +59,17 @@ public:
     // The last SaveFormat or DeleteFormatRows was refused because a print job holds
     // the format (FormatHold.h).
     bool RefusedWhilePrinting() const { return refusedWhilePrinting_; }
+    // A server store raises a format's version with every save. This store remembers
+    // the version of each format it read or saved, and SaveFormat under that name
+    // refuses when another seat saved it since: ChangedElsewhere(), nothing written.
+    // Formats this store never read (new, imported) are not checked.
+    bool ChangedElsewhere() const { return changedElsewhere_; }
+    // Takes the version stored now as the one read, so the next save overwrites the
+    // other seat's change. False when it cannot be read.
+    bool AcceptStoredVersion(const QString& name);
+    // The format's version in the store now (0 in the file, or before its first save);
+    // -1 when it cannot be read.
+    qint64 StoredVersion(const QString& name);
 
     // The last-use row: the last format's name and option boxes 0..2.
     struct LastUse {
@@ -67,6 +82,11 @@ public:
 private:
     Database& db_;
     bool refusedWhilePrinting_ = false;
+    bool changedElsewhere_ = false;
+    QHash<QString, qint64> versionsRead_;
+    // Inside the save's transaction: checks the version against `seen` (when given)
+    // and raises it; the new version, or -1 when refused or failed.
+    qint64 RaiseVersion(const QString& name, std::optional<qint64> seen);
 };
 
 // The background picture of a format: data folder + "/" + name + ".jpg", with the

@@ -1,6 +1,7 @@
 #include "store/Schema.h"
 
 #include "store/Database.h"
+#include "store/ServerSchema.h"
 
 #include <QStringList>
 
@@ -26,6 +27,8 @@ const QStringList kCreateTables = {
                    " fPath TEXT, pPath TEXT)"),
 };
 
+} // namespace
+
 // Every lookup of the program goes by format name, bill number, box ID or key.
 const QStringList kCreateIndexes = {
     QStringLiteral("CREATE INDEX IF NOT EXISTS Fmt_Fmt ON Fmt(Fmt)"),
@@ -40,11 +43,6 @@ const QStringList kCreateIndexes = {
     QStringLiteral("CREATE INDEX IF NOT EXISTS 映射_Fmt ON 映射(Fmt, ID)"),
 };
 
-int UserVersion(Database& db) {
-    const QueryResult result = db.Query(QStringLiteral("PRAGMA user_version"));
-    return result.Empty() ? -1 : result.rows.first().value(0).toInt();
-}
-
 bool RunAll(Database& db, const QStringList& statements) {
     for (const QString& sql : statements)
         if (!db.Exec(sql)) return false;
@@ -56,13 +54,12 @@ bool EnsureLastUseRow(Database& db) {
     return db.Exec(QStringLiteral("INSERT INTO Fmt(Fmt, LBL, fName) VALUES('', '', '')"));
 }
 
-} // namespace
-
 bool UpgradeSchema(Database& db) {
-    if (UserVersion(db) == kSchemaVersion) return true;
+    if (db.IsServer()) return UpgradeServerSchema(db);
+    if (db.SchemaVersion() == kSchemaVersion) return true;
     Database::Transaction transaction(db);
     // Read again under the write lock: another process may have just upgraded it.
-    const int version = UserVersion(db);
+    const int version = db.SchemaVersion();
     if (version < 0) return false;
     // A newer program's file is left as it is.
     if (version >= kSchemaVersion) return transaction.Commit();
@@ -76,6 +73,6 @@ bool UpgradeSchema(Database& db) {
                     && db.AddColumnIfMissing(QStringLiteral("Fmt"), QStringLiteral("RCtl1"),
                                              QStringLiteral("INTEGER"))
                     && RunAll(db, kCreateIndexes) && EnsureLastUseRow(db)
-                    && db.Exec(QStringLiteral("PRAGMA user_version=%1").arg(kSchemaVersion));
+                    && db.SetSchemaVersion(kSchemaVersion);
     return ok && transaction.Commit();
 }

@@ -6,6 +6,7 @@
 #include "store/Schema.h"
 #include "store/SessionMarks.h"
 #include "store/StaleSharedMemory.h"
+#include "store/StoreLocation.h"
 #include "store/StoreTexts.h"
 
 #include <QCoreApplication>
@@ -71,7 +72,24 @@ bool PassesCheckAfterUncleanEnd(Database& db) {
 
 } // namespace
 
+// A server store: no file, no folder checks, no backups (the server's own business).
+StoreOpening OpenServerStore(const QString& location) {
+    StoreOpening opening;
+    QString reason;
+    opening.db = Database::OpenServer(location, &reason, &opening.fault);
+    if (!opening.db) return Failed(opening.fault, StoreTexts::ServerAway(reason));
+    if (!UpgradeSchema(*opening.db)) {
+        const QString why = opening.db->Path() + QStringLiteral("：") + opening.db->LastError();
+        const StoreFault fault = opening.db->LastFault();
+        return Failed(fault, fault == StoreFault::Refused ? StoreTexts::kServerRefused
+                                                          : StoreTexts::ServerAway(why));
+    }
+    return opening;
+}
+
 StoreOpening OpenStore() {
+    if (const QString server = StoreLocation::Server(); !server.isEmpty())
+        return OpenServerStore(server);
     const QString folder = DataFolder::Path();
     const QString path = DataFolder::DatabasePath();
     if (const QString problem = DataFolderProblem(folder, path); !problem.isEmpty())
@@ -104,6 +122,8 @@ QString FaultMessage(StoreFault fault, const QString& path) {
     case StoreFault::Busy: return StoreTexts::kBusy;
     case StoreFault::Damaged: return StoreTexts::Damaged(path);
     case StoreFault::DiskFull: return StoreTexts::kDiskFull;
+    case StoreFault::Refused: return StoreTexts::kServerRefused;
+    case StoreFault::ServerAway: return StoreTexts::ServerAway(path);
     default: return {};
     }
 }

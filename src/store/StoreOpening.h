@@ -16,6 +16,9 @@ struct StoreOpening {
 };
 
 StoreOpening OpenStore();
+// The server store at `location`, its tables made or upgraded; the message names the
+// server and its reason when it cannot be used.
+StoreOpening OpenServerStore(const QString& location);
 
 // The message for a failure the user should hear about (busy, damaged, disk full);
 // empty for the others, which the caller reports in its own words.

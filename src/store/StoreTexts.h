@@ -50,6 +50,39 @@ inline const QString kWindowStillOpen = QStringLiteral("请先关闭此数据文
 inline const QString kBusyWaiting = QStringLiteral("数据库正忙，请稍候…");
 inline const QString kBusy = QStringLiteral("数据库正忙，请稍后再试！");
 inline const QString kDiskFull = QStringLiteral("磁盘空间已满，数据未能保存！");
+// A server store: the server names itself in `where` (host, port, database) or in
+// the connection library's reason.
+inline QString ServerAway(const QString& where) {
+    return QStringLiteral("无法连接数据库服务器：") + where;
+}
+inline const QString kServerRefused =
+    QStringLiteral("数据库服务器拒绝了此操作：当前用户没有这项权限（格式、映射和参数只能由设计人员修改）。");
+// Setting up a server store.
+inline QString NotAServer(const QString& location) {
+    return QStringLiteral("“") + location
+           + QStringLiteral("”不是数据库服务器地址（应为 postgresql://用户@主机[:端口]/数据库 或 key=value 形式的连接串）");
+}
+inline QString ServerStoreReady(const QString& where) {
+    return QStringLiteral("已在 ") + where + QStringLiteral(" 建立数据表和角色 vellumark_designer、vellumark_clerk");
+}
+inline QString RoleGranted(const QString& user, const QString& role) {
+    return QStringLiteral("用户“%1”现在是%2").arg(user, role == QLatin1String("designer")
+                                                          ? QStringLiteral("设计人员（designer）")
+                                                          : QStringLiteral("操作员（clerk）"));
+}
+inline QString UnknownRole(const QString& role) {
+    return QStringLiteral("没有角色“%1”，应为 clerk 或 designer").arg(role);
+}
+inline QString FormatChangedElsewhere(const QString& name) {
+    return QStringLiteral("格式“%1”已被其他用户修改，是否覆盖？").arg(name);
+}
+inline const QString kStoreTitle = QStringLiteral("数据库连接");
+inline const QString kStorePrompt = QStringLiteral(
+    "数据库服务器地址（如 postgresql://用户@主机:5432/数据库）；留空则使用本机的数据文件：");
+inline const QString kStoreChosen = QStringLiteral("数据库连接已保存，重新启动程序后生效。");
+inline const QString kStoreChosenNoPassword = QStringLiteral(
+    "数据库连接已保存，重新启动程序后生效。密码不保存在设置中，请把它写入 ~/.pgpass 密码文件。");
+inline const QString kStoreCommandMisused = QStringLiteral("store 需要 init 服务器地址 或 grant 用户 角色");
 inline QString FolderUnusable(const QString& folder, const QString& reason) {
     return QStringLiteral("数据文件夹“") + folder + QStringLiteral("”无法使用：") + reason;
 }

@@ -68,7 +68,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
         "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize]",
         "设置(&S):mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
         "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"
-        "mLoginPSD",
+        "mLoginPSD,mDbConnection",
         "工具(&T):mCheckCtl,mCompactDB,mAddTable,mStatistics",
         "帮助(&H):mHelp,mSamples,mAbout"}));
     EXPECT_TRUE(Action("mPrint")->isEnabled());

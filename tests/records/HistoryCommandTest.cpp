@@ -52,7 +52,7 @@ TEST_F(HistoryCommandTest, PrintedBillsAreListedNewestFirst) {
                        "1,甲,,1\n");
 
     const Outcome text = RunCommand(RunHistoryCommand, {"支票", "--limit", "1"});
-    ASSERT_EQ(text.code, 0);
+    ASSERT_EQ(text.code, 0) << text.err.toStdString();
     // Columns line up by display width: a Chinese character takes two.
     EXPECT_EQ(text.out, "单据编号  收款人    用途  现金\n"
                         "2         乙, \"丙\"  货款  \n");

@@ -73,7 +73,7 @@ TEST_F(HistoryQueriesTest, EveryHistoryStatementRunsOnItsIndex) {
         const char* name;
         QString sql;
         QVariantList params;
-        QString search; // how 历史 must be searched
+        QString search; // how the table must be searched
     };
     const QVariantList fmtId = {"汇款单", 3};
     const Case cases[] = {
@@ -82,8 +82,7 @@ TEST_F(HistoryQueriesTest, EveryHistoryStatementRunsOnItsIndex) {
         {"job renamed", HistorySql::kRenameJobBills, {"新", "汇款单", 3}, "INDEX 历史_Fmt (Fmt=? AND ID>?)"},
         {"linked", HistorySql::kLinkedByBox, {"汇款单", 3, "x"},
          "INDEX 历史_FmtCidCon (Fmt=? AND CID=? AND Con=?)"},
-        {"linked group", HistorySql::kLinkedByStem, {"汇款单", "户名\\_%", "汇款单", "x"},
-         "INDEX 历史_FmtCidCon (Fmt=? AND CID=? AND Con=?)"},
+        {"stem boxes", HistorySql::kStemBoxes, {"汇款单", "户名\\_%"}, "INDEX Fmt_Fmt (Fmt=?)"},
         {"linked bill", HistorySql::kLinkedBill, fmtId, "INDEX 历史_Fmt (Fmt=? AND ID=?)"},
         {"stored bill", HistorySql::kStoredBill, fmtId, "INDEX 历史_Fmt (Fmt=? AND ID=?)"},
         {"newest value", HistorySql::kNewestValue, fmtId, "INDEX 历史_FmtCid (Fmt=? AND CID=?)"},

@@ -73,4 +73,24 @@ TEST_F(HistoryTest, AStoredBillComesBackExactlyWithAGrayedCheckBoxChecked) {
     EXPECT_EQ(reloaded.Value(IdOf(format, "印章")), "6901234567892");
 }
 
+// A bill of more boxes than one statement stores is kept whole, each value once.
+TEST_F(HistoryTest, ABillOfManyBoxesIsStoredWhole) {
+    QList<BoxSpec> specs;
+    QList<QPair<QString, QString>> values;
+    for (int i = 0; i < 450; ++i) {
+        specs.append({BoxKind::Text, QStringLiteral("栏%1").arg(i)});
+        values.append({QStringLiteral("栏%1").arg(i), QStringLiteral("值%1").arg(i)});
+    }
+    const Format wide = StoreFormat("宽表", specs);
+    ASSERT_EQ(Save("甲"), 1);
+    const SavedBill saved = SaveHistory(*db, wide, BillOf(wide, values));
+    ASSERT_EQ(saved.number, 1);
+    EXPECT_EQ(Count("SELECT count(*) FROM 历史 WHERE Fmt=? AND ID=1", {wide.name}), 450);
+    EXPECT_EQ(Count("SELECT count(DISTINCT CID) FROM 历史 WHERE Fmt=?", {wide.name}), 450);
+    Bill reloaded;
+    ASSERT_TRUE(LoadStoredBill(*db, wide, 1, reloaded, ValueFilling{}));
+    EXPECT_EQ(reloaded.Value(IdOf(wide, "栏0")), "值0");
+    EXPECT_EQ(reloaded.Value(IdOf(wide, "栏449")), "值449");
+}
+
 } // namespace

@@ -11,17 +11,19 @@
 
 inline constexpr qint64 kScreenWidth = 15360;
 
-// Everything a file holds that an upgrade or a compaction could touch: layout,
+// Everything a store holds that an upgrade or a compaction could touch: layout,
 // version and rows.
 inline QString Dump(Database& db) {
-    QString dump = db.Query(QStringLiteral("PRAGMA user_version")).rows[0][0].toString();
+    QString dump = QString::number(db.SchemaVersion());
     const QueryResult schema =
-        db.Query(QStringLiteral("SELECT name, sql FROM sqlite_master ORDER BY name"));
+        db.IsServer() ? db.Query(QStringLiteral("SELECT tablename, 'CREATE TABLE' FROM pg_catalog.pg_tables"
+                                                " WHERE schemaname=current_schema() ORDER BY tablename"))
+                      : db.Query(QStringLiteral("SELECT name, sql FROM sqlite_master ORDER BY name"));
     for (const QVariantList& row : schema.rows) {
         dump += row[0].toString() + row[1].toString();
         if (row[1].toString().startsWith(QStringLiteral("CREATE TABLE")))
             for (const QVariantList& data :
-                 db.Query(QStringLiteral("SELECT * FROM \"%1\"").arg(row[0].toString())).rows)
+                 db.Query(QStringLiteral("SELECT * FROM \"%1\" ORDER BY 1").arg(row[0].toString())).rows)
                 for (const QVariant& value : data) dump += QLatin1Char('|') + value.toString();
     }
     return dump;
