@@ -1,9 +1,9 @@
 #include "store/ServerEngine.h"
 
+#include "store/ServerClient.h"
 #include "store/Database.h"
 #include "store/ServerSql.h"
 
-#include <libpq-fe.h>
 
 #include <vector>
 
@@ -25,10 +25,10 @@ QByteArray TextOf(const QVariant& value) {
 }
 
 QVariant ValueOf(const PGresult* result, int row, int column) {
-    if (PQgetisnull(result, row, column)) return {};
-    const char* text = PQgetvalue(result, row, column);
-    const int length = PQgetlength(result, row, column);
-    switch (PQftype(result, column)) {
+    if (Pq().PQgetisnull(result, row, column)) return {};
+    const char* text = Pq().PQgetvalue(result, row, column);
+    const int length = Pq().PQgetlength(result, row, column);
+    switch (Pq().PQftype(result, column)) {
     case kInt2:
     case kInt4:
     case kInt8:
@@ -39,9 +39,9 @@ QVariant ValueOf(const PGresult* result, int row, int column) {
     case kNumeric: return QByteArray(text, length).toDouble();
     case kBytea: {
         size_t size = 0;
-        unsigned char* bytes = PQunescapeBytea(reinterpret_cast<const unsigned char*>(text), &size);
+        unsigned char* bytes = Pq().PQunescapeBytea(reinterpret_cast<const unsigned char*>(text), &size);
         QByteArray copy(reinterpret_cast<const char*>(bytes), qsizetype(size));
-        PQfreemem(bytes);
+        Pq().PQfreemem(bytes);
         return copy;
     }
     default: return QString::fromUtf8(text, length);
@@ -49,52 +49,53 @@ QVariant ValueOf(const PGresult* result, int row, int column) {
 }
 
 QString DescribeConnection(PGconn* conn) {
-    QString host = QString::fromUtf8(PQhost(conn));
+    QString host = QString::fromUtf8(Pq().PQhost(conn));
     if (host.isEmpty()) host = QStringLiteral("localhost");
-    return QStringLiteral("%1:%2/%3").arg(host, QString::fromUtf8(PQport(conn)),
-                                          QString::fromUtf8(PQdb(conn)));
+    return QStringLiteral("%1:%2/%3").arg(host, QString::fromUtf8(Pq().PQport(conn)),
+                                          QString::fromUtf8(Pq().PQdb(conn)));
 }
 
 } // namespace
 
 std::unique_ptr<ServerEngine> ServerEngine::Connect(const QString& location, QString* error) {
-    PGconn* conn = PQconnectdb(location.toUtf8().constData());
-    if (PQstatus(conn) != CONNECTION_OK) {
-        if (error) *error = QString::fromUtf8(PQerrorMessage(conn)).trimmed();
-        PQfinish(conn);
+    if (!LoadServerClient(error)) return nullptr;
+    PGconn* conn = Pq().PQconnectdb(location.toUtf8().constData());
+    if (Pq().PQstatus(conn) != CONNECTION_OK) {
+        if (error) *error = QString::fromUtf8(Pq().PQerrorMessage(conn)).trimmed();
+        Pq().PQfinish(conn);
         return nullptr;
     }
     // Texts are UTF-8 both ways; notices (a table that already exists) stay quiet.
-    PQsetClientEncoding(conn, "UTF8");
-    PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
+    Pq().PQsetClientEncoding(conn, "UTF8");
+    Pq().PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
     return std::unique_ptr<ServerEngine>(new ServerEngine(conn));
 }
 
 ServerEngine::ServerEngine(pg_conn* conn) : conn_(conn), describe_(DescribeConnection(conn)) {}
 
-ServerEngine::~ServerEngine() { PQfinish(conn_); }
+ServerEngine::~ServerEngine() { Pq().PQfinish(conn_); }
 
-QString ServerEngine::User() const { return QString::fromUtf8(PQuser(conn_)); }
+QString ServerEngine::User() const { return QString::fromUtf8(Pq().PQuser(conn_)); }
 
 bool ServerEngine::Reconnected() {
-    if (PQstatus(conn_) == CONNECTION_OK) return false;
-    PQreset(conn_);
+    if (Pq().PQstatus(conn_) == CONNECTION_OK) return false;
+    Pq().PQreset(conn_);
     prepared_.clear();
-    return PQstatus(conn_) == CONNECTION_OK;
+    return Pq().PQstatus(conn_) == CONNECTION_OK;
 }
 
 bool ServerEngine::NoteResult(void* raw, QueryResult* rows) {
     auto* result = static_cast<PGresult*>(raw);
-    const ExecStatusType status = result ? PQresultStatus(result) : PGRES_FATAL_ERROR;
+    const ExecStatusType status = result ? Pq().PQresultStatus(result) : PGRES_FATAL_ERROR;
     const bool ok = status == PGRES_COMMAND_OK || status == PGRES_TUPLES_OK;
     if (ok) {
         error_.clear();
         state_.clear();
-        changes_ = QByteArray(PQcmdTuples(result)).toInt();
+        changes_ = QByteArray(Pq().PQcmdTuples(result)).toInt();
         if (rows) {
-            const int columns = PQnfields(result);
-            for (int c = 0; c < columns; ++c) rows->columns << QString::fromUtf8(PQfname(result, c));
-            const int count = PQntuples(result);
+            const int columns = Pq().PQnfields(result);
+            for (int c = 0; c < columns; ++c) rows->columns << QString::fromUtf8(Pq().PQfname(result, c));
+            const int count = Pq().PQntuples(result);
             rows->rows.reserve(count);
             for (int r = 0; r < count; ++r) {
                 QVariantList row;
@@ -104,18 +105,18 @@ bool ServerEngine::NoteResult(void* raw, QueryResult* rows) {
             }
         }
     } else {
-        const char* state = result ? PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
+        const char* state = result ? Pq().PQresultErrorField(result, PG_DIAG_SQLSTATE) : nullptr;
         state_ = state ? QString::fromLatin1(state) : kAway;
-        if (PQstatus(conn_) != CONNECTION_OK) state_ = kAway;
-        const char* message = result ? PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
+        if (Pq().PQstatus(conn_) != CONNECTION_OK) state_ = kAway;
+        const char* message = result ? Pq().PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
         error_ = message ? QString::fromUtf8(message)
-                         : QString::fromUtf8(PQerrorMessage(conn_)).trimmed();
+                         : QString::fromUtf8(Pq().PQerrorMessage(conn_)).trimmed();
     }
-    PQclear(result);
+    Pq().PQclear(result);
     return ok;
 }
 
-bool ServerEngine::RunPlain(const char* sql) { return NoteResult(PQexec(conn_, sql), nullptr); }
+bool ServerEngine::RunPlain(const char* sql) { return NoteResult(Pq().PQexec(conn_, sql), nullptr); }
 
 bool ServerEngine::Begin() {
     inTransaction_ = RunPlain("BEGIN") || (Reconnected() && RunPlain("BEGIN"));
@@ -125,8 +126,8 @@ bool ServerEngine::Begin() {
 bool ServerEngine::Commit() {
     inTransaction_ = false;
     // A transaction in which a statement failed ends in a rollback that reports success.
-    PGresult* result = PQexec(conn_, "COMMIT");
-    const bool committed = result && QByteArray(PQcmdStatus(result)) == "COMMIT";
+    PGresult* result = Pq().PQexec(conn_, "COMMIT");
+    const bool committed = result && QByteArray(Pq().PQcmdStatus(result)) == "COMMIT";
     if (!NoteResult(result, nullptr) || committed) return committed;
     error_ = QStringLiteral("the transaction was rolled back after a failed statement");
     state_ = QStringLiteral("25P02");
@@ -135,7 +136,7 @@ bool ServerEngine::Commit() {
 
 void ServerEngine::Rollback() {
     inTransaction_ = false;
-    if (PQstatus(conn_) == CONNECTION_OK) RunPlain("ROLLBACK");
+    if (Pq().PQstatus(conn_) == CONNECTION_OK) RunPlain("ROLLBACK");
 }
 
 bool ServerEngine::Run(const QString& sql, const QVariantList& params, QueryResult* result) {
@@ -143,7 +144,7 @@ bool ServerEngine::Run(const QString& sql, const QVariantList& params, QueryResu
         QByteArray name = prepared_.value(sql);
         if (name.isEmpty()) {
             name = "s" + QByteArray::number(prepared_.size() + 1);
-            if (!NoteResult(PQprepare(conn_, name.constData(), ServerSql(sql).toUtf8().constData(),
+            if (!NoteResult(Pq().PQprepare(conn_, name.constData(), ServerSql(sql).toUtf8().constData(),
                                       0, nullptr),
                             nullptr)) {
                 if (attempt == 0 && !inTransaction_ && Reconnected()) continue;
@@ -160,7 +161,7 @@ bool ServerEngine::Run(const QString& sql, const QVariantList& params, QueryResu
             values.push_back(null ? nullptr : texts.back().constData());
         }
         if (result) *result = QueryResult{};
-        if (NoteResult(PQexecPrepared(conn_, name.constData(), int(values.size()), values.data(),
+        if (NoteResult(Pq().PQexecPrepared(conn_, name.constData(), int(values.size()), values.data(),
                                       nullptr, nullptr, 0),
                        result))
             return true;

@@ -1,0 +1,35 @@
+#include "store/ServerClient.h"
+
+#include <QString>
+
+#include <dlfcn.h>
+
+namespace {
+
+// The library's name with its interface version: the same one the headers describe.
+constexpr char kLibrary[] = "libpq.so.5";
+
+ServerClient client;
+
+// Empty once loaded; otherwise why it could not be.
+QString LoadOnce() {
+    void* library = dlopen(kLibrary, RTLD_NOW | RTLD_LOCAL);
+    if (!library) return QString::fromLocal8Bit(dlerror());
+#define VELLUMARK_CLIENT_FUNCTION(name)                                             \
+    client.name = reinterpret_cast<decltype(&::name)>(dlsym(library, #name));      \
+    if (!client.name) return QStringLiteral("%1: %2").arg(QLatin1String(kLibrary), QLatin1String(#name));
+    VELLUMARK_SERVER_CLIENT_FUNCTIONS(VELLUMARK_CLIENT_FUNCTION)
+#undef VELLUMARK_CLIENT_FUNCTION
+    return {};
+}
+
+} // namespace
+
+const ServerClient* LoadServerClient(QString* error) {
+    static const QString problem = LoadOnce();
+    if (problem.isEmpty()) return &client;
+    if (error) *error = problem;
+    return nullptr;
+}
+
+const ServerClient& Pq() { return client; }
