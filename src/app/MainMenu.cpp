@@ -41,7 +41,8 @@ const TopMenu kMenus[] = {
     {"mCtlMenu", u"内容框设置(&C)",
      {{"mAlignMenu", u"内容框对齐", false, true}, {"mAlignLeft", u"左对齐"},
       {"mAlignRight", u"右对齐"}, {"mAlignTop", u"顶端对齐"},
-      {"mAlighBottom", u"底部对齐", false, false, true},
+      {"mAlighBottom", u"底部对齐"}, {"mDistributeH", u"水平等距分布"},
+      {"mDistributeV", u"垂直等距分布", false, false, true},
       {"mSizeMenu", u"内容框尺寸", false, true}, {"mAlighWidth", u"统一宽度"},
       {"mAlighHight", u"统一高度"}, {"mAlignSize", u"统一尺寸", false, false, true}}},
     {"mSetMenu", u"设置(&S)",
@@ -124,7 +125,8 @@ void ShowMenuState(const QWidget& window, const PageOptions& options, bool open,
             "mEditPaste", "mEditSelectAll"},
            open);
     // A locked format keeps its boxes and page as they are.
-    enable({"mAddTable", "mCheckCtl", "mAlignLeft", "mAlignRight", "mAlignTop", "mAlighBottom",
+    enable({"mAddTable", "mCheckCtl", "mAlignLeft", "mAlignRight", "mAlignTop", "mAlighBottom", "mDistributeH",
+            "mDistributeV",
             "mAlighWidth", "mAlighHight", "mAlignSize", "mEditCopyCtl", "mEditDeleteCtl"},
            editable);
     window.findChild<QMenu*>(QStringLiteral("mCtlMenu"))->menuAction()->setEnabled(editable);

@@ -39,6 +39,8 @@ void MainWindow::ConnectDesigner() {
     for (const auto& [name, mode] : alignments)
         on(name, [this, mode = mode] { designer_->AlignBoxes(mode); });
     on("mAlignSize", [this] { designer_->AlignSameSize(); });
+    on("mDistributeH", [this] { designer_->DistributeBoxes(true); });
+    on("mDistributeV", [this] { designer_->DistributeBoxes(false); });
     on("mCheckCtl", [this] { asker_.Message(PulledBackText(designer_->PullBoxesOntoPage())); });
 
     ConnectEditMenu(*this, *findChild<QMenu*>(QStringLiteral("mEditMenu")), *designer_);

@@ -52,6 +52,11 @@ void DesignerView::AlignSameSize() {
     SameSize(*document_, height, width, Area());
 }
 
+void DesignerView::DistributeBoxes(bool horizontal) {
+    if (!format_ || !asker_ || IsLocked()) return;
+    if (!::DistributeBoxes(*document_, horizontal, Area())) asker_->Message(DesignerText::kSelectThreeBoxes);
+}
+
 int DesignerView::PullBoxesOntoPage() {
     if (!format_ || IsLocked()) return 0;
     return PullOntoPage(*document_, Area(), progress_);

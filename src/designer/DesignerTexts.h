@@ -87,6 +87,7 @@ inline const QString kTipRubberBand = QStringLiteral("按住鼠标左键并拖�
 inline const QString kTipKeys =
     QStringLiteral("箭头键->移动位置，Shift+箭头键->改变控件大小，Ctrl+箭头键->改变字体大小！");
 inline const QString kSelectBoxesFirst = QStringLiteral("请先选定多个输入框，再操作此功能！");
+inline const QString kSelectThreeBoxes = QStringLiteral("请先选定至少三个输入框，再操作此功能！");
 inline const QString kAskAlignValue = QStringLiteral("请输入设定值(毫米)：");
 
 // Property dialogs.

@@ -120,6 +120,9 @@ public:
     std::optional<double> AlignProposal(int mode) const;
     // "统一尺寸": same height, then same width.
     void AlignSameSize();
+    // Spaces the selected boxes evenly across (horizontal) or down; says so when fewer
+    // than three are selected.
+    void DistributeBoxes(bool horizontal);
     // "检查凭据外内容框": boxes lying off the page are pulled back onto it (not while
     // the format is locked). How many were pulled back.
     int PullBoxesOntoPage();

@@ -7,6 +7,8 @@
 
 #include <QPointF>
 
+#include <algorithm>
+
 namespace {
 bool TakesPart(const FormatDocument& document, const BoxRecord& record, AlignMode mode) {
     if (!document.IsSelected(record.id) || record.kind == BoxKind::Line) return false;
@@ -77,4 +79,33 @@ bool SameSize(FormatDocument& document, std::optional<double> height, std::optio
     const QList<BoxRecord> records = AlignedAll(document, modes, area);
     document.ChangeRecords(records, EditStep::kAlign);
     return !records.isEmpty();
+}
+
+bool DistributeBoxes(FormatDocument& document, bool horizontal, const EditArea& area) {
+    struct Placed {
+        const BoxRecord* record;
+        double start, length;
+    };
+    QList<Placed> boxes;
+    for (const BoxRecord& record : document.GetFormat().boxes) {
+        if (!TakesPart(document, record, kAlignLeft)) continue;
+        const BoxPlace place = PlaceOf(record, area);
+        boxes.append({&record, horizontal ? place.x : place.y, horizontal ? place.w : place.h});
+    }
+    if (boxes.size() < 3) return false;
+    std::stable_sort(boxes.begin(), boxes.end(), [](const Placed& a, const Placed& b) { return a.start < b.start; });
+    double lengths = 0;
+    for (const Placed& box : boxes) lengths += box.length;
+    const double span = boxes.last().start + boxes.last().length - boxes.first().start;
+    // Boxes longer together than the span overlap evenly instead (a negative gap).
+    const double gap = (span - lengths) / double(boxes.size() - 1);
+    QList<BoxRecord> records;
+    double next = boxes.first().start;
+    for (const Placed& box : boxes) {
+        const double delta = next - box.start;
+        records.append(MovedRecord(*box.record, horizontal ? QPointF(delta, 0) : QPointF(0, delta), area));
+        next += box.length + gap;
+    }
+    document.ChangeRecords(records, EditStep::kDistribute);
+    return true;
 }

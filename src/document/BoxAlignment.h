@@ -24,3 +24,8 @@ bool AlignBoxes(FormatDocument& document, AlignMode mode, double value, const Ed
 // "统一尺寸": the heights, then the widths, whichever is given, as one step.
 bool SameSize(FormatDocument& document, std::optional<double> height, std::optional<double> width,
               const EditArea& area);
+
+// "水平等距分布" / "垂直等距分布": the selected boxes that take part (lines aside) keep
+// their order along the axis; the first and the last stay where they are and the gaps
+// between neighbours become equal. One step; false with fewer than three boxes.
+bool DistributeBoxes(FormatDocument& document, bool horizontal, const EditArea& area);

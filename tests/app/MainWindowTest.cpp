@@ -64,7 +64,7 @@ TEST_F(MainWindowTest, MenuHoldsEveryEntryInOrderWithItsObjectName) {
         "打印(&P):mPrint,mPrintAll,mPrintLabels,mPrintPreview",
         "格式(&F):mNewFmt,mSelFmt,mSaveFmt,mSaveAsFmt,mManageFmt,mExportFmt,mImportFmt,mDownFmt,mScanFmt",
         "编辑(&E):mUndo,mRedo,mEditCut,mEditCopy,mEditPaste,mEditSelectAll,mEditCopyCtl,mEditDeleteCtl",
-        "内容框设置(&C):mAlignMenu[mAlignLeft,mAlignRight,mAlignTop,mAlighBottom],"
+        "内容框设置(&C):mAlignMenu[mAlignLeft,mAlignRight,mAlignTop,mAlighBottom,mDistributeH,mDistributeV],"
         "mSizeMenu[mAlighWidth,mAlighHight,mAlignSize]",
         "设置(&S):mSetPaper,mDiTuPrint,mPrintRulers,mMonthZero,mSetCashChr,mNumCut,mSetCrlfChr,"
         "mAutoFontsize,mBarCodeSet,mInvoicePSDSet,mPagesAutoJump,mClearAfterPrint,mNoPicClear,"

@@ -59,3 +59,42 @@ TEST_F(BoxAlignment, SameSizeIsOneStepAndNothingSelectedChangesNothing) {
     EXPECT_EQ(document.UndoStack()->count(), 2);
     EXPECT_EQ(document.UndoStack()->index(), 0);
 }
+
+TEST_F(BoxAlignment, DistributingKeepsTheOuterBoxesAndEvensTheGapsInOneStep) {
+    // Out of order on purpose: the order along the axis counts, not the order of adding.
+    const qint64 c = Add(BoxKind::Text, 100, 10, 20, 6);
+    const qint64 a = Add(BoxKind::Text, 10, 40, 10, 6);
+    const qint64 b = Add(BoxKind::Picture, 25, 70, 30, 8);
+    const qint64 check = Add(BoxKind::Check, 90, 5, 4, 4);
+    Add(BoxKind::Line, 1, 1, 200, 1); // a line has no width to space
+    const qint64 unselected = Add(BoxKind::Text, 50, 50, 5, 5, false);
+    const EditArea area{210, 297, 3.8};
+
+    ASSERT_TRUE(DistributeBoxes(document, true, area));
+    // Span 10..120 holds 10 + 30 + 3.8 (the check box as shown) + 20 mm: three gaps of 15.4.
+    EXPECT_DOUBLE_EQ(At(a).x, 10);
+    EXPECT_DOUBLE_EQ(At(b).x, 35.4);
+    EXPECT_DOUBLE_EQ(At(check).x, 80.8);
+    EXPECT_DOUBLE_EQ(At(c).x, 100);
+    EXPECT_EQ(At(b).y, 70) << "across only";
+    EXPECT_EQ(At(unselected).x, 50);
+    EXPECT_EQ(Steps(), QStringList({"内容框等距分布"}));
+    document.UndoStack()->undo();
+    EXPECT_EQ(At(b).x, 25);
+    EXPECT_EQ(At(check).x, 90);
+
+    ASSERT_TRUE(DistributeBoxes(document, false, area));
+    // Down: the check box (top 5) and b (bottom 78) stay; c, a between them.
+    EXPECT_DOUBLE_EQ(At(check).y, 5);
+    EXPECT_DOUBLE_EQ(At(b).y, 70);
+    const double gap = (78 - 5 - (3.8 + 6 + 6 + 8)) / 3;
+    EXPECT_DOUBLE_EQ(At(c).y, 5 + 3.8 + gap);
+    EXPECT_DOUBLE_EQ(At(a).y, 5 + 3.8 + gap + 6 + gap);
+
+    document.ClearSelection();
+    document.SetSelected(a, true);
+    document.SetSelected(b, true);
+    const int steps = document.UndoStack()->count();
+    EXPECT_FALSE(DistributeBoxes(document, true, area)) << "two boxes have no gap between them to even";
+    EXPECT_EQ(document.UndoStack()->count(), steps);
+}
