@@ -1,12 +1,8 @@
 #include "cli/AddCommand.h"
 
 #include "cli/CommandBill.h"
-#include "cli/CommandSetup.h"
 #include "cli/CommandStart.h"
-#include "core/Progress.h"
-#include "core/StreamAsker.h"
 #include "document/FormatController.h"
-#include "document/FormatDocument.h"
 #include "store/Database.h"
 
 #include <QTextStream>
@@ -16,14 +12,9 @@ namespace {
 const QString kUsage = QStringLiteral("add 格式 [--set 标签=内容]... [--fill-dates]");
 
 int AddFromStore(Database& db, const BillArgs& parsed, QTextStream& out, QTextStream& err) {
-    StreamAsker asker(err);
-    SilentProgress progress;
-    const EntrySettings settings = CommandEntrySettings(db);
-    FormatDocument document;
-    FormatController controller(db, document, settings, asker, progress);
-    PrintNotesOn(controller, out);
-    if (const int filled = FillCommandBill(controller, parsed, err); filled != ExitCode::kDone) return filled;
-    return controller.AddBill() ? ExitCode::kDone : ExitCode::kFailed;
+    return WithCommandBill(db, parsed, out, err, [](FormatController& controller, Asker&) {
+        return controller.AddBill() ? ExitCode::kDone : ExitCode::kFailed;
+    });
 }
 
 } // namespace

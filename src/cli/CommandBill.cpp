@@ -2,8 +2,12 @@
 
 #include "aids/AidContext.h"
 #include "cli/CliTexts.h"
+#include "cli/CommandSetup.h"
 #include "cli/CommandStart.h"
+#include "core/Progress.h"
+#include "core/StreamAsker.h"
 #include "document/FormatController.h"
+#include "document/FormatDocument.h"
 #include "formatfile/FormatFileTexts.h"
 
 #include <QTextStream>
@@ -29,7 +33,15 @@ QString ReadBillArgs(const CommandArgs& args, BillArgs& parsed) {
     return {};
 }
 
-int FillCommandBill(FormatController& controller, const BillArgs& parsed, QTextStream& err) {
+int WithCommandBill(Database& db, const BillArgs& parsed, QTextStream& out, QTextStream& err,
+                    const std::function<int(FormatController& controller, Asker& asker)>& use) {
+    StreamAsker asker(err);
+    SilentProgress progress;
+    const EntrySettings settings = CommandEntrySettings(db);
+    FormatDocument document;
+    FormatController controller(db, document, settings, asker, progress);
+    QObject::connect(&controller, &FormatController::Note, &controller,
+                     [&out](const QString& note) { out << note << Qt::endl; });
     if (!controller.Open(parsed.format, parsed.fillDates)) {
         err << FormatFileTexts::FormatMissing(parsed.format) << Qt::endl;
         return ExitCode::kFailed;
@@ -40,10 +52,5 @@ int FillCommandBill(FormatController& controller, const BillArgs& parsed, QTextS
         err << CliText::NoSuchLabel(missing.first()) << Qt::endl;
         return ExitCode::kUsage;
     }
-    return ExitCode::kDone;
-}
-
-void PrintNotesOn(FormatController& controller, QTextStream& out) {
-    QObject::connect(&controller, &FormatController::Note, &controller,
-                     [&out](const QString& note) { out << note << Qt::endl; });
+    return use(controller, asker);
 }

@@ -6,6 +6,9 @@
 #include "aids/EntryPath.h"
 #include "cli/CommandArgs.h"
 
+#include <functional>
+
+class Asker;
 class Database;
 class FormatController;
 class QTextStream;
@@ -21,9 +24,9 @@ struct BillArgs {
 // Reads the format name and the bill options; empty when well formed, else the problem.
 QString ReadBillArgs(const CommandArgs& args, BillArgs& parsed);
 
-// Opens the format on `controller` and enters the values. kDone when the bill is
-// ready, kFailed for a missing format, kUsage for a label no box has (said on `err`).
-int FillCommandBill(FormatController& controller, const BillArgs& parsed, QTextStream& err);
-
-// The controller's notes ("已打印 1 页") go to `out`, as the window shows them.
-void PrintNotesOn(FormatController& controller, QTextStream& out);
+// Opens the format as the window does (the window's controller, its entry settings)
+// and enters the values, then runs `use` on the filled bill; the controller's notes
+// ("已打印 1 页") go to `out`. kFailed for a missing format and kUsage for a label no box
+// has (said on `err`); otherwise what `use` returns.
+int WithCommandBill(Database& db, const BillArgs& parsed, QTextStream& out, QTextStream& err,
+                    const std::function<int(FormatController& controller, Asker& asker)>& use);

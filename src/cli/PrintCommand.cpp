@@ -5,8 +5,6 @@
 #include "cli/CommandBill.h"
 #include "cli/CommandSetup.h"
 #include "cli/CommandStart.h"
-#include "core/Progress.h"
-#include "core/StreamAsker.h"
 #include "document/FormatController.h"
 #include "document/FormatDocument.h"
 #include "print/PrintJob.h"
@@ -41,25 +39,20 @@ QString Parse(const QStringList& args, PrintArgs& parsed) {
 }
 
 int PrintFromStore(Database& db, const PrintArgs& parsed, QTextStream& out, QTextStream& err) {
-    StreamAsker asker(err);
-    SilentProgress progress;
-    const EntrySettings settings = CommandEntrySettings(db);
-    FormatDocument document;
     // The window's controller: the same bill, print transaction and history row.
-    FormatController controller(db, document, settings, asker, progress);
-    PrintNotesOn(controller, out);
-    if (const int filled = FillCommandBill(controller, parsed.bill, err); filled != ExitCode::kDone) return filled;
-    CommandOutput output;
-    PageParams page = document.GetFormat().page;
-    if (!output.Open(parsed.target, page, err)) return ExitCode::kFailed;
-    // --paper applies to this print only; it is not kept as the format's option.
-    document.SetPage(page);
-    WarnWhenOffPaper(output.Device(), page, CliText::kBillPage, err);
-    WarnOfHardwareMargins(output.Device(), document.GetFormat(), err);
-    const std::unique_ptr<PrintJob> job = output.StartJob(asker);
-    const PrintedBill printed = controller.PrintCurrentBill(*job, parsed.target.copies, parsed.history);
-    if (!printed.printed || (parsed.history && !printed.kept)) return ExitCode::kFailed;
-    return ExitCode::kDone;
+    return WithCommandBill(db, parsed.bill, out, err, [&](FormatController& controller, Asker& asker) {
+        FormatDocument& document = controller.Document();
+        CommandOutput output;
+        PageParams page = document.GetFormat().page;
+        if (!output.Open(parsed.target, page, err)) return ExitCode::kFailed;
+        // --paper applies to this print only; it is not kept as the format's option.
+        document.SetPage(page);
+        WarnWhenOffPaper(output.Device(), page, CliText::kBillPage, err);
+        WarnOfHardwareMargins(output.Device(), document.GetFormat(), err);
+        const std::unique_ptr<PrintJob> job = output.StartJob(asker);
+        const PrintedBill printed = controller.PrintCurrentBill(*job, parsed.target.copies, parsed.history);
+        return !printed.printed || (parsed.history && !printed.kept) ? ExitCode::kFailed : ExitCode::kDone;
+    });
 }
 
 } // namespace
