@@ -1,5 +1,6 @@
 #include "scan/BlankLayout.h"
 
+#include "scan/LineBlanks.h"
 #include "scan/StraightScan.h"
 
 #include <opencv2/imgproc.hpp>
@@ -13,10 +14,6 @@ int Px(double mm) { return int(std::lround(mm * kWorkPxPerMm)); }
 
 // A ruled line is at least this long; strokes of printed characters are shorter.
 const int kLeastRule = Px(4);
-// A line to write on is at least this long.
-const int kLeastWritingLine = Px(8);
-// A blank above a writing line is this tall unless something printed is nearer.
-const int kLineBlankHeight = Px(7);
 
 cv::Mat Kernel(int w, int h) { return cv::getStructuringElement(cv::MORPH_RECT, cv::Size(w, h)); }
 
@@ -125,8 +122,6 @@ void GroupSmallCells(std::vector<SmallRect> smalls, std::vector<FoundBlank>& bla
     }
 }
 
-bool Overlaps(const cv::Rect& a, const cv::Rect& b) { return (a & b).area() > 0; }
-
 } // namespace
 
 Layout FindLayout(const cv::Mat& work) {
@@ -181,23 +176,7 @@ Layout FindLayout(const cv::Mat& work) {
     }
     GroupSmallCells(std::move(smalls), layout.blanks);
 
-    // Lines to write on: long horizontal rules that no vertical rule meets.
-    for (const cv::Rect& line : hRules) {
-        if (line.width < kLeastWritingLine || line.height > Px(1)) continue;
-        const cv::Rect reach = Grown(line, Px(1));
-        if (std::any_of(vRules.begin(), vRules.end(), [&](const cv::Rect& v) { return Overlaps(v, reach); })) continue;
-        const int base = line.y + line.height / 2;
-        int top = std::max(0, base - kLineBlankHeight);
-        for (const cv::Rect& other : hRules)
-            if (other != line && other.y + other.height <= base - Px(1) && other.x < line.x + line.width &&
-                other.x + other.width > line.x)
-                top = std::max(top, other.y + other.height / 2 + 1);
-        const cv::Rect blank(line.x, top, line.width, base - top);
-        // An underline: printed text sits on it.
-        const bool underline = std::any_of(layout.texts.begin(), layout.texts.end(), [&](const cv::Rect& t) {
-            return (t & blank).area() > t.area() / 2 && (t & blank).width > line.width / 3;
-        });
-        if (!underline && blank.height >= Px(2)) layout.blanks.push_back({blank, BlankShape::Line});
-    }
+    const std::vector<FoundBlank> lines = FindLineBlanks(hRules, vRules, layout.texts);
+    layout.blanks.insert(layout.blanks.end(), lines.begin(), lines.end());
     return layout;
 }

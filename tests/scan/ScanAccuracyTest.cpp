@@ -77,11 +77,11 @@ TEST(ScanAccuracy, PhotographedBillIsSquaredWithinOneMillimetre) {
     EXPECT_EQ(score.spurious, 0) << score.misses.join(QLatin1Char('\n')).toStdString();
 }
 
-// The sample formats' own backgrounds, measured by their page size, give back their
-// boxes where the picture shows them: every box standing 7 mm on its rule, and the
-// check square. Seven cannot be seen: the address boxes (14 mm) and the barcode box
-// (22 mm) stand on one rule like a 7 mm box, the label's name box is 8 mm, and on the
-// label the 邮编 and 电话 rules run into one with 电话's caption printed over it.
+// The sample formats' own backgrounds, measured by their page size, give back every
+// box: those standing 7 mm on their rule, the taller ones whose caption is centred on
+// them (address 14 mm, barcode 22 mm, name 8 mm), the label's 邮编 and 电话 on one
+// rule divided at 电话's caption, and the check square. Only a date's written style
+// cannot be seen: 日期 proposes the whole date in Chinese.
 TEST(ScanAccuracy, SampleBackgroundsGiveBackTheirBoxes) {
     TempDataFolder folder;
     std::unique_ptr<Database> db = OpenDataDatabase();
@@ -103,10 +103,10 @@ TEST(ScanAccuracy, SampleBackgroundsGiveBackTheirBoxes) {
         score.Add(truth, outcome.proposal->boxes, 0.5, name);
     }
     std::cout << score.Summary().toStdString() << std::endl << score.misses.join(QLatin1Char('\n')).toStdString() << std::endl;
-    EXPECT_GE(score.found, score.blanks - 7);
+    EXPECT_EQ(score.found, score.blanks);
+    EXPECT_EQ(score.spurious, 0);
     EXPECT_EQ(score.labelsRight, score.found);
-    EXPECT_GE(score.TypeRate(), 0.9);
-    EXPECT_LE(score.spurious, 5);
+    EXPECT_GE(score.typesRight, score.found - 1);
 }
 
 } // namespace
