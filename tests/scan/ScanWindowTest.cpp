@@ -18,6 +18,7 @@
 #include <QImage>
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <QUndoStack>
 
@@ -106,6 +107,56 @@ TEST_F(ScanWindow, EditedProposalEntersAsOneUndoableStep) {
     undo->undo();
     EXPECT_TRUE(Document().GetFormat().boxes.isEmpty());
     EXPECT_TRUE(window_->Designer().Boxes().isEmpty());
+}
+
+// Presses at `from` on the page, drags by `by` screen pixels and lets go; returns how
+// far that moved on the page.
+QPointF DragOnPage(QGraphicsView& view, const QPointF& from, const QPoint& by) {
+    QWidget* port = view.viewport();
+    const QPoint start = view.mapFromScene(from);
+    QTest::mousePress(port, Qt::LeftButton, {}, start);
+    QTest::mouseMove(port, start + by / 2);
+    QTest::mouseMove(port, start + by);
+    QTest::mouseRelease(port, Qt::LeftButton, {}, start + by);
+    return view.mapToScene(start + by) - view.mapToScene(start);
+}
+
+TEST_F(ScanWindow, ProposedBoxIsResizedByDraggingItsEdgeAndCorner) {
+    asker_.File(scan_);
+    QString label;
+    QRectF expected;
+    ReviewWhenShown([&](ScanProposalDialog& dialog) {
+        const QList<ProposalItem*> items = dialog.Items();
+        const auto wide = std::find_if(items.begin(), items.end(), [](ProposalItem* item) {
+            return item->Box().mm.width() > 20 && item->Box().mm.height() > 5;
+        });
+        ASSERT_NE(wide, items.end());
+        auto* view = dialog.findChild<QGraphicsView*>();
+        view->ensureVisible(*wide, 200, 200);
+        const QRectF before = (*wide)->Box().mm;
+        label = (*wide)->Label();
+        // Just inside the right edge, then just inside the top-left corner.
+        const QPointF right = DragOnPage(*view, QPointF(before.right() - 0.3, before.center().y()), QPoint(20, 0));
+        const QPointF corner = DragOnPage(*view, before.topLeft() + QPointF(0.3, 0.3), QPoint(-8, -12));
+        expected = before.adjusted(corner.x(), corner.y(), right.x(), 0);
+        EXPECT_GT(expected.width(), before.width() + 6);
+        EXPECT_GT(expected.height(), before.height() + 2);
+        // The middle still moves the box whole.
+        const QPointF moved = DragOnPage(*view, expected.center(), QPoint(8, 4));
+        expected.translate(moved);
+        const QRectF shown = (*wide)->Box().mm;
+        EXPECT_NEAR(shown.width(), expected.width(), 0.01);
+        dialog.findChild<QPushButton*>(QStringLiteral("scanAccept"))->click();
+    });
+    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    ASSERT_FALSE(label.isEmpty());
+    const QList<BoxRecord>& boxes = Document().GetFormat().boxes;
+    const auto box = std::find_if(boxes.begin(), boxes.end(), [&](const BoxRecord& b) { return b.label == label; });
+    ASSERT_NE(box, boxes.end());
+    EXPECT_NEAR(box->x, expected.x(), 0.01);
+    EXPECT_NEAR(box->y, expected.y(), 0.01);
+    EXPECT_NEAR(box->w, expected.width(), 0.01);
+    EXPECT_NEAR(box->h, expected.height(), 0.01);
 }
 
 TEST_F(ScanWindow, BackgroundOtherThanTheScanIsReplacedOnlyWhenAgreed) {
