@@ -1,6 +1,7 @@
 #include "app/ScanFromWindow.h"
 
 #include "app/ScanProposalDialog.h"
+#include "app/ScanScaleQuestion.h"
 #include "core/Asker.h"
 #include "core/Progress.h"
 #include "designer/DesignerTexts.h"
@@ -61,11 +62,19 @@ bool KeepsOtherPicture(const QString& picture, const QString& scan, Asker& asker
 
 bool ProposeBoxesFromScan(QWidget* parent, FormatDocument& document, Asker& asker, Progress& progress, QString image) {
     if (!document.IsOpen()) return false;
-    if (image.isEmpty()) image = asker.ChooseOpenFile(ScanTexts::kChooseScan, ScanTexts::kScanFilter);
-    if (image.isEmpty()) return false;
     const Format& format = document.GetFormat();
+    const QSizeF pageMm(format.page.width, format.page.height);
     ScanSettings settings;
-    settings.pageMm = QSizeF(format.page.width, format.page.height);
+    settings.pageMm = pageMm;
+    // A background picture is the format's page; a scan chosen here may be measured
+    // either way.
+    if (image.isEmpty()) {
+        image = asker.ChooseOpenFile(ScanTexts::kChooseScan, ScanTexts::kScanFilter);
+        if (image.isEmpty()) return false;
+        const std::optional<ScanSettings> chosen = AskScanScale(asker, image, pageMm);
+        if (!chosen) return false;
+        settings = *chosen;
+    }
     const ScanOutcome outcome = AnalyseOffThread(image, settings, progress);
     if (!outcome.proposal) {
         asker.Message(outcome.problem);

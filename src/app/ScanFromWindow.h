@@ -10,7 +10,8 @@ class FormatDocument;
 class Progress;
 class QWidget;
 
-// Asks for the scan unless `image` is given. True when boxes were added (the caller
+// Asks for the scan and what measures it unless `image` is given (a background
+// picture, measured by the format's page). True when boxes were added (the caller
 // then shows the new background).
 bool ProposeBoxesFromScan(QWidget* parent, FormatDocument& document, Asker& asker, Progress& progress,
                           QString image = {});

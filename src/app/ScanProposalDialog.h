@@ -1,9 +1,9 @@
 #pragma once
 // The proposal of a scan shown over the straightened picture for review: each box in
 // its own colour with its label and data type. The user moves boxes by dragging,
-// resizes one by dragging its edges or corners,
-// removes the selected ones (Delete or 删除) and renames one (double-click or 改名);
-// 全部接受 hands the boxes as they stand to the caller.
+// resizes one by dragging its edges or corners, removes the selected ones (Delete or
+// 删除) and renames one (double-click or 改名); 全部接受 hands the boxes as they stand
+// to the caller.
 #include "scan/ScanProposal.h"
 
 #include <QDialog>

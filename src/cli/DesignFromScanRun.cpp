@@ -100,9 +100,9 @@ int RunDesignFromScan(const QStringList& args, QTextStream& out, QTextStream& er
             return UsageError(err, CliText::BadValue(kSize, read->Value(kSize), CliText::kExpectSize), kUsage);
     }
     if (read->Has(kDpi)) {
-        const std::optional<qint64> dpi = ReadWholeNumber(read->Value(kDpi), 50, 2400);
+        const std::optional<qint64> dpi = ReadWholeNumber(read->Value(kDpi), kLeastGivenDpi, kMostGivenDpi);
         if (!dpi)
-            return UsageError(err, CliText::BadValue(kDpi, read->Value(kDpi), CliText::kExpectWhole.arg(50).arg(2400)),
+            return UsageError(err, CliText::BadValue(kDpi, read->Value(kDpi), CliText::kExpectWhole.arg(kLeastGivenDpi).arg(kMostGivenDpi)),
                               kUsage);
         settings.dpi = double(*dpi);
     }

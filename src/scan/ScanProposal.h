@@ -46,6 +46,13 @@ struct ScanSettings {
     std::optional<QSizeF> pageMm;
 };
 
+// The resolutions a user may give for a scan, in dpi.
+inline constexpr int kLeastGivenDpi = 50;
+inline constexpr int kMostGivenDpi = 2400;
+
+// The resolution an image file records, 0 when it records none worth believing.
+double RecordedDpi(const QImage& image);
+
 // Why a scan could not be analysed (empty when it could).
 struct ScanOutcome {
     std::optional<ScanProposal> proposal;

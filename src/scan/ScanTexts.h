@@ -22,4 +22,11 @@ inline const QString kRemove = QStringLiteral("删除");
 inline const QString kRename = QStringLiteral("改名");
 inline const QString kAccept = QStringLiteral("全部接受");
 inline const QString kRenamePrompt = QStringLiteral("内容框标签：");
+inline const QString kScaleCaption = QStringLiteral("扫描图的尺寸按");
+inline const QString kScaleBySize = QStringLiteral("纸张尺寸 %1（宽x高，毫米）");
+inline const QString kScaleByDpi = QStringLiteral("扫描分辨率（dpi）");
+inline const QString kSizePrompt = QStringLiteral("纸张尺寸（宽x高，毫米）：");
+inline const QString kDpiPrompt = QStringLiteral("扫描分辨率（dpi，%1–%2）：");
+inline const QString kBadSize = QStringLiteral("纸张尺寸应写成 宽x高（毫米），例如 210x297");
+inline const QString kBadDpi = QStringLiteral("分辨率应为 %1 到 %2 之间的整数");
 } // namespace ScanTexts

@@ -18,12 +18,6 @@ constexpr double kMaxSkewDegrees = 5.5;
 
 double Radians(double degrees) { return degrees * std::numbers::pi / 180; }
 
-// Resolution the image file records, 0 when it records none worth believing.
-double RecordedDpi(const QImage& image) {
-    const double dpi = image.dotsPerMeterX() * kMmPerInch / 1000;
-    return dpi >= kLeastScanDpi ? dpi : 0;
-}
-
 std::vector<cv::Point> InkPoints(const cv::Mat& ink) {
     std::vector<cv::Point> points;
     cv::findNonZero(ink, points);
@@ -124,6 +118,11 @@ QImage PictureOf(const cv::Mat& colour) {
 }
 
 } // namespace
+
+double RecordedDpi(const QImage& image) {
+    const double dpi = image.dotsPerMeterX() * kMmPerInch / 1000;
+    return dpi >= kLeastScanDpi ? dpi : 0;
+}
 
 cv::Mat GreyOf(const QImage& image) {
     QImage grey = image.convertToFormat(QImage::Format_Grayscale8);

@@ -27,10 +27,11 @@ std::optional<bool> ScriptedAsker::AskYesNoCancel(const QString& question) {
     return yesNoCancel_.dequeue();
 }
 
-std::optional<QString> ScriptedAsker::AskText(const QString& prompt, const QString&,
+std::optional<QString> ScriptedAsker::AskText(const QString& prompt, const QString& preset,
                                              const QString& title) {
     shown << prompt;
     titles << title;
+    presets << preset;
     questions << prompt;
     if (texts_.isEmpty()) {
         ADD_FAILURE() << "unexpected prompt: " << prompt.toStdString();

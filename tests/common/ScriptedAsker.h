@@ -27,6 +27,7 @@ public:
     std::optional<QString> AskText(const QString& prompt, const QString& preset,
                                    const QString& title) override;
     QStringList titles; // the titles of the text prompts, in order
+    QStringList presets; // the answers the text prompts started from, in order
     QStringList lastItems; // the items of the last choice offered
     QStringList suggestedNames; // the names the save-file choosers suggested, in order
     QString ChooseOpenFile(const QString& caption, const QString& filter) override;

@@ -6,6 +6,7 @@
 #include "app/ProposalItem.h"
 #include "app/ScanProposalDialog.h"
 #include "app/Session.h"
+#include "scan/ScanTexts.h"
 #include "core/Progress.h"
 #include "designer/DesignerView.h"
 #include "document/FormatDocument.h"
@@ -61,6 +62,12 @@ protected:
     }
 
     FormatDocument& Document() { return session_->Document(); }
+    // The open format's page as the size prompt writes it.
+    QString PageText() const {
+        return QStringLiteral("%1x%2").arg(bill_.pageMm.width()).arg(bill_.pageMm.height());
+    }
+    void ChooseScan() { asker_.File(scan_).PreselectedItem().Text(PageText()); }
+    void ProposeFromScan() { window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger(); }
 
     GeneratedBill bill_;
     QString scan_;
@@ -70,7 +77,8 @@ protected:
 
 TEST_F(ScanWindow, EditedProposalEntersAsOneUndoableStep) {
     ASSERT_TRUE(Document().GetFormat().boxes.isEmpty());
-    asker_.File(scan_).Text(QStringLiteral("付款人全称"));
+    ChooseScan();
+    asker_.Text(QStringLiteral("付款人全称"));
     int proposed = 0;
     QPointF movedTo;
     ReviewWhenShown([&](ScanProposalDialog& dialog) {
@@ -90,7 +98,7 @@ TEST_F(ScanWindow, EditedProposalEntersAsOneUndoableStep) {
         items[2]->setPos(movedTo);
         dialog.findChild<QPushButton*>(QStringLiteral("scanAccept"))->click();
     });
-    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    ProposeFromScan();
     ASSERT_GE(proposed, 3);
     EXPECT_TRUE(asker_.AllAnswered());
 
@@ -122,7 +130,7 @@ QPointF DragOnPage(QGraphicsView& view, const QPointF& from, const QPoint& by) {
 }
 
 TEST_F(ScanWindow, ProposedBoxIsResizedByDraggingItsEdgeAndCorner) {
-    asker_.File(scan_);
+    ChooseScan();
     QString label;
     QRectF expected;
     ReviewWhenShown([&](ScanProposalDialog& dialog) {
@@ -148,7 +156,7 @@ TEST_F(ScanWindow, ProposedBoxIsResizedByDraggingItsEdgeAndCorner) {
         EXPECT_NEAR(shown.width(), expected.width(), 0.01);
         dialog.findChild<QPushButton*>(QStringLiteral("scanAccept"))->click();
     });
-    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    ProposeFromScan();
     ASSERT_FALSE(label.isEmpty());
     const QList<BoxRecord>& boxes = Document().GetFormat().boxes;
     const auto box = std::find_if(boxes.begin(), boxes.end(), [&](const BoxRecord& b) { return b.label == label; });
@@ -159,22 +167,60 @@ TEST_F(ScanWindow, ProposedBoxIsResizedByDraggingItsEdgeAndCorner) {
     EXPECT_NEAR(box->h, expected.height(), 0.01);
 }
 
+// A chosen scan is measured as the user says: by its resolution (the one its file
+// records to start with) or by a page size (the format's to start with); a wrong
+// answer is explained and asked again, and cancelling analyses nothing.
+TEST_F(ScanWindow, ScanIsMeasuredByTheResolutionOrPageSizeChosen) {
+    QSizeF shown;
+    auto pageShown = [&shown] {
+        ReviewWhenShown([&shown](ScanProposalDialog& dialog) {
+            shown = dialog.findChild<QGraphicsView*>()->sceneRect().size();
+            dialog.reject();
+        });
+    };
+    // Twice the recorded resolution measures the page half as large.
+    asker_.File(scan_).Item(1).Text(QStringLiteral("x")).Text(QStringLiteral("400"));
+    pageShown();
+    ProposeFromScan();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_EQ(asker_.presets.first(), QStringLiteral("200"));
+    EXPECT_EQ(asker_.messages.value(0), ScanTexts::kBadDpi.arg(kLeastGivenDpi).arg(kMostGivenDpi));
+    EXPECT_NEAR(shown.width(), bill_.pageMm.width() / 2, 1);
+    EXPECT_NEAR(shown.height(), bill_.pageMm.height() / 2, 1);
+
+    asker_.File(scan_).Item(0).Text(QStringLiteral("300")).Text(QStringLiteral("300x200"));
+    pageShown();
+    ProposeFromScan();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_EQ(asker_.presets.value(2), PageText());
+    EXPECT_EQ(asker_.messages.value(1), ScanTexts::kBadSize);
+    EXPECT_EQ(shown, QSizeF(300, 200));
+
+    asker_.File(scan_).Item(std::nullopt);
+    ProposeFromScan();
+    EXPECT_TRUE(asker_.AllAnswered());
+    EXPECT_EQ(asker_.messages.size(), 2);
+    EXPECT_TRUE(Document().GetFormat().boxes.isEmpty());
+}
+
 TEST_F(ScanWindow, BackgroundOtherThanTheScanIsReplacedOnlyWhenAgreed) {
     const QString picture = BackgroundPicturePath(QStringLiteral("进账单"));
     QImage own(40, 20, QImage::Format_RGB32);
     own.fill(Qt::gray);
     ASSERT_TRUE(own.save(picture, "JPG"));
     // Boxes first: the format then has some, so setting a picture offers nothing more.
-    asker_.File(scan_).No();
+    ChooseScan();
+    asker_.No();
     ReviewWhenShown([](ScanProposalDialog& dialog) { dialog.accept(); });
-    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    ProposeFromScan();
     EXPECT_TRUE(asker_.AllAnswered());
     EXPECT_FALSE(Document().GetFormat().boxes.isEmpty());
     EXPECT_EQ(QImage(picture).size(), own.size());
 
-    asker_.File(scan_).Yes();
+    ChooseScan();
+    asker_.Yes();
     ReviewWhenShown([](ScanProposalDialog& dialog) { dialog.accept(); });
-    window_->findChild<QAction*>(QStringLiteral("mScanFmt"))->trigger();
+    ProposeFromScan();
     EXPECT_TRUE(asker_.AllAnswered());
     EXPECT_GT(QImage(picture).width(), own.width());
 }
