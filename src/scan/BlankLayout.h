@@ -18,6 +18,7 @@ struct FoundBlank {
     BlankShape shape = BlankShape::Cell;
     int cells = 0;        // Cells: how many
     int cellIndex = -1;   // Cell: its cell in Layout::cells
+    cv::Rect caption = {}; // Line: the caption that set its height, if one did
 };
 
 struct Layout {

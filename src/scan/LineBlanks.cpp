@@ -32,12 +32,18 @@ bool MeetsVertical(const cv::Rect& line, const std::vector<cv::Rect>& vRules) {
 }
 
 // How high the blanks on a line may reach: to the nearest rule above that spans part
-// of it.
-int Ceiling(const cv::Rect& line, int base, const std::vector<cv::Rect>& hRules) {
+// of it, or to printed text above it (text within a written line's height is a
+// caption on the line, which the blank before it runs under).
+int Ceiling(const cv::Rect& line, int base, const std::vector<cv::Rect>& hRules, const std::vector<cv::Rect>& texts) {
     int ceiling = std::max(0, base - kTallestLineBlank);
+    auto above = [&](const cv::Rect& r) {
+        return std::min(Right(r), Right(line)) - std::max(r.x, line.x) > Px(1);
+    };
     for (const cv::Rect& other : hRules)
-        if (other != line && Bottom(other) <= base - Px(1) && other.x < Right(line) && Right(other) > line.x)
+        if (other != line && Bottom(other) <= base - Px(1) && above(other))
             ceiling = std::max(ceiling, MiddleY(other) + 1);
+    for (const cv::Rect& t : texts)
+        if (Bottom(t) < base - kLineBlankHeight && above(t)) ceiling = std::max(ceiling, Bottom(t) + 1);
     return ceiling;
 }
 
@@ -91,7 +97,7 @@ std::vector<FoundBlank> FindLineBlanks(const std::vector<cv::Rect>& hRules, cons
     for (const cv::Rect& line : hRules) {
         if (line.width < kLeastWritingLine || line.height > Px(1) || MeetsVertical(line, vRules)) continue;
         const int base = MiddleY(line);
-        const int ceiling = Ceiling(line, base, hRules);
+        const int ceiling = Ceiling(line, base, hRules, texts);
         bool underlined = false;
         const std::vector<cv::Rect> onLine = CaptionsOnLine(line, base, texts, underlined);
         if (underlined) continue;
@@ -104,7 +110,7 @@ std::vector<FoundBlank> FindLineBlanks(const std::vector<cv::Rect>& hRules, cons
             const int end = i < onLine.size() ? Right(onLine[i]) + gap : Right(line);
             const int top = BlankTop(caption, base, ceiling);
             if (end - start >= kLeastWritingLine && base - top >= Px(2))
-                blanks.push_back({cv::Rect(start, top, end - start, base - top), BlankShape::Line});
+                blanks.push_back({cv::Rect(start, top, end - start, base - top), BlankShape::Line, 0, -1, caption});
             if (i < onLine.size()) start = end, caption = onLine[i];
         }
     }

@@ -88,6 +88,7 @@ CaptionPlace PlaceOfCaption(const Layout& layout, const FoundBlank& blank) {
     switch (blank.shape) {
     case BlankShape::Line:
         if (const cv::Rect c = CharacterRightOf(layout, r, r.y, Bottom(r) + Px(1.5)); !c.empty()) return {c, true};
+        if (!blank.caption.empty()) return {blank.caption};
         return {TextLeftOf(layout, r, r.y, Bottom(r) + Px(1.5))};
     case BlankShape::Square:
         if (const cv::Rect c = TextRightOf(layout, r); !c.empty()) return {c};
@@ -180,7 +181,9 @@ ScanOutcome AnalyseScan(const QImage& image, const ScanSettings& settings, Capti
             // Only the character itself names a date part; anything else read there
             // is not a date part, and the caption left of the line names the blank.
             if (place.datePart && box.label != u"年" && box.label != u"月" && box.label != u"日") {
-                const cv::Rect left = TextLeftOf(layout, blank.rect, blank.rect.y, Bottom(blank.rect) + Px(1.5));
+                const cv::Rect left = !blank.caption.empty()
+                                          ? blank.caption
+                                          : TextLeftOf(layout, blank.rect, blank.rect.y, Bottom(blank.rect) + Px(1.5));
                 box.label.clear();
                 if (!left.empty()) {
                     const CaptionReading other = reader.Read(Crop(straight->work, left));
