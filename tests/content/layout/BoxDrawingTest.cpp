@@ -100,12 +100,13 @@ TEST(PrinterFont, TextKeepsItsShareOfThePage) {
 TEST(PrinterFont, SizeIsTheOneMeasuringEverySizeFinds) {
     // The search measures one font and scales it; building a font for every size
     // tried must give the same size, for CJK fonts, a Latin font whose CJK glyphs come
-    // from a fallback, a missing font, bold and italic, at small and large sizes.
+    // from a fallback, a missing font, bold and italic, at small and large sizes, and
+    // at a design size of no whole number of twips per em.
     const QString sample = QStringLiteral("票据打印票据打印票据打印");
     const QString names[] = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
                              QStringLiteral("DejaVu Sans"), QStringLiteral("没有这种字体")};
     for (const QString& name : names)
-        for (const double designSize : {5.0, 9.0, 10.5, 12.0, 22.5, 48.0})
+        for (const double designSize : {5.0, 9.0, 10.5, 10.53, 12.0, 22.5, 48.0})
             for (const double ratio : {DesignToPaper(210, 15020), DesignToPaper(99, 15020), DesignToPaper(420, 9000)}) {
                 BoxFont font = TestFont();
                 font.name = name;
