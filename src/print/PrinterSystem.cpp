@@ -67,4 +67,8 @@ const PrintSystem& QtPrintSystem() {
     return printers;
 }
 
-PrintJob::PrintJob(QPrinter& printer, Asker& asker) : PrintJob(printer, QtPrintSystem(), asker) {}
+// Whoever prints on a printer has Qt's printers in the process: the page set-up and
+// the margin checks find them from now on.
+PrintJob::PrintJob(QPrinter& printer, Asker& asker) : PrintJob(printer, QtPrintSystem(), asker) {
+    RegisterPrintSystem(&QtPrintSystem());
+}
