@@ -8,7 +8,9 @@
 # for reference. The programs run interleaved, one after the other, so a busy machine
 # slows all alike.
 #   bench/single-bill.sh [BUILD_DIR] [RUNS]     (BUILD_DIR defaults to build-bench)
-# Prints the median and the fastest run of each, and the ratios of the medians.
+# Prints the median and the fastest run of each, and the ratios of the medians; for the
+# bill and its floor also their CPU time, which a busy machine disturbs less than the
+# elapsed time (the bill waits for its flushes to the disk, the floor makes none).
 set -euo pipefail
 build=${1:-build-bench}
 runs=${2:-40}
@@ -33,14 +35,28 @@ elapsed() {
   echo "$(( (${end/./} - ${start/./}) / 10 ))" # hundredths of a millisecond
 }
 
-declare -a bill floorPdf formats emptyGui empty
+# "elapsed cpu" of one run, both in hundredths of a millisecond: the process's own CPU
+# time (user and system, to the millisecond) is what other programs' load disturbs least.
+elapsed_and_cpu() {
+  local TIMEFORMAT='%3U %3S' start=$EPOCHREALTIME times user system
+  times=$( { time "$@" >/dev/null 2>&1; } 2>&1 ) || { echo "failed: $*" >&2; exit 1; }
+  local end=$EPOCHREALTIME
+  read -r user system <<<"$times"
+  echo "$(( (${end/./} - ${start/./}) / 10 )) $(( (10#${user/./} + 10#${system/./}) * 100 ))"
+}
+
+declare -a bill floorPdf formats emptyGui empty billCpu floorCpu
 for ((i = 0; i < 3; ++i)); do # warm the page cache and the font cache
   "$vm" --data-dir "$data" print "$format" "${set_values[@]}" --pdf "$work/warm.pdf" >/dev/null
   "$floor" "$work/floor.pdf"
 done
 for ((i = 0; i < runs; ++i)); do
-  bill+=("$(elapsed "$vm" --data-dir "$data" print "$format" "${set_values[@]}" --pdf "$work/bill.pdf")")
-  floorPdf+=("$(elapsed "$floor" "$work/floor.pdf")")
+  read -r wall cpu < <(elapsed_and_cpu "$vm" --data-dir "$data" print "$format" "${set_values[@]}" --pdf "$work/bill.pdf")
+  [[ -n $cpu ]] || exit 1 # the run failed, as said above
+  bill+=("$wall") billCpu+=("$cpu")
+  read -r wall cpu < <(elapsed_and_cpu "$floor" "$work/floor.pdf")
+  [[ -n $cpu ]] || exit 1
+  floorPdf+=("$wall") floorCpu+=("$cpu")
   formats+=("$(elapsed "$vm" --data-dir "$data" formats)")
   emptyGui+=("$(elapsed "$floor" --empty-gui)")
   empty+=("$(elapsed "$floor" --empty)")
@@ -56,13 +72,19 @@ read -r floorMedian floorFastest < <(printf '%s\n' "${floorPdf[@]}" | summary)
 read -r formatsMedian formatsFastest < <(printf '%s\n' "${formats[@]}" | summary)
 read -r emptyGuiMedian emptyGuiFastest < <(printf '%s\n' "${emptyGui[@]}" | summary)
 read -r emptyMedian emptyFastest < <(printf '%s\n' "${empty[@]}" | summary)
+read -r billCpuMedian billCpuFastest < <(printf '%s\n' "${billCpu[@]}" | summary)
+read -r floorCpuMedian floorCpuFastest < <(printf '%s\n' "${floorCpu[@]}" | summary)
 echo "runs: $runs each, interleaved; format: $format"
 printf '%-34s median %6.1f ms  fastest %6.1f ms\n' "vellumark print (one bill, PDF)" "$billMedian" "$billFastest" \
   "floor: one PDF page of CJK text" "$floorMedian" "$floorFastest" \
   "vellumark formats" "$formatsMedian" "$formatsFastest" \
   "floor: Qt's empty start (Gui)" "$emptyGuiMedian" "$emptyGuiFastest" \
-  "reference: empty QCoreApplication" "$emptyMedian" "$emptyFastest"
+  "reference: empty QCoreApplication" "$emptyMedian" "$emptyFastest" \
+  "CPU time: vellumark print" "$billCpuMedian" "$billCpuFastest" \
+  "CPU time: floor" "$floorCpuMedian" "$floorCpuFastest"
 awk -v b="$billMedian" -v f="$floorMedian" -v l="$formatsMedian" -v g="$emptyGuiMedian" -v e="$emptyMedian" \
+    -v bc="$billCpuMedian" -v fc="$floorCpuMedian" \
   'BEGIN { printf "single bill / floor: %.2f (target at most 1.3)\n", b / f
+           printf "single bill / floor, CPU time: %.2f (reference)\n", bc / fc
            printf "formats / Qt empty start (Gui): %.2f (target at most 1.0)\n", l / g
            printf "formats / empty QCoreApplication: %.2f (reference)\n", l / e }'

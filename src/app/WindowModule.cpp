@@ -7,6 +7,8 @@
 #include "cli/DesignFromScanCommand.h"
 #include "cli/DesignFromScanRun.h"
 #include "cli/StatisticsCommand.h"
+#include "print/PrintSystem.h"
+#include "print/PrinterSystem.h"
 
 #include <QApplication>
 
@@ -14,6 +16,7 @@ extern "C" {
 
 // argc lives as long as the application: Qt keeps a reference to it.
 __attribute__((visibility("default"))) int VellumarkRunWindow(int* argc, char** argv) {
+    RegisterPrintSystem(&QtPrintSystem());
     QApplication app(*argc, argv);
     SetProgramNames();
     QApplication::setApplicationDisplayName(QStringLiteral("Vellumark"));
@@ -23,6 +26,7 @@ __attribute__((visibility("default"))) int VellumarkRunWindow(int* argc, char** 
 __attribute__((visibility("default"))) QCoreApplication* VellumarkWidgetApplication(int* argc, char** argv) {
     UseStatisticsChartSaver(SaveStatisticsChart);
     UseDesignFromScanRunner(RunDesignFromScan);
+    RegisterPrintSystem(&QtPrintSystem());
     return new QApplication(*argc, argv);
 }
 

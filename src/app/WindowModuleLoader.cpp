@@ -1,6 +1,7 @@
 #include "app/WindowModuleLoader.h"
 
 #include "app/CommandsModule.h"
+#include "app/PrintersModule.h"
 #include "app/WindowModule.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@ namespace {
 
 const QString kCommandsModule = QStringLiteral("vellumark-commands.so");
 const QString kWindowModule = QStringLiteral("vellumark-window.so");
+const QString kPrintersModule = QStringLiteral("vellumark-printers.so");
 const QString kCannotLoad = QStringLiteral("无法载入程序模块：");
 
 // The program's own folder (where a build puts the modules), then where the package
@@ -61,4 +63,10 @@ int RunWindowFromModule(int& argc, char** argv, QTextStream& err) {
 std::unique_ptr<QCoreApplication> WidgetApplicationFromModule(int& argc, char** argv, QTextStream& err) {
     const auto make = reinterpret_cast<WidgetApplicationEntry>(Entry(kWindowModule, kWidgetApplicationEntry, err));
     return std::unique_ptr<QCoreApplication>(make ? make(&argc, argv) : nullptr);
+}
+
+const PrintSystem* PrintSystemFromModule() {
+    QTextStream err(stderr);
+    const auto get = reinterpret_cast<PrintSystemEntry>(Entry(kPrintersModule, kPrintSystemEntry, err));
+    return get ? get() : nullptr;
 }

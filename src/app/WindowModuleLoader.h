@@ -4,6 +4,7 @@
 // calls their entries. A module that cannot be loaded is told on `err`.
 #include <memory>
 
+class PrintSystem;
 class QCoreApplication;
 class QTextStream;
 
@@ -16,3 +17,7 @@ int RunWindowFromModule(int& argc, char** argv, QTextStream& err);
 // The widget application for a command that draws with widgets; nullptr when the
 // module cannot be loaded.
 std::unique_ptr<QCoreApplication> WidgetApplicationFromModule(int& argc, char** argv, QTextStream& err);
+
+// The print system of the printers module, for a command printing to a queue; nullptr,
+// after saying why on standard error, when the module cannot be loaded.
+const PrintSystem* PrintSystemFromModule();

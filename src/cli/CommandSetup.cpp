@@ -8,14 +8,13 @@
 #include "print/PrintJob.h"
 #include "print/PrintableArea.h"
 #include "print/PrintTexts.h"
-#include "print/PrinterChoice.h"
+#include "print/PrintSystem.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
 
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QPrinter>
 #include <QTextStream>
 
 namespace {
@@ -100,8 +99,9 @@ bool CommandOutput::Open(const PrintTarget& target, PageParams& page, QTextStrea
     if (!target.pdf.isEmpty()) {
         pdf_ = std::make_unique<PdfWriterOutput>(target.pdf);
     } else {
-        printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
-        if (!UsePrinter(*printer_, target.printer)) {
+        printers_ = RequirePrintSystem();
+        if (printers_) printer_ = printers_->PrinterOn(target.printer);
+        if (!printer_) {
             err << PrintText::kNoPrinter << Qt::endl;
             return false;
         }
@@ -121,7 +121,7 @@ QPagedPaintDevice& CommandOutput::Device() {
 
 std::unique_ptr<PrintJob> CommandOutput::StartJob(Asker& asker) {
     if (pdf_) return std::make_unique<PrintJob>(*pdf_, asker);
-    return std::make_unique<PrintJob>(*printer_, asker);
+    return std::make_unique<PrintJob>(*printer_, *printers_, asker);
 }
 
 void WarnWhenOffPaper(const QPagedPaintDevice& device, const PageParams& printed, const QString& what,

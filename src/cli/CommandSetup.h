@@ -15,8 +15,8 @@ class Asker;
 class Database;
 class PdfWriterOutput;
 class PrintJob;
+class PrintSystem;
 class QPagedPaintDevice;
-class QPrinter;
 class QTextStream;
 
 struct CommandFormat {
@@ -60,7 +60,8 @@ public:
 
 private:
     std::unique_ptr<PdfWriterOutput> pdf_;
-    std::unique_ptr<QPrinter> printer_;
+    std::unique_ptr<QPagedPaintDevice> printer_; // from printers_
+    const PrintSystem* printers_ = nullptr;
 };
 
 // Warns on `err` when `printed` (a bill page or a label sheet, named by `what`) does

@@ -1,23 +1,21 @@
 #include "print/PageSetup.h"
 
+#include "print/PrintSystem.h"
 #include "print/PrintTexts.h"
 #include "core/Asker.h"
 #include "store/Format.h"
 
 #include <QPageSize>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QPagedPaintDevice>
 #include <cmath>
 #include <optional>
 
 namespace {
 
-// The print queue a printer sends its job to; null for a PDF file.
-QPrinterInfo QueueOf(const QPagedPaintDevice& device) {
-    const auto* printer = dynamic_cast<const QPrinter*>(&device);
-    if (!printer || printer->outputFormat() != QPrinter::NativeFormat || printer->printerName().isEmpty())
-        return {};
-    return QPrinterInfo::printerInfo(printer->printerName());
+// The papers of the print queue a printer sends its job to; none for a PDF file.
+std::optional<QueuePapers> QueueOf(const QPagedPaintDevice& device) {
+    const PrintSystem* printers = LoadedPrintSystem();
+    return printers ? printers->PapersOf(device) : std::nullopt;
 }
 
 bool Near(const QSizeF& a, const QSizeF& b) {
@@ -41,8 +39,8 @@ QPageSize QueueCustomPaper(const QSizeF& sizeMm, const QString& formName) {
 }
 
 // The queue's own paper of this size: the driver knows its exact dimensions.
-std::optional<QPageSize> NamedPaper(const QPrinterInfo& queue, const QSizeF& sizeMm) {
-    for (const QPageSize& paper : queue.supportedPageSizes())
+std::optional<QPageSize> NamedPaper(const QueuePapers& queue, const QSizeF& sizeMm) {
+    for (const QPageSize& paper : queue.sizes)
         if (Near(paper.size(QPageSize::Millimeter), sizeMm)) return paper;
     return std::nullopt;
 }
@@ -55,13 +53,13 @@ int SetCustomPaper(QPagedPaintDevice& printer, const QString& formName, double w
     const QSizeF size(std::round(widthMm * 1000) / 1000, std::round(heightMm * 1000) / 1000);
     const QPageSize form(size, QPageSize::Millimeter, formName, QPageSize::ExactMatch);
     if (widthMm > 0 && heightMm > 0 && form.isValid()) {
-        const QPrinterInfo queue = QueueOf(printer);
-        if (queue.isNull()) {
+        const std::optional<QueuePapers> queue = QueueOf(printer);
+        if (!queue) {
             if (printer.setPageSize(form)) return 0;
-        } else if (const std::optional<QPageSize> named = NamedPaper(queue, size)) {
+        } else if (const std::optional<QPageSize> named = NamedPaper(*queue, size)) {
             if (printer.setPageSize(*named)) return 0;
-        } else if (!queue.supportsCustomPageSizes()) {
-            asker.Message(PrintText::PaperAccessDenied(queue.printerName()));
+        } else if (!queue->takesCustomSizes) {
+            asker.Message(PrintText::PaperAccessDenied(queue->queue));
             return kPaperAccessDenied;
         } else if (printer.setPageSize(QueueCustomPaper(size, formName))) {
             return 0;
@@ -73,8 +71,8 @@ int SetCustomPaper(QPagedPaintDevice& printer, const QString& formName, double w
 
 int ApplyPageSetup(QPagedPaintDevice& device, const PageParams& page, Asker& asker) {
     // A PDF writer has no printable area: with no margins its origin is the corner.
-    if (auto* printer = dynamic_cast<QPrinter*>(&device)) printer->setFullPage(true);
-    else device.setPageMargins(QMarginsF());
+    const PrintSystem* printers = LoadedPrintSystem();
+    if (!printers || !printers->UseWholePaper(device)) device.setPageMargins(QMarginsF());
     const int paper =
         page.options.setPaper ? SetCustomPaper(device, PrintText::kCustomPaperName, page.width, page.height, asker) : 0;
     const bool lengthwise = page.options.optionBoxes[kLengthwise] != 0;

@@ -11,8 +11,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
-#include <QPaintEngine>
-#include <QPrinter>
 #include <QStorageInfo>
 
 #include <cstdio>
@@ -91,12 +89,6 @@ QString StagePdfFile(const QString& target) {
     return staging;
 }
 
-void StagePdfOutput(QPrinter& printer, const QString& target) {
-    DiscardPdfOutput(printer);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(StagePdfFile(target));
-}
-
 bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const DrawnFaces& drawn,
                      PublishStep* step) {
     const QString target = Staged().take(written);
@@ -128,30 +120,10 @@ bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const Dra
     return false;
 }
 
-bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker, PublishStep* step) {
-    const DrawnFaces drawn = TakeDrawnGlyphs(&printer);
-    // A preview paints the same printer without writing its file.
-    const QPaintEngine* engine = printer.paintEngine();
-    if (printer.outputFormat() != QPrinter::PdfFormat || !engine
-        || engine->type() != QPaintEngine::Pdf)
-        return ended;
-    const QString written = printer.outputFileName();
-    const QString target = Staged().value(written);
-    const bool finished = FinishStagedPdf(written, ended, asker, drawn, step);
-    if (!target.isEmpty()) printer.setOutputFileName(target);
-    return finished;
-}
+QString StagedTarget(const QString& staged) { return Staged().value(staged); }
 
 void DiscardStagedPdf(const QString& staged) {
     if (Staged().remove(staged) > 0) QFile::remove(staged);
-}
-
-void DiscardPdfOutput(QPrinter& printer) {
-    const QString staged = printer.outputFileName();
-    const auto entry = Staged().constFind(staged);
-    if (entry == Staged().constEnd()) return;
-    printer.setOutputFileName(entry.value());
-    DiscardStagedPdf(staged);
 }
 
 QString PdfIncompleteReason(const QString& path) {
@@ -171,6 +143,3 @@ QString PdfIncompleteReason(const QString& path) {
     return {};
 }
 
-bool HasStagedPdf(const QPrinter& printer) {
-    return printer.outputFormat() == QPrinter::PdfFormat && Staged().contains(printer.outputFileName());
-}

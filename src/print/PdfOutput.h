@@ -9,7 +9,6 @@
 
 class Asker;
 class PublishStep;
-class QPrinter;
 
 // The staging file for `target`; FinishStagedPdf puts it there.
 QString StagePdfFile(const QString& target);
@@ -22,18 +21,8 @@ bool FinishStagedPdf(const QString& written, bool ended, Asker& asker, const Dra
                      PublishStep* step = nullptr);
 // Removes a staging file that was never finished.
 void DiscardStagedPdf(const QString& staged);
-
-// Sends the printer's PDF output to a staging file for `target`.
-void StagePdfOutput(QPrinter& printer, const QString& target);
-
-// FinishStagedPdf for a printer sending its PDF output to a staging file. Returns
-// `ended` for a printer without one.
-bool FinishPdfOutput(QPrinter& printer, bool ended, Asker& asker, PublishStep* step = nullptr);
-// Whether the printer writes a staged PDF file (StagePdfOutput).
-bool HasStagedPdf(const QPrinter& printer);
-
-// Removes the staged file of a job that never finished.
-void DiscardPdfOutput(QPrinter& printer);
+// The target of the staging file `staged`; empty when it is none.
+QString StagedTarget(const QString& staged);
 
 // Why the file is no whole PDF (its end, the cross-reference table it names); empty
 // when it is one.

@@ -3,9 +3,9 @@
 #include "content/layout/DrawnGlyphs.h"
 #include "core/LargeBlocks.h"
 #include "print/PageSetup.h"
-#include "print/PdfOutput.h"
 #include "print/PdfWriterOutput.h"
 #include "print/PrinterCorrection.h"
+#include "print/PrintSystem.h"
 #include "print/PrintTexts.h"
 #include "core/PublishStep.h"
 #include "print/RulerGrid.h"
@@ -14,11 +14,10 @@
 #include "store/FormatStore.h"
 
 #include <QPdfWriter>
-#include <QPrinter>
 #include <algorithm>
 
-PrintJob::PrintJob(QPrinter& printer, Asker& asker)
-    : device_(printer), printer_(&printer), asker_(asker) {
+PrintJob::PrintJob(QPagedPaintDevice& printer, const PrintSystem& printers, Asker& asker)
+    : device_(printer), printers_(&printers), asker_(asker) {
     KeepLargeBlocksForReuse();
 }
 
@@ -29,13 +28,12 @@ PrintJob::PrintJob(PdfWriterOutput& pdf, Asker& asker)
 
 PrintJob::~PrintJob() {
     if (painter_.isActive()) painter_.end();
-    if (printer_) DiscardPdfOutput(*printer_);
+    if (printers_) printers_->DiscardPdf(device_);
     TakeDrawnGlyphs(&device_);
 }
 
 QString PrintJob::Queue() const {
-    if (!printer_ || printer_->outputFormat() != QPrinter::NativeFormat) return {};
-    return printer_->printerName();
+    return printers_ ? printers_->QueueOf(device_) : QString();
 }
 
 const PrinterProfile& PrintJob::Profile(const QString& formatName) {
@@ -126,17 +124,16 @@ bool PrintJob::End() {
         const bool ended = painter_.end();
         return pdf_->Finish(ended, asker_, TakeDrawnGlyphs(&device_), publish_);
     }
-    QPrinter& printer = *printer_;
-    if (HasStagedPdf(printer)) {
-        const bool ended = painter_.end() && printer.printerState() != QPrinter::Error;
-        return FinishPdfOutput(printer, ended, asker_, publish_);
+    if (printers_->HasStagedPdf(device_)) {
+        const bool ended = painter_.end() && !printers_->Failed(device_);
+        return printers_->FinishPdf(device_, ended, asker_, publish_);
     }
     // A printer's job reaches the spooler when the painter ends; there is no taking it
     // back after, so the records are made ready first and kept once it was accepted.
     QString reason;
     const bool prepared = !publish_ || publish_->Prepare(&reason);
-    const bool ended = painter_.end() && printer.printerState() != QPrinter::Error;
-    const bool published = FinishPdfOutput(printer, ended, asker_);
+    const bool ended = painter_.end() && !printers_->Failed(device_);
+    const bool published = printers_->FinishPdf(device_, ended, asker_, nullptr);
     if (!publish_) return published;
     if (!prepared) {
         asker_.Message(PrintText::SentWithoutRecords(reason));

@@ -11,6 +11,7 @@
 
 class Asker;
 class PdfWriterOutput;
+class PrintSystem;
 class PublishStep;
 class QPagedPaintDevice;
 class QPrinter;
@@ -28,6 +29,8 @@ struct BillPrintRequest {
 class PrintJob {
 public:
     PrintJob(QPrinter& printer, Asker& asker);
+    // A job on a printer of the print system `printers` (PrintSystem.h).
+    PrintJob(QPagedPaintDevice& printer, const PrintSystem& printers, Asker& asker);
     // A job that writes a PDF file straight, without the print system.
     PrintJob(PdfWriterOutput& pdf, Asker& asker);
     ~PrintJob(); // ends an open document
@@ -70,7 +73,7 @@ private:
     const PrinterProfile& Profile(const QString& formatName);
 
     QPagedPaintDevice& device_;
-    QPrinter* printer_ = nullptr;   // one of these two
+    const PrintSystem* printers_ = nullptr; // a printer's job, or
     PdfWriterOutput* pdf_ = nullptr;
     Asker& asker_;
     QPainter painter_;

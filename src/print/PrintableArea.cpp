@@ -2,6 +2,7 @@
 
 #include "print/BillPage.h"
 #include "print/PaperCheck.h"
+#include "print/PrintSystem.h"
 #include "print/PrinterCorrection.h"
 #include "print/ProfileTexts.h"
 #include "store/BoxKinds.h"
@@ -9,7 +10,6 @@
 
 #include <QPageLayout>
 #include <QPagedPaintDevice>
-#include <QPrinter>
 #include <QTransform>
 #include <algorithm>
 
@@ -25,15 +25,10 @@ QRectF OnPaper(const BoxRecord& box, const QPointF& shift, const QTransform& pro
     return profile.mapRect(extent.translated(-shift));
 }
 
-QString QueueName(const QPagedPaintDevice& device) {
-    const auto* printer = dynamic_cast<const QPrinter*>(&device);
-    return printer && printer->outputFormat() == QPrinter::NativeFormat ? printer->printerName() : QString();
-}
-
 } // namespace
 
 QStringList BoxesInHardwareMargins(const QPagedPaintDevice& device, const Format& format) {
-    const QString queue = QueueName(device);
+    const QString queue = PrintQueueOf(device);
     if (queue.isEmpty()) return {};
     QPageLayout layout = device.pageLayout();
     layout.setUnits(QPageLayout::Millimeter);
@@ -64,5 +59,5 @@ QString HardwareMarginWarning(const QPagedPaintDevice& device, const Format& for
     layout.setUnits(QPageLayout::Millimeter);
     const QMarginsF margins = layout.minimumMargins();
     const double widest = std::max({margins.left(), margins.top(), margins.right(), margins.bottom()});
-    return ProfileText::OutsidePrintableArea(QueueName(device), widest, boxes);
+    return ProfileText::OutsidePrintableArea(PrintQueueOf(device), widest, boxes);
 }

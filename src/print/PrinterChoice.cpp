@@ -1,6 +1,6 @@
 #include "print/PrinterChoice.h"
 
-#include "print/PdfOutput.h"
+#include "print/PrinterPdfOutput.h"
 #include "print/PrintTexts.h"
 #include "store/ParamStore.h"
 

@@ -1,6 +1,8 @@
-// The program in its three parts: a command on the store alone runs from the program
-// itself, loading none of the libraries of printing, spreadsheets and drawing; the other
-// commands and the window come from modules, and a missing module is said so.
+// The program in its parts: a command on the store alone runs from the program itself,
+// loading none of the libraries of printing, spreadsheets and drawing; the other
+// commands and the window come from modules, Qt's printers only for a print to a queue,
+// and a missing module is said so.
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -53,6 +55,40 @@ TEST_F(ProgramModules, StoreCommandsLoadNoneOfTheDrawingLibrariesTheOthersLoadTh
     EXPECT_TRUE(help.err.contains(QStringLiteral("vellumark-commands.so")));
     for (const char* library : {"vellumark-window.so", "libtesseract", "libopencv"})
         EXPECT_FALSE(help.err.contains(QLatin1String(library))) << library << ": the window module's alone";
+}
+
+TEST_F(ProgramModules, OnlyAPrintToAQueueLoadsThePrinters) {
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("bill.pdf"));
+    const Outcome toFile = RunProgram(program_, {"--data-dir", data_.path(), "print", QStringLiteral("示例-银行进账单"),
+                                                 "--set", QStringLiteral("收款人=甲"), "--pdf", pdf}, true);
+    ASSERT_EQ(toFile.code, 0) << toFile.err.toStdString();
+    EXPECT_TRUE(QFileInfo::exists(pdf));
+    for (const char* library : {"vellumark-printers.so", "libQt6PrintSupport", "libQt6Widgets"})
+        EXPECT_FALSE(toFile.err.contains(QLatin1String(library))) << library;
+
+    const Outcome toQueue = RunProgram(program_, {"--data-dir", data_.path(), "print", QStringLiteral("示例-银行进账单"),
+                                                  "--set", QStringLiteral("收款人=甲"), "--printer",
+                                                  QStringLiteral("没有这台打印机")}, true);
+    EXPECT_EQ(toQueue.code, 1);
+    EXPECT_TRUE(toQueue.err.contains(QStringLiteral("vellumark-printers.so"))) << "the queue is looked up";
+    EXPECT_TRUE(toQueue.err.contains(QStringLiteral("没有正常连接打印机"))) << toQueue.err.toStdString();
+
+    // Without the printers module a print to a queue says what is missing; a PDF file still prints.
+    QTemporaryDir alone;
+    const QString copy = alone.filePath(QStringLiteral("vellumark"));
+    ASSERT_TRUE(QFile::copy(program_, copy));
+    ASSERT_TRUE(QFile::copy(QFileInfo(program_).dir().filePath(QStringLiteral("vellumark-commands.so")),
+                            alone.filePath(QStringLiteral("vellumark-commands.so"))));
+    const Outcome noModule = RunProgram(copy, {"--data-dir", data_.path(), "print", QStringLiteral("示例-银行进账单"),
+                                               "--set", QStringLiteral("收款人=甲"), "--printer", "PDF"});
+    EXPECT_EQ(noModule.code, 1);
+    EXPECT_TRUE(noModule.err.contains(QStringLiteral("无法载入程序模块")) && noModule.err.contains(alone.path()))
+        << noModule.err.toStdString();
+    EXPECT_EQ(RunProgram(copy, {"--data-dir", data_.path(), "print", QStringLiteral("示例-银行进账单"), "--set",
+                                QStringLiteral("收款人=甲"), "--pdf", out.filePath(QStringLiteral("alone.pdf"))})
+                  .code,
+              0);
 }
 
 TEST_F(ProgramModules, WithoutItsModulesTheProgramStillRunsStoreCommandsAndNamesWhatIsMissing) {

@@ -1,6 +1,8 @@
 // The main of every test program: a QApplication (offscreen in ctest) so that fonts,
 // painting, printing and widgets work, then GoogleTest.
 #include "content/layout/InterfaceFont.h"
+#include "print/PrintSystem.h"
+#include "print/PrinterSystem.h"
 #include "store/Database.h"
 
 #include <QApplication>
@@ -14,6 +16,8 @@ int main(int argc, char** argv) {
     // The program's interface font, so window layouts do not depend on which other
     // CJK fonts the machine has.
     UseInterfaceFont();
+    // Printers work in every test, as in the window.
+    RegisterPrintSystem(&QtPrintSystem());
     // Tests that hold a lock against themselves need not wait as long as a user would.
     Database::SetBusyWait({3000, {}});
     ::testing::InitGoogleTest(&argc, argv);

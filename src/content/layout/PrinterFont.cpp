@@ -15,6 +15,9 @@ namespace {
 // Twelve CJK characters: one four-character word three times.
 const QString kSample = QStringLiteral("票据打印票据打印票据打印");
 constexpr double kSearchStart = 10.5;
+// The size the sample is measured at for the search when the design size will not do
+// (see SampleWidthFor).
+constexpr double kReferenceSize = 100;
 constexpr double kCanvasFrameTwips = 340;
 constexpr double kSmallestAutoSize = 2;
 
@@ -83,6 +86,32 @@ double FitFontSize(double targetWidth, double startSize,
     return size;
 }
 
+namespace {
+
+// The sample's width at the sizes the search tries, as far as it is compared with
+// `target`. Each size measured builds a font, a font lookup every time, while unhinted
+// text grows with its size: so the width is scaled from one font, of the design size
+// (whose font the target was measured with) when that is a whole number of twips per
+// em, else of kReferenceSize. A font is made in whole twips per em, so a measured width
+// strays from the scaled one by at most half an em per character, plus the 1/64-twip
+// rounding of advances at both sizes; where the scaled width is not clearly on one side
+// of the target, the size is measured, so the search takes every turn it would take
+// measuring each size.
+std::function<double(double)> SampleWidthFor(const BoxFont& font, double target) {
+    const double designTwips = font.designSize * kTwipsPerPoint;
+    const bool designIsWhole = font.designSize > 0 && std::fabs(designTwips - std::round(designTwips)) < 1e-9;
+    const double reference = designIsWhole ? font.designSize : kReferenceSize;
+    const double perPoint = TextWidthTwips(font, reference, kSample) / reference;
+    const double ems = perPoint / kTwipsPerPoint;
+    return [=](double size) {
+        const double scaled = perPoint * size;
+        const double doubt = ems + 1 + size / reference + scaled * 1e-4;
+        return std::fabs(scaled - target) > doubt ? scaled : TextWidthTwips(font, size, kSample);
+    };
+}
+
+} // namespace
+
 double PrinterFontSize(const BoxFont& font, double designToPaper) {
     thread_local QHash<SizeKey, double> cache;
     const SizeKey key{font.name, font.bold, font.italic, font.designSize, designToPaper};
@@ -92,9 +121,7 @@ double PrinterFontSize(const BoxFont& font, double designToPaper) {
     // carried to paper.
     const double target =
         TextWidthTwips(font, font.designSize, kSample) * designToPaper * kTwipsPerMm;
-    const double size = FitFontSize(target, kSearchStart, [&](double candidate) {
-        return TextWidthTwips(font, candidate, kSample);
-    });
+    const double size = FitFontSize(target, kSearchStart, SampleWidthFor(font, target));
     cache.insert(key, size);
     return size;
 }

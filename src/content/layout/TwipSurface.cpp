@@ -2,6 +2,7 @@
 
 #include "content/layout/BoxFont.h"
 #include "content/layout/DrawnGlyphs.h"
+#include "content/layout/FontMapping.h"
 #include "content/layout/SurfaceFont.h"
 #include "content/layout/Twips.h"
 
@@ -11,7 +12,11 @@
 #include <QRawFont>
 
 QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
-    QFont font(box.name);
+    // A Windows font name is looked up as the installed family it maps to (FontMapping.h).
+    // Named alone it matches no family, and Qt sorts fontconfig's fallbacks for it (the
+    // costliest part of loading a font) before taking the substitute.
+    QFont font;
+    font.setFamilies(ChineseFontSubstitutes(box.name) << box.name);
     // Qt turns points into logical units with the device's dpi; the painter's logical
     // unit is the twip, so ask for the point size that comes out as sizePt × 20 units.
     font.setPointSizeF(sizePt * kTwipsPerInch / logicalDpiY);

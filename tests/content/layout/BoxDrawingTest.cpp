@@ -97,6 +97,31 @@ TEST(PrinterFont, TextKeepsItsShareOfThePage) {
     EXPECT_NEAR(FitFontSize(5, 10.5, [](double s) { return s * 10; }), 0.5, 0.11);
 }
 
+TEST(PrinterFont, SizeIsTheOneMeasuringEverySizeFinds) {
+    // The search measures one font and scales it; building a font for every size
+    // tried must give the same size, for CJK fonts, a Latin font whose CJK glyphs come
+    // from a fallback, a missing font, bold and italic, at small and large sizes, and
+    // at a design size of no whole number of twips per em.
+    const QString sample = QStringLiteral("票据打印票据打印票据打印");
+    const QString names[] = {QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Noto Sans CJK SC"),
+                             QStringLiteral("DejaVu Sans"), QStringLiteral("没有这种字体")};
+    for (const QString& name : names)
+        for (const double designSize : {5.0, 9.0, 10.5, 10.53, 12.0, 22.5, 48.0})
+            for (const double ratio : {DesignToPaper(210, 15020), DesignToPaper(99, 15020), DesignToPaper(420, 9000)}) {
+                BoxFont font = TestFont();
+                font.name = name;
+                font.designSize = designSize;
+                font.bold = designSize > 20;
+                font.italic = designSize < 6;
+                const double target = TextWidthTwips(font, designSize, sample) * ratio * kTwipsPerMm;
+                const double measured = FitFontSize(target, 10.5, [&](double size) {
+                    return TextWidthTwips(font, size, sample);
+                });
+                EXPECT_NEAR(PrinterFontSize(font, ratio), measured, 1e-9)
+                    << name.toStdString() << ' ' << designSize << ' ' << ratio;
+            }
+}
+
 TEST(PrinterFont, AutomaticSizeShrinksTheWidestLineIntoTheBox) {
     BoxRecord box = TextBox(0, 20, 30);
     const QString content = QStringLiteral("很长的一行文字放不下\n短");

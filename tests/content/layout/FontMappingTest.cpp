@@ -1,4 +1,6 @@
 #include "content/layout/FontMapping.h"
+#include "content/layout/BoxFont.h"
+#include "content/layout/TwipSurface.h"
 
 #include <QFont>
 #include <QFontDatabase>
@@ -21,6 +23,10 @@ TEST(FontMapping, WindowsChineseFontsResolveToNotoCjk) {
     for (const auto& c : cases) {
         const QFontInfo info(QFont(QString::fromUtf8(c.name), 12));
         EXPECT_EQ(info.family().toStdString(), c.family) << c.name;
+        // The printed text looks the family up by its installed name.
+        BoxFont box;
+        box.name = QString::fromUtf8(c.name);
+        EXPECT_EQ(QFontInfo(TwipFont(box, 12, 1440)).family().toStdString(), c.family) << c.name;
     }
     EXPECT_EQ(ChineseFontSubstitutes(QStringLiteral("simhei")).value(0), "Noto Sans CJK SC");
     EXPECT_TRUE(ChineseFontSubstitutes(QStringLiteral("Arial")).isEmpty());
