@@ -2,8 +2,10 @@
 
 #include "print/BillPage.h"
 #include "print/PrintJob.h"
+#include "print/PrinterCorrection.h"
 #include "print/ProfileTexts.h"
 #include "store/Format.h"
+#include "store/PaperPosition.h"
 
 #include <QFont>
 #include <QPainter>
@@ -103,17 +105,36 @@ PrinterProfile CalibratedProfile(const PrinterProfile& used, const Format& forma
     return profile;
 }
 
+namespace {
+
+// The sheet's job kept where the paper stands reckoning with the old feed; over its
+// forms the paper really moved by the new one, so the next form's top is where the
+// difference puts it. Past that edge, the next whole form is the one to print on.
+void CorrectFormStart(Database& db, const QString& queue, const Format& format, int bills,
+                      const PrinterProfile& used, const PrinterProfile& computed) {
+    if (!used.continuous || !computed.continuous) return;
+    const double advance = FormAdvanceMm(format.page, computed);
+    if (advance <= 0) return;
+    double start = LoadFormStart(db, ThisSeat(), queue)
+                   + bills * (advance - FormAdvanceMm(format.page, used));
+    while (start < 0) start += advance;
+    SaveFormStart(db, ThisSeat(), queue, start);
+}
+
+} // namespace
+
 std::optional<StoredCalibration> StoreCalibration(Database& db, const QString& queue, const Format& format,
                                                   int bills, const MeasuredCrosses& measured, QString* problem) {
     PrinterProfileKey key{ThisSeat(), queue, format.name};
     if (!LoadPrinterProfile(db, key)) key.format.clear();
-    const PrinterProfile computed =
-        CalibratedProfile(EffectivePrinterProfile(db, key), format, bills, measured);
+    const PrinterProfile used = EffectivePrinterProfile(db, key);
+    const PrinterProfile computed = CalibratedProfile(used, format, bills, measured);
     *problem = ProfileProblem(computed);
     if (!problem->isEmpty()) return std::nullopt;
     if (!SavePrinterProfile(db, key, computed)) {
         *problem = ProfileText::kNotSaved;
         return std::nullopt;
     }
+    CorrectFormStart(db, queue, format, bills, used, computed);
     return StoredCalibration{key, computed};
 }

@@ -1,0 +1,78 @@
+// Continuous tractor-fed forms through the Epson 24-pin driver, job after job: the
+// driver feeds whole lines of 1/6 inch at the end of a page, forms are seldom a whole
+// number of lines long, and every job must still start its forms where they are on the
+// paper.
+#include "PrinterStreamFixture.h"
+#include "print/PrinterCorrection.h"
+#include "store/PaperPosition.h"
+
+namespace {
+
+// 100 mm forms: 23.6 lines each, so no run of them ends on a whole line.
+constexpr double kFormMm = 100, kFormWidthMm = 110;
+const QList<QPointF> kCrosses{{20, 12}, {100, 84}};
+
+// Where every cross of `forms` consecutive forms belongs on the tractor paper.
+QList<QPointF> CrossesOnForms(const Format& format, const PrinterProfile& profile, int forms) {
+    QList<QPointF> expected;
+    for (int form = 0; form < forms; ++form)
+        for (const QPointF& c : kCrosses) expected << OnPaper(c, format, profile, form * kFormMm);
+    return expected;
+}
+
+class ContinuousPaperTest : public PrinterStreamTest {
+protected:
+    // The jobs of `formsPerJob` forms one after another, as the printer received them.
+    PrintedPaper PrintJobs(const QList<int>& formsPerJob) {
+        QByteArray streams;
+        for (int forms : formsPerJob) streams += Print(kEpson, format_, forms);
+        return DecodeEscP24(streams, kEpsonMargins, kFormWidthMm);
+    }
+    double KeptFormStart() { return LoadFormStart(*db_, ThisSeat(), kEpson); }
+
+    const Format format_ = CrossFormat(kFormWidthMm, kFormMm, kCrosses);
+};
+
+TEST_F(ContinuousPaperTest, EachJobStartsItsFormsWhereThePaperStands) {
+    const PrinterProfile profile{.offsetX = 0.4, .continuous = true};
+    SetProfile(kEpson, profile);
+    const PrintedPaper paper = PrintJobs({4, 4, 4});
+    ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+    EXPECT_EQ(paper.pages, 3) << "one strip a job";
+    // Each strip is whole lines and stops short of the next form's top edge.
+    for (int job = 1; job < paper.pageTops.size(); ++job) {
+        const double end = paper.MmY(paper.pageTops[job]);
+        EXPECT_NEAR(std::fmod(end + 1e-6, kFeedLineMm), 0, 1e-3);
+        EXPECT_GT(job * 4 * kFormMm - end, -kEpsonDotMm);
+        EXPECT_LT(job * 4 * kFormMm - end, kFeedLineMm);
+    }
+    ExpectMarks(MarkCentresMm(paper), CrossesOnForms(format_, profile, 12), kEpsonDotMm);
+    EXPECT_NEAR(KeptFormStart(), 12 * kFormMm - paper.MmY(paper.pageTops.last()), 1e-6);
+}
+
+TEST_F(ContinuousPaperTest, ARunLongerThanOneStripAndTheJobAfterIt) {
+    const PrinterProfile profile{.continuous = true};
+    SetProfile(kEpson, profile);
+    // Five forms make the longest strip; the sixth and seventh go on a second one.
+    const int firstRun = int(kMaxStripMm / kFormMm) + 2;
+    const PrintedPaper paper = PrintJobs({firstRun, 2});
+    ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+    EXPECT_EQ(paper.pages, 3) << "two strips, then the next job's";
+    // The printer takes no page longer than its longest page length.
+    for (int page = 1; page < paper.pageTops.size(); ++page)
+        EXPECT_LE(paper.MmY(paper.pageTops[page] - paper.pageTops[page - 1]), kMaxStripMm + 1e-6);
+    ExpectMarks(MarkCentresMm(paper), CrossesOnForms(format_, profile, firstRun + 2), kEpsonDotMm);
+}
+
+TEST_F(ContinuousPaperTest, RealignedPaperStartsOnAFormAgain) {
+    SetProfile(kEpson, PrinterProfile{.continuous = true});
+    PrintJobs({1});
+    EXPECT_GT(KeptFormStart(), 0);
+    // The user tears off and puts the next form's top edge at the printer's start.
+    ASSERT_TRUE(SaveFormStart(*db_, ThisSeat(), kEpson, 0));
+    const PrintedPaper paper = PrintJobs({1});
+    ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+    ExpectMarks(MarkCentresMm(paper), CrossesOnForms(format_, PrinterProfile{}, 1), kEpsonDotMm);
+}
+
+} // namespace
