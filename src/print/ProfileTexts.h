@@ -22,6 +22,13 @@ inline QString Continuous(bool on) {
     return QStringLiteral("连续纸：") + (on ? QStringLiteral("是") : QStringLiteral("否"));
 }
 inline const QString kNotSaved = QStringLiteral("打印机配置保存失败。");
+// Continuous paper between jobs: where the next form's top edge is, and the reset after
+// the user tore off and realigned the paper.
+inline QString FormStart(double mm) {
+    return QStringLiteral("连续纸位置：下一张单据的上边在打印起点下 %1 毫米").arg(mm, 0, 'f', 2);
+}
+inline const QString kRealignedButton = QStringLiteral("纸已重新对齐");
+inline const QString kRealignedHint = QStringLiteral("撕纸后把下一张单据的上边对准打印起点，再按“纸已重新对齐”。");
 inline const QString kExpectPair = QStringLiteral("“X,Y”，两个数");
 inline const QString kExpectMm = QStringLiteral("以毫米计的数");
 inline const QString kExpectMeasured = QStringLiteral("“X1,Y1,XN,YN”，十字中心的位置，以毫米计");
