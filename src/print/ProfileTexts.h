@@ -68,6 +68,13 @@ inline QString UnlabelledBox(int kind) {
                                    QStringLiteral("线条"), QStringLiteral("标签")};
     return QStringLiteral("未命名的") + kinds.value(kind, QStringLiteral("内容框"));
 }
+// A box of a label sheet with the labels (numbered from 1, row by row) it is cut in.
+inline QString InLabels(const QString& box, const QList<int>& labels, int perSheet) {
+    if (labels.size() == perSheet) return box + QStringLiteral("（每个标签）");
+    QStringList numbers;
+    for (const int label : labels) numbers << QString::number(label);
+    return box + QStringLiteral("（第%1个标签）").arg(numbers.join(QStringLiteral("、")));
+}
 inline QString OutsidePrintableArea(const QString& queue, double marginMm, const QStringList& boxes) {
     return QStringLiteral("以下内容框超出打印机“%1”的可打印区域（纸边约%2毫米内打印不出来）：%3")
         .arg(queue, QString::number(marginMm, 'f', 1), boxes.join(QStringLiteral("、")));

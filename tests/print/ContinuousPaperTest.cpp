@@ -3,8 +3,15 @@
 // number of lines long, and every job must still start its forms where they are on the
 // paper.
 #include "PrinterStreamFixture.h"
+#include "core/Progress.h"
+#include "print/BatchPrint.h"
+#include "print/JobProgress.h"
+#include "print/PrintJob.h"
 #include "print/PrinterCorrection.h"
+#include "store/FormatStore.h"
 #include "store/PaperPosition.h"
+
+#include <QPrinter>
 
 namespace {
 
@@ -73,6 +80,37 @@ TEST_F(ContinuousPaperTest, RealignedPaperStartsOnAFormAgain) {
     const PrintedPaper paper = PrintJobs({1});
     ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
     ExpectMarks(MarkCentresMm(paper), CrossesOnForms(format_, PrinterProfile{}, 1), kEpsonDotMm);
+}
+
+TEST_F(ContinuousPaperTest, ABatchOverSeveralStripsKeepsEveryBillItPrinted) {
+    // Seven bills make two strips, so two spooler jobs: the bills of each are kept.
+    Format format = MakeFormat(kFormWidthMm, kFormMm);
+    format.name = QStringLiteral("连续单");
+    format.boxes << MakeBox(kFirstTemporaryId, BoxKind::Text, 20, 20, 60, 10, QStringLiteral("名称"));
+    SilentProgress saving;
+    ASSERT_TRUE(FormatStore(*db_).SaveFormat(format, format.name, 15360, saving));
+    const Format stored = *FormatStore(*db_).LoadFormat(format.name, 15360);
+    SetProfile(kEpson, PrinterProfile{.continuous = true});
+    BatchSource rows;
+    rows.count = 7;
+    rows.load = [&stored](int index, Bill& bill, QString*) {
+        bill.SetValue(stored.boxes[0].id, QStringLiteral("R%1").arg(index));
+        return true;
+    };
+    BatchResult result;
+    const PrintedPaper paper = DecodeEscP24(Spooled(kEpson, [&](QPrinter& printer, ScriptedAsker& asker) {
+        PrintJob job(printer, asker);
+        BatchOptions options;
+        options.history = db_.get();
+        SilentJobProgress progress;
+        result = PrintBatch(job, stored, rows, options, progress, asker);
+        return result.Complete(rows.count);
+    }), kEpsonMargins, kFormWidthMm);
+    ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+    EXPECT_EQ(paper.pages, 2);
+    EXPECT_EQ(result.printed, 7);
+    EXPECT_EQ(result.kept, 7);
+    EXPECT_EQ(db_->Query(QStringLiteral("SELECT Con FROM 历史")).rows.size(), 7);
 }
 
 } // namespace

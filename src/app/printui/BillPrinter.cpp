@@ -68,6 +68,11 @@ void BillPrinter::WarnOfHardwareMargins(const Format& format) {
     if (const QString warning = HardwareMarginWarning(*printer_, format); !warning.isEmpty()) asker_.Message(warning);
 }
 
+void BillPrinter::WarnOfHardwareMargins(const Format& format, const LabelSheetSpec& spec) {
+    const QString warning = LabelSheetMarginWarning(*printer_, format, spec);
+    if (!warning.isEmpty()) asker_.Message(warning);
+}
+
 // The question comes first: a user who does not want the page is not asked for a
 // printer or a file.
 bool BillPrinter::PrintCalibration() {

@@ -1,0 +1,72 @@
+// Which boxes the printer's hardware margins cut off, told before printing: on label
+// sheets, label by label, and on continuous forms, where only a job's first and last
+// forms meet a margin. Checked against what the Epson 24-pin driver really prints.
+#include "PrinterStreamFixture.h"
+#include "print/LabelSheet.h"
+#include "print/PrintableArea.h"
+#include "print/PrinterCorrection.h"
+#include "store/PaperPosition.h"
+
+#include <QPrinter>
+
+namespace {
+
+QStringList Named(const Format& format) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kEpson);
+    return BoxesInHardwareMargins(printer, format);
+}
+
+TEST_F(PrinterStreamTest, LabelSheetsNameTheBoxesCutInEachLabel) {
+    // Two columns and three rows of 100 × 50 mm labels on a 200 × 150 mm sheet; the
+    // Epson driver keeps a quarter inch (6.35 mm) on every side.
+    Format format = MakeFormat(100, 50);
+    format.page.options.setPaper = true;
+    format.boxes << MakeBox(1, BoxKind::Text, 2, 20, 30, 8, QStringLiteral("收款人"))
+                 << MakeBox(2, BoxKind::Text, 60, 20, 30, 8, QStringLiteral("金额"))
+                 << MakeBox(3, BoxKind::Text, 40, 45, 20, 4, QStringLiteral("底边"))
+                 << MakeBox(4, BoxKind::Line, 10, 2, 90, 2, QString());
+    LabelSheetSpec spec;
+    spec.columns = 2;
+    spec.rows = 3;
+    spec.widthMm = 200;
+    spec.heightMm = 150;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPrinterName(kEpson);
+    const PrinterProfileSource profiles(*db_);
+    EXPECT_EQ(LabelBoxesInHardwareMargins(printer, format, spec),
+              (QStringList{"收款人（第1、3、5个标签）", "底边（第5、6个标签）", "未命名的线条（第1、2个标签）"}));
+    EXPECT_TRUE(LabelSheetMarginWarning(printer, format, spec).contains(QStringLiteral("收款人（第1、3、5个标签）")));
+    // The queue's profile moves every label 7 mm right: the left column clears the
+    // margin, the right one runs into it.
+    SetProfile(kEpson, PrinterProfile{.offsetX = -7});
+    EXPECT_EQ(LabelBoxesInHardwareMargins(printer, format, spec),
+              (QStringList{"金额（第2、4、6个标签）", "底边（第5、6个标签）", "未命名的线条（第1、2、4、6个标签）"}));
+}
+
+TEST_F(PrinterStreamTest, ContinuousFormsMeetTheMarginsAtTheJobsEdgesOnly) {
+    // A 100 mm form: the lower cross 95 mm down prints on the first of two forms, where
+    // the next form follows on the strip, and not on the last, which the strip ends in.
+    Format format = CrossFormat(110, 100, {{20, 30}, {60, 95}});
+    format.page.options.setPaper = false; // a strip sets its own paper regardless
+    const PrinterProfile profile{.continuous = true};
+    SetProfile(kEpson, profile);
+    const PrintedPaper paper = DecodeEscP24(Print(kEpson, format, 2), kEpsonMargins, 110);
+    ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+    ExpectMarks(MarkCentresMm(paper), {OnPaper({20, 30}, format, profile), OnPaper({60, 95}, format, profile),
+                                       OnPaper({20, 30}, format, profile, 100)},
+                kEpsonDotMm);
+
+    const PrinterProfileSource profiles(*db_);
+    const QStringList cut = Named(format);
+    EXPECT_EQ(cut.size(), 2) << "both arms of the lower cross";
+    EXPECT_EQ(cut.count(QStringLiteral("框")), 2);
+    // A box at the top of the form is cut on a job's first form unless the paper stands
+    // far enough before the form's top edge.
+    format.boxes << MakeBox(9, BoxKind::Text, 30, 3, 40, 2, QStringLiteral("上边"));
+    EXPECT_TRUE(Named(format).contains(QStringLiteral("上边")));
+    ASSERT_TRUE(SaveFormStart(*db_, ThisSeat(), kEpson, 4));
+    EXPECT_FALSE(Named(format).contains(QStringLiteral("上边")));
+}
+
+} // namespace
