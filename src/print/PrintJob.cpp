@@ -55,7 +55,7 @@ bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
     // The spooler prints every page of a job on one length of paper, and the next
     // strip's length differs by what this one leaves over: the strip printed so far
     // goes out as a job of its own, with its bills.
-    if (strip && printer_ && painter_.isActive() && !SendStrip()) return false;
+    if (strip && printer_ && painter_.isActive() && !preview_ && !SendStrip()) return false;
     double first = strip ? NextFormStart() : 0;
     int forms = strip ? FormsOnStrip(page, profile, expected, first) : 1;
     PageParams paper = PageOnPrinter(page, profile, forms, first);
@@ -101,7 +101,7 @@ bool PrintJob::SendStrip() {
 }
 
 void PrintJob::KeepPaperPlace() {
-    if (stripLeftoverMm_) KeepFormStart(Queue(), *stripLeftoverMm_);
+    if (stripLeftoverMm_ && !preview_) KeepFormStart(Queue(), *stripLeftoverMm_);
 }
 
 double PrintJob::NextFormStart() {

@@ -58,6 +58,10 @@ public:
     bool End();
     int PagesPrinted() const { return pages_; }
 
+    // The job draws into the print preview: its pages stay in one document, and the
+    // paper in the printer does not move, so no place of continuous paper is kept.
+    void ForPreview() { preview_ = true; }
+
     // The print queue the job goes to; empty for a PDF file.
     QString Queue() const;
     // How many pages the job is still to start (a batch's bills times copies). On
@@ -104,4 +108,5 @@ private:
     // top edge: kept for the next job once this one went out; none before a strip.
     std::optional<double> stripLeftoverMm_;
     bool stripNotSent_ = false;
+    bool preview_ = false;
 };

@@ -113,4 +113,17 @@ TEST_F(ContinuousPaperTest, ABatchOverSeveralStripsKeepsEveryBillItPrinted) {
     EXPECT_EQ(db_->Query(QStringLiteral("SELECT Con FROM 历史")).rows.size(), 7);
 }
 
+TEST_F(ContinuousPaperTest, APreviewLeavesThePaperWhereItIs) {
+    SetProfile(kEpson, PrinterProfile{.continuous = true});
+    const QByteArray drawn = Spooled(kEpson, [&](QPrinter& printer, ScriptedAsker& asker) {
+        PrintJob job(printer, asker);
+        job.ForPreview();
+        job.ExpectPages(7);
+        return job.PrintBill(format_, Bill(), BillPrintRequest{.copies = 7});
+    });
+    // One document however many strips it holds, and no place kept.
+    EXPECT_EQ(DecodeEscP24(drawn, kEpsonMargins, kFormWidthMm).pages, 2);
+    EXPECT_EQ(KeptFormStart(), 0);
+}
+
 } // namespace

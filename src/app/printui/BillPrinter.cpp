@@ -105,6 +105,7 @@ void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPage
     OpenLarge(dialog, parent_);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* printer) {
         PrintJob job(*printer, asker_);
+        job.ForPreview();
         BillPrintRequest request;
         request.page = PreviewOptions(options);
         job.PrintBill(format, bill, request);
