@@ -77,13 +77,13 @@ int Profile(Database& db, const ProfileArgs& parsed, QTextStream& out, QTextStre
             return ExitCode::kFailed;
         }
     }
-    if (parsed.realigned && !SaveFormStart(db, parsed.key.seat, parsed.key.queue, 0)) {
+    if (parsed.realigned && !SaveFormStart(parsed.key.queue, 0)) {
         err << ProfileText::kNotSaved << Qt::endl;
         return ExitCode::kFailed;
     }
     ShowPrinterProfile(parsed.key, profile, out);
     if (profile.continuous)
-        out << ProfileText::FormStart(LoadFormStart(db, parsed.key.seat, parsed.key.queue)) << Qt::endl;
+        out << ProfileText::FormStart(LoadFormStart(parsed.key.queue)) << Qt::endl;
     return ExitCode::kDone;
 }
 

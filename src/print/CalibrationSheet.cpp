@@ -110,15 +110,15 @@ namespace {
 // The sheet's job kept where the paper stands reckoning with the old feed; over its
 // forms the paper really moved by the new one, so the next form's top is where the
 // difference puts it. Past that edge, the next whole form is the one to print on.
-void CorrectFormStart(Database& db, const QString& queue, const Format& format, int bills,
+void CorrectFormStart(const QString& queue, const Format& format, int bills,
                       const PrinterProfile& used, const PrinterProfile& computed) {
     if (!used.continuous || !computed.continuous) return;
     const double advance = FormAdvanceMm(format.page, computed);
     if (advance <= 0) return;
-    double start = LoadFormStart(db, ThisSeat(), queue)
+    double start = LoadFormStart(queue)
                    + bills * (advance - FormAdvanceMm(format.page, used));
     while (start < 0) start += advance;
-    SaveFormStart(db, ThisSeat(), queue, start);
+    SaveFormStart(queue, start);
 }
 
 } // namespace
@@ -135,6 +135,6 @@ std::optional<StoredCalibration> StoreCalibration(Database& db, const QString& q
         *problem = ProfileText::kNotSaved;
         return std::nullopt;
     }
-    CorrectFormStart(db, queue, format, bills, used, computed);
+    CorrectFormStart(queue, format, bills, used, computed);
     return StoredCalibration{key, computed};
 }

@@ -25,12 +25,11 @@ PrinterProfile ProfileForPrint(const QString& queue, const QString& formatName) 
 }
 
 double FormStartForPrint(const QString& queue) {
-    if (!profileStore || queue.isEmpty()) return 0;
-    return LoadFormStart(*profileStore, ThisSeat(), queue);
+    return queue.isEmpty() ? 0 : LoadFormStart(queue);
 }
 
 bool KeepFormStart(const QString& queue, double mm) {
-    return profileStore && !queue.isEmpty() && SaveFormStart(*profileStore, ThisSeat(), queue, mm);
+    return !queue.isEmpty() && SaveFormStart(queue, mm);
 }
 
 double FormPitchMm(const PageParams& page, const PrinterProfile& profile) {

@@ -56,18 +56,14 @@ TEST_F(CliTest, PrinterProfilesAreSetPerQueueAndPerFormat) {
 
 TEST_F(CliTest, ContinuousPaperShowsWhereTheNextFormStartsUntilRealigned) {
     ASSERT_EQ(Run({"printer-profile", kQueue, "--continuous"}).code, 0);
-    {
-        const std::unique_ptr<Database> db = OpenDataDatabase();
-        ASSERT_TRUE(SaveFormStart(*db, ThisSeat(), kQueue, 2.5));
-    }
+    ASSERT_TRUE(SaveFormStart(kQueue, 2.5));
     const CommandOutcome shown = Run({"printer-profile", kQueue});
     EXPECT_TRUE(shown.out.contains(QStringLiteral("下一张单据的上边在打印起点下 2.50 毫米"))) << shown.out.toStdString();
 
     const CommandOutcome realigned = Run({"printer-profile", kQueue, "--realigned"});
     ASSERT_EQ(realigned.code, 0) << realigned.err.toStdString();
     EXPECT_TRUE(realigned.out.contains(QStringLiteral("打印起点下 0.00 毫米")));
-    const std::unique_ptr<Database> db = OpenDataDatabase();
-    EXPECT_EQ(LoadFormStart(*db, ThisSeat(), kQueue), 0);
+    EXPECT_EQ(LoadFormStart(kQueue), 0);
 }
 
 TEST_F(CliTest, PrinterProfileRefusesWhatNoPrinterNeeds) {

@@ -35,7 +35,7 @@ protected:
         for (int forms : formsPerJob) streams += Print(kEpson, format_, forms);
         return DecodeEscP24(streams, kEpsonMargins, kFormWidthMm);
     }
-    double KeptFormStart() { return LoadFormStart(*db_, ThisSeat(), kEpson); }
+    double KeptFormStart() { return LoadFormStart(kEpson); }
 
     const Format format_ = CrossFormat(kFormWidthMm, kFormMm, kCrosses);
 };
@@ -76,7 +76,7 @@ TEST_F(ContinuousPaperTest, RealignedPaperStartsOnAFormAgain) {
     PrintJobs({1});
     EXPECT_GT(KeptFormStart(), 0);
     // The user tears off and puts the next form's top edge at the printer's start.
-    ASSERT_TRUE(SaveFormStart(*db_, ThisSeat(), kEpson, 0));
+    ASSERT_TRUE(SaveFormStart(kEpson, 0));
     const PrintedPaper paper = PrintJobs({1});
     ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
     ExpectMarks(MarkCentresMm(paper), CrossesOnForms(format_, PrinterProfile{}, 1), kEpsonDotMm);

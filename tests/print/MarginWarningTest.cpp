@@ -65,7 +65,7 @@ TEST_F(PrinterStreamTest, ContinuousFormsMeetTheMarginsAtTheJobsEdgesOnly) {
     // far enough before the form's top edge.
     format.boxes << MakeBox(9, BoxKind::Text, 30, 3, 40, 2, QStringLiteral("上边"));
     EXPECT_TRUE(Named(format).contains(QStringLiteral("上边")));
-    ASSERT_TRUE(SaveFormStart(*db_, ThisSeat(), kEpson, 4));
+    ASSERT_TRUE(SaveFormStart(kEpson, 4));
     EXPECT_FALSE(Named(format).contains(QStringLiteral("上边")));
 }
 

@@ -33,14 +33,14 @@ TEST(OffsetsDialog, ShowsWhereTheNextContinuousFormStartsUntilRealigned) {
     TempDataFolder folder;
     const std::unique_ptr<Database> db = OpenDataDatabase();
     ASSERT_TRUE(db);
-    ASSERT_TRUE(SaveFormStart(*db, ThisSeat(), QStringLiteral("LQ"), 3.25));
+    ASSERT_TRUE(SaveFormStart(QStringLiteral("LQ"), 3.25));
     PageParams page;
     OffsetsDialog dialog(page, nullptr, {db.get(), QStringLiteral("LQ"), QStringLiteral("支票")});
     auto* shown = dialog.findChild<QLabel*>(QStringLiteral("ProfileFormStart"));
     ASSERT_TRUE(shown);
     EXPECT_TRUE(shown->text().contains(QStringLiteral("3.25 毫米")));
     dialog.findChild<QPushButton*>(QStringLiteral("ProfileRealigned"))->click();
-    EXPECT_EQ(LoadFormStart(*db, ThisSeat(), QStringLiteral("LQ")), 0);
+    EXPECT_EQ(LoadFormStart(QStringLiteral("LQ")), 0);
     EXPECT_TRUE(shown->text().contains(QStringLiteral("0.00 毫米")));
 }
 

@@ -34,7 +34,7 @@ ProfileFields::ProfileFields(const ProfilePlace& place, QWidget* parent)
     layout->addRow(ProfileText::kScaleY, scaleY_);
     layout->addRow(ProfileText::kFeed, feed_);
     layout->addRow(continuous_);
-    if (place.db) AddPaperPlace(*layout);
+    if (!place.queue.isEmpty()) AddPaperPlace(*layout);
     layout->addRow(formatOnly_);
     if (place.db && place.calibrated && place.printSheet) {
         auto* calibrate = new QPushButton(ProfileText::kCalibrateButton, this);
@@ -54,7 +54,7 @@ void ProfileFields::AddPaperPlace(QFormLayout& layout) {
     realigned->setAutoDefault(false);
     realigned->setToolTip(ProfileText::kRealignedHint);
     connect(realigned, &QPushButton::clicked, this, [this] {
-        SaveFormStart(*place_.db, ThisSeat(), place_.queue, 0);
+        SaveFormStart(place_.queue, 0);
         ShowFormStart();
     });
     layout.addRow(formStart_, realigned);
@@ -62,7 +62,7 @@ void ProfileFields::AddPaperPlace(QFormLayout& layout) {
 }
 
 void ProfileFields::ShowFormStart() {
-    if (formStart_) formStart_->setText(ProfileText::FormStart(LoadFormStart(*place_.db, ThisSeat(), place_.queue)));
+    if (formStart_) formStart_->setText(ProfileText::FormStart(LoadFormStart(place_.queue)));
 }
 
 void ProfileFields::Load() {
