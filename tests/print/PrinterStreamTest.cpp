@@ -8,11 +8,8 @@
 #include "print/JobProgress.h"
 #include "print/LabelSheet.h"
 #include "print/PrintJob.h"
-#include "print/PrintableArea.h"
-#include "print/PdfWriterOutput.h"
 #include "print/PrinterCorrection.h"
 
-#include <QPdfWriter>
 #include <QPrinter>
 
 namespace {
@@ -171,32 +168,5 @@ protected:
 TEST_F(CalibrationThroughDriverTest, ContinuousFormsGetOffsetsScaleAndFeed) { CalibrateThenCheck(true); }
 
 TEST_F(CalibrationThroughDriverTest, CutSheetsGetOffsetsAndScales) { CalibrateThenCheck(false); }
-
-TEST_F(PrinterStreamTest, BoxesInTheHardwareMarginsAreNamed) {
-    Format format = MakeFormat(210, 297);
-    format.page.options.setPaper = true;
-    format.boxes << MakeBox(1, BoxKind::Text, 30, 30, 40, 8, QStringLiteral("收款人"))
-                 << MakeBox(2, BoxKind::Text, 3, 100, 40, 8, QStringLiteral("左边"))
-                 << MakeBox(3, BoxKind::Label, 150, 290, 30, 5, QStringLiteral("底边"))
-                 << MakeBox(4, BoxKind::Line, 10, 150, 208, 150, QStringLiteral("横线"))
-                 << MakeBox(5, BoxKind::Line, 100, 296, 100, 240, QString());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPrinterName(kEpson);
-    // The Epson driver keeps a quarter inch on every side; labels print last.
-    EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"左边", "横线", "未命名的线条", "底边"}));
-    EXPECT_TRUE(HardwareMarginWarning(printer, format).contains(QStringLiteral("打印机“EPSON24”")));
-    // Moved 4 mm right by the offsets, the left box clears the margin.
-    format.page.offsetX = 6;
-    EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"横线", "未命名的线条", "底边"}));
-    // The queue's profile moves it back 1.5 mm left, into the margin again.
-    SetProfile(kEpson, PrinterProfile{.offsetX = 1.5});
-    {
-        const PrinterProfileSource profiles(*db_);
-        EXPECT_EQ(BoxesInHardwareMargins(printer, format), (QStringList{"左边", "横线", "未命名的线条", "底边"}));
-    }
-    // A PDF file has no margins.
-    PdfWriterOutput pdf(folder_.File(QStringLiteral("no-margins.pdf")));
-    EXPECT_TRUE(BoxesInHardwareMargins(pdf.Writer(), format).isEmpty());
-}
 
 } // namespace
