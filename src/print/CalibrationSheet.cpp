@@ -10,6 +10,7 @@
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -115,10 +116,12 @@ void CorrectFormStart(const QString& queue, const Format& format, int bills,
     if (!used.continuous || !computed.continuous) return;
     const double advance = FormAdvanceMm(format.page, computed);
     if (advance <= 0) return;
-    double start = LoadFormStart(queue)
-                   + bills * (advance - FormAdvanceMm(format.page, used));
-    while (start < 0) start += advance;
-    SaveFormStart(queue, start);
+    double start = LoadFormStart(queue) + bills * (advance - FormAdvanceMm(format.page, used));
+    // Rounding in the sums may leave an edge that is on the spot a hair behind it: far
+    // less than a printer dot is no form passed.
+    constexpr double kOnTheEdgeMm = 0.05;
+    if (start < -kOnTheEdgeMm) start += advance * std::ceil(-start / advance);
+    SaveFormStart(queue, std::max(0.0, start));
 }
 
 } // namespace

@@ -5,6 +5,8 @@
 #include "PrinterStreamFixture.h"
 #include "core/Progress.h"
 #include "print/BatchPrint.h"
+#include "print/BillPage.h"
+#include "print/CalibrationSheet.h"
 #include "print/JobProgress.h"
 #include "print/PrintJob.h"
 #include "print/PrinterCorrection.h"
@@ -124,6 +126,26 @@ TEST_F(ContinuousPaperTest, APreviewLeavesThePaperWhereItIs) {
     // One document however many strips it holds, and no place kept.
     EXPECT_EQ(DecodeEscP24(drawn, kEpsonMargins, kFormWidthMm).pages, 2);
     EXPECT_EQ(KeptFormStart(), 0);
+}
+
+TEST_F(ContinuousPaperTest, ACalibrationMovesTheKeptPlaceByTheFeedItMeasured) {
+    // The sheet's ten forms were reckoned 100 mm apart; cross N shows they are 99.5.
+    SetProfile(kEpson, PrinterProfile{.continuous = true});
+    const int bills = 10;
+    const CalibrationCrosses crosses = CrossesFor(format_.page);
+    const QPointF shift(ShiftXmm(format_), ShiftYmm(format_));
+    const MeasuredCrosses measured{crosses.first - shift, crosses.last - shift + QPointF(0, (bills - 1) * 0.5)};
+    const auto calibrate = [&](double keptMm) {
+        SetProfile(kEpson, PrinterProfile{.continuous = true});
+        EXPECT_TRUE(SaveFormStart(kEpson, keptMm));
+        QString problem;
+        EXPECT_TRUE(StoreCalibration(*db_, kEpson, format_, bills, measured, &problem)) << problem.toStdString();
+        return KeptFormStart();
+    };
+    // 5 mm before the next form's edge by the old reckoning: on it by the new one.
+    EXPECT_NEAR(calibrate(5), 0, 1e-9);
+    // 1 mm before it by the old reckoning: 4 mm past it, so the next form is the one after.
+    EXPECT_NEAR(calibrate(1), 99.5 - 4, 1e-9);
 }
 
 } // namespace
