@@ -152,6 +152,7 @@ bool MainWindow::PrintLabelSheets() {
     if (!accepted) return false;
     const int copies = printer_->ChoosePrinter();
     if (copies == 0) return false;
+    printer_->WarnOfHardwareMargins(rows.format, dialog.Spec());
     BatchOptions options;
     options.caption = PrintText::kPrintingLabels;
     options.copies = copies;

@@ -177,6 +177,7 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         sheet.width = args.labels->widthMm;
         sheet.height = args.labels->heightMm;
         WarnWhenOffPaper(output.Device(), sheet, CliText::kLabelSheet, err);
+        WarnOfHardwareMargins(output.Device(), format, *args.labels, err);
         options.caption = PrintText::kPrintingLabels;
         result = PrintLabelSheets(job, format, *args.labels, source, options, *progress, asker);
     } else {

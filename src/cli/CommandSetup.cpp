@@ -136,3 +136,9 @@ void WarnWhenOffPaper(const QPagedPaintDevice& device, const PageParams& printed
 void WarnOfHardwareMargins(const QPagedPaintDevice& device, const Format& format, QTextStream& err) {
     if (const QString warning = HardwareMarginWarning(device, format); !warning.isEmpty()) err << warning << Qt::endl;
 }
+
+void WarnOfHardwareMargins(const QPagedPaintDevice& device, const Format& format, const LabelSheetSpec& spec,
+                           QTextStream& err) {
+    const QString warning = LabelSheetMarginWarning(device, format, spec);
+    if (!warning.isEmpty()) err << warning << Qt::endl;
+}

@@ -18,6 +18,7 @@ class PrintJob;
 class PrintSystem;
 class QPagedPaintDevice;
 class QTextStream;
+struct LabelSheetSpec;
 
 struct CommandFormat {
     Format format;
@@ -72,3 +73,5 @@ void WarnWhenOffPaper(const QPagedPaintDevice& device, const PageParams& printed
 // Warns on `err` naming the boxes of `format` that reach into the printer's hardware
 // margins, where nothing is printed.
 void WarnOfHardwareMargins(const QPagedPaintDevice& device, const Format& format, QTextStream& err);
+void WarnOfHardwareMargins(const QPagedPaintDevice& device, const Format& format, const LabelSheetSpec& spec,
+                           QTextStream& err);

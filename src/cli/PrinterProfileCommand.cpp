@@ -5,6 +5,7 @@
 #include "cli/CommandStart.h"
 #include "print/ProfileTexts.h"
 #include "store/Database.h"
+#include "store/PaperPosition.h"
 #include "store/PrinterProfileStore.h"
 
 #include <QTextStream>
@@ -13,9 +14,10 @@ namespace {
 
 const QString kFormat = QStringLiteral("--format"), kOffset = QStringLiteral("--offset"),
               kScale = QStringLiteral("--scale"), kFeed = QStringLiteral("--feed"),
-              kContinuous = QStringLiteral("--continuous"), kSheets = QStringLiteral("--sheets");
-const QString kUsage = QStringLiteral(
-    "printer-profile 打印机 [--format 格式] [--offset X,Y] [--scale SX,SY] [--feed 毫米] [--continuous|--sheets]");
+              kContinuous = QStringLiteral("--continuous"), kSheets = QStringLiteral("--sheets"),
+              kRealigned = QStringLiteral("--realigned");
+const QString kUsage = QStringLiteral("printer-profile 打印机 [--format 格式] [--offset X,Y] [--scale SX,SY] [--feed 毫米]"
+                                      " [--continuous|--sheets] [--realigned]");
 
 // The parts of a profile a command changes; the others keep their stored values.
 struct ProfileChange {
@@ -35,12 +37,13 @@ struct ProfileChange {
 struct ProfileArgs {
     PrinterProfileKey key;
     ProfileChange change;
+    bool realigned = false; // the paper's next form is at the printer's start again
 };
 
 QString Parse(const QStringList& args, ProfileArgs& parsed) {
     QString problem;
     const std::optional<CommandArgs> read = CommandArgs::Read(
-        args, {{kFormat, true}, {kOffset, true}, {kScale, true}, {kFeed, true}, {kContinuous}, {kSheets}},
+        args, {{kFormat, true}, {kOffset, true}, {kScale, true}, {kFeed, true}, {kContinuous}, {kSheets}, {kRealigned}},
         &problem);
     if (!read) return problem;
     if (read->Positional().size() != 1) return ProfileText::kNoQueue;
@@ -58,6 +61,7 @@ QString Parse(const QStringList& args, ProfileArgs& parsed) {
     if (read->Has(kContinuous) && read->Has(kSheets)) return ProfileText::kBothContinuousAndSheets;
     if (read->Has(kContinuous)) change.continuous = true;
     if (read->Has(kSheets)) change.continuous = false;
+    parsed.realigned = read->Has(kRealigned);
     return {};
 }
 
@@ -73,7 +77,13 @@ int Profile(Database& db, const ProfileArgs& parsed, QTextStream& out, QTextStre
             return ExitCode::kFailed;
         }
     }
+    if (parsed.realigned && !SaveFormStart(parsed.key.queue, 0)) {
+        err << ProfileText::kNotSaved << Qt::endl;
+        return ExitCode::kFailed;
+    }
     ShowPrinterProfile(parsed.key, profile, out);
+    if (profile.continuous)
+        out << ProfileText::FormStart(LoadFormStart(parsed.key.queue)) << Qt::endl;
     return ExitCode::kDone;
 }
 
@@ -96,6 +106,7 @@ int RunPrinterProfileCommand(const QStringList& args, QTextStream& out, QTextStr
 
 SubCommand PrinterProfileSubCommand() {
     return {QStringLiteral("printer-profile"), kUsage,
-            QStringLiteral("显示或设置本机某台打印机的校正（偏移、缩放、连续纸进纸修正），可按格式分别设置"),
+            QStringLiteral("显示或设置本机某台打印机的校正（偏移、缩放、连续纸进纸修正），可按格式分别设置；"
+                           "--realigned：连续纸撕纸重新对齐后，下一张从打印起点开始"),
             SubCommand::Needs::Core, RunPrinterProfileCommand};
 }

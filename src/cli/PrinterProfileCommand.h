@@ -3,6 +3,7 @@
 //   printer-profile QUEUE [--format F]             shows it
 //   printer-profile QUEUE [--format F] [--offset X,Y] [--scale SX,SY] [--feed MM]
 //                   [--continuous | --sheets]      changes the given parts and shows it
+//   printer-profile QUEUE --realigned              the paper was realigned on a form's top
 // Without --format the profile is the queue's for every format; with it, that format's
 // own (starting from the queue's when it has none yet).
 #include "cli/SubCommand.h"

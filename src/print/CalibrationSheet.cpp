@@ -2,12 +2,15 @@
 
 #include "print/BillPage.h"
 #include "print/PrintJob.h"
+#include "print/PrinterCorrection.h"
 #include "print/ProfileTexts.h"
 #include "store/Format.h"
+#include "store/PaperPosition.h"
 
 #include <QFont>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -103,17 +106,38 @@ PrinterProfile CalibratedProfile(const PrinterProfile& used, const Format& forma
     return profile;
 }
 
+namespace {
+
+// The sheet's job kept where the paper stands reckoning with the old feed; over its
+// forms the paper really moved by the new one, so the next form's top is where the
+// difference puts it. Past that edge, the next whole form is the one to print on.
+void CorrectFormStart(const QString& queue, const Format& format, int bills,
+                      const PrinterProfile& used, const PrinterProfile& computed) {
+    if (!used.continuous || !computed.continuous) return;
+    const double advance = FormAdvanceMm(format.page, computed);
+    if (advance <= 0) return;
+    double start = LoadFormStart(queue) + bills * (advance - FormAdvanceMm(format.page, used));
+    // Rounding in the sums may leave an edge that is on the spot a hair behind it: far
+    // less than a printer dot is no form passed.
+    constexpr double kOnTheEdgeMm = 0.05;
+    if (start < -kOnTheEdgeMm) start += advance * std::ceil(-start / advance);
+    SaveFormStart(queue, std::max(0.0, start));
+}
+
+} // namespace
+
 std::optional<StoredCalibration> StoreCalibration(Database& db, const QString& queue, const Format& format,
                                                   int bills, const MeasuredCrosses& measured, QString* problem) {
     PrinterProfileKey key{ThisSeat(), queue, format.name};
     if (!LoadPrinterProfile(db, key)) key.format.clear();
-    const PrinterProfile computed =
-        CalibratedProfile(EffectivePrinterProfile(db, key), format, bills, measured);
+    const PrinterProfile used = EffectivePrinterProfile(db, key);
+    const PrinterProfile computed = CalibratedProfile(used, format, bills, measured);
     *problem = ProfileProblem(computed);
     if (!problem->isEmpty()) return std::nullopt;
     if (!SavePrinterProfile(db, key, computed)) {
         *problem = ProfileText::kNotSaved;
         return std::nullopt;
     }
+    CorrectFormStart(queue, format, bills, used, computed);
     return StoredCalibration{key, computed};
 }

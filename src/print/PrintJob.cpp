@@ -47,20 +47,23 @@ bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
     const PrinterProfile& profile = Profile(formatName);
     const int expected = std::max(1, expectedPages_);
     expectedPages_ = std::max(0, expectedPages_ - 1);
-    const double pitch = FormPitchMm(page, profile);
-    if (profile.continuous && stripRoom_ > 0 && pitch == stripPitchMm_ && painter_.isActive()) {
-        --stripRoom_;
-        ApplyPrinterProfile(painter_, profile, ++stripForm_ * pitch);
-        return true;
-    }
+    if (NextFormOnStrip(page, profile)) return true;
     // A strip needs paper of its length; on the queue's own paper each form is a page.
-    int forms = paperRefused_ ? 1 : FormsOnStrip(page, profile, expected);
-    PageParams paper = PageOnPrinter(page, profile, forms);
+    const bool strip = profile.continuous && !paperRefused_;
+    // The spooler prints every page of a job on one length of paper, and the next
+    // strip's length differs by what this one leaves over: the strip printed so far
+    // goes out as a job of its own, with its bills.
+    if (strip && printers_ && painter_.isActive() && !preview_ && !SendStrip()) return false;
+    double first = strip ? NextFormStart() : 0;
+    int forms = strip ? FormsOnStrip(page, profile, expected, first) : 1;
+    PageParams paper = PageOnPrinter(page, profile, forms, first);
     if (paperRefused_) paper.options.setPaper = false;
     // The page set-up applies from the next page on, so it comes first.
     if (ApplyPageSetup(device_, paper, asker_) != 0) {
         paperRefused_ = true;
         forms = 1;
+        first = 0;
+        stripLeftoverMm_.reset(); // the queue's paper: no strip, the paper's place unknown
     }
     if (!painter_.isActive()) {
         // A PDF file already put on its target is not written over by a second document.
@@ -72,9 +75,38 @@ bool PrintJob::StartPage(const PageParams& page, const QString& formatName) {
     }
     stripRoom_ = forms - 1;
     stripForm_ = 0;
-    stripPitchMm_ = pitch;
-    ApplyPrinterProfile(painter_, profile);
+    stripPitchMm_ = FormPitchMm(page, profile);
+    stripFirstMm_ = first;
+    if (strip && !paperRefused_) stripLeftoverMm_ = first + forms * FormAdvanceMm(page, profile) - paper.height;
+    ApplyPrinterProfile(painter_, profile, first);
     return true;
+}
+
+bool PrintJob::NextFormOnStrip(const PageParams& page, const PrinterProfile& profile) {
+    if (!profile.continuous || stripRoom_ <= 0 || FormPitchMm(page, profile) != stripPitchMm_
+        || !painter_.isActive())
+        return false;
+    --stripRoom_;
+    ApplyPrinterProfile(painter_, profile, stripFirstMm_ + ++stripForm_ * FormAdvanceMm(page, profile));
+    return true;
+}
+
+bool PrintJob::SendStrip() {
+    const bool sent = PublishToPrinter();
+    if (sent) KeepPaperPlace();
+    else stripNotSent_ = true;
+    return sent;
+}
+
+void PrintJob::KeepPaperPlace() {
+    if (stripLeftoverMm_ && !preview_) KeepFormStart(Queue(), *stripLeftoverMm_);
+}
+
+double PrintJob::NextFormStart() {
+    // The first strip of the job starts where the last job left the paper, a later one
+    // where the strip before it did.
+    if (!stripLeftoverMm_) stripLeftoverMm_ = FormStartForPrint(Queue());
+    return *stripLeftoverMm_;
 }
 
 bool PrintJob::PrintBill(const Format& format, const Bill& bill, const BillPrintRequest& request) {
@@ -119,7 +151,7 @@ const QImage& PrintJob::BackgroundPicture(const Format& format) {
 }
 
 bool PrintJob::End() {
-    if (!painter_.isActive()) return true;
+    if (!painter_.isActive()) return !stripNotSent_;
     if (pdf_) {
         const bool ended = painter_.end();
         return pdf_->Finish(ended, asker_, TakeDrawnGlyphs(&device_), publish_);
@@ -128,6 +160,13 @@ bool PrintJob::End() {
         const bool ended = painter_.end() && !printers_->Failed(device_);
         return printers_->FinishPdf(device_, ended, asker_, publish_);
     }
+    const bool published = PublishToPrinter();
+    // The paper moved only when the spooler took the job.
+    if (published) KeepPaperPlace();
+    return published && !stripNotSent_;
+}
+
+bool PrintJob::PublishToPrinter() {
     // A printer's job reaches the spooler when the painter ends; there is no taking it
     // back after, so the records are made ready first and kept once it was accepted.
     QString reason;

@@ -8,6 +8,7 @@
 #include <QImage>
 #include <QPainter>
 #include <functional>
+#include <optional>
 
 class Asker;
 class PdfWriterOutput;
@@ -60,17 +61,33 @@ public:
     bool End();
     int PagesPrinted() const { return pages_; }
 
+    // The job draws into the print preview: its pages stay in one document, and the
+    // paper in the printer does not move, so no place of continuous paper is kept.
+    void ForPreview() { preview_ = true; }
+
     // The print queue the job goes to; empty for a PDF file.
     QString Queue() const;
     // How many pages the job is still to start (a batch's bills times copies). On
-    // continuous paper they go onto one strip of forms, so no form feed, which the
-    // driver rounds to its own line grid, falls between two bills.
+    // continuous paper they go onto strips of forms, each as long as the printer takes,
+    // so no form feed falls between two bills of a strip.
     void ExpectPages(int count) { expectedPages_ = count; }
 
 private:
     // Every page starts here: the page set-up and the printer profile of the queue.
     bool StartPage(const PageParams& page, const QString& formatName);
     const PrinterProfile& Profile(const QString& formatName);
+    // Continuous paper: draws the next form further down the strip being printed;
+    // false when it needs a strip of its own.
+    bool NextFormOnStrip(const PageParams& page, const PrinterProfile& profile);
+    // Where the next strip's first form begins below the top of its page.
+    double NextFormStart();
+    // Sends the strip printed so far as a spooler job of its own; false when it did not
+    // go out (the rest of the job is not printed then).
+    bool SendStrip();
+    // Keeps where the last strip sent left the paper, for the next job on the queue.
+    void KeepPaperPlace();
+    // Ends the document on a printer, with the records kept when the spooler took it.
+    bool PublishToPrinter();
 
     QPagedPaintDevice& device_;
     const PrintSystem* printers_ = nullptr; // a printer's job, or
@@ -84,8 +101,15 @@ private:
     bool paperRefused_ = false; // told once; later pages keep the queue's paper
     int expectedPages_ = 0;
     // The strip of continuous forms being printed: forms left on it, the form the
-    // page is on, and the form's length with the feed correction.
+    // page is on, the form's length with the feed correction and where its first form
+    // begins below the page's top (in mm of paper).
     int stripRoom_ = 0;
     int stripForm_ = 0;
     double stripPitchMm_ = 0;
+    double stripFirstMm_ = 0;
+    // What the last strip leaves between its end (whole feed lines) and the next form's
+    // top edge: kept for the next job once this one went out; none before a strip.
+    std::optional<double> stripLeftoverMm_;
+    bool stripNotSent_ = false;
+    bool preview_ = false;
 };

@@ -22,6 +22,13 @@ inline QString Continuous(bool on) {
     return QStringLiteral("连续纸：") + (on ? QStringLiteral("是") : QStringLiteral("否"));
 }
 inline const QString kNotSaved = QStringLiteral("打印机配置保存失败。");
+// Continuous paper between jobs: where the next form's top edge is, and the reset after
+// the user tore off and realigned the paper.
+inline QString FormStart(double mm) {
+    return QStringLiteral("连续纸位置：下一张单据的上边在打印起点下 %1 毫米").arg(mm, 0, 'f', 2);
+}
+inline const QString kRealignedButton = QStringLiteral("纸已重新对齐");
+inline const QString kRealignedHint = QStringLiteral("撕纸后把下一张单据的上边对准打印起点，再按“纸已重新对齐”。");
 inline const QString kExpectPair = QStringLiteral("“X,Y”，两个数");
 inline const QString kExpectMm = QStringLiteral("以毫米计的数");
 inline const QString kExpectMeasured = QStringLiteral("“X1,Y1,XN,YN”，十字中心的位置，以毫米计");
@@ -60,6 +67,13 @@ inline QString UnlabelledBox(int kind) {
     static const QStringList kinds{QStringLiteral("文本框"), QStringLiteral("可选框"), QStringLiteral("图像框"),
                                    QStringLiteral("线条"), QStringLiteral("标签")};
     return QStringLiteral("未命名的") + kinds.value(kind, QStringLiteral("内容框"));
+}
+// A box of a label sheet with the labels (numbered from 1, row by row) it is cut in.
+inline QString InLabels(const QString& box, const QList<int>& labels, int perSheet) {
+    if (labels.size() == perSheet) return box + QStringLiteral("（每个标签）");
+    QStringList numbers;
+    for (const int label : labels) numbers << QString::number(label);
+    return box + QStringLiteral("（第%1个标签）").arg(numbers.join(QStringLiteral("、")));
 }
 inline QString OutsidePrintableArea(const QString& queue, double marginMm, const QStringList& boxes) {
     return QStringLiteral("以下内容框超出打印机“%1”的可打印区域（纸边约%2毫米内打印不出来）：%3")

@@ -176,7 +176,8 @@ bool JobHistory::Prepare(QString* reason) {
 bool JobHistory::Commit() {
     const bool committed = failure_.isEmpty() && (!open_ || open_->transaction.Commit());
     open_.reset();
-    committed_ = committed ? written_ : QList<qint64>{};
+    // A job that goes out in parts commits each part's bills as it goes.
+    if (committed) committed_ += written_;
     written_.clear();
     unwritten_.clear();
     failure_.clear();

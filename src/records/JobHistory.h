@@ -41,8 +41,8 @@ public:
     bool Commit() override;
     // Drops what Add wrote: its output never went out.
     void Rollback() override;
-    // The numbers the last committed bills got, in the order they were added (0 for a
-    // bill without any value).
+    // The numbers the committed bills got, in the order they were added (0 for a bill
+    // without any value).
     QList<qint64> CommittedNumbers() const { return committed_; }
 
 private:

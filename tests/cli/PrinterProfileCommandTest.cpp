@@ -7,6 +7,7 @@
 #include "print/BillPage.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
+#include "store/PaperPosition.h"
 #include "store/PrinterProfileStore.h"
 #include "store/Schema.h"
 
@@ -51,6 +52,18 @@ TEST_F(CliTest, PrinterProfilesAreSetPerQueueAndPerFormat) {
     EXPECT_EQ(Effective(kSlip), own);
     EXPECT_EQ(Effective(kWaybill), queueWide);
     EXPECT_EQ(Effective(), queueWide);
+}
+
+TEST_F(CliTest, ContinuousPaperShowsWhereTheNextFormStartsUntilRealigned) {
+    ASSERT_EQ(Run({"printer-profile", kQueue, "--continuous"}).code, 0);
+    ASSERT_TRUE(SaveFormStart(kQueue, 2.5));
+    const CommandOutcome shown = Run({"printer-profile", kQueue});
+    EXPECT_TRUE(shown.out.contains(QStringLiteral("下一张单据的上边在打印起点下 2.50 毫米"))) << shown.out.toStdString();
+
+    const CommandOutcome realigned = Run({"printer-profile", kQueue, "--realigned"});
+    ASSERT_EQ(realigned.code, 0) << realigned.err.toStdString();
+    EXPECT_TRUE(realigned.out.contains(QStringLiteral("打印起点下 0.00 毫米")));
+    EXPECT_EQ(LoadFormStart(kQueue), 0);
 }
 
 TEST_F(CliTest, PrinterProfileRefusesWhatNoPrinterNeeds) {

@@ -7,6 +7,7 @@
 #include <QProcess>
 #include <QThread>
 
+#include <algorithm>
 #include <csignal>
 #include <unistd.h>
 
@@ -103,16 +104,44 @@ QString PrivateCups::AddQueue(const QString& name, const QString& model, const Q
     return {};
 }
 
-void PrivateCups::ClearOutput(const QString& name) { QFile::remove(OutputPath(name)); }
+void PrivateCups::ClearOutput(const QString& name) {
+    QFile::remove(OutputPath(name));
+    // Held until WaitForOutput lets them print one at a time: the file device writes
+    // each job over the last one's stream.
+    Run(QStringLiteral("cupsdisable"), {name});
+}
+
+QStringList PrivateCups::PendingJobs(const QString& name) const {
+    QString listing;
+    if (Run(QStringLiteral("lpstat"), {QStringLiteral("-o"), name}, &listing) != 0) return {};
+    QStringList jobs;
+    for (const QString& line : listing.split(u'\n', Qt::SkipEmptyParts)) jobs << line.section(u' ', 0, 0);
+    const auto number = [](const QString& job) { return job.section(u'-', -1).toInt(); };
+    std::sort(jobs.begin(), jobs.end(), [&](const QString& a, const QString& b) { return number(a) < number(b); });
+    return jobs;
+}
 
 QByteArray PrivateCups::WaitForOutput(const QString& name) {
+    const QStringList jobs = PendingJobs(name);
+    for (const QString& job : jobs) Run(QStringLiteral("lp"), {QStringLiteral("-i"), job, QStringLiteral("-H"), QStringLiteral("hold")});
+    Run(QStringLiteral("cupsenable"), {name});
+    QByteArray streams;
+    for (const QString& job : jobs) {
+        QFile::remove(OutputPath(name));
+        Run(QStringLiteral("lp"), {QStringLiteral("-i"), job, QStringLiteral("-H"), QStringLiteral("resume")});
+        const QByteArray stream = WaitForJob(name, job);
+        if (stream.isEmpty()) return {};
+        streams += stream;
+    }
+    return streams;
+}
+
+QByteArray PrivateCups::WaitForJob(const QString& name, const QString& job) {
     QElapsedTimer waited;
     waited.start();
-    QString pending;
     while (waited.elapsed() < 120000) {
         QThread::msleep(300);
-        if (Run(QStringLiteral("lpstat"), {QStringLiteral("-o"), name}, &pending) != 0 || !pending.trimmed().isEmpty())
-            continue;
+        if (PendingJobs(name).contains(job)) continue;
         QFile file(OutputPath(name));
         if (QFileInfo(file).size() > 0 && file.open(QIODevice::ReadOnly)) return file.readAll();
     }

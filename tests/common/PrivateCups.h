@@ -25,14 +25,20 @@ public:
     // ("Resolution=180dpi"); empty when done, otherwise why not.
     QString AddQueue(const QString& name, const QString& model, const QStringList& options = {});
 
-    // Removes what the queue printed so far, so the next output is the next job's only.
+    // Removes what the queue printed so far and holds the jobs that come next, so the
+    // next output is theirs only.
     void ClearOutput(const QString& name);
-    // The bytes the queue's printer received once its jobs are done (within two
-    // minutes); empty when nothing came.
+    // The bytes the queue's printer received for the jobs that came since, one job
+    // after another as the printer gets them (each within two minutes); empty when
+    // nothing came.
     QByteArray WaitForOutput(const QString& name);
 
 private:
     QString OutputPath(const QString& name) const;
+    // The queue's jobs not yet done, oldest first.
+    QStringList PendingJobs(const QString& name) const;
+    // What the printer received for `job`, once it is done.
+    QByteArray WaitForJob(const QString& name, const QString& job);
     bool Running() const;
 
     QTemporaryDir dir_;

@@ -6,11 +6,13 @@
 #include "common/TempDataFolder.h"
 #include "store/Database.h"
 #include "store/Format.h"
+#include "store/PaperPosition.h"
 #include "store/PrinterProfileStore.h"
 #include "store/Schema.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
@@ -26,6 +28,21 @@ void Type(QDialog& dialog, const QString& field, const QString& text) {
 }
 
 } // namespace
+
+TEST(OffsetsDialog, ShowsWhereTheNextContinuousFormStartsUntilRealigned) {
+    TempDataFolder folder;
+    const std::unique_ptr<Database> db = OpenDataDatabase();
+    ASSERT_TRUE(db);
+    ASSERT_TRUE(SaveFormStart(QStringLiteral("LQ"), 3.25));
+    PageParams page;
+    OffsetsDialog dialog(page, nullptr, {db.get(), QStringLiteral("LQ"), QStringLiteral("支票")});
+    auto* shown = dialog.findChild<QLabel*>(QStringLiteral("ProfileFormStart"));
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->text().contains(QStringLiteral("3.25 毫米")));
+    dialog.findChild<QPushButton*>(QStringLiteral("ProfileRealigned"))->click();
+    EXPECT_EQ(LoadFormStart(QStringLiteral("LQ")), 0);
+    EXPECT_TRUE(shown->text().contains(QStringLiteral("0.00 毫米")));
+}
 
 TEST(OffsetsDialog, EditsThePrinterProfileBesideTheFormatsOffsets) {
     TempDataFolder folder;

@@ -68,6 +68,11 @@ void BillPrinter::WarnOfHardwareMargins(const Format& format) {
     if (const QString warning = HardwareMarginWarning(*printer_, format); !warning.isEmpty()) asker_.Message(warning);
 }
 
+void BillPrinter::WarnOfHardwareMargins(const Format& format, const LabelSheetSpec& spec) {
+    const QString warning = LabelSheetMarginWarning(*printer_, format, spec);
+    if (!warning.isEmpty()) asker_.Message(warning);
+}
+
 // The question comes first: a user who does not want the page is not asked for a
 // printer or a file.
 bool BillPrinter::PrintCalibration() {
@@ -100,6 +105,7 @@ void BillPrinter::Preview(const Format& format, const Bill& bill, const BillPage
     OpenLarge(dialog, parent_);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, [&](QPrinter* printer) {
         PrintJob job(*printer, asker_);
+        job.ForPreview();
         BillPrintRequest request;
         request.page = PreviewOptions(options);
         job.PrintBill(format, bill, request);

@@ -10,6 +10,7 @@
 class Asker;
 class QPrinter;
 class QWidget;
+struct LabelSheetSpec;
 
 class BillPrinter {
 public:
@@ -31,6 +32,8 @@ public:
     bool PrintCalibrationSheet(const Format& format, int bills);
     // Tells the user which boxes of `format` the chosen printer cannot reach.
     void WarnOfHardwareMargins(const Format& format);
+    // The same for the labels of a label sheet.
+    void WarnOfHardwareMargins(const Format& format, const LabelSheetSpec& spec);
     // The print queue chosen (the system's default before any choice); empty while the
     // output is a PDF file.
     QString QueueName() const;

@@ -3,10 +3,12 @@
 #include "app/printui/CalibrationDialog.h"
 #include "app/printui/DecimalFields.h"
 #include "print/ProfileTexts.h"
+#include "store/PaperPosition.h"
 #include "store/PrinterProfileStore.h"
 
 #include <QCheckBox>
 #include <QFormLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -32,6 +34,7 @@ ProfileFields::ProfileFields(const ProfilePlace& place, QWidget* parent)
     layout->addRow(ProfileText::kScaleY, scaleY_);
     layout->addRow(ProfileText::kFeed, feed_);
     layout->addRow(continuous_);
+    if (!place.queue.isEmpty()) AddPaperPlace(*layout);
     layout->addRow(formatOnly_);
     if (place.db && place.calibrated && place.printSheet) {
         auto* calibrate = new QPushButton(ProfileText::kCalibrateButton, this);
@@ -40,6 +43,26 @@ ProfileFields::ProfileFields(const ProfilePlace& place, QWidget* parent)
         connect(calibrate, &QPushButton::clicked, this, &ProfileFields::Calibrate);
         layout->addRow(calibrate);
     }
+}
+
+void ProfileFields::AddPaperPlace(QFormLayout& layout) {
+    formStart_ = new QLabel(this);
+    formStart_->setObjectName(QStringLiteral("ProfileFormStart"));
+    formStart_->setToolTip(ProfileText::kRealignedHint);
+    auto* realigned = new QPushButton(ProfileText::kRealignedButton, this);
+    realigned->setObjectName(QStringLiteral("ProfileRealigned"));
+    realigned->setAutoDefault(false);
+    realigned->setToolTip(ProfileText::kRealignedHint);
+    connect(realigned, &QPushButton::clicked, this, [this] {
+        SaveFormStart(place_.queue, 0);
+        ShowFormStart();
+    });
+    layout.addRow(formStart_, realigned);
+    ShowFormStart();
+}
+
+void ProfileFields::ShowFormStart() {
+    if (formStart_) formStart_->setText(ProfileText::FormStart(LoadFormStart(place_.queue)));
 }
 
 void ProfileFields::Load() {
@@ -62,6 +85,7 @@ void ProfileFields::Load() {
 void ProfileFields::Calibrate() {
     CalibrationDialog dialog(*place_.db, place_.queue, *place_.calibrated, place_.printSheet, this);
     if (dialog.exec() == QDialog::Accepted) Load();
+    ShowFormStart(); // the sheet moved the paper
 }
 
 std::optional<PrinterProfile> ProfileFields::Entered(QString* problem) const {

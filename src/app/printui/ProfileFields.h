@@ -1,7 +1,8 @@
 #pragma once
 // This seat's profile for the chosen print queue, edited beside a format's own offsets
-// in "输入打印页边距": offsets, scales, feed correction, continuous paper, and whether it
-// is the format's own profile or the queue's for every format. A calibration run from
+// in "输入打印页边距": offsets, scales, feed correction, continuous paper (with where its
+// next form starts), and whether it is the format's own profile or the queue's for
+// every format. A calibration run from
 // here is stored at once and shown in the fields.
 #include "store/PrinterProfileStore.h"
 
@@ -12,6 +13,8 @@
 class Database;
 struct Format;
 class QCheckBox;
+class QFormLayout;
+class QLabel;
 class QLineEdit;
 
 // Where a profile lives: the store, the queue and the open format.
@@ -40,6 +43,10 @@ private:
     // "仅用于本格式").
     void Load();
     void Calibrate();
+    // Where the next continuous form starts on the queue, with the button that sets it
+    // back once the user realigned the paper.
+    void AddPaperPlace(QFormLayout& layout);
+    void ShowFormStart();
 
     ProfilePlace place_;
     QLineEdit* left_;
@@ -49,6 +56,7 @@ private:
     QLineEdit* feed_;
     QCheckBox* continuous_;
     QCheckBox* formatOnly_;
+    QLabel* formStart_ = nullptr;
     // What Load showed, to tell whether the user changed it.
     std::optional<PrinterProfile> shown_;
     bool shownOwnRow_ = false;
