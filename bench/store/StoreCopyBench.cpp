@@ -6,6 +6,7 @@
 #include "store/BackgroundPictures.h"
 #include "store/DataFolder.h"
 #include "store/FormatStore.h"
+#include "store/Schema.h"
 #include "store/StoreCopy.h"
 #include "store/StoreOpening.h"
 
