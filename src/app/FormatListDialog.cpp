@@ -9,6 +9,7 @@
 #include "formatfile/FormatList.h"
 #include "formatfile/FormatTree.h"
 #include "formatfile/FormatTreeCommands.h"
+#include "store/BackgroundPictures.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
 
@@ -167,7 +168,7 @@ void FormatListDialog::MarkRow(int row) {
 }
 
 void FormatListDialog::ShowPreview(const QString& name) {
-    const QString path = name.isEmpty() ? QString() : BackgroundPicturePath(name);
+    const QString path = name.isEmpty() ? QString() : BackgroundPictures(db_).Fetch(name);
     QImage image;
     if (!path.isEmpty() && QFile::exists(path)) {
         QImageReader reader(path);

@@ -18,6 +18,8 @@
 #include "document/FormatController.h"
 #include "app/WindowPlacement.h"
 #include "core/Asker.h"
+#include "store/BackgroundPictures.h"
+#include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/StoreTexts.h"
 
@@ -44,6 +46,17 @@ void MainWindow::ConnectDesigner() {
     on("mCheckCtl", [this] { asker_.Message(PulledBackText(designer_->PullBoxesOntoPage())); });
 
     ConnectEditMenu(*this, *findChild<QMenu*>(QStringLiteral("mEditMenu")), *designer_);
+
+    // On a server store the designer changed this seat's copy of the picture: the
+    // database takes it, or the copy goes back to what the database holds.
+    connect(designer_, &DesignerView::BackgroundChanged, this, [this] {
+        if (!session_.HasFormat() || BackgroundPictures(session_.Db()).Publish(session_.CurrentFormat().name))
+            return;
+        designer_->Rebuild();
+        const Database& db = session_.Db();
+        asker_.Message(db.LastFault() == StoreFault::Refused ? StoreTexts::kServerRefused
+                                                             : StoreTexts::ServerAway(db.Path()));
+    });
 }
 
 void MainWindow::ConnectFormatCommands() {

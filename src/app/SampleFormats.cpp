@@ -3,12 +3,14 @@
 #include "core/Progress.h"
 #include "records/BoxValues.h"
 #include "records/Defaults.h"
+#include "store/BackgroundPictures.h"
 #include "store/Bill.h"
 #include "store/BoxLinks.h"
 #include "store/Database.h"
 #include "store/Format.h"
 #include "store/FormatStore.h"
 
+#include <QBuffer>
 #include <QDate>
 #include <QFont>
 #include <QImage>
@@ -165,8 +167,10 @@ QStringList CreateSampleFormats(Database& db, Progress& progress, QString* error
     for (const SampleForm& form : kSamples) {
         Format format = MakeFormat(form);
         if (store.Exists(format.name)) continue;
-        const QString picture = BackgroundPicturePath(format.name);
-        if (!DrawBackground(form).save(picture, "JPG", 90) ||
+        QByteArray picture;
+        QBuffer pictureBytes(&picture);
+        if (!DrawBackground(form).save(&pictureBytes, "JPG", 90) ||
+            !BackgroundPictures(db).Write(format.name, picture) ||
             !store.SaveFormat(format, QString(), kDesignWidth, progress) ||
             !SaveDefaults(db, format, MakeBill(format, form), progress)) {
             if (error) *error = QStringLiteral("示例格式“%1”没有存好：%2").arg(format.name, db.LastError());

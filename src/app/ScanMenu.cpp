@@ -6,6 +6,7 @@
 #include "app/Session.h"
 #include "designer/DesignerView.h"
 #include "scan/ScanTexts.h"
+#include "store/BackgroundPictures.h"
 
 #include <QAction>
 #include <QMenu>
@@ -14,6 +15,14 @@ namespace {
 
 bool CanAddBoxes(MainWindow& window) {
     return window.CurrentSession().HasFormat() && !window.Designer().IsLocked();
+}
+
+// The scan may have put a straightened picture into this seat's copy: the store takes
+// it (a server store keeps pictures in its database), then the designer shows it.
+void KeepScannedPicture(MainWindow& window) {
+    Session& session = window.CurrentSession();
+    BackgroundPictures(session.Db()).Publish(session.CurrentFormat().name);
+    window.Designer().Rebuild();
 }
 
 } // namespace
@@ -29,11 +38,11 @@ void AddScanCommand(MainWindow& window, Asker& asker) {
         if (!CanAddBoxes(window)) return;
         // New boxes arrive through the document's signals; the picture is reloaded here.
         if (ProposeBoxesFromScan(&window, window.CurrentSession().Document(), asker, window.ProgressIndicator()))
-            window.Designer().Rebuild();
+            KeepScannedPicture(window);
     });
     QObject::connect(&window.Designer(), &DesignerView::BackgroundChanged, &window, [&window, &asker] {
         if (CanAddBoxes(window) &&
             OfferBoxesFromBackground(&window, window.CurrentSession().Document(), asker, window.ProgressIndicator()))
-            window.Designer().Rebuild();
+            KeepScannedPicture(window);
     });
 }

@@ -15,6 +15,7 @@ inline QString UnknownCommand(const QString& name) { return QStringLiteral("没�
 inline QString UsageLine(const QString& usage) { return QStringLiteral("用法：vellumark ") + usage; }
 inline QString NoArguments(const QString& command) { return command + QStringLiteral(" 不带参数"); }
 
+inline const QString kCopyOntoItself = QStringLiteral("来源和目标是同一个数据文件");
 inline const QString kDataDirNeedsFolder = QStringLiteral("--data-dir 需要一个文件夹");
 inline const QString kFormatNameMissing = QStringLiteral("缺少格式名称");
 inline const QString kOutputUsage =

@@ -1,6 +1,7 @@
 #include "cli/StoreCommand.h"
 
 #include "cli/CommandStart.h"
+#include "cli/StoreCopyCommand.h"
 #include "store/Database.h"
 #include "store/ServerSchema.h"
 #include "store/StoreLocation.h"
@@ -9,7 +10,9 @@
 #include <QTextStream>
 
 namespace {
-const QString kUsage = QStringLiteral("store init 服务器地址 | store grant 用户 clerk|designer");
+const QString kUsage = QStringLiteral(
+    "store init 服务器地址 | store grant 用户 clerk|designer"
+    " | store copy --from 数据文件夹|服务器地址 --to 数据文件夹|服务器地址 [--replace]");
 
 // The server store at `location`, or nullptr after telling `err` why not.
 std::unique_ptr<Database> ConnectServer(const QString& location, QTextStream& err) {
@@ -50,6 +53,7 @@ int Grant(const QString& user, const QString& role, QTextStream& out, QTextStrea
 
 int RunStoreCommand(const QStringList& args, QTextStream& out, QTextStream& err) {
     const QString action = args.value(0);
+    if (action == QLatin1String("copy")) return RunStoreCopy(args.mid(1), out, err);
     if (action == QLatin1String("init") && args.size() == 2 && !args[1].isEmpty())
         return Init(args[1], out, err);
     if (action == QLatin1String("grant") && args.size() == 3 && !args[1].isEmpty()) {
@@ -61,6 +65,7 @@ int RunStoreCommand(const QStringList& args, QTextStream& out, QTextStream& err)
 }
 
 SubCommand StoreSubCommand() {
-    return {QStringLiteral("store"), kUsage, QStringLiteral("建立共享的数据库服务器存储，给用户设定角色"),
+    return {QStringLiteral("store"), kUsage,
+            QStringLiteral("建立共享的数据库服务器存储，给用户设定角色，在存储之间复制全部数据"),
             SubCommand::Needs::Core, RunStoreCommand};
 }

@@ -5,7 +5,9 @@
 //   store grant 用户 clerk|designer
 //                                makes a user a clerk or a designer of the store
 //                                named by --store or VELLUMARK_STORE
-// Both need a server user that may create roles. Exit code 0 when done.
+//   store copy --from 来源 --to 目标 [--replace]
+//                                copies a whole store (StoreCopyCommand.h)
+// init and grant need a server user that may create roles. Exit code 0 when done.
 #include "cli/SubCommand.h"
 
 int RunStoreCommand(const QStringList& args, QTextStream& out, QTextStream& err);

@@ -4,6 +4,7 @@
 #include "formatfile/StoredFormatFile.h"
 #include "formatfile/TextFiles.h"
 #include "core/Asker.h"
+#include "store/BackgroundPictures.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 
@@ -30,8 +31,8 @@ ExportOutcome WriteFormatFile(Database& db, const QString& name, const QString& 
         return outcome;
     }
     // Beside the name asked for: a reader looks for it there.
-    const QString picture = BackgroundPicturePath(name);
-    if (QFileInfo::exists(picture) && !ReplaceWithCopy(picture, PictureBesideFile(path)))
+    const QByteArray picture = BackgroundPictures(db).Read(name);
+    if (!picture.isEmpty() && !WriteWholeFile(PictureBesideFile(path), picture))
         outcome.failedPath = PictureBesideFile(path);
     return outcome;
 }

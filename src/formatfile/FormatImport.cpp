@@ -5,6 +5,7 @@
 #include "formatfile/StoredFormatFile.h"
 #include "formatfile/TextFiles.h"
 #include "core/Asker.h"
+#include "store/BackgroundPictures.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/NameRules.h"
@@ -57,30 +58,31 @@ QString NameProblemText(NameProblem problem, const QString& name) {
 StoreOutcome StoreFormatFile(Database& db, const FormatFileContent& content, const QString& name,
                              const QString& path) {
     StoreOutcome outcome;
-    // The picture is written whole beside its place first, moved there inside the
-    // transaction, and taken away again when the rows cannot be committed. A picture
-    // left by a deleted format of the same name is replaced.
+    // The picture beside the file is read first and stored with the rows (on a server in
+    // their transaction); it is taken away again when the rows cannot be committed. A
+    // picture left by a deleted format of the same name is replaced.
     const QString source = PictureBesideFile(path);
-    const QString picture = BackgroundPicturePath(name);
-    std::optional<StagedCopy> staged;
+    std::optional<QByteArray> picture;
     if (QFileInfo(source).isFile()) {
-        staged.emplace(source, picture);
-        if (!staged->Ready()) {
-            outcome.problem = WriteFailed(picture);
+        QFile file(source);
+        if (!file.open(QIODevice::ReadOnly)) {
+            outcome.problem = WriteFailed(BackgroundPicturePath(name));
             return outcome;
         }
+        picture = file.readAll();
     }
+    BackgroundPictures pictures(db);
     Database::Transaction transaction(db);
     if (!StoreImportedFormat(db, content, name)) {
         outcome.problem = ImportFailed(name);
         return outcome;
     }
-    if (staged && !staged->Commit()) {
-        outcome.problem = WriteFailed(picture);
+    if (picture && !pictures.Write(name, *picture)) {
+        outcome.problem = WriteFailed(BackgroundPicturePath(name));
         return outcome;
     }
     if (!transaction.Commit()) {
-        if (staged) QFile::remove(picture);
+        if (picture) pictures.Remove(name);
         outcome.problem = ImportFailed(name);
         return outcome;
     }

@@ -59,23 +59,4 @@ QByteArray ReadTextFile(const QString& path, bool deleteAfterReading, Asker& ask
     return {};
 }
 
-bool ReplaceWithCopy(const QString& source, const QString& target) {
-    StagedCopy copy(source, target);
-    return copy.Ready() && copy.Commit();
-}
-
-StagedCopy::StagedCopy(const QString& source, const QString& target)
-    : file_(std::make_unique<QSaveFile>(target)) {
-    QFile input(source);
-    if (!input.open(QIODevice::ReadOnly) || !file_->open(QIODevice::WriteOnly)) return;
-    const QByteArray bytes = input.readAll();
-    ready_ = input.error() == QFileDevice::NoError && file_->write(bytes) == bytes.size();
-}
-
-StagedCopy::~StagedCopy() = default;
-
-bool StagedCopy::Commit() {
-    if (!ready_) return false;
-    ready_ = false;
-    return file_->commit();
-}
+bool WriteWholeFile(const QString& path, const QByteArray& bytes) { return WriteBytes(bytes, path); }

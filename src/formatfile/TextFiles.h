@@ -3,10 +3,8 @@
 // the target, so a target is never left half-written.
 #include <QByteArray>
 #include <QString>
-#include <memory>
 
 class Asker;
-class QSaveFile;
 
 // Writes `text` as GBK to `path`; true when the new content is in place.
 bool WriteTextFile(const QString& text, const QString& path);
@@ -21,21 +19,6 @@ QString SaveTextFile(const QString& text, const QString& path);
 // With `deleteAfterReading` a file that gave content is removed.
 QByteArray ReadTextFile(const QString& path, bool deleteAfterReading, Asker& asker);
 
-// Copies a file over `target` through a temporary file (background pictures).
-bool ReplaceWithCopy(const QString& source, const QString& target);
-
-// A copy written whole into a temporary file beside its target; Commit puts it in
-// place in one step, and dropping it uncommitted leaves the target as it was.
-class StagedCopy {
-public:
-    StagedCopy(const QString& source, const QString& target);
-    ~StagedCopy();
-    StagedCopy(const StagedCopy&) = delete;
-    StagedCopy& operator=(const StagedCopy&) = delete;
-    bool Ready() const { return ready_; }
-    bool Commit();
-
-private:
-    std::unique_ptr<QSaveFile> file_;
-    bool ready_ = false;
-};
+// Writes `bytes` through a temporary file beside `path`, which it then replaces in one
+// step (background pictures beside a format file): never a half-written file.
+bool WriteWholeFile(const QString& path, const QByteArray& bytes);

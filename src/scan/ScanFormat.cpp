@@ -5,6 +5,7 @@
 #include "formatfile/FormatTree.h"
 #include "scan/ProposalRecords.h"
 #include "scan/ScanTexts.h"
+#include "store/BackgroundPictures.h"
 #include "store/Database.h"
 #include "store/FormatStore.h"
 
@@ -36,7 +37,8 @@ ScanStored Store(Database& db, Format format, qint64 designWidth, bool addToTree
     }
     stored.boxes = int(proposal.boxes.size());
     const QString picture = BackgroundPicturePath(format.name);
-    if (!SaveBackground(proposal.picture, picture)) stored.problem = ScanTexts::kPictureFailed.arg(picture);
+    if (!SaveBackground(proposal.picture, picture) || !BackgroundPictures(db).Publish(format.name))
+        stored.problem = ScanTexts::kPictureFailed.arg(picture);
     return stored;
 }
 

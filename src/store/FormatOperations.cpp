@@ -1,10 +1,10 @@
 #include "store/FormatOperations.h"
 
 #include "core/Asker.h"
+#include "store/BackgroundPictures.h"
 #include "store/FormatStore.h"
 #include "store/StoreTexts.h"
 
-#include <QFile>
 
 bool DeleteFormat(FormatStore& store, Asker& asker, const QString& name,
                   const QString& currentName) {
@@ -18,20 +18,6 @@ bool DeleteFormat(FormatStore& store, Asker& asker, const QString& name,
         asker.Message(StoreTexts::FormatPrinting(name, StoreTexts::kDeleteVerb));
     return false;
 }
-
-namespace {
-
-// Copies through a temporary file so a half-written picture never takes the name.
-bool CopyPicture(const QString& from, const QString& to) {
-    const QString partial = to + QStringLiteral(".part");
-    QFile::remove(partial);
-    if (!QFile::copy(from, partial)) return false;
-    if (QFile::rename(partial, to)) return true;
-    QFile::remove(partial);
-    return false;
-}
-
-} // namespace
 
 SaveOutcome SaveOpenFormat(FormatStore& store, Asker& asker, Format& format,
                            qint64 screenWidthTwips, Progress& progress) {
@@ -55,8 +41,8 @@ SaveAsOutcome SaveFormatAs(FormatStore& store, Asker& asker, Format& current,
     const QString oldName = current.name;
     if (!store.SaveAs(current, newName, screenWidthTwips, progress)) return SaveAsOutcome::Failed;
 
-    const QString picture = BackgroundPicturePath(oldName);
-    const QString newPicture = BackgroundPicturePath(newName);
-    if (QFile::exists(picture) && !QFile::exists(newPicture)) CopyPicture(picture, newPicture);
+    // The copy takes the picture along unless one is already kept under the new name.
+    BackgroundPictures pictures(store.Db());
+    if (pictures.Exists(oldName) && !pictures.Exists(newName)) pictures.Write(newName, pictures.Read(oldName));
     return SaveAsOutcome::Saved;
 }

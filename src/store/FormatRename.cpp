@@ -1,11 +1,10 @@
 #include "store/FormatRename.h"
 
+#include "store/BackgroundPictures.h"
 #include "store/Database.h"
 #include "store/FormatHold.h"
 #include "store/FormatStore.h"
 #include "store/PrinterProfileStore.h"
-
-#include <QFile>
 
 namespace {
 
@@ -57,23 +56,17 @@ RenameOutcome RenameFormatRecords(Database& db, const QString& oldName, const QS
     if (!store.Exists(oldName)) return RenameOutcome::Missing;
     if (store.Exists(newName)) return RenameOutcome::Taken;
 
-    const QString oldPicture = BackgroundPicturePath(oldName);
-    const QString newPicture = BackgroundPicturePath(newName);
-    const bool hasPicture = QFile::exists(oldPicture);
-    // Two names can share a picture path ("a:b" and "a6b"); then nothing moves.
-    const bool samePicture = oldPicture == newPicture;
-    if (hasPicture && !samePicture && QFile::exists(newPicture))
-        return RenameOutcome::PictureInTheWay;
+    BackgroundPictures pictures(db);
+    if (pictures.InTheWayOfRename(oldName, newName)) return RenameOutcome::PictureInTheWay;
 
     if (!MoveRows(db, oldName, newName) || !MoveParams(db, oldName, newName)
         || !RenameFormatProfiles(db, oldName, newName)
         || (alsoInTransaction && !alsoInTransaction()))
         return RenameOutcome::Failed;
     // The picture moves last, so that a refused move leaves the records untouched.
-    const bool movePicture = hasPicture && !samePicture;
-    if (movePicture && !QFile::rename(oldPicture, newPicture)) return RenameOutcome::Failed;
+    if (!pictures.Rename(oldName, newName)) return RenameOutcome::Failed;
     if (!transaction.Commit()) {
-        if (movePicture) QFile::rename(newPicture, oldPicture);
+        pictures.UndoRename(oldName, newName);
         return RenameOutcome::Failed;
     }
     return RenameOutcome::Renamed;

@@ -13,7 +13,7 @@ enum class RenameOutcome { Renamed, Missing, Taken, PictureInTheWay, Printing, F
 // In one transaction: the format's rows in Fmt, 历史, 默认 and 映射, its per-format
 // parameters ("name=>...") and column order ("name_列顺序"), and the last-use row
 // when it names the format; then `alsoInTransaction` (further writes that belong to
-// the rename); last the background picture file. A format without a picture renames
+// the rename); last the background picture (BackgroundPictures.h). A format without a picture renames
 // all the same; a picture that cannot move rolls everything back. A picture already
 // under the new name is never overwritten: the rename is refused instead. Run it as
 // its own transaction: the picture has moved by the time it commits.

@@ -2,8 +2,8 @@
 
 #include "store/FormatHold.h"
 
+#include "store/BackgroundPictures.h"
 #include "store/BoxColumns.h"
-#include "store/DataFolder.h"
 #include "store/Database.h"
 #include "store/FormatLimits.h"
 #include "store/PrinterProfileStore.h"
@@ -140,6 +140,8 @@ std::optional<Format> FormatStore::LoadFormat(const QString& name, qint64 screen
         const qint64 version = StoredVersion(name);
         if (version < 0) return std::nullopt;
         versionsRead_.insert(name, version);
+        // Drawing and printing read the picture from this seat's copy.
+        BackgroundPictures(db_).Fetch(name);
     }
     format.boxes.reserve(result.rows.size());
     for (const QVariantList& row : result.rows) {
@@ -304,7 +306,8 @@ bool FormatStore::DeleteFormatRows(const QString& name) {
             return false;
     return db_.Exec(QStringLiteral("DELETE FROM 参数 WHERE %1").arg(kParamsOfFormat),
                     ParamsOfFormat(name))
-           && DeleteFormatProfiles(db_, name) && transaction.Commit();
+           && DeleteFormatProfiles(db_, name) && BackgroundPictures(db_).ForgetWithFormat(name)
+           && transaction.Commit();
 }
 
 FormatStore::LastUse FormatStore::ReadLastUse() {
@@ -340,11 +343,5 @@ bool FormatStore::WriteLastUse(const QString& name, const std::array<int, 3>& op
 }
 
 QString BackgroundPicturePath(const QString& formatName) {
-    static const QString kForbidden = QStringLiteral("*?<>/\\:|\"");
-    QString file = formatName;
-    for (QChar& c : file) {
-        const qsizetype index = kForbidden.indexOf(c);
-        if (index >= 0) c = QChar(char16_t(u'0' + index));
-    }
-    return DataFolder::Path() + QLatin1Char('/') + file + QStringLiteral(".jpg");
+    return BackgroundPictureFolder() + QLatin1Char('/') + PictureFileName(formatName);
 }

@@ -16,6 +16,7 @@ class Progress;
 class FormatStore {
 public:
     explicit FormatStore(Database& db) : db_(db) {}
+    Database& Db() const { return db_; }
 
     // Whether this seat may add, change and delete formats: always in the file; on a
     // server store, when the server grants its user that (the designer role).
@@ -89,6 +90,6 @@ private:
     qint64 RaiseVersion(const QString& name, std::optional<qint64> seen);
 };
 
-// The background picture of a format: data folder + "/" + name + ".jpg", with the
-// characters * ? < > / \ : | " of the name replaced by the digits 0..8.
+// The file a format's background picture is drawn from: in the data folder (on a server
+// store this seat's copy, BackgroundPictures.h), named by PictureFileName.
 QString BackgroundPicturePath(const QString& formatName);

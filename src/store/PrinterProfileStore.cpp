@@ -88,3 +88,5 @@ bool DeleteFormatProfiles(Database& db, const QString& name) {
     if (!HasTable(db)) return true;
     return db.Exec(QStringLiteral("DELETE FROM PrinterProfile WHERE Fmt=?"), {name});
 }
+
+bool EnsurePrinterProfileTable(Database& db) { return db.Exec(kCreateTable); }

@@ -49,3 +49,5 @@ bool DeletePrinterProfile(Database& db, const PrinterProfileKey& key);
 // deletion's transaction.
 bool RenameFormatProfiles(Database& db, const QString& oldName, const QString& newName);
 bool DeleteFormatProfiles(Database& db, const QString& name);
+// Makes the table when missing (a store copy brings profiles into a store without one).
+bool EnsurePrinterProfileTable(Database& db);

@@ -1,5 +1,6 @@
 #include "store/StoreOpening.h"
 
+#include "store/BackgroundPictures.h"
 #include "store/Backups.h"
 #include "store/DataFolder.h"
 #include "store/DataFolderCheck.h"
@@ -84,12 +85,18 @@ StoreOpening OpenServerStore(const QString& location) {
         return Failed(fault, fault == StoreFault::Refused ? StoreTexts::kServerRefused
                                                           : StoreTexts::ServerAway(why));
     }
+    UseSeatPictureCopies(opening.db->Path());
     return opening;
 }
 
 StoreOpening OpenStore() {
     if (const QString server = StoreLocation::Server(); !server.isEmpty())
         return OpenServerStore(server);
+    return OpenFileStore();
+}
+
+StoreOpening OpenFileStore() {
+    UseSeatPictureCopies({});
     const QString folder = DataFolder::Path();
     const QString path = DataFolder::DatabasePath();
     if (const QString problem = DataFolderProblem(folder, path); !problem.isEmpty())
@@ -135,13 +142,16 @@ void ReportFault(StoreFault fault, const QString& message, QTextStream& err) {
     err << message << Qt::endl;
     if (fault == StoreFault::Damaged) err << StoreTexts::kRestoreHint << Qt::endl;
 }
-} // namespace
 
-std::unique_ptr<Database> OpenStoreForCommand(QTextStream& err) {
-    StoreOpening opening = OpenStore();
+std::unique_ptr<Database> ForCommand(StoreOpening opening, QTextStream& err) {
     if (!opening.db) ReportFault(opening.fault, opening.message, err);
     return std::move(opening.db);
 }
+} // namespace
+
+std::unique_ptr<Database> OpenStoreForCommand(QTextStream& err) { return ForCommand(OpenStore(), err); }
+
+std::unique_ptr<Database> OpenFileStoreForCommand(QTextStream& err) { return ForCommand(OpenFileStore(), err); }
 
 int FinishStoreCommand(const Database& db, int code, QTextStream& err) {
     const StoreFault fault = db.Damaged() ? StoreFault::Damaged : db.LastFault();

@@ -16,6 +16,8 @@ struct StoreOpening {
 };
 
 StoreOpening OpenStore();
+// The data folder's file, whatever server the seat has chosen.
+StoreOpening OpenFileStore();
 // The server store at `location`, its tables made or upgraded; the message names the
 // server and its reason when it cannot be used.
 StoreOpening OpenServerStore(const QString& location);
@@ -26,6 +28,7 @@ QString FaultMessage(StoreFault fault, const QString& path);
 
 // For a sub-command: the store, or nullptr after writing why to `err`.
 std::unique_ptr<Database> OpenStoreForCommand(QTextStream& err);
+std::unique_ptr<Database> OpenFileStoreForCommand(QTextStream& err);
 // After a sub-command that returned `code`: writes to `err` what the user must know
 // about a failure the store met (a damaged file even when the command went on), and
 // returns the exit code then.

@@ -82,7 +82,19 @@ inline const QString kStorePrompt = QStringLiteral(
 inline const QString kStoreChosen = QStringLiteral("数据库连接已保存，重新启动程序后生效。");
 inline const QString kStoreChosenNoPassword = QStringLiteral(
     "数据库连接已保存，重新启动程序后生效。密码不保存在设置中，请把它写入 ~/.pgpass 密码文件。");
-inline const QString kStoreCommandMisused = QStringLiteral("store 需要 init 服务器地址 或 grant 用户 角色");
+inline const QString kStoreCommandMisused =
+    QStringLiteral("store 需要 init 服务器地址、grant 用户 角色 或 copy --from 来源 --to 目标");
+// Copying a whole store.
+inline QString StoreNotEmpty(const QString& where) {
+    return QStringLiteral("“%1”中已有数据，没有复制；要先清空它再复制，请加 --replace").arg(where);
+}
+inline QString StoreCopyFailed(const QString& reason) { return QStringLiteral("存储没有复制：") + reason; }
+inline QString PicturesNotCopied(const QString& folder) {
+    return QStringLiteral("数据已复制，但底图没有全部写入“%1”").arg(folder);
+}
+inline QString StoreCopied(const QString& where) { return QStringLiteral("已复制到 %1：").arg(where); }
+inline const QString kCopiedCounts =
+    QStringLiteral("格式 %1 个，底图 %2 张，单据 %3 张，默认值 %4 条，映射 %5 条，参数 %6 条，打印机配置 %7 条");
 inline QString FolderUnusable(const QString& folder, const QString& reason) {
     return QStringLiteral("数据文件夹“") + folder + QStringLiteral("”无法使用：") + reason;
 }

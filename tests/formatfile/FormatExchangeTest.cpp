@@ -5,6 +5,7 @@
 #include "formatfile/FormatExport.h"
 #include "formatfile/FormatImport.h"
 #include "formatfile/FormatTreeValue.h"
+#include "store/BackgroundPictures.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
 #include "core/Progress.h"
@@ -67,7 +68,7 @@ QList<BoxRecord> WithoutIds(QList<BoxRecord> boxes) {
 
 TEST_F(FormatExchangeTest, RoundTripOnAFreshDataFolderKeepsEverything) {
     StoreSample("票据");
-    WriteBytes(BackgroundPicturePath("票据"), "JPEG bytes");
+    ASSERT_TRUE(BackgroundPictures(*db_).Write("票据", "JPEG bytes"));
     const QString file = FilePath("交换.zhq");
     asker_.File(FilePath("交换")); // the extension is added
     ASSERT_TRUE(ExportFormat("票据", asker_, *db_));
@@ -102,7 +103,7 @@ TEST_F(FormatExchangeTest, RoundTripOnAFreshDataFolderKeepsEverything) {
     ParamStore params(*db_);
     EXPECT_EQ(params.GetParam("交换=>自定义类型124"), QStringLiteral("现金;转账"));
     EXPECT_EQ(params.GetParam("交换=>自定义类型119"), QStringLiteral("yyyy年"));
-    EXPECT_EQ(ReadBytes(BackgroundPicturePath("交换")), "JPEG bytes");
+    EXPECT_EQ(BackgroundPictures(*db_).Read("交换"), "JPEG bytes");
     EXPECT_TRUE(FormatTreeValue::Parse(params.GetParam(kFormatTreeParam)).Contains("交换"));
 }
 
@@ -197,7 +198,7 @@ TEST_F(FormatExchangeTest, OlderFileRenumbersLinksAndCleansCustomLists) {
                                    {"自定义类型124=[现金;", "支票][END]"});
     // The picture beside the file replaces one a deleted format of that name left.
     WriteBytes(FilePath("旧版.jpg"), "new picture");
-    WriteBytes(BackgroundPicturePath("旧版"), "stale picture");
+    ASSERT_TRUE(BackgroundPictures(*db_).Write("旧版", "stale picture"));
     asker_.No();
     const ImportResult result = Import(path);
     ASSERT_TRUE(result.imported);
@@ -210,7 +211,7 @@ TEST_F(FormatExchangeTest, OlderFileRenumbersLinksAndCleansCustomLists) {
     EXPECT_EQ(c.rctl, 4242); // no such box in the file: left as it was
     for (const BoxRecord& box : format.boxes) EXPECT_TRUE(box.sumId1 == 0 && box.rctl1 == 0);
     EXPECT_EQ(ParamStore(*db_).GetParam("旧版=>自定义类型124"), QStringLiteral("现金;支票"));
-    EXPECT_EQ(ReadBytes(BackgroundPicturePath("旧版")), "new picture");
+    EXPECT_EQ(BackgroundPictures(*db_).Read("旧版"), "new picture");
 }
 
 TEST_F(FormatExchangeTest, TakenNameIsAskedForUntilFree) {

@@ -1,12 +1,11 @@
 #include "StoreFixture.h"
 
 #include "common/ScriptedAsker.h"
+#include "store/BackgroundPictures.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
 #include "core/Progress.h"
 #include "store/StoreTexts.h"
-
-#include <QFile>
 
 class FormatOperationsTest : public StoreTest {
 protected:
@@ -52,10 +51,8 @@ TEST_F(FormatOperationsTest, DeleteFormatRefusesTheCurrentOneAndAsksForOthers) {
 }
 
 TEST_F(FormatOperationsTest, SaveAsOverAnExistingFormatAsksAndNoTouchesNothing) {
-    QFile picture(BackgroundPicturePath(open.name));
-    ASSERT_TRUE(picture.open(QIODevice::WriteOnly));
-    picture.write("jpeg");
-    picture.close();
+    BackgroundPictures pictures(*db);
+    ASSERT_TRUE(pictures.Write(open.name, "jpeg"));
     db->Exec(QStringLiteral("INSERT INTO 参数(Var, Con) VALUES('当前=>自定义类型124', '甲||乙')"));
     const QList<BoxRecord> before = store.LoadFormat(other.name, kScreenWidth)->boxes;
 
@@ -64,7 +61,7 @@ TEST_F(FormatOperationsTest, SaveAsOverAnExistingFormatAsksAndNoTouchesNothing) 
               SaveAsOutcome::Declined);
     EXPECT_EQ(asker.questions, QStringList{StoreTexts::kOverwriteFormat});
     EXPECT_EQ(store.LoadFormat(other.name, kScreenWidth)->boxes, before);
-    EXPECT_FALSE(QFile::exists(BackgroundPicturePath(other.name)));
+    EXPECT_FALSE(pictures.Exists(other.name));
 
     asker.Yes();
     const qint64 firstId = open.boxes[0].id;
@@ -73,7 +70,7 @@ TEST_F(FormatOperationsTest, SaveAsOverAnExistingFormatAsksAndNoTouchesNothing) 
     EXPECT_EQ(store.LoadFormat(other.name, kScreenWidth)->boxes, open.boxes);
     EXPECT_NE(open.boxes[0].id, firstId);
     EXPECT_EQ(RowsOf(QStringLiteral("Fmt"), QStringLiteral("当前")), 4);
-    EXPECT_TRUE(QFile::exists(BackgroundPicturePath(other.name)));
+    EXPECT_EQ(pictures.Read(other.name), "jpeg");
     EXPECT_EQ(db->LookupWhere(QStringLiteral("参数"), QStringLiteral("Var=?"),
                               {QStringLiteral("其他=>自定义类型124")}, QStringLiteral("Con")),
               QStringLiteral("甲||乙"));
