@@ -15,11 +15,9 @@
 #include "store/Database.h"
 #include "store/StoreChanges.h"
 
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QTableWidget>
-#include <QTimer>
+#include <QTest>
 
 #include <functional>
 
@@ -51,16 +49,7 @@ protected:
         stopped_ = false;
     }
     // Runs the event loop until `done` holds, for up to ten seconds.
-    static bool WaitFor(const std::function<bool()>& done) {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done() && timer.elapsed() < 10000) {
-            QEventLoop loop;
-            QTimer::singleShot(20, &loop, &QEventLoop::quit);
-            loop.exec();
-        }
-        return done();
-    }
+    static bool WaitFor(const std::function<bool()>& done) { return QTest::qWaitFor(done, 10000); }
     ServerStatus* Status() const { return window_->findChild<ServerStatus*>("ServerStatus"); }
     qint64 Payee() const { return session_->CurrentFormat().boxes[1].id; }
     // The bill numbers and payees in history, read as another seat reads them.
