@@ -77,6 +77,8 @@ protected:
 };
 
 TEST_F(ServerAwayWindowTest, WhileTheServerIsAwayTheBillStaysUnprintedAndPrintsOnceItIsBack) {
+    EnterValue(*window_, Payee(), "王五");
+    ASSERT_TRUE(window_->Controller().AddBill()); // bill 1
     EnterValue(*window_, Payee(), "张三");
     StopServer();
     ASSERT_TRUE(WaitFor([this] { return Status()->isVisible(); }));
@@ -101,7 +103,7 @@ TEST_F(ServerAwayWindowTest, WhileTheServerIsAwayTheBillStaysUnprintedAndPrintsO
     ChoosePdfWhenAsked(1);
     ASSERT_TRUE(window_->PrintCurrentBill()) << asker_.messages.join(' ').toStdString();
     EXPECT_TRUE(QFile::exists(pdf));
-    EXPECT_EQ(StoredPayees(), (QList<QVariantList>{{qint64(1), "张三"}}));
+    EXPECT_EQ(StoredPayees(), (QList<QVariantList>{{qint64(1), "王五"}, {qint64(2), "张三"}}));
 }
 
 TEST_F(ServerAwayWindowTest, APrintOnAServerThatWentAwayUnnoticedIsRefusedAndTriedAgainNextTime) {
