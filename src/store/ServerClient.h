@@ -12,7 +12,7 @@ class QString;
     X(PQerrorMessage) X(PQescapeIdentifier) X(PQexec) X(PQexecPrepared) X(PQfinish) X(PQfname) \
     X(PQfreemem) X(PQftype) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQhost) X(PQnfields) \
     X(PQnotifies) X(PQntuples) X(PQport) X(PQprepare) X(PQreset) X(PQresultErrorField) \
-    X(PQresultStatus) X(PQsetClientEncoding) X(PQsetNoticeProcessor) X(PQsocket) X(PQstatus) \
+    X(PQresultStatus) X(PQsetNoticeProcessor) X(PQsocket) X(PQstatus) \
     X(PQunescapeBytea) X(PQuser)
 
 struct ServerClient {

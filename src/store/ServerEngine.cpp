@@ -65,8 +65,6 @@ std::unique_ptr<ServerEngine> ServerEngine::Connect(const QString& location, QSt
         Pq().PQfinish(conn);
         return nullptr;
     }
-    // Texts are UTF-8 both ways.
-    Pq().PQsetClientEncoding(conn, "UTF8");
     return std::unique_ptr<ServerEngine>(new ServerEngine(conn));
 }
 

@@ -9,6 +9,7 @@
 #include "app/MainWindow.h"
 #include "app/ServerStatus.h"
 #include "app/Session.h"
+#include "app/WindowApp.h"
 #include "common/TestServer.h"
 #include "core/Progress.h"
 #include "document/FormatController.h"
@@ -120,6 +121,15 @@ TEST_F(ServerAwayWindowTest, APrintOnAServerThatWentAwayUnnoticedIsRefusedAndTri
     ChoosePdfWhenAsked(1);
     ASSERT_TRUE(window_->PrintCurrentBill()) << asker_.messages.join(' ').toStdString();
     EXPECT_EQ(StoredPayees(), (QList<QVariantList>{{qint64(1), "李四"}}));
+}
+
+TEST_F(ServerAwayWindowTest, AWindowStartingWhileTheServerIsAwayNamesItAndShowsNoStore) {
+    StopServer();
+    asker_.messages.clear();
+    EXPECT_FALSE(::OpenSession(asker_));
+    ASSERT_EQ(asker_.messages.size(), 1);
+    EXPECT_TRUE(asker_.messages[0].startsWith("无法连接数据库服务器：")) << asker_.messages[0].toStdString();
+    EXPECT_TRUE(asker_.messages[0].contains(server_->SocketFolder()));
 }
 
 TEST_F(ServerAwayWindowTest, TheTreeAndTheFormatListFollowAnotherSeatAlsoAfterARestart) {
