@@ -10,8 +10,10 @@
 #include "formatfile/FormatTree.h"
 #include "formatfile/FormatTreeCommands.h"
 #include "store/BackgroundPictures.h"
+#include "store/Database.h"
 #include "store/FormatStore.h"
 #include "store/ParamStore.h"
+#include "store/StoreChanges.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -280,9 +282,18 @@ void FormatListDialog::done(int result) {
     QDialog::done(result);
 }
 
+void FormatListDialog::FollowOtherSeats(StoreChanges* changes) {
+    if (!changes) return;
+    connect(changes, &StoreChanges::FormatsChanged, this, [this] {
+        // A store that cannot be read now keeps the list it showed.
+        if (db_.Reachable()) Fill(MarkedName());
+    });
+}
+
 QString ShowFormatList(Database& db, Asker& asker, Progress& progress, const QString& currentName,
-                       QWidget* parent) {
+                       QWidget* parent, StoreChanges* changes) {
     FormatListDialog dialog(db, asker, progress, currentName, parent);
+    dialog.FollowOtherSeats(changes);
     dialog.exec();
     return dialog.ChosenName();
 }

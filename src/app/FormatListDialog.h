@@ -10,6 +10,7 @@ class Progress;
 class QComboBox;
 class QLabel;
 class QTableWidget;
+class StoreChanges;
 
 class FormatListDialog final : public QDialog {
     Q_OBJECT
@@ -22,6 +23,9 @@ public:
     QString ChosenName() const { return chosen_; }
     // The format whose row carries the mark.
     QString MarkedName() const;
+
+    // Lists again when another seat changes the formats (`changes` may be null).
+    void FollowOtherSeats(StoreChanges* changes);
 
     // The buttons' commands.
     void Choose();
@@ -54,6 +58,6 @@ private:
 };
 
 // ShowFormatList: shows the list and returns the chosen format's name, empty when
-// none was chosen.
+// none was chosen. With `changes`, the list follows other seats' changes.
 QString ShowFormatList(Database& db, Asker& asker, Progress& progress, const QString& currentName,
-                       QWidget* parent);
+                       QWidget* parent, StoreChanges* changes = nullptr);

@@ -3,6 +3,7 @@
 #include "formatfile/FormatTree.h"
 #include "formatfile/FormatTreeCommands.h"
 #include "formatfile/FormatTreeTexts.h"
+#include "store/Database.h"
 
 #include <QContextMenuEvent>
 #include <QDrag>
@@ -52,6 +53,9 @@ FormatTreeView::FormatTreeView(Database& db, Asker& asker, QWidget* parent)
 FormatTreeView::~FormatTreeView() = default;
 
 void FormatTreeView::Reload() {
+    // A server that cannot be reached now would read as a store without formats: the
+    // tree keeps what it showed until the server answers again.
+    if (!db_.Reachable()) return;
     FormatTreeValue loaded = LoadFormatTree(db_);
     if (topLevelItemCount() > 0 && loaded.ToString() == tree_->ToString()) {
         Highlight();

@@ -7,6 +7,7 @@
 #include "records/GridSearch.h"
 #include "records/HistoryModel.h"
 #include "records/RecordsTexts.h"
+#include "store/Database.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -80,6 +81,8 @@ void HistoryView::ShowHistory(qint64 limit) {
 }
 
 void HistoryView::Refresh() {
+    // The bills shown stay until a server that cannot be reached now answers again.
+    if (!db_.Reachable()) return;
     model_->Forget();
     if (isVisible()) ShowHistory(HistoryModel::kFirstLimit);
 }

@@ -24,6 +24,7 @@ class PageCaptionRow;
 struct PrintedBill;
 class QSplitter;
 class Session;
+class StoreChanges;
 
 class MainWindow final : public QMainWindow {
     Q_OBJECT
@@ -79,6 +80,8 @@ public:
     // Records (MainWindowHistory.cpp): the history tab, and the bill menu's
     // "添加下一张单据" (print false) and "打印并添加单据". False after saying why.
     HistoryView& History() const { return *history_; }
+    // Word from other seats of a server store; nullptr on the file.
+    StoreChanges* OtherSeats() const { return changes_; }
     bool AddBill(bool print);
     // "数据统计分析" over the open format's stored bills (MainWindowStats.cpp).
     void ShowStatistics();
@@ -135,6 +138,7 @@ private:
     void ConnectBatchPrinting();
     // The format tree and the format list (MainWindowTree.cpp).
     void ConnectFormatTree();
+    void FollowOtherSeats();
     // The entry aids on the open bill (MainWindowAids.cpp).
     void ConnectAids();
     // Leaves the box being typed in, so its text is converted before it is used.
@@ -167,6 +171,7 @@ private:
     QLabel* hint_ = nullptr;
     std::array<QCheckBox*, 5> optionBoxes_{};
     HistoryView* history_ = nullptr;
+    StoreChanges* changes_ = nullptr; // other seats' word on a server store; null for the file
     // The note in the status bar and how many commands are gathering notes into it.
     QString note_;
     int gatheringNotes_ = 0;

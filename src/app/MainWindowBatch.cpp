@@ -77,7 +77,7 @@ const BillData* MainWindow::GridRowsToPrint() {
 
 bool MainWindow::PrintAllRows() {
     const BillData* gridRows = GridRowsToPrint();
-    if (!gridRows || !controller_->SaveNewBoxesFirst()) return false;
+    if (!gridRows || !controller_->ReadyToKeepBills() || !controller_->SaveNewBoxesFirst()) return false;
     const BillData& grid = *gridRows;
     const int copies = printer_->ChoosePrinter();
     if (copies == 0) return false;

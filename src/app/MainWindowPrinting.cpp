@@ -49,6 +49,8 @@ PrintedBill MainWindow::PrintOnChosenPrinter() {
     if (!session_.HasFormat()) return {};
     const NoteGathering notes(*this);
     CommitTyping();
+    // A store that cannot keep the bill refuses it before a printer is chosen.
+    if (!controller_->ReadyToKeepBills()) return {};
     // New boxes are saved before the printer is chosen, so the chooser's wait holds
     // nothing back and a failed save prints nothing.
     if (!controller_->SaveNewBoxesFirst()) return {};

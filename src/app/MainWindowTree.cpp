@@ -7,23 +7,31 @@
 #include "app/ProgressWindow.h"
 #include "app/Session.h"
 #include "app/HistoryView.h"
+#include "app/ServerStatus.h"
 #include "store/Database.h"
 #include "store/StoreChanges.h"
 #include "store/StoreLocation.h"
+#include "store/StoreTexts.h"
 
 #include <QAction>
+#include <QStatusBar>
 
-namespace {
-// On a server store, the tree and the history follow what other seats change.
-void FollowOtherSeats(QObject* window, FormatTreeView* tree, HistoryView* history) {
+// On a server store, the tree, the format list and the history follow what other seats
+// change, and the status bar says when the server is away.
+void MainWindow::FollowOtherSeats() {
     std::unique_ptr<StoreChanges> changes = StoreChanges::Listen(StoreLocation::Server());
     if (!changes) return;
-    StoreChanges* heard = changes.release();
-    heard->setParent(window);
-    QObject::connect(heard, &StoreChanges::FormatsChanged, tree, &FormatTreeView::Reload);
-    QObject::connect(heard, &StoreChanges::BillsChanged, history, &HistoryView::Refresh);
+    changes_ = changes.release();
+    changes_->setParent(this);
+    connect(changes_, &StoreChanges::FormatsChanged, tree_, &FormatTreeView::Reload);
+    connect(changes_, &StoreChanges::BillsChanged, history_, &HistoryView::Refresh);
+    statusBar()->addPermanentWidget(new ServerStatus(*changes_, session_.Db().Path(), this));
+    connect(changes_, &StoreChanges::ServerBack, this, [this] {
+        // The window's own connection is opened again now, not on the user's next action.
+        session_.Db().Reachable();
+        ShowNote(StoreTexts::kServerBack);
+    });
 }
-} // namespace
 
 void MainWindow::ConnectFormatTree() {
     connect(tree_, &FormatTreeView::OpenRequested, this,
@@ -42,12 +50,12 @@ void MainWindow::ConnectFormatTree() {
     QAction* manage = findChild<QAction*>(QStringLiteral("mManageFmt"));
     connect(manage, &QAction::triggered, this, [this] { ChooseFormat(); });
     manage->setEnabled(true);
-    if (session_.Db().IsServer()) FollowOtherSeats(this, tree_, history_);
+    if (session_.Db().IsServer()) FollowOtherSeats();
 }
 
 bool MainWindow::ChooseFormat() {
     const QString chosen = ShowFormatList(session_.Db(), asker_, *progress_,
-                                          session_.CurrentFormat().name, this);
+                                          session_.CurrentFormat().name, this, changes_);
     // The list imports and deletes formats: the tree follows.
     tree_->Reload();
     return !chosen.isEmpty() && OpenFormat(chosen, false);

@@ -12,6 +12,11 @@ inline const QString kNewBoxesSavedFirst =
 inline const QString kEmptyBillNotAdded = QStringLiteral("单据没有任何内容，未存入历史记录。");
 inline const QString kOptionsNotKept = QStringLiteral("格式“%1”的设置未能保存。");
 
+// The store cannot keep the bill (`why` says which store and its reason).
+inline QString NotPrinted(const QString& why) {
+    return why + QStringLiteral("\n单据未打印：历史记录现在无法保存，连接恢复后请重新打印。");
+}
+
 inline QString FormatSaved(const QString& formatName) {
     return QStringLiteral("格式“%1”已保存。").arg(formatName);
 }

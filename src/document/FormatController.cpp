@@ -18,6 +18,7 @@
 #include "store/FormatHold.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
+#include "store/StoreOpening.h"
 #include "store/StoreTexts.h"
 
 #include <algorithm>
@@ -192,9 +193,15 @@ bool FormatController::AddBill() {
     return true;
 }
 
+bool FormatController::ReadyToKeepBills() {
+    if (db_.Reachable()) return true;
+    asker_.Message(ControllerText::NotPrinted(FaultMessage(db_.LastFault(), db_.FaultWhere())));
+    return false;
+}
+
 PrintedBill FormatController::PrintCurrentBill(PrintJob& job, int copies, bool keep) {
     PrintedBill result;
-    if (!IsOpen() || (keep && !SaveNewBoxesFirst())) return result;
+    if (!IsOpen() || (keep && (!ReadyToKeepBills() || !SaveNewBoxesFirst()))) return result;
     const Format& format = document_.GetFormat();
     const Bill& bill = document_.GetBill();
     // The job holds its format: a rename or save elsewhere waits until the bill is kept.

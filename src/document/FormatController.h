@@ -76,6 +76,10 @@ public:
     // The print offsets, likewise kept at once (a measured calibration).
     bool KeepOffsets(double offsetX, double offsetY);
 
+    // Whether printed bills can be kept now: on a server store, that the server
+    // answers (a lost connection is opened again first). False after saying why: the
+    // bill is then not printed, since its output must not go out without its record.
+    bool ReadyToKeepBills();
     // "添加下一张单据": the bill goes into history and the boxes start the next one.
     // False (the bill stays in the boxes) after saying why.
     bool AddBill();

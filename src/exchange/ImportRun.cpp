@@ -12,7 +12,7 @@ std::optional<BillData> RunImport(Database& db, const SheetReader& sheet, const 
     // A mapping the user asked to keep and that was not kept is a failure, told with
     // its reason, not a silent loss.
     if (request.store && !SaveMapping(db, request.formatName, request.boxes)) {
-        const QString reason = FaultMessage(db.LastFault(), db.Path());
+        const QString reason = FaultMessage(db.LastFault(), db.FaultWhere());
         if (message) *message = ExchangeText::MappingNotSaved(reason.isEmpty() ? db.LastError() : reason);
         return std::nullopt;
     }

@@ -28,7 +28,7 @@ constexpr qint64 kJobCacheKib = 8192;
 
 // What the user is told about a failed write: the store's own words when it knows them.
 QString ReasonOf(Database& db) {
-    const QString message = FaultMessage(db.LastFault(), db.Path());
+    const QString message = FaultMessage(db.LastFault(), db.FaultWhere());
     return message.isEmpty() ? db.LastError() : message;
 }
 

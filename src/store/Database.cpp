@@ -227,6 +227,22 @@ Database::Database(std::unique_ptr<ServerEngine> server)
 
 QString Database::ServerUser() const { return server_ ? server_->User() : QString(); }
 
+bool Database::Reachable() {
+    if (!server_) return true;
+    if (server_->Reachable()) {
+        NoteSuccess();
+        return true;
+    }
+    // The caller asked and tells the user itself.
+    RecordServerFailure();
+    return false;
+}
+
+QString Database::FaultWhere() const {
+    if (lastFault_ != StoreFault::ServerAway) return path_;
+    return path_ + QStringLiteral("：") + lastError_;
+}
+
 Database::~Database() {
     cache_->Clear();
     if (db_) sqlite3_close(db_);
@@ -274,7 +290,7 @@ void Database::NoteFailure(int code) {
     const auto& watcher = ProcessFaultWatcher();
     if (watcher && (newlyDamaged || lastFault_ == StoreFault::Busy
                     || lastFault_ == StoreFault::DiskFull))
-        watcher(lastFault_, path_);
+        watcher(lastFault_, FaultWhere());
 }
 
 bool Database::CheckIntegrity() {
@@ -344,15 +360,19 @@ bool Database::BindAll(sqlite3_stmt* stmt, const QVariantList& params) {
     return true;
 }
 
-void Database::NoteServerFailure() {
+void Database::RecordServerFailure() {
     lastError_ = server_->Error();
     lastFault_ = ServerFaultOf(server_->State());
     // The server abandons a transaction in which a statement failed.
     if (transactionOpen_) rollbackOnly_ = true;
+}
+
+void Database::NoteServerFailure() {
+    RecordServerFailure();
     const auto& watcher = ProcessFaultWatcher();
     if (watcher && (lastFault_ == StoreFault::Busy || lastFault_ == StoreFault::DiskFull
                     || lastFault_ == StoreFault::ServerAway))
-        watcher(lastFault_, path_);
+        watcher(lastFault_, FaultWhere());
 }
 
 bool Database::RunOnServer(const QString& sql, const QVariantList& params, QueryResult* result) {

@@ -73,6 +73,14 @@ public:
     // The server's name for this seat's user; empty for the file.
     QString ServerUser() const;
 
+    // Whether the store can be used now: a server that answers (a lost connection is
+    // opened again first). Always true for the file. False with LastFault() ServerAway;
+    // the fault watcher is not told, the caller says it in its own words.
+    bool Reachable();
+    // The store as a failure message names it: the file, or the server with the
+    // connection library's reason when it could not be reached.
+    QString FaultWhere() const;
+
     // The layout version of the store; -1 when it cannot be read.
     int SchemaVersion();
     bool SetSchemaVersion(int version);
@@ -158,6 +166,8 @@ private:
     bool RunOnServer(const QString& sql, const QVariantList& params, QueryResult* result);
     // Inside a transaction on a server: waits for and holds the lock named `what`.
     bool LockOnServer(const QString& what);
+    void RecordServerFailure();
+    // Records the failure and tells the fault watcher when it matters.
     void NoteServerFailure();
     bool BeginRaw();
     bool CommitRaw();

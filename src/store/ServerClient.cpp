@@ -33,3 +33,21 @@ const ServerClient* LoadServerClient(QString* error) {
 }
 
 const ServerClient& Pq() { return client; }
+
+PGconn* ConnectToServer(const QString& location) {
+    // The defaults first: the parameters that `location` expands into come after and
+    // override them. Texts are UTF-8 both ways whatever `location` says, also after a
+    // reset, which connects again with these parameters.
+    const QByteArray where = location.toUtf8();
+    const char* const keywords[] = {"connect_timeout", "keepalives_idle", "keepalives_interval",
+                                    "keepalives_count", "dbname", "client_encoding", nullptr};
+    const char* const values[] = {"5", "10", "5", "3", where.constData(), "UTF8", nullptr};
+    PGconn* conn = Pq().PQconnectdbParams(keywords, values, 1);
+    // The server's notices (a table that already exists, its shutdown) stay quiet.
+    Pq().PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
+    return conn;
+}
+
+QString ServerReason(const PGconn* conn) {
+    return QString::fromUtf8(Pq().PQerrorMessage(conn)).simplified();
+}

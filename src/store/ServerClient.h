@@ -8,11 +8,11 @@ class QString;
 
 // The client functions the server store calls.
 #define VELLUMARK_SERVER_CLIENT_FUNCTIONS(X) \
-    X(PQclear) X(PQcmdStatus) X(PQcmdTuples) X(PQconnectdb) X(PQconsumeInput) X(PQdb) \
+    X(PQclear) X(PQcmdStatus) X(PQcmdTuples) X(PQconnectdbParams) X(PQconsumeInput) X(PQdb) \
     X(PQerrorMessage) X(PQescapeIdentifier) X(PQexec) X(PQexecPrepared) X(PQfinish) X(PQfname) \
     X(PQfreemem) X(PQftype) X(PQgetisnull) X(PQgetlength) X(PQgetvalue) X(PQhost) X(PQnfields) \
     X(PQnotifies) X(PQntuples) X(PQport) X(PQprepare) X(PQreset) X(PQresultErrorField) \
-    X(PQresultStatus) X(PQsetClientEncoding) X(PQsetNoticeProcessor) X(PQsocket) X(PQstatus) \
+    X(PQresultStatus) X(PQsetNoticeProcessor) X(PQsocket) X(PQstatus) \
     X(PQunescapeBytea) X(PQuser)
 
 struct ServerClient {
@@ -20,6 +20,13 @@ struct ServerClient {
     VELLUMARK_SERVER_CLIENT_FUNCTIONS(VELLUMARK_CLIENT_FUNCTION)
 #undef VELLUMARK_CLIENT_FUNCTION
 };
+
+// Connects to `location` (a libpq connection string or postgresql:// address) with the
+// client's defaults for a seat: a connection attempt and a silent network give up within
+// seconds instead of minutes. Settings in `location` win. Only after LoadServerClient.
+PGconn* ConnectToServer(const QString& location);
+// libpq's reason for a failure on `conn`, on one line.
+QString ServerReason(const PGconn* conn);
 
 // Loads the library once; nullptr (with the reason in `error`) when it is missing or
 // lacks a function.

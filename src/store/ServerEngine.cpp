@@ -59,15 +59,12 @@ QString DescribeConnection(PGconn* conn) {
 
 std::unique_ptr<ServerEngine> ServerEngine::Connect(const QString& location, QString* error) {
     if (!LoadServerClient(error)) return nullptr;
-    PGconn* conn = Pq().PQconnectdb(location.toUtf8().constData());
+    PGconn* conn = ConnectToServer(location);
     if (Pq().PQstatus(conn) != CONNECTION_OK) {
-        if (error) *error = QString::fromUtf8(Pq().PQerrorMessage(conn)).trimmed();
+        if (error) *error = ServerReason(conn);
         Pq().PQfinish(conn);
         return nullptr;
     }
-    // Texts are UTF-8 both ways; notices (a table that already exists) stay quiet.
-    Pq().PQsetClientEncoding(conn, "UTF8");
-    Pq().PQsetNoticeProcessor(conn, [](void*, const char*) {}, nullptr);
     return std::unique_ptr<ServerEngine>(new ServerEngine(conn));
 }
 
@@ -78,10 +75,23 @@ ServerEngine::~ServerEngine() { Pq().PQfinish(conn_); }
 QString ServerEngine::User() const { return QString::fromUtf8(Pq().PQuser(conn_)); }
 
 bool ServerEngine::Reconnected() {
-    if (Pq().PQstatus(conn_) == CONNECTION_OK) return false;
+    // Only for a failure that said the server is away: libpq may still call such a
+    // connection good until it is reset.
+    if (state_ != kAway) return false;
     Pq().PQreset(conn_);
     prepared_.clear();
-    return Pq().PQstatus(conn_) == CONNECTION_OK;
+    if (Pq().PQstatus(conn_) == CONNECTION_OK) return true;
+    // Why the server cannot be reached now, rather than how the old connection ended.
+    error_ = ServerReason(conn_);
+    state_ = kAway;
+    return false;
+}
+
+bool ServerEngine::Reachable() {
+    // A transaction's statements say for themselves whether its connection still holds.
+    if (!inTransaction_ || Pq().PQstatus(conn_) != CONNECTION_OK)
+        return Run(QStringLiteral("SELECT 1"), {}, nullptr);
+    return true;
 }
 
 bool ServerEngine::NoteResult(void* raw, QueryResult* rows) {
@@ -109,8 +119,7 @@ bool ServerEngine::NoteResult(void* raw, QueryResult* rows) {
         state_ = state ? QString::fromLatin1(state) : kAway;
         if (Pq().PQstatus(conn_) != CONNECTION_OK) state_ = kAway;
         const char* message = result ? Pq().PQresultErrorField(result, PG_DIAG_MESSAGE_PRIMARY) : nullptr;
-        error_ = message ? QString::fromUtf8(message)
-                         : QString::fromUtf8(Pq().PQerrorMessage(conn_)).trimmed();
+        error_ = message ? QString::fromUtf8(message) : ServerReason(conn_);
     }
     Pq().PQclear(result);
     return ok;
@@ -166,7 +175,7 @@ bool ServerEngine::Run(const QString& sql, const QVariantList& params, QueryResu
                        result))
             return true;
         // A dropped connection is opened again once, unless a transaction was lost with it.
-        if (attempt == 0 && state_ == kAway && !inTransaction_ && Reconnected()) continue;
+        if (attempt == 0 && !inTransaction_ && Reconnected()) continue;
         return false;
     }
     return false;

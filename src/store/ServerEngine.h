@@ -28,6 +28,9 @@ public:
     bool Begin();
     bool Commit();
     void Rollback();
+    // Whether the server answers; outside a transaction a broken connection is opened
+    // again first. False with Error() and State() set when it does not.
+    bool Reachable();
     int Changes() const { return changes_; }
     QString Error() const { return error_; }
     // The five-character SQLSTATE of the last failure; "08000" when the server is away.
@@ -42,7 +45,7 @@ private:
     explicit ServerEngine(pg_conn* conn);
     bool NoteResult(void* result, QueryResult* rows);
     bool RunPlain(const char* sql);
-    // Reconnects once when the connection broke outside a transaction.
+    // After a failure that said the server is away: opens the connection again.
     bool Reconnected();
 
     pg_conn* conn_ = nullptr;

@@ -155,7 +155,7 @@ std::unique_ptr<Database> OpenFileStoreForCommand(QTextStream& err) { return For
 
 int FinishStoreCommand(const Database& db, int code, QTextStream& err) {
     const StoreFault fault = db.Damaged() ? StoreFault::Damaged : db.LastFault();
-    const QString message = FaultMessage(fault, db.Path());
+    const QString message = FaultMessage(fault, db.FaultWhere());
     if (message.isEmpty() || (code == 0 && fault != StoreFault::Damaged)) return code;
     ReportFault(fault, message, err);
     return code == 0 ? kCommandFailed : code;

@@ -55,6 +55,11 @@ inline const QString kDiskFull = QStringLiteral("磁盘空间已满，数据未�
 inline QString ServerAway(const QString& where) {
     return QStringLiteral("无法连接数据库服务器：") + where;
 }
+// The status bar while the server is away, and once it answers again.
+inline QString ServerRetrying(const QString& where) {
+    return ServerAway(where) + QStringLiteral("（正在重试…）");
+}
+inline const QString kServerBack = QStringLiteral("已重新连接数据库服务器。");
 inline const QString kServerRefused =
     QStringLiteral("数据库服务器拒绝了此操作：当前用户没有这项权限（格式、映射和参数只能由设计人员修改）。");
 // Setting up a server store.

@@ -11,6 +11,8 @@
 #include "store/Schema.h"
 #include "store/StoreTexts.h"
 
+#include <QFile>
+
 #include <memory>
 
 namespace {
@@ -84,6 +86,20 @@ TEST_F(StoreCommandTest, AClerkPrintsButTheServerRefusesItsChangesToFormatsAndHi
     ASSERT_EQ(Run({"store", "grant", "clerk_a", "designer"}).code, 0);
     EXPECT_TRUE(FormatStore(*Seat("clerk_a")).MayChangeFormats());
     EXPECT_TRUE(FormatStore(*Seat("clerk_a")).SaveFormat(changed, {}, kScreenWidth, quiet));
+}
+
+TEST_F(StoreCommandTest, ACommandOnAStoppedServerNamesItWithTheReasonAndPrintsNothing) {
+    ASSERT_EQ(Run({"store", "init", store}).code, 0);
+    const ServerStoreScope scope(store);
+    const QString pdf = folder_.File("bill.pdf");
+    ASSERT_TRUE(server->Stop());
+    const CommandOutcome away = Run({"print", "支票", "--pdf", pdf});
+    ASSERT_TRUE(server->Start());
+    EXPECT_EQ(away.code, 1);
+    // The connection library names the server's socket and why it failed.
+    EXPECT_TRUE(away.err.startsWith(StoreTexts::ServerAway(QString()))) << away.err.toStdString();
+    EXPECT_TRUE(away.err.contains(server->SocketFolder())) << away.err.toStdString();
+    EXPECT_FALSE(QFile::exists(pdf));
 }
 
 TEST_F(StoreCommandTest, MisusedArgumentsAndFilesAreRefused) {

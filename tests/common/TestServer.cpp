@@ -38,12 +38,7 @@ TestServer::TestServer() {
                     {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
                      QStringLiteral("--auth=trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
                      QStringLiteral("--locale=C"), QStringLiteral("-N")})
-               && Tool(ToolPath(QStringLiteral("pg_ctl")),
-                       {QStringLiteral("-D"), data, QStringLiteral("-l"), dir_.filePath(QStringLiteral("log")),
-                        QStringLiteral("-w"), QStringLiteral("-o"),
-                        QStringLiteral("-k %1 -c listen_addresses= -c fsync=off -c max_connections=60")
-                            .arg(dir_.path()),
-                        QStringLiteral("start")});
+               && StartServer();
     if (!running_) {
         QFile log(dir_.filePath(QStringLiteral("log")));
         if (log.open(QIODevice::ReadOnly)) error_ += QString::fromUtf8(log.readAll());
@@ -57,6 +52,19 @@ TestServer::TestServer() {
                                  .arg(QString::number(::getpid()), StopCommand(), dir_.path())});
     dir_.setAutoRemove(false);
 }
+
+bool TestServer::StartServer() {
+    return Tool(ToolPath(QStringLiteral("pg_ctl")),
+                {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")), QStringLiteral("-l"),
+                 dir_.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
+                 QStringLiteral("-k %1 -c listen_addresses= -c fsync=off -c max_connections=60")
+                     .arg(dir_.path()),
+                 QStringLiteral("start")});
+}
+
+bool TestServer::Stop() { return running_ && std::system(StopCommand().toLocal8Bit().constData()) == 0; }
+
+bool TestServer::Start() { return running_ && StartServer(); }
 
 QString TestServer::StopCommand() const {
     return QStringLiteral("%1%2 -D '%3' -m immediate -w stop >/dev/null 2>&1")

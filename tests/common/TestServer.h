@@ -28,9 +28,16 @@ public:
     QString LastSchema() const { return QStringLiteral("store%1").arg(stores_); }
     // Runs one statement as the superuser; false when it fails.
     bool Run(const QString& sql) const;
+    // The folder of its Unix socket, as the connection library names the server.
+    QString SocketFolder() const { return dir_.path(); }
+    // Stops the server at once, as a crash ends it (its seats' connections break), and
+    // starts it again on the same folder and socket.
+    bool Stop();
+    bool Start();
 
 private:
     bool Tool(const QString& program, const QStringList& arguments);
+    bool StartServer();
     QString StopCommand() const;
 
     QTemporaryDir dir_;

@@ -81,4 +81,29 @@ TEST_F(StoreChangesTest, FormatAndBillChangesAreHeardOnceEachWhenTheyCommit) {
     EXPECT_EQ(deleted.bills, 1);
 }
 
+TEST_F(StoreChangesTest, AfterTheServerRestartedTheWordIsHeardAgainWithoutANewListener) {
+    QString away;
+    int back = 0;
+    QObject::connect(listener.get(), &StoreChanges::ServerAway, [&away](const QString& why) { away = why; });
+    QObject::connect(listener.get(), &StoreChanges::ServerBack, [&back] { ++back; });
+    listener->SetRetryInterval(50);
+
+    ASSERT_TRUE(server->Stop());
+    Wait(1, 0);
+    const bool started = server->Start();
+    ASSERT_TRUE(started);
+    EXPECT_FALSE(away.isEmpty()) << "the loss is told with the connection library's reason";
+    // Back: what was missed meanwhile is announced as changed, both kinds.
+    const Heard caughtUp = Wait(1, 1);
+    EXPECT_EQ(back, 1);
+    EXPECT_TRUE(listener->Connected());
+    EXPECT_EQ(caughtUp.formats, 1);
+    EXPECT_EQ(caughtUp.bills, 1);
+
+    // The writer's own connection opens again on its next statement.
+    ASSERT_TRUE(writer->Exec("INSERT INTO 历史(ID, Fmt, CID, Con) VALUES(1, '运单', 1, 'x')"))
+        << writer->LastError().toStdString();
+    EXPECT_EQ(Wait(0, 1).bills, 1);
+}
+
 } // namespace
