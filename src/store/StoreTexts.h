@@ -82,6 +82,8 @@ inline const QString kStorePrompt = QStringLiteral(
 inline const QString kStoreChosen = QStringLiteral("数据库连接已保存，重新启动程序后生效。");
 inline const QString kStoreChosenNoPassword = QStringLiteral(
     "数据库连接已保存，重新启动程序后生效。密码不保存在设置中，请把它写入 ~/.pgpass 密码文件。");
+inline const QString kChooseAuthority = QStringLiteral("选择签发服务器证书的机构（CA）的证书文件");
+inline const QString kAuthorityFilter = QStringLiteral("证书文件(*.crt *.pem *.cer);;所有文件(*)");
 inline const QString kStoreCommandMisused = QStringLiteral("store 需要 init 服务器地址 或 grant 用户 角色");
 inline QString FolderUnusable(const QString& folder, const QString& reason) {
     return QStringLiteral("数据文件夹“") + folder + QStringLiteral("”无法使用：") + reason;

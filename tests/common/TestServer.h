@@ -9,14 +9,21 @@
 #include <QString>
 #include <QTemporaryDir>
 
+struct ServerCertificate;
+
 class TestServer {
 public:
     TestServer();
+    // The same server also listening on 127.0.0.1, at a free port, with TLS from `tls`;
+    // Location() still goes through the socket, without TLS.
+    explicit TestServer(const ServerCertificate& tls);
     ~TestServer();
     TestServer(const TestServer&) = delete;
     TestServer& operator=(const TestServer&) = delete;
 
     bool Running() const { return running_; }
+    // The port it listens on, 5432 unless started with TLS.
+    int Port() const { return port_; }
     // Why it did not start: initdb's or pg_ctl's own output.
     QString Error() const { return error_; }
     // A connection string as `user` (the superuser "postgres" by default), with
@@ -30,6 +37,7 @@ public:
     bool Run(const QString& sql) const;
 
 private:
+    void Start(const ServerCertificate* tls);
     bool Tool(const QString& program, const QStringList& arguments);
     QString StopCommand() const;
 
@@ -37,6 +45,7 @@ private:
     bool running_ = false;
     QString error_;
     int stores_ = 0;
+    int port_ = 5432;
 };
 
 // The program's shared server when VELLUMARK_TEST_STORE=server, else nullptr. Started on
