@@ -109,6 +109,7 @@ void FormatHold::HoldOnServer(Database& db) {
                && waited.elapsed() < Database::CurrentBusyWait().limitMs)
             QThread::msleep(kServerRetryMs);
         if (locked == true) ++PrintHoldsHere()[here];
+        held_ = locked.value_or(true);
     }
     if (locked == true) server_ = &db;
 }
