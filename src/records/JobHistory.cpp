@@ -37,6 +37,9 @@ QString ReasonOf(Database& db) {
 class SmallCache {
 public:
     explicit SmallCache(Database& db) : db_(db) {
+        // A server keeps its own memory; the file's setting would fail there and end
+        // the job's transaction with it.
+        if (db_.IsServer()) return;
         const QueryResult setting = db_.Query(QStringLiteral("PRAGMA cache_size"));
         if (setting.failed || setting.Empty()) return;
         // A negative size counts KiB (as the store sets it); one in pages is left alone.

@@ -388,6 +388,15 @@ bool Database::RunOnServer(const QString& sql, const QVariantList& params, Query
     return false;
 }
 
+bool Database::ExecAfterwards(const QString& sql, const QVariantList& params) {
+    const QString error = lastError_;
+    const StoreFault fault = lastFault_;
+    const bool ok = Exec(sql, params);
+    lastError_ = error;
+    lastFault_ = fault;
+    return ok;
+}
+
 bool Database::Exec(const QString& sql, const QVariantList& params) {
     if (server_) return RunOnServer(sql, params, nullptr);
     sqlite3_stmt* stmt = Prepare(sql);

@@ -95,6 +95,9 @@ public:
     bool Exec(const QString& sql, const QVariantList& params = {});
     // Runs a query; an empty result when it fails.
     QueryResult Query(const QString& sql, const QVariantList& params = {});
+    // Runs a statement that tidies up after the work (releasing a lock): LastError()
+    // and LastFault() stay those of the work, which the caller reports.
+    bool ExecAfterwards(const QString& sql, const QVariantList& params = {});
     // Writes the changes of the open transaction to disk without committing them, so
     // that a full disk shows now rather than at the commit; false when it cannot.
     bool FlushToDisk();

@@ -5,7 +5,9 @@
 // identity of a file beside the database ("DATA.db.holds"): many jobs may hold a
 // format at once, a change needs it alone and is refused while a job holds it, and
 // a job waits for a change already under way. The system drops the locks of a
-// process that ends, however it ends, so a killed job blocks nothing.
+// process that ends, however it ends, so a killed job blocks nothing. On a server store
+// the holds are the server's advisory locks of the connection instead, so they hold
+// across every seat, and the server drops them with a connection that ends.
 #include <QString>
 #include <QtGlobal>
 
@@ -32,7 +34,11 @@ public:
     qint64 Identity() const { return identity_; }
 
 private:
+    void HoldOnServer(Database& db);
+
     qint64 identity_ = 0;
     int fd_ = -1;
     bool held_ = true;
+    Database* server_ = nullptr; // set while a server lock is held, to release it
+    Purpose purpose_ = Purpose::Print;
 };

@@ -17,6 +17,12 @@ bool IsServerLocation(const QString& location);
 // The location with any password taken out: passwords live in libpq's password file,
 // never in the settings.
 QString WithoutPassword(const QString& location);
+// True when the location has the server's certificate checked against an authority
+// (sslmode verify-ca or verify-full) but names no authority's certificate file, and the
+// client library's own default (PGSSLROOTCERT, ~/.postgresql/root.crt) holds none.
+bool NeedsAuthorityFile(const QString& location);
+// The location with `path` as the authority's certificate file, in the location's form.
+QString WithAuthorityFile(const QString& location, const QString& path);
 // Remembers the seat's server for the next start (empty: the data folder's file).
 bool Remember(const QString& location);
 QString Remembered();

@@ -100,6 +100,8 @@ inline QString PicturesNotCopied(const QString& folder) {
 inline QString StoreCopied(const QString& where) { return QStringLiteral("已复制到 %1：").arg(where); }
 inline const QString kCopiedCounts =
     QStringLiteral("格式 %1 个，底图 %2 张，单据 %3 张，默认值 %4 条，映射 %5 条，参数 %6 条，打印机配置 %7 条");
+inline const QString kChooseAuthority = QStringLiteral("选择签发服务器证书的机构（CA）的证书文件");
+inline const QString kAuthorityFilter = QStringLiteral("证书文件(*.crt *.pem *.cer);;所有文件(*)");
 inline QString FolderUnusable(const QString& folder, const QString& reason) {
     return QStringLiteral("数据文件夹“") + folder + QStringLiteral("”无法使用：") + reason;
 }

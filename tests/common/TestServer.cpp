@@ -1,5 +1,7 @@
 #include "common/TestServer.h"
 
+#include "common/TestCertificates.h"
+
 #include "store/Database.h"
 #include "store/StoreLocation.h"
 
@@ -10,6 +12,8 @@
 
 #include <cstdlib>
 #include <memory>
+#include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace {
@@ -24,9 +28,34 @@ QString ToolPath(const QString& name) {
 void HandOverToNobody(const QString& folder) {
     if (::chown(QFile::encodeName(folder).constData(), kNobody, kNobody) != 0) {}
 }
+
+// A port nothing listens on now: the kernel's pick for a socket bound to port 0.
+int FreeLoopbackPort() {
+    const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t size = sizeof address;
+    const bool bound = ::bind(probe, reinterpret_cast<sockaddr*>(&address), size) == 0
+                       && ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+    ::close(probe);
+    return bound ? ntohs(address.sin_port) : 0;
+}
+
+// The server reads its key only when no one else may (mode 0600, its own user's).
+bool CopyForServer(const QString& from, const QString& to) {
+    if (!QFile::copy(from, to) || !QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner))
+        return false;
+    if (::geteuid() == 0) HandOverToNobody(to);
+    return true;
+}
 } // namespace
 
-TestServer::TestServer() {
+TestServer::TestServer() { Init(nullptr); }
+
+TestServer::TestServer(const ServerCertificate& tls) { Init(&tls); }
+
+void TestServer::Init(const ServerCertificate* tls) {
     if (!dir_.isValid()) {
         error_ = QStringLiteral("no temporary folder");
         return;
@@ -34,11 +63,20 @@ TestServer::TestServer() {
     if (::geteuid() == 0) HandOverToNobody(dir_.path());
     const QString data = dir_.filePath(QStringLiteral("data"));
     // fsync off: a test server's data need not survive a power cut.
+    options_ = QStringLiteral("-k %1 -c fsync=off -c max_connections=60").arg(dir_.path());
     running_ = Tool(ToolPath(QStringLiteral("initdb")),
                     {QStringLiteral("-D"), data, QStringLiteral("-U"), QStringLiteral("postgres"),
                      QStringLiteral("--auth=trust"), QStringLiteral("-E"), QStringLiteral("UTF8"),
-                     QStringLiteral("--locale=C"), QStringLiteral("-N")})
-               && StartServer();
+                     QStringLiteral("--locale=C"), QStringLiteral("-N")});
+    if (running_ && tls) {
+        port_ = FreeLoopbackPort();
+        running_ = port_ != 0 && CopyForServer(tls->certificate, data + QStringLiteral("/server.crt"))
+                   && CopyForServer(tls->key, data + QStringLiteral("/server.key"));
+        options_ += QStringLiteral(" -p %1 -c listen_addresses=127.0.0.1 -c ssl=on").arg(port_);
+    } else {
+        options_ += QStringLiteral(" -c listen_addresses=");
+    }
+    running_ = running_ && StartServer();
     if (!running_) {
         QFile log(dir_.filePath(QStringLiteral("log")));
         if (log.open(QIODevice::ReadOnly)) error_ += QString::fromUtf8(log.readAll());
@@ -56,9 +94,7 @@ TestServer::TestServer() {
 bool TestServer::StartServer() {
     return Tool(ToolPath(QStringLiteral("pg_ctl")),
                 {QStringLiteral("-D"), dir_.filePath(QStringLiteral("data")), QStringLiteral("-l"),
-                 dir_.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"),
-                 QStringLiteral("-k %1 -c listen_addresses= -c fsync=off -c max_connections=60")
-                     .arg(dir_.path()),
+                 dir_.filePath(QStringLiteral("log")), QStringLiteral("-w"), QStringLiteral("-o"), options_,
                  QStringLiteral("start")});
 }
 
@@ -94,8 +130,9 @@ bool TestServer::Tool(const QString& program, const QStringList& arguments) {
 }
 
 QString TestServer::Location(const QString& user, const QString& schema) const {
-    QString location = QStringLiteral("host=%1 user=%2 dbname=postgres")
-                           .arg(dir_.path(), user.isEmpty() ? QStringLiteral("postgres") : user);
+    QString location = QStringLiteral("host=%1 port=%2 user=%3 dbname=postgres")
+                           .arg(dir_.path(), QString::number(port_),
+                                user.isEmpty() ? QStringLiteral("postgres") : user);
     if (!schema.isEmpty()) location += QStringLiteral(" options='-csearch_path=%1'").arg(schema);
     return location;
 }

@@ -9,14 +9,21 @@
 #include <QString>
 #include <QTemporaryDir>
 
+struct ServerCertificate;
+
 class TestServer {
 public:
     TestServer();
+    // The same server also listening on 127.0.0.1, at a free port, with TLS from `tls`;
+    // Location() still goes through the socket, without TLS.
+    explicit TestServer(const ServerCertificate& tls);
     ~TestServer();
     TestServer(const TestServer&) = delete;
     TestServer& operator=(const TestServer&) = delete;
 
     bool Running() const { return running_; }
+    // The port it listens on, 5432 unless started with TLS.
+    int Port() const { return port_; }
     // Why it did not start: initdb's or pg_ctl's own output.
     QString Error() const { return error_; }
     // A connection string as `user` (the superuser "postgres" by default), with
@@ -36,6 +43,8 @@ public:
     bool Start();
 
 private:
+    // initdb, then the first start; with `tls` also on 127.0.0.1 with TLS.
+    void Init(const ServerCertificate* tls);
     bool Tool(const QString& program, const QStringList& arguments);
     bool StartServer();
     QString StopCommand() const;
@@ -43,7 +52,9 @@ private:
     QTemporaryDir dir_;
     bool running_ = false;
     QString error_;
+    QString options_; // what the server is started with, the same on every start
     int stores_ = 0;
+    int port_ = 5432;
 };
 
 // The program's shared server when VELLUMARK_TEST_STORE=server, else nullptr. Started on

@@ -1,5 +1,6 @@
 // Export and import through a real database file, real format files and pictures.
 #include "FormatFileFixture.h"
+#include "common/RefusedInserts.h"
 
 #include "formatfile/AnsiText.h"
 #include "formatfile/FormatExport.h"
@@ -263,7 +264,7 @@ TEST_F(FormatExchangeTest, FailingImportStoresNothing) {
     }
 
     // The database refusing a write half-way (after the boxes are in) rolls it all back.
-    ASSERT_TRUE(db_->Exec("CREATE TRIGGER refuse BEFORE INSERT ON 参数 BEGIN SELECT RAISE(ABORT, 'full'); END"));
+    ASSERT_TRUE(RefuseInserts(*db_, QStringLiteral("参数")));
     const QStringList withTrigger = Snapshot();
     const QString path = WriteFile("半途.zhq", {good}, {"自定义类型124=[a][END]"});
     EXPECT_FALSE(Import(path).imported);

@@ -3,6 +3,7 @@
 // their process.
 #include "PdfProbe.h"
 #include "PrintFixture.h"
+#include "common/RefusedInserts.h"
 #include "common/ScriptedAsker.h"
 #include "common/TempDataFolder.h"
 #include "core/Progress.h"
@@ -163,8 +164,7 @@ TEST_F(PrintTransactionTest, AFailedPublishKeepsNothingAndSaysNothingWasPrinted)
 
     // History that cannot be written keeps the PDF from replacing its target.
     asker_.messages.clear();
-    ASSERT_TRUE(db_->Exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.历史 "
-                                         "BEGIN SELECT RAISE(ABORT, 'full'); END")));
+    ASSERT_TRUE(RefuseInserts(*db_, QStringLiteral("历史")));
     result = Print(Rows(5), target_);
     EXPECT_FALSE(result.ended);
     EXPECT_FALSE(QFile::exists(target_));
@@ -199,7 +199,7 @@ TEST_F(PrintTransactionTest, ACancelledBatchKeepsExactlyThePagesItPublishedAndSa
 }
 
 TEST_F(PrintTransactionTest, ABatchHoldsItsFormatAgainstRenameDeleteAndSaveFromElsewhere) {
-    std::unique_ptr<Database> other = Database::Open(db_->Path());
+    std::unique_ptr<Database> other = OpenDataDatabase();
     ASSERT_TRUE(other);
     RenameOutcome renamed = RenameOutcome::Renamed;
     bool deleted = true, saved = true;
@@ -253,7 +253,7 @@ TEST_F(PrintTransactionTest, BillsGoUnderTheNameTheFormatHasWhenTheyAreKept) {
 // A long batch writes its bills while it prints: nobody else sees them before the
 // output is published, and a write that fails ends the batch there, publishing nothing.
 TEST_F(PrintTransactionTest, ALongBatchWritesItsBillsAsItPrintsUnseenUntilPublished) {
-    std::unique_ptr<Database> other = Database::Open(db_->Path());
+    std::unique_ptr<Database> other = OpenDataDatabase();
     ASSERT_TRUE(other);
     const auto storedElsewhere = [&] {
         return other->Query(QStringLiteral("SELECT count(DISTINCT ID) FROM 历史")).rows.value(0).value(0).toInt();
@@ -269,8 +269,7 @@ TEST_F(PrintTransactionTest, ALongBatchWritesItsBillsAsItPrintsUnseenUntilPublis
 
     // The store refuses the rows: the batch stops at the first write instead of
     // printing every row, and neither the PDF nor any bill is kept.
-    ASSERT_TRUE(db_->Exec(QStringLiteral("CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.历史 "
-                                         "BEGIN SELECT RAISE(ABORT, 'full'); END")));
+    ASSERT_TRUE(RefuseInserts(*db_, QStringLiteral("历史")));
     int loaded = 0;
     BatchSource source = Rows(5000);
     const auto load = source.load;

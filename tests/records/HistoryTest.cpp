@@ -1,6 +1,7 @@
 // Storing bills: numbering per format, empty bills, all-or-nothing writes, and a
 // stored bill coming back into the boxes.
 #include "RecordsFixture.h"
+#include "common/RefusedInserts.h"
 #include "records/BoxValues.h"
 #include "records/History.h"
 #include "records/HistoryQueries.h"
@@ -48,13 +49,11 @@ TEST_F(HistoryTest, ABillWithoutValuesAddsNothing) {
 TEST_F(HistoryTest, AFailedWriteIsReportedAndLeavesNoPartOfTheBill) {
     Save("甲");
     // The second row of the bill fails.
-    ASSERT_TRUE(db->Exec(QStringLiteral(
-        "CREATE TEMP TRIGGER refuse BEFORE INSERT ON main.历史 WHEN NEW.CID=%1 "
-        "BEGIN SELECT RAISE(ABORT, 'refused'); END").arg(IdOf(format, "现金"))));
+    ASSERT_TRUE(RefuseInserts(*db, QStringLiteral("历史"), QStringLiteral("NEW.CID=%1").arg(IdOf(format, "现金"))));
     const Bill bill = BillOf(format, {{"收款人", "乙"}, {"现金", "1"}});
     EXPECT_EQ(SaveHistory(*db, format, bill).outcome, SavedBill::Outcome::Failed);
     EXPECT_EQ(Count("SELECT count(*) FROM 历史"), 1);
-    ASSERT_TRUE(db->Exec("DROP TRIGGER refuse"));
+    ASSERT_TRUE(AllowInserts(*db, QStringLiteral("历史")));
     EXPECT_EQ(SaveHistory(*db, format, bill).number, 2);
 }
 

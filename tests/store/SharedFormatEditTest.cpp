@@ -5,6 +5,7 @@
 #include "common/ScriptedAsker.h"
 #include "common/TestServer.h"
 #include "core/Progress.h"
+#include "store/FormatHold.h"
 #include "store/FormatOperations.h"
 #include "store/FormatStore.h"
 #include "store/StoreOpening.h"
@@ -103,6 +104,32 @@ TEST_F(SharedFormatEditTest, AFormatNotReadFromTheStoreIsStoredWithoutTheCheck) 
     no.No();
     EXPECT_EQ(Save(second, mine, no), SaveOutcome::Saved);
     EXPECT_EQ(Save(first, mine, no), SaveOutcome::Reload);
+}
+
+// A job holds its format against every seat, its own included; a job waits for a
+// change under way no longer than the store's busy wait.
+TEST_F(SharedFormatEditTest, AJobOnOneSeatHoldsTheFormatAgainstEverySeat) {
+    const QString name = QStringLiteral("运单");
+    Format format = Load(second);
+    {
+        const FormatHold job(*first.db, name, FormatHold::Purpose::Print);
+        ASSERT_TRUE(job.Held());
+        EXPECT_FALSE(second.formats->SaveFormat(format, {}, kScreenWidth, quiet));
+        EXPECT_TRUE(second.formats->RefusedWhilePrinting());
+        EXPECT_FALSE(FormatHold(*first.db, name, FormatHold::Purpose::Change).Held());
+        // Jobs share the format.
+        EXPECT_TRUE(FormatHold(*second.db, name, FormatHold::Purpose::Print).Held());
+    }
+    const BusyWait saved = Database::CurrentBusyWait();
+    Database::SetBusyWait({200, {}});
+    {
+        const FormatHold change(*second.db, name, FormatHold::Purpose::Change);
+        ASSERT_TRUE(change.Held());
+        EXPECT_FALSE(FormatHold(*first.db, name, FormatHold::Purpose::Print).Held());
+    }
+    Database::SetBusyWait(saved);
+    EXPECT_TRUE(FormatHold(*first.db, name, FormatHold::Purpose::Print).Held());
+    EXPECT_TRUE(second.formats->SaveFormat(format, {}, kScreenWidth, quiet));
 }
 
 } // namespace

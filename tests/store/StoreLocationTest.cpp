@@ -28,6 +28,30 @@ TEST(StoreLocationText, PasswordsAreTakenOutOfEveryFormOfAddress) {
     EXPECT_EQ(WithoutPassword("postgresql://clerk@db:5432/bills"), "postgresql://clerk@db:5432/bills");
 }
 
+TEST(StoreLocationText, AnAuthorityFileIsWantedOnlyWhenTheCertificateIsCheckedAgainstNone) {
+    using StoreLocation::NeedsAuthorityFile;
+    using StoreLocation::WithAuthorityFile;
+    const TempDataFolder home;
+    const QByteArray savedHome = qgetenv("HOME");
+    qputenv("HOME", home.Path().toUtf8());
+    EXPECT_TRUE(NeedsAuthorityFile("postgresql://clerk@db/bills?sslmode=verify-full"));
+    EXPECT_TRUE(NeedsAuthorityFile("host=db sslmode = 'verify-ca' dbname=bills"));
+    EXPECT_FALSE(NeedsAuthorityFile("postgresql://clerk@db/bills?sslmode=require"));
+    EXPECT_FALSE(NeedsAuthorityFile("host=db dbname=bills"));
+    EXPECT_FALSE(NeedsAuthorityFile("host=db sslmode=verify-full sslrootcert=/etc/ca.crt"));
+
+    // Added in the location's own form, quoted or escaped so odd paths survive.
+    EXPECT_EQ(WithAuthorityFile("postgresql://clerk@db/bills?sslmode=verify-full", "/ca dir/ca.crt"),
+              "postgresql://clerk@db/bills?sslmode=verify-full&sslrootcert=%2Fca%20dir%2Fca.crt");
+    EXPECT_EQ(WithAuthorityFile("postgresql://clerk@db/bills", "/ca.crt"), "postgresql://clerk@db/bills?sslrootcert=%2Fca.crt");
+    const QString pairs = WithAuthorityFile("host=db sslmode=verify-full", "/it's\\ca.crt");
+    EXPECT_EQ(pairs, "host=db sslmode=verify-full sslrootcert='/it\\'s\\\\ca.crt'");
+    EXPECT_FALSE(NeedsAuthorityFile(pairs));
+    // The authority's file is kept with the choice; only the password goes.
+    EXPECT_EQ(StoreLocation::WithoutPassword(pairs + " password=x"), pairs);
+    qputenv("HOME", savedHome);
+}
+
 class StoreChoiceTest : public ::testing::Test {
 protected:
     TempDataFolder folder; // also keeps this test's settings apart
