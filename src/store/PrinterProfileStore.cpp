@@ -62,7 +62,7 @@ PrinterProfile EffectivePrinterProfile(Database& db, const PrinterProfileKey& ke
 bool SavePrinterProfile(Database& db, const PrinterProfileKey& key, const PrinterProfile& profile) {
     if (!ProfileProblem(profile).isEmpty()) return false;
     Database::Transaction transaction(db);
-    return db.Exec(kCreateTable)
+    return EnsurePrinterProfileTable(db)
            && db.Exec(QStringLiteral("DELETE FROM PrinterProfile WHERE Seat=? AND Queue=? AND Fmt=?"),
                       {key.seat, key.queue, key.format})
            && db.Exec(QStringLiteral("INSERT INTO PrinterProfile(Seat, Queue, Fmt, OffsetX, OffsetY,"
@@ -89,4 +89,6 @@ bool DeleteFormatProfiles(Database& db, const QString& name) {
     return db.Exec(QStringLiteral("DELETE FROM PrinterProfile WHERE Fmt=?"), {name});
 }
 
-bool EnsurePrinterProfileTable(Database& db) { return db.Exec(kCreateTable); }
+// A server store has the table from the start, and its clerks may not create tables at
+// all, not even one that exists already.
+bool EnsurePrinterProfileTable(Database& db) { return HasTable(db) || db.Exec(kCreateTable); }

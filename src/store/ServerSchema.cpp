@@ -36,6 +36,14 @@ const QStringList kCreateTables = {
                    " Pic BYTEA)"),
     QStringLiteral("CREATE TABLE IF NOT EXISTS 版本(Version BIGINT)"),
     QStringLiteral("CREATE TABLE IF NOT EXISTS 格式版本(Fmt" VM_TEXT " PRIMARY KEY, Version" VM_WHOLE ")"),
+    // Corrections of a fraction of a percent need every digit: a profile's numbers are
+    // doubles, also in a table an earlier version made on first use with single ones.
+    QStringLiteral("CREATE TABLE IF NOT EXISTS PrinterProfile(Seat" VM_TEXT ", Queue" VM_TEXT ", Fmt" VM_TEXT ","
+                   " OffsetX" VM_REAL ", OffsetY" VM_REAL ", ScaleX DOUBLE PRECISION DEFAULT 1,"
+                   " ScaleY DOUBLE PRECISION DEFAULT 1, Feed" VM_REAL ", Continuous" VM_WHOLE ")"),
+    QStringLiteral("ALTER TABLE PrinterProfile ALTER COLUMN OffsetX TYPE DOUBLE PRECISION,"
+                   " ALTER COLUMN OffsetY TYPE DOUBLE PRECISION, ALTER COLUMN ScaleX TYPE DOUBLE PRECISION,"
+                   " ALTER COLUMN ScaleY TYPE DOUBLE PRECISION, ALTER COLUMN Feed TYPE DOUBLE PRECISION"),
 };
 
 // Every change of a format (its rows in Fmt; the last-use row is no one else's
@@ -90,6 +98,8 @@ const QStringList kGrants = {
     QStringLiteral("GRANT SELECT ON ALL TABLES IN SCHEMA %1 TO vellumark_clerk"),
     QStringLiteral("GRANT INSERT ON 历史 TO vellumark_clerk"),
     QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON 默认 TO vellumark_clerk"),
+    // Calibrating the printer a clerk prints on is part of printing.
+    QStringLiteral("GRANT SELECT, INSERT, UPDATE, DELETE ON PrinterProfile TO vellumark_clerk"),
     QStringLiteral("GRANT UPDATE (LBL, fName) ON Fmt TO vellumark_clerk"),
     QStringLiteral("GRANT USAGE ON ALL SEQUENCES IN SCHEMA %1 TO vellumark_clerk"),
     QStringLiteral("ALTER TABLE Fmt ENABLE ROW LEVEL SECURITY"),

@@ -7,7 +7,7 @@
 
 class Database;
 
-inline constexpr int kServerSchemaVersion = 2;
+inline constexpr int kServerSchemaVersion = 3;
 
 // The group roles of a server store: designers change formats, mappings and
 // parameters and delete history; clerks read them, print and keep history and defaults.
