@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QFontDatabase>
 
+#include <utility>
+
 namespace {
 
 enum class Style { Serif, Sans };
@@ -35,12 +37,23 @@ const QStringList& Candidates(Style style) {
 }
 
 // Only families that are installed; a missing one would just fall through to fontconfig.
-QStringList Installed(const QStringList& families) {
-    const QStringList available = QFontDatabase::families();
+QStringList Installed(const QStringList& families, const QStringList& available) {
     QStringList result;
     for (const QString& family : families)
         if (available.contains(family, Qt::CaseInsensitive)) result << family;
     return result;
+}
+
+// The installed substitutes of a style, found once: every font a bill draws is named
+// through them, and listing the installed families costs more than the rest of the
+// name's lookup. The program adds no fonts while it runs.
+const QStringList& InstalledCandidates(Style style) {
+    static const auto installed = [] {
+        const QStringList available = QFontDatabase::families();
+        return std::pair{Installed(Candidates(Style::Serif), available),
+                         Installed(Candidates(Style::Sans), available)};
+    }();
+    return style == Style::Serif ? installed.first : installed.second;
 }
 
 } // namespace
@@ -49,14 +62,14 @@ QStringList ChineseFontSubstitutes(const QString& windowsFontName) {
     const QString wanted = windowsFontName.trimmed();
     for (const WindowsFont& font : kWindowsFonts)
         if (wanted.compare(QString::fromUtf16(font.name), Qt::CaseInsensitive) == 0)
-            return Installed(Candidates(font.style));
+            return InstalledCandidates(font.style);
     return {};
 }
 
 void InstallChineseFontSubstitutions() {
     for (const WindowsFont& font : kWindowsFonts) {
         const QString name = QString::fromUtf16(font.name);
-        const QStringList substitutes = Installed(Candidates(font.style));
+        const QStringList& substitutes = InstalledCandidates(font.style);
         if (substitutes.isEmpty()) continue;
         QFont::removeSubstitutions(name); // a second call must not stack duplicates
         QFont::insertSubstitutions(name, substitutes);

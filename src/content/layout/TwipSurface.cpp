@@ -14,9 +14,12 @@
 QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
     // A Windows font name is looked up as the installed family it maps to (FontMapping.h).
     // Named alone it matches no family, and Qt sorts fontconfig's fallbacks for it (the
-    // costliest part of loading a font) before taking the substitute.
+    // costliest part of loading a font) before taking the substitute. Only the best
+    // substitute is named: a second family also makes Qt sort the fallbacks on every font
+    // it loads, while a character the face lacks still finds another face when drawn.
     QFont font;
-    font.setFamilies(ChineseFontSubstitutes(box.name) << box.name);
+    const QStringList substitutes = ChineseFontSubstitutes(box.name);
+    font.setFamily(substitutes.isEmpty() ? box.name : substitutes.first());
     // Qt turns points into logical units with the device's dpi; the painter's logical
     // unit is the twip, so ask for the point size that comes out as sizePt × 20 units.
     font.setPointSizeF(sizePt * kTwipsPerInch / logicalDpiY);

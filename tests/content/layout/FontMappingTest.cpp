@@ -5,6 +5,9 @@
 #include <QFont>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QGlyphRun>
+#include <QRawFont>
+#include <QTextLayout>
 #include <gtest/gtest.h>
 
 TEST(FontMapping, WindowsChineseFontsResolveToNotoCjk) {
@@ -30,4 +33,27 @@ TEST(FontMapping, WindowsChineseFontsResolveToNotoCjk) {
     }
     EXPECT_EQ(ChineseFontSubstitutes(QStringLiteral("simhei")).value(0), "Noto Sans CJK SC");
     EXPECT_TRUE(ChineseFontSubstitutes(QStringLiteral("Arial")).isEmpty());
+}
+
+// A character the mapped face lacks is still printed, from another installed face.
+TEST(FontMapping, CharacterMissingFromTheMappedFaceFallsBack) {
+    BoxFont box;
+    box.name = QStringLiteral("宋体");
+    const QFont font = TwipFont(box, 12, 1440);
+    const QChar missing(0x0531); // an Armenian letter: no CJK face has it
+    if (QRawFont::fromFont(font).supportsCharacter(missing))
+        GTEST_SKIP() << "the mapped face has the character";
+    bool installed = false;
+    for (const QString& family : QFontDatabase::families())
+        installed = installed || QRawFont::fromFont(QFont(family)).supportsCharacter(missing);
+    if (!installed) GTEST_SKIP() << "no installed face has the character";
+
+    QTextLayout layout(QStringLiteral("票") + missing, font);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    int drawn = 0;
+    for (const QGlyphRun& run : layout.glyphRuns())
+        for (const quint32 glyph : run.glyphIndexes()) drawn += glyph != 0 ? 1 : 0;
+    EXPECT_EQ(drawn, 2);
 }
