@@ -31,7 +31,8 @@ public:
     virtual std::optional<QueuePapers> PapersOf(const QPagedPaintDevice& device) const = 0;
     // Lets a printer draw from the paper's corner; false when `device` is no printer.
     virtual bool UseWholePaper(QPagedPaintDevice& device) const = 0;
-    // Whether the printer's job has failed.
+    // Whether the printer's job has failed; once its painter ended, also whether the
+    // spooler refused it.
     virtual bool Failed(const QPagedPaintDevice& printer) const = 0;
     // The PDF file a printer writes to a staging file (PrinterPdfOutput.h): whether it
     // does, finishing it onto its target, and discarding it.

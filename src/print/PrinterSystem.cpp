@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
 namespace {
 
 const QPrinter* PrinterOf(const QPagedPaintDevice& device) { return dynamic_cast<const QPrinter*>(&device); }
@@ -36,7 +38,11 @@ public:
 
     bool Failed(const QPagedPaintDevice& printer) const override {
         const QPrinter* qprinter = PrinterOf(printer);
-        return !qprinter || qprinter->printerState() == QPrinter::Error;
+        if (!qprinter || qprinter->printerState() == QPrinter::Error) return true;
+        // A queue's printer hands its ended job to the spooler without telling whether
+        // the spooler took it (a queue that refuses jobs, or one that is gone): the
+        // spooler's answer to that last request of this thread tells.
+        return !QueueOf(printer).isEmpty() && cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE;
     }
 
     bool HasStagedPdf(const QPagedPaintDevice& printer) const override {

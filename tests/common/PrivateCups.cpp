@@ -104,6 +104,10 @@ QString PrivateCups::AddQueue(const QString& name, const QString& model, const Q
     return {};
 }
 
+void PrivateCups::RefuseJobs(const QString& name, bool refuse) {
+    Run(refuse ? QStringLiteral("cupsreject") : QStringLiteral("cupsaccept"), {name});
+}
+
 void PrivateCups::ClearOutput(const QString& name) {
     QFile::remove(OutputPath(name));
     // Held until WaitForOutput lets them print one at a time: the file device writes

@@ -25,6 +25,10 @@ public:
     // ("Resolution=180dpi"); empty when done, otherwise why not.
     QString AddQueue(const QString& name, const QString& model, const QStringList& options = {});
 
+    // The queue refuses new jobs (the spooler answers them with an error), or takes
+    // them again.
+    void RefuseJobs(const QString& name, bool refuse);
+
     // Removes what the queue printed so far and holds the jobs that come next, so the
     // next output is theirs only.
     void ClearOutput(const QString& name);
