@@ -179,7 +179,9 @@ bool PrintJob::PublishToPrinter() {
     // back after, so the records are made ready first and kept once it was accepted.
     QString reason;
     const bool prepared = !publish_ || publish_->Prepare(&reason);
-    const bool ended = painter_.end() && !printers_->Failed(device_);
+    // A preview's pages never reach the spooler.
+    const bool ended = painter_.end() && !printers_->Failed(device_)
+                       && (preview_ || !printers_->SpoolerRefused(device_));
     const bool published = printers_->FinishPdf(device_, ended, asker_, nullptr);
     if (published) pagesSent_ = pages_;
     if (!publish_) return published;

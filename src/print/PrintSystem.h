@@ -31,9 +31,11 @@ public:
     virtual std::optional<QueuePapers> PapersOf(const QPagedPaintDevice& device) const = 0;
     // Lets a printer draw from the paper's corner; false when `device` is no printer.
     virtual bool UseWholePaper(QPagedPaintDevice& device) const = 0;
-    // Whether the printer's job has failed; once its painter ended, also whether the
-    // spooler refused it.
+    // Whether the printer's job has failed.
     virtual bool Failed(const QPagedPaintDevice& printer) const = 0;
+    // Whether the spooler refused the job the printer handed it as its painter ended
+    // (a queue that takes no jobs, or one that is gone); asked right after that.
+    virtual bool SpoolerRefused(const QPagedPaintDevice& printer) const = 0;
     // The PDF file a printer writes to a staging file (PrinterPdfOutput.h): whether it
     // does, finishing it onto its target, and discarding it.
     virtual bool HasStagedPdf(const QPagedPaintDevice& printer) const = 0;

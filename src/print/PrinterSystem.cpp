@@ -38,10 +38,13 @@ public:
 
     bool Failed(const QPagedPaintDevice& printer) const override {
         const QPrinter* qprinter = PrinterOf(printer);
-        if (!qprinter || qprinter->printerState() == QPrinter::Error) return true;
+        return !qprinter || qprinter->printerState() == QPrinter::Error;
+    }
+
+    bool SpoolerRefused(const QPagedPaintDevice& printer) const override {
         // A queue's printer hands its ended job to the spooler without telling whether
-        // the spooler took it (a queue that refuses jobs, or one that is gone): the
-        // spooler's answer to that last request of this thread tells.
+        // the spooler took it: the spooler's answer to that last request of this
+        // thread tells.
         return !QueueOf(printer).isEmpty() && cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE;
     }
 
