@@ -7,4 +7,8 @@
 inline const QString kMarginQueue = QStringLiteral("EPSON24");
 
 // Starts the spooler with the queue, once per process; empty when ready, else why not.
+// The queue takes one unfinished job at a time: while it holds one, the spooler
+// refuses the next.
 QString StartMarginQueue();
+// Holds the queue's jobs unprinted, or cancels those held and prints again.
+void HoldMarginQueueJobs(bool hold);
