@@ -24,7 +24,9 @@ void ReportBatchEnd(const QString& problem, const BatchResult& result, Asker& as
         // The output never went out (its own message said why): nothing was printed.
         asker.Message(stopped + PrintText::kNothingPrinted);
     } else if (!result.ended) {
-        asker.Message((stopped.isEmpty() ? PrintText::kPrintError : stopped) + PrintText::PartlyPrinted(result.printed)
+        // Strips went out before one failed: their bills are printed, the rest are not.
+        asker.Message((stopped.isEmpty() ? PrintText::kPrintError : stopped)
+                      + PrintText::PartlyPrinted(result.printed)
                       + (result.withHistory ? PrintText::PartlyKept(result.kept) : QString())
                       + PrintText::kRestNotPrinted);
     } else if (!stopped.isEmpty()) {
