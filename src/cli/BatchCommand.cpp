@@ -188,10 +188,10 @@ int PrintBatchFromStore(Database& db, const BatchArgs& args, QTextStream& out, Q
         options.history = args.history && !args.data.isEmpty() ? &db : nullptr;
         result = PrintBatch(job, format, source, options, *progress, asker);
     }
-    // A job that never went out printed nothing: no count is claimed.
-    if (result.ended)
-        out << QStringLiteral("已打印 %1 张单据，共 %2 页").arg(result.printed).arg(job.PagesPrinted())
-            << Qt::endl;
+    // Only what went out is counted: nothing for a job that never did, the strips the
+    // spooler took for one that stopped part way.
+    if (result.ended || result.printed > 0)
+        out << QStringLiteral("已打印 %1 张单据，共 %2 页").arg(result.printed).arg(job.PagesSent()) << Qt::endl;
     return result.Complete(source.count * (args.labels ? options.copies : 1)) ? ExitCode::kDone
                                                                                 : ExitCode::kFailed;
 }

@@ -20,9 +20,15 @@ QString BatchSource::Describe(int index) const {
 
 void ReportBatchEnd(const QString& problem, const BatchResult& result, Asker& asker) {
     const QString stopped = !problem.isEmpty() ? problem : result.cancelled ? PrintText::kJobCancelled : QString();
-    if (!result.ended) {
+    if (!result.ended && result.printed == 0) {
         // The output never went out (its own message said why): nothing was printed.
         asker.Message(stopped + PrintText::kNothingPrinted);
+    } else if (!result.ended) {
+        // Strips went out before one failed: their bills are printed, the rest are not.
+        asker.Message((stopped.isEmpty() ? PrintText::kPrintError : stopped)
+                      + PrintText::PartlyPrinted(result.printed)
+                      + (result.withHistory ? PrintText::PartlyKept(result.kept) : QString())
+                      + PrintText::kRestNotPrinted);
     } else if (!stopped.isEmpty()) {
         asker.Message(stopped + PrintText::BillsPrinted(result.printed)
                       + (result.withHistory ? PrintText::BillsKept(result.kept) : QString()));
@@ -46,8 +52,8 @@ BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& s
     request.copies = options.copies;
     request.endJob = false;
     request.page = options.page;
-    job.ExpectPages(int(std::min<qint64>(qint64(source.count) * std::clamp(options.copies, 1, kMaxCopies),
-                                         std::numeric_limits<int>::max())));
+    const int copies = std::clamp(options.copies, 1, kMaxCopies);
+    job.ExpectPages(int(std::min<qint64>(qint64(source.count) * copies, std::numeric_limits<int>::max())));
     QString problem;
     {
         ProgressScope scope(progress, options.caption, source.count);
@@ -81,9 +87,11 @@ BatchResult PrintBatch(PrintJob& job, const Format& format, const BatchSource& s
     // are kept as it is published, all in one transaction.
     result.ended = job.End();
     job.PublishWith(nullptr);
-    if (!result.ended) result.printed = 0;
+    // Printed are the bills whose every copy went out; a strip the spooler refused
+    // takes its bills' history with it.
+    result.printed = std::min(result.printed, job.PagesSent() / copies);
     result.kept = history ? int(history->CommittedNumbers().size()) : 0;
-    if (history && result.ended && result.kept != result.printed && problem.isEmpty())
+    if (history && result.kept != result.printed && problem.isEmpty())
         problem = PrintText::kHistoryNotKept;
     ReportBatchEnd(problem, result, asker);
     return result;

@@ -36,12 +36,13 @@ struct BatchOptions {
 };
 
 struct BatchResult {
-    int printed = 0;        // bills whose pages went out with the job (0 when it failed)
+    int printed = 0;        // bills whose pages went out (of a job that failed, those of
+                            // the strips the spooler took before)
     int kept = 0;           // of them, stored in history
     bool withHistory = false;
     bool cancelled = false; // the user stopped the job
     int failedIndex = -1;   // the bill that stopped the job
-    bool ended = false;     // the document was finished (and a PDF file written)
+    bool ended = false;     // the document was finished and all of it went out
 
     // Every bill printed and, with history, kept.
     bool Complete(int count) const {
@@ -50,7 +51,8 @@ struct BatchResult {
 };
 
 // Tells the user what stopped a batch (`problem`, else a cancel) and how many bills
-// were printed; nothing when it ran through.
+// were printed; nothing when it ran through. A job that failed after some of its
+// strips went out says how many bills those hold and that the rest did not print.
 void ReportBatchEnd(const QString& problem, const BatchResult& result, Asker& asker);
 
 // Prints the bills of `source` into `job` and ends it. Problems are told to `asker`

@@ -14,6 +14,9 @@
 #include <QPainter>
 #include <QPen>
 
+#include <algorithm>
+#include <numeric>
+
 namespace {
 
 // The separator lines of a printed sheet.
@@ -134,6 +137,7 @@ BatchResult PrintLabelSheets(PrintJob& job, const Format& format, const LabelShe
     const QPointF origin(-(format.page.offsetX - 10), -(format.page.offsetY - 10));
     const int copies = qMax(1, options.copies);
     const int sheets = spec.SheetCount(source.count);
+    QList<int> labelsOnSheet; // of every sheet begun, for the count of those that went out
     QString problem;
     {
         ProgressScope scope(progress, options.caption, sheets * copies);
@@ -160,7 +164,7 @@ BatchResult PrintLabelSheets(PrintJob& job, const Format& format, const LabelShe
                 if (painter) {
                     DrawLabelSheet(*painter, cellFormat, spec, bills, origin, cellOptions);
                     if (spec.separators) DrawCellLines(*painter, spec, origin, SeparatorPen(*painter));
-                    result.printed += int(bills.size());
+                    labelsOnSheet << int(bills.size());
                 } else if (!bills.isEmpty() && problem.isEmpty()) {
                     problem = PrintText::BillNotPrinted(source.Describe(first));
                     result.failedIndex = first;
@@ -171,6 +175,8 @@ BatchResult PrintLabelSheets(PrintJob& job, const Format& format, const LabelShe
         }
     }
     result.ended = job.End();
+    const qsizetype sent = std::min<qsizetype>(job.PagesSent(), labelsOnSheet.size());
+    result.printed = std::accumulate(labelsOnSheet.begin(), labelsOnSheet.begin() + sent, 0);
     ReportBatchEnd(problem, result, asker);
     return result;
 }

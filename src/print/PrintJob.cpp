@@ -152,18 +152,26 @@ const QImage& PrintJob::BackgroundPicture(const Format& format) {
 
 bool PrintJob::End() {
     if (!painter_.isActive()) return !stripNotSent_;
+    return Publish() && !stripNotSent_;
+}
+
+bool PrintJob::Publish() {
+    if (!pdf_ && !printers_->HasStagedPdf(device_)) {
+        const bool published = PublishToPrinter();
+        // The paper moved only when the spooler took the job.
+        if (published) KeepPaperPlace();
+        return published;
+    }
+    bool published = false;
     if (pdf_) {
         const bool ended = painter_.end();
-        return pdf_->Finish(ended, asker_, TakeDrawnGlyphs(&device_), publish_);
-    }
-    if (printers_->HasStagedPdf(device_)) {
+        published = pdf_->Finish(ended, asker_, TakeDrawnGlyphs(&device_), publish_);
+    } else {
         const bool ended = painter_.end() && !printers_->Failed(device_);
-        return printers_->FinishPdf(device_, ended, asker_, publish_);
+        published = printers_->FinishPdf(device_, ended, asker_, publish_);
     }
-    const bool published = PublishToPrinter();
-    // The paper moved only when the spooler took the job.
-    if (published) KeepPaperPlace();
-    return published && !stripNotSent_;
+    if (published) pagesSent_ = pages_;
+    return published;
 }
 
 bool PrintJob::PublishToPrinter() {
@@ -171,8 +179,11 @@ bool PrintJob::PublishToPrinter() {
     // back after, so the records are made ready first and kept once it was accepted.
     QString reason;
     const bool prepared = !publish_ || publish_->Prepare(&reason);
-    const bool ended = painter_.end() && !printers_->Failed(device_);
+    // A preview's pages never reach the spooler.
+    const bool ended = painter_.end() && !printers_->Failed(device_)
+                       && (preview_ || !printers_->SpoolerRefused(device_));
     const bool published = printers_->FinishPdf(device_, ended, asker_, nullptr);
+    if (published) pagesSent_ = pages_;
     if (!publish_) return published;
     if (!prepared) {
         asker_.Message(PrintText::SentWithoutRecords(reason));

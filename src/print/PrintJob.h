@@ -60,6 +60,9 @@ public:
     // job goes to the spooler; false when that fails.
     bool End();
     int PagesPrinted() const { return pages_; }
+    // The pages that went out: all of them once the job ended well; of a job sent in
+    // strips that stopped part way, those of the strips the spooler took.
+    int PagesSent() const { return pagesSent_; }
 
     // The job draws into the print preview: its pages stay in one document, and the
     // paper in the printer does not move, so no place of continuous paper is kept.
@@ -88,6 +91,8 @@ private:
     void KeepPaperPlace();
     // Ends the document on a printer, with the records kept when the spooler took it.
     bool PublishToPrinter();
+    // Ends the document on whatever it is drawn to; true when its pages went out.
+    bool Publish();
 
     QPagedPaintDevice& device_;
     const PrintSystem* printers_ = nullptr; // a printer's job, or
@@ -96,6 +101,7 @@ private:
     QPainter painter_;
     PublishStep* publish_ = nullptr;
     int pages_ = 0;
+    int pagesSent_ = 0;
     QHash<QString, QImage> backgrounds_;
     QHash<QString, PrinterProfile> profiles_;
     bool paperRefused_ = false; // told once; later pages keep the queue's paper

@@ -33,6 +33,9 @@ public:
     virtual bool UseWholePaper(QPagedPaintDevice& device) const = 0;
     // Whether the printer's job has failed.
     virtual bool Failed(const QPagedPaintDevice& printer) const = 0;
+    // Whether the spooler refused the job the printer handed it as its painter ended
+    // (a queue that takes no jobs, or one that is gone); asked right after that.
+    virtual bool SpoolerRefused(const QPagedPaintDevice& printer) const = 0;
     // The PDF file a printer writes to a staging file (PrinterPdfOutput.h): whether it
     // does, finishing it onto its target, and discarding it.
     virtual bool HasStagedPdf(const QPagedPaintDevice& printer) const = 0;

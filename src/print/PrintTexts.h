@@ -54,6 +54,10 @@ inline const QString kJobCancelled = QStringLiteral("打印已取消。");
 inline QString BillsPrinted(int bills) {
     return QStringLiteral("已打印的%1张单据保留在打印任务中。").arg(bills);
 }
+// A job that went out in strips and stopped part way: what went out, and the rest.
+inline QString PartlyPrinted(int bills) { return QStringLiteral("已打印%1张单据，").arg(bills); }
+inline QString PartlyKept(int bills) { return QStringLiteral("其中%1张已存入历史记录，").arg(bills); }
+inline const QString kRestNotPrinted = QStringLiteral("其余单据没有打印。");
 inline const QString kNoSuchBill = QStringLiteral("没有这张单据");
 inline const QString kNoRows = QStringLiteral("没有可打印的单据数据！");
 

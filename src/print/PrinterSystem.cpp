@@ -8,6 +8,8 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
 namespace {
 
 const QPrinter* PrinterOf(const QPagedPaintDevice& device) { return dynamic_cast<const QPrinter*>(&device); }
@@ -37,6 +39,13 @@ public:
     bool Failed(const QPagedPaintDevice& printer) const override {
         const QPrinter* qprinter = PrinterOf(printer);
         return !qprinter || qprinter->printerState() == QPrinter::Error;
+    }
+
+    bool SpoolerRefused(const QPagedPaintDevice& printer) const override {
+        // A queue's printer hands its ended job to the spooler without telling whether
+        // the spooler took it: the spooler's answer to that last request of this
+        // thread tells.
+        return !QueueOf(printer).isEmpty() && cupsLastError() >= IPP_STATUS_REDIRECTION_OTHER_SITE;
     }
 
     bool HasStagedPdf(const QPagedPaintDevice& printer) const override {

@@ -36,7 +36,7 @@ int Run(const QString& program, const QStringList& arguments, QString* output = 
 
 } // namespace
 
-PrivateCups::PrivateCups() : previousServer_(qgetenv("CUPS_SERVER")) {
+PrivateCups::PrivateCups(int jobsPerQueue) : previousServer_(qgetenv("CUPS_SERVER")) {
     if (!dir_.isValid()) {
         problem_ = QStringLiteral("no temporary folder");
         return;
@@ -50,9 +50,10 @@ PrivateCups::PrivateCups() : previousServer_(qgetenv("CUPS_SERVER")) {
     const QString socket = root.filePath(QStringLiteral("state/cups.sock"));
     const QString logs = root.filePath(QStringLiteral("logs"));
     WriteText(root.filePath(QStringLiteral("cupsd.conf")),
-              QStringLiteral("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing No\n"
+              QStringLiteral("Listen %1\nLogLevel warn\nWebInterface No\nBrowsing No\nMaxJobsPerPrinter %2\n"
                              "<Location />\nOrder allow,deny\nAllow all\n</Location>\n")
-                  .arg(socket));
+                  .arg(socket)
+                  .arg(jobsPerQueue));
     // As root the spooler refuses to run its filters as root: they run as "lp".
     const QString user = geteuid() == 0 ? QStringLiteral("User lp\nGroup lp\n") : QString();
     WriteText(root.filePath(QStringLiteral("cups-files.conf")),
@@ -102,6 +103,19 @@ QString PrivateCups::AddQueue(const QString& name, const QString& model, const Q
     if (Run(QStringLiteral("lpadmin"), arguments, &output) != 0)
         return QStringLiteral("lpadmin refused the queue: ") + output;
     return {};
+}
+
+void PrivateCups::RefuseJobs(const QString& name, bool refuse) {
+    Run(refuse ? QStringLiteral("cupsreject") : QStringLiteral("cupsaccept"), {name});
+}
+
+void PrivateCups::HoldJobs(const QString& name, bool hold) {
+    if (hold) {
+        Run(QStringLiteral("cupsdisable"), {name});
+        return;
+    }
+    Run(QStringLiteral("cancel"), {QStringLiteral("-a"), name});
+    Run(QStringLiteral("cupsenable"), {name});
 }
 
 void PrivateCups::ClearOutput(const QString& name) {

@@ -12,7 +12,9 @@
 
 class PrivateCups {
 public:
-    PrivateCups();
+    // `jobsPerQueue`: how many unfinished jobs a queue takes before the spooler refuses
+    // the next (0: no limit).
+    explicit PrivateCups(int jobsPerQueue = 0);
     ~PrivateCups();
     PrivateCups(const PrivateCups&) = delete;
     PrivateCups& operator=(const PrivateCups&) = delete;
@@ -24,6 +26,13 @@ public:
     // "drv:///sample.drv/epson24.ppd") and the default options `options`
     // ("Resolution=180dpi"); empty when done, otherwise why not.
     QString AddQueue(const QString& name, const QString& model, const QStringList& options = {});
+
+    // The queue refuses new jobs (the spooler answers them with an error), or takes
+    // them again.
+    void RefuseJobs(const QString& name, bool refuse);
+    // Holds the queue's jobs unprinted (they stay unfinished), or cancels those held
+    // and prints again.
+    void HoldJobs(const QString& name, bool hold);
 
     // Removes what the queue printed so far and holds the jobs that come next, so the
     // next output is theirs only.

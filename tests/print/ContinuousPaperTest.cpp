@@ -10,6 +10,7 @@
 #include "print/JobProgress.h"
 #include "print/PrintJob.h"
 #include "print/PrinterCorrection.h"
+#include "print/PrintTexts.h"
 #include "store/FormatStore.h"
 #include "store/PaperPosition.h"
 
@@ -38,6 +39,41 @@ protected:
         return DecodeEscP24(streams, kEpsonMargins, kFormWidthMm);
     }
     double KeptFormStart() { return LoadFormStart(kEpson); }
+
+    // A stored format of one text box, for batches that keep their bills.
+    Format StoredFormat() {
+        Format format = MakeFormat(kFormWidthMm, kFormMm);
+        format.name = QStringLiteral("连续单");
+        format.boxes << MakeBox(kFirstTemporaryId, BoxKind::Text, 20, 20, 60, 10, QStringLiteral("名称"));
+        SilentProgress saving;
+        EXPECT_TRUE(FormatStore(*db_).SaveFormat(format, format.name, 15360, saving));
+        return *FormatStore(*db_).LoadFormat(format.name, 15360);
+    }
+    // `count` rows into `format`'s box, kept in history; `afterBill` runs after each bill
+    // is printed, with how many were so far. The job's messages go to `messages`.
+    BatchResult PrintRows(const Format& format, int count, const std::function<void(int)>& afterBill,
+                          PrintedPaper& paper, QStringList& messages) {
+        BatchSource rows;
+        rows.count = count;
+        rows.load = [&format](int index, Bill& bill, QString*) {
+            bill.SetValue(format.boxes[0].id, QStringLiteral("R%1").arg(index));
+            return true;
+        };
+        BatchResult result;
+        paper = DecodeEscP24(Spooled(kEpson, [&](QPrinter& printer, ScriptedAsker& asker) {
+            PrintJob job(printer, asker);
+            int printed = 0;
+            job.onBillPrinted = [&](const Format&, const Bill&) { afterBill(++printed); };
+            BatchOptions options;
+            options.history = db_.get();
+            SilentJobProgress progress;
+            result = PrintBatch(job, format, rows, options, progress, asker);
+            messages = asker.messages;
+            return true;
+        }), kEpsonMargins, kFormWidthMm);
+        return result;
+    }
+    qsizetype HistoryBills() { return db_->Query(QStringLiteral("SELECT Con FROM 历史")).rows.size(); }
 
     const Format format_ = CrossFormat(kFormWidthMm, kFormMm, kCrosses);
 };
@@ -86,33 +122,50 @@ TEST_F(ContinuousPaperTest, RealignedPaperStartsOnAFormAgain) {
 
 TEST_F(ContinuousPaperTest, ABatchOverSeveralStripsKeepsEveryBillItPrinted) {
     // Seven bills make two strips, so two spooler jobs: the bills of each are kept.
-    Format format = MakeFormat(kFormWidthMm, kFormMm);
-    format.name = QStringLiteral("连续单");
-    format.boxes << MakeBox(kFirstTemporaryId, BoxKind::Text, 20, 20, 60, 10, QStringLiteral("名称"));
-    SilentProgress saving;
-    ASSERT_TRUE(FormatStore(*db_).SaveFormat(format, format.name, 15360, saving));
-    const Format stored = *FormatStore(*db_).LoadFormat(format.name, 15360);
+    const Format stored = StoredFormat();
     SetProfile(kEpson, PrinterProfile{.continuous = true});
-    BatchSource rows;
-    rows.count = 7;
-    rows.load = [&stored](int index, Bill& bill, QString*) {
-        bill.SetValue(stored.boxes[0].id, QStringLiteral("R%1").arg(index));
-        return true;
-    };
-    BatchResult result;
-    const PrintedPaper paper = DecodeEscP24(Spooled(kEpson, [&](QPrinter& printer, ScriptedAsker& asker) {
-        PrintJob job(printer, asker);
-        BatchOptions options;
-        options.history = db_.get();
-        SilentJobProgress progress;
-        result = PrintBatch(job, stored, rows, options, progress, asker);
-        return result.Complete(rows.count);
-    }), kEpsonMargins, kFormWidthMm);
+    PrintedPaper paper;
+    QStringList messages;
+    const BatchResult result = PrintRows(stored, 7, [](int) {}, paper, messages);
     ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+    EXPECT_TRUE(result.Complete(7)) << messages.join(" ").toStdString();
     EXPECT_EQ(paper.pages, 2);
     EXPECT_EQ(result.printed, 7);
     EXPECT_EQ(result.kept, 7);
-    EXPECT_EQ(db_->Query(QStringLiteral("SELECT Con FROM 历史")).rows.size(), 7);
+    EXPECT_EQ(HistoryBills(), 7);
+}
+
+TEST_F(ContinuousPaperTest, AStripTheSpoolerRefusesLeavesTheBillsOfTheStripsBefore) {
+    // Five forms make a strip. The spooler refuses every job after the first strip:
+    // the second strip is the last (seven bills, refused as the job ends) or one more
+    // follows it (twelve bills, refused as the third begins).
+    const Format stored = StoredFormat();
+    const int stripBills = int(kMaxStripMm / kFormMm);
+    for (const int bills : {7, 12}) {
+        SCOPED_TRACE(bills);
+        db_->Exec(QStringLiteral("DELETE FROM 历史"));
+        ASSERT_TRUE(SaveFormStart(kEpson, 0)); // the first form's top edge at the start
+        SetProfile(kEpson, PrinterProfile{.continuous = true});
+        PrintedPaper paper;
+        QStringList messages;
+        // The first bill of the second strip is drawn once the first strip went out.
+        const BatchResult result = PrintRows(stored, bills, [&](int printed) {
+            if (printed == stripBills + 1) RefuseJobs(kEpson, true);
+        }, paper, messages);
+        RefuseJobs(kEpson, false);
+        ASSERT_TRUE(paper.problem.isEmpty()) << paper.problem.toStdString();
+        EXPECT_EQ(paper.pages, 1) << "only the first strip reached the printer";
+        EXPECT_FALSE(result.ended);
+        EXPECT_EQ(result.printed, stripBills);
+        EXPECT_EQ(result.kept, stripBills);
+        EXPECT_EQ(HistoryBills(), stripBills);
+        const QString told = PrintText::PartlyPrinted(stripBills) + PrintText::PartlyKept(stripBills)
+                             + PrintText::kRestNotPrinted;
+        ASSERT_FALSE(messages.isEmpty());
+        EXPECT_TRUE(messages.last().endsWith(told)) << messages.join(" ").toStdString();
+        // The paper stands where the first strip left it.
+        EXPECT_NEAR(KeptFormStart(), stripBills * kFormMm - paper.MmY(paper.pageTops.last()), 1e-6);
+    }
 }
 
 TEST_F(ContinuousPaperTest, APreviewLeavesThePaperWhereItIs) {

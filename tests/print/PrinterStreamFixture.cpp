@@ -66,6 +66,8 @@ void PrinterStreamTest::SetProfile(const QString& queue, const PrinterProfile& p
     ASSERT_TRUE(SavePrinterProfile(*db_, {ThisSeat(), queue, QString()}, profile));
 }
 
+void PrinterStreamTest::RefuseJobs(const QString& queue, bool refuse) { Spooler().RefuseJobs(queue, refuse); }
+
 QByteArray PrinterStreamTest::Spooled(const QString& queue,
                                       const std::function<bool(QPrinter&, ScriptedAsker&)>& print) {
     Spooler().ClearOutput(queue);

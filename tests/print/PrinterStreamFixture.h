@@ -35,6 +35,8 @@ protected:
     void SetUp() override;
 
     void SetProfile(const QString& queue, const PrinterProfile& profile);
+    // The queue's spooler refuses the jobs that come next, or takes them again.
+    static void RefuseJobs(const QString& queue, bool refuse);
 
     // The queue's printer stream for what `print` sends through a printer on that queue.
     QByteArray Spooled(const QString& queue, const std::function<bool(QPrinter&, ScriptedAsker&)>& print);
