@@ -11,7 +11,7 @@ set(VELLUMARK_MAINTAINER "Vellumark developers <maintainers@vellumark.invalid>" 
 
 install(TARGETS vellumark RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # The program's modules, where it looks for them (VELLUMARK_MODULE_DIR).
-install(TARGETS vellumark_commands vellumark_window vellumark_printers_module LIBRARY DESTINATION ${VELLUMARK_MODULE_DIR})
+install(TARGETS vellumark_commands vellumark_window vellumark_printers_module vellumark_sheets_module LIBRARY DESTINATION ${VELLUMARK_MODULE_DIR})
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vellumark.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/${VELLUMARK_APP_ID}.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)

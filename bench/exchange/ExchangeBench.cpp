@@ -9,6 +9,8 @@
 #include "exchange/GridCsv.h"
 #include "exchange/GridFitting.h"
 #include "exchange/GridXlsx.h"
+#include "exchange/LinkedSpreadsheetFiles.h"
+#include "exchange/SpreadsheetFiles.h"
 #include "exchange/RecordImport.h"
 #include "exchange/SheetReader.h"
 
@@ -137,6 +139,7 @@ BENCHMARK(BM_FitColumns)->Unit(benchmark::kMillisecond)->Iterations(3);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    RegisterSpreadsheetFiles(&LinkedSpreadsheetFiles());
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     return 0;

@@ -8,6 +8,7 @@
 #include "cli/CommandLine.h"
 #include "cli/CommandRun.h"
 #include "content/layout/FontMapping.h"
+#include "exchange/SpreadsheetFiles.h"
 #include "print/PrintSystem.h"
 #include "store/DataFolder.h"
 #include "store/StoreLocation.h"
@@ -29,6 +30,7 @@ extern "C" __attribute__((visibility("default"))) int VellumarkRunProgram(int* a
     if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
     if (!parsed.store.isEmpty()) StoreLocation::SetOverride(parsed.store);
     SetPrintSystemLoader(&PrintSystemFromModule);
+    SetSpreadsheetFilesLoader(&SpreadsheetFilesFromModule);
 
     if (parsed.command.isEmpty()) return RunWindowFromModule(*argc, argv, err);
 

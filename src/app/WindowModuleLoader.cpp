@@ -2,7 +2,9 @@
 
 #include "app/CommandsModule.h"
 #include "app/PrintersModule.h"
+#include "app/SheetsModule.h"
 #include "app/WindowModule.h"
+#include "core/ModuleText.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -16,7 +18,7 @@ namespace {
 const QString kCommandsModule = QStringLiteral("vellumark-commands.so");
 const QString kWindowModule = QStringLiteral("vellumark-window.so");
 const QString kPrintersModule = QStringLiteral("vellumark-printers.so");
-const QString kCannotLoad = QStringLiteral("无法载入程序模块：");
+const QString kSheetsModule = QStringLiteral("vellumark-sheets.so");
 
 // The program's own folder (where a build puts the modules), then where the package
 // installs them, relative to the program's folder (VELLUMARK_MODULE_DIR).
@@ -25,26 +27,29 @@ QStringList Candidates(const QString& file) {
     return {folder + QLatin1Char('/') + file, folder + QStringLiteral("/" VELLUMARK_MODULE_DIR "/") + file};
 }
 
-// The entry named `name` of the module `file`; nullptr after telling why there is none.
-// The commands module shares its symbols with the window module loaded after it.
-QFunctionPointer Entry(const QString& file, const char* name, QTextStream& err) {
-    QString problem;
+// The entry named `name` of the module `file`; nullptr with `problem` set to why there
+// is none. The commands module shares its symbols with the modules loaded after it.
+QFunctionPointer Entry(const QString& file, const char* name, QString* problem) {
     for (const QString& path : Candidates(file)) {
         if (!QFileInfo::exists(path)) continue;
         QLibrary module(path); // never unloaded: the module's objects live until exit
         module.setLoadHints(file == kCommandsModule ? QLibrary::ExportExternalSymbolsHint
                                                     : QLibrary::LoadHints());
-        if (!module.load()) {
-            problem = module.errorString();
-            break;
-        }
-        if (const QFunctionPointer entry = module.resolve(name)) return entry;
-        problem = module.errorString();
-        break;
+        if (module.load())
+            if (const QFunctionPointer entry = module.resolve(name)) return entry;
+        *problem = module.errorString();
+        return nullptr;
     }
-    if (problem.isEmpty()) problem = Candidates(file).join(QStringLiteral("、"));
-    err << kCannotLoad << problem << Qt::endl;
+    *problem = Candidates(file).join(QStringLiteral("、"));
     return nullptr;
+}
+
+// The entry as above, after telling on `err` why there is none.
+QFunctionPointer Entry(const QString& file, const char* name, QTextStream& err) {
+    QString problem;
+    const QFunctionPointer entry = Entry(file, name, &problem);
+    if (!entry) err << kCannotLoadModule << problem << Qt::endl;
+    return entry;
 }
 
 } // namespace
@@ -68,5 +73,10 @@ std::unique_ptr<QCoreApplication> WidgetApplicationFromModule(int& argc, char** 
 const PrintSystem* PrintSystemFromModule() {
     QTextStream err(stderr);
     const auto get = reinterpret_cast<PrintSystemEntry>(Entry(kPrintersModule, kPrintSystemEntry, err));
+    return get ? get() : nullptr;
+}
+
+const SpreadsheetFiles* SpreadsheetFilesFromModule(QString* problem) {
+    const auto get = reinterpret_cast<SpreadsheetFilesEntry>(Entry(kSheetsModule, kSpreadsheetFilesEntry, problem));
     return get ? get() : nullptr;
 }

@@ -4,7 +4,7 @@
 #include "exchange/ExchangeTexts.h"
 #include "exchange/GridCsv.h"
 #include "exchange/GridTable.h"
-#include "exchange/GridXlsx.h"
+#include "exchange/SpreadsheetFiles.h"
 
 #include <QFileInfo>
 
@@ -29,8 +29,18 @@ QString ExportGrid(const GridTable& grid, Asker& asker, Progress& progress, cons
     const QString path = ExportPath(chosen);
     const bool existed = QFileInfo::exists(path);
     if (existed && !asker.AskYesNo(kOverwrite)) return {};
-    const bool written = IsCsvName(path) ? WriteGridCsv(grid, path, progress)
-                                         : WriteGridXlsx(grid, path, sheetTitle, progress);
+    bool written = false;
+    if (IsCsvName(path)) {
+        written = WriteGridCsv(grid, path, progress);
+    } else {
+        QString problem;
+        const SpreadsheetFiles* files = RequireSpreadsheetFiles(&problem);
+        if (!files) {
+            asker.Message(problem);
+            return {};
+        }
+        written = files->WriteXlsx(grid, path, sheetTitle, progress);
+    }
     if (!written) {
         asker.Message(existed ? kCannotOverwrite : kSaveError);
         return {};

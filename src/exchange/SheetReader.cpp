@@ -2,9 +2,8 @@
 
 #include "exchange/CsvReader.h"
 #include "exchange/ExchangeTexts.h"
-#include "exchange/FreeXlReader.h"
+#include "exchange/SpreadsheetFiles.h"
 #include "exchange/XlsReader.h"
-#include "exchange/XlsxReader.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -31,14 +30,13 @@ std::unique_ptr<SheetReader> OpenSheetFile(const QString& path, QString* error, 
                                                       : ExchangeText::kCannotOpenExcel;
         return nullptr;
     }
-    switch (type) {
-    case SheetFileType::Csv: return CsvReader::Open(path, error, lastRow);
-    case SheetFileType::Xls: {
+    if (type == SheetFileType::Csv) return CsvReader::Open(path, error, lastRow);
+    if (type == SheetFileType::Xls) {
         bool olderVersion = false;
         std::unique_ptr<XlsReader> reader = XlsReader::Open(path, error, &olderVersion);
         if (reader || !olderVersion) return reader;
-        return FreeXlReader::Open(path, error);
     }
-    default: return XlsxReader::OpenFile(path, error);
-    }
+    const SpreadsheetFiles* files = RequireSpreadsheetFiles(error);
+    if (!files) return nullptr;
+    return type == SheetFileType::Xls ? files->OpenOlderXls(path, error) : files->OpenXlsx(path, error);
 }

@@ -1,6 +1,8 @@
 // The main of every test program: a QApplication (offscreen in ctest) so that fonts,
 // painting, printing and widgets work, then GoogleTest.
 #include "content/layout/InterfaceFont.h"
+#include "exchange/LinkedSpreadsheetFiles.h"
+#include "exchange/SpreadsheetFiles.h"
 #include "print/PrintSystem.h"
 #include "print/PrinterSystem.h"
 #include "store/Database.h"
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
     UseInterfaceFont();
     // Printers work in every test, as in the window.
     RegisterPrintSystem(&QtPrintSystem());
+    // And spreadsheet files, as the program's spreadsheet module gives them.
+    RegisterSpreadsheetFiles(&LinkedSpreadsheetFiles());
     // Tests that hold a lock against themselves need not wait as long as a user would.
     Database::SetBusyWait({3000, {}});
     ::testing::InitGoogleTest(&argc, argv);
