@@ -1,7 +1,5 @@
 #include "content/layout/TextTokens.h"
 
-#include <QRegularExpression>
-
 namespace {
 bool EndsToken(QChar c) { return c == u'.' || c == u',' || c == u';'; }
 } // namespace
@@ -59,8 +57,19 @@ double PlacedWidth(const QString& text, const TextMeasure& characterWidth) {
 }
 
 QStringList SplitSourceLines(const QString& text) {
-    static const QRegularExpression kBreak(QStringLiteral("\r\n|\n|\r"));
-    return text.split(kBreak);
+    // Each box's text is split on every print: by hand, as a pattern would first be
+    // compiled in every process that prints.
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c != u'\r' && c != u'\n') continue;
+        lines << text.mid(start, i - start);
+        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n') ++i;
+        start = i + 1;
+    }
+    lines << text.mid(start);
+    return lines;
 }
 
 QStringList BreakSourceLine(const QString& line, double boxWidth, double letterSpacing,

@@ -31,4 +31,6 @@ TEST(TextBreaking, WordsAndNumbersStayWholeButBreakAfterPunctuation) {
 TEST(TextBreaking, SourceLinesSplitAtEveryKindOfLineBreak) {
     EXPECT_EQ(SplitSourceLines(QStringLiteral("a\r\nb\nc\rd")), (QStringList{"a", "b", "c", "d"}));
     EXPECT_EQ(SplitSourceLines(QStringLiteral("a\n\nb")), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(SplitSourceLines(QStringLiteral("\r\r\na\n")), (QStringList{"", "", "a", ""}));
+    EXPECT_EQ(SplitSourceLines(QString()), (QStringList{""}));
 }
