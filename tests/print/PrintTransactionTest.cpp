@@ -343,13 +343,19 @@ TEST_F(PrintTransactionTest, StagingFilesOfEndedProcessesGoAtTheNextJobIntoTheir
     const QString stale = folder_.File(QStringLiteral(".out.pdf.vellumark-%1-abc.part").arg(deadPid));
     const QString live =
         folder_.File(QStringLiteral(".out.pdf.vellumark-%1-def.part").arg(QCoreApplication::applicationPid()));
+    const QString staleOther = folder_.File(QStringLiteral(".收据 3.pdf.vellumark-%1-x9.part").arg(deadPid));
     const QString foreign = folder_.File(QStringLiteral(".notes.part"));
-    for (const QString& path : {stale, live, foreign}) {
+    for (const QString& path : {stale, staleOther, live, foreign}) {
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     }
+    // A folder named like a staging file is left alone.
+    const QString folderLikeOne = folder_.File(QStringLiteral(".out.pdf.vellumark-%1-ghi.part").arg(deadPid));
+    ASSERT_TRUE(QDir().mkdir(folderLikeOne));
     ASSERT_TRUE(Print(Rows(1), target_).Complete(1));
     EXPECT_FALSE(QFile::exists(stale));
+    EXPECT_FALSE(QFile::exists(staleOther)) << "whatever target it was for";
+    EXPECT_TRUE(QFileInfo(folderLikeOne).isDir());
     EXPECT_TRUE(QFile::exists(live));    // its process still runs
     EXPECT_TRUE(QFile::exists(foreign)); // not ours
     // A staging name says whose it is.
