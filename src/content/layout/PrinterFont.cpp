@@ -1,13 +1,13 @@
 #include "content/layout/PrinterFont.h"
 
 #include "content/layout/BoxFont.h"
+#include "content/layout/ScaledSample.h"
 #include "content/layout/SurfaceFont.h"
 #include "content/layout/TextTokens.h"
+#include "content/layout/TwipDevice.h"
 #include "content/layout/Twips.h"
-#include "content/layout/TwipSurface.h"
 
 #include <QHash>
-#include <QImage>
 #include <cmath>
 
 namespace {
@@ -22,19 +22,6 @@ constexpr double kCanvasFrameTwips = 340;
 constexpr double kSmallestAutoSize = 2;
 
 double RoundToTenth(double size) { return std::round(size * 10) / 10; }
-
-// A device of 1440 dpi, whose pixels are twips: measuring on it gives the widths
-// any surface sees, since TwipFont sizes fonts in twips on every device.
-const QImage& TwipDevice() {
-    static const QImage device = [] {
-        QImage image(1, 1, QImage::Format_RGB32);
-        const int dotsPerMeter = qRound(kTwipsPerInch / 0.0254);
-        image.setDotsPerMeterX(dotsPerMeter);
-        image.setDotsPerMeterY(dotsPerMeter);
-        return image;
-    }();
-    return device;
-}
 
 }  // namespace
 
@@ -88,6 +75,20 @@ double FitFontSize(double targetWidth, double startSize,
 
 namespace {
 
+using SampleMeasure = std::function<double(double sizePt)>;
+
+// The sample's width in twips at any size. Where the font allows (see ScaledSample),
+// from the font a box of about the printer size draws with, scaled: the design size,
+// the reference size and the sizes tried are then never looked up as fonts of their
+// own, while the widths are those the text engine gives at each size.
+SampleMeasure SampleMeasureFor(const BoxFont& font, double designToPaper) {
+    const double likelySize = RoundToTenth(font.designSize * designToPaper * kTwipsPerMm);
+    const double anchor = likelySize >= kSmallestAutoSize ? likelySize : font.designSize;
+    if (auto scaled = ScaledSample::For(font, kSample, anchor))
+        return [scaled = std::move(*scaled)](double size) { return scaled.Width(size); };
+    return [font](double size) { return TextWidthTwips(font, size, kSample); };
+}
+
 // The sample's width at the sizes the search tries, as far as it is compared with
 // `target`. Each size measured builds a font, a font lookup every time, while unhinted
 // text grows with its size: so the width is scaled from one font, of the design size
@@ -97,16 +98,16 @@ namespace {
 // rounding of advances at both sizes; where the scaled width is not clearly on one side
 // of the target, the size is measured, so the search takes every turn it would take
 // measuring each size.
-std::function<double(double)> SampleWidthFor(const BoxFont& font, double target) {
+SampleMeasure SampleWidthFor(const BoxFont& font, double target, const SampleMeasure& measure) {
     const double designTwips = font.designSize * kTwipsPerPoint;
     const bool designIsWhole = font.designSize > 0 && std::fabs(designTwips - std::round(designTwips)) < 1e-9;
     const double reference = designIsWhole ? font.designSize : kReferenceSize;
-    const double perPoint = TextWidthTwips(font, reference, kSample) / reference;
+    const double perPoint = measure(reference) / reference;
     const double ems = perPoint / kTwipsPerPoint;
     return [=](double size) {
         const double scaled = perPoint * size;
         const double doubt = ems + 1 + size / reference + scaled * 1e-4;
-        return std::fabs(scaled - target) > doubt ? scaled : TextWidthTwips(font, size, kSample);
+        return std::fabs(scaled - target) > doubt ? scaled : measure(size);
     };
 }
 
@@ -119,9 +120,9 @@ double PrinterFontSize(const BoxFont& font, double designToPaper) {
 
     // The sample's width on the canvas (twips there are points × 20 as on paper),
     // carried to paper.
-    const double target =
-        TextWidthTwips(font, font.designSize, kSample) * designToPaper * kTwipsPerMm;
-    const double size = FitFontSize(target, kSearchStart, SampleWidthFor(font, target));
+    const SampleMeasure measure = SampleMeasureFor(font, designToPaper);
+    const double target = measure(font.designSize) * designToPaper * kTwipsPerMm;
+    const double size = FitFontSize(target, kSearchStart, SampleWidthFor(font, target, measure));
     cache.insert(key, size);
     return size;
 }

@@ -11,6 +11,10 @@
 #include <QPainter>
 #include <QRawFont>
 
+double TwipPointSize(double sizePt, double logicalDpiY) {
+    return sizePt * kTwipsPerInch / logicalDpiY;
+}
+
 QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
     // A Windows font name is looked up as the installed family it maps to (FontMapping.h).
     // Named alone it matches no family, and Qt sorts fontconfig's fallbacks for it (the
@@ -21,8 +25,8 @@ QFont TwipFont(const BoxFont& box, double sizePt, double logicalDpiY) {
     const QStringList substitutes = ChineseFontSubstitutes(box.name);
     font.setFamily(substitutes.isEmpty() ? box.name : substitutes.first());
     // Qt turns points into logical units with the device's dpi; the painter's logical
-    // unit is the twip, so ask for the point size that comes out as sizePt × 20 units.
-    font.setPointSizeF(sizePt * kTwipsPerInch / logicalDpiY);
+    // unit is the twip.
+    font.setPointSizeF(TwipPointSize(sizePt, logicalDpiY));
     font.setBold(box.bold);
     font.setItalic(box.italic);
     font.setUnderline(box.underline);

@@ -52,6 +52,10 @@ private:
     double sizePt_ = 0;
 };
 
+// The point size Qt is asked for so that `sizePt` points on paper come out as
+// sizePt × 20 logical units (twips) on a device of `logicalDpiY`.
+double TwipPointSize(double sizePt, double logicalDpiY);
+
 // A QFont of `sizePt` points on paper for a device of `logicalDpiY` whose painter
 // works in twips. Exposed for measuring without painting.
 QFont TwipFont(const BoxFont& font, double sizePt, double logicalDpiY);
