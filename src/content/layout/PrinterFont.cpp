@@ -9,6 +9,7 @@
 
 #include <QHash>
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -84,8 +85,11 @@ using SampleMeasure = std::function<double(double sizePt)>;
 SampleMeasure SampleMeasureFor(const BoxFont& font, double designToPaper) {
     const double likelySize = RoundToTenth(font.designSize * designToPaper * kTwipsPerMm);
     const double anchor = likelySize >= kSmallestAutoSize ? likelySize : font.designSize;
-    if (auto scaled = ScaledSample::For(font, kSample, anchor))
-        return [scaled = std::move(*scaled)](double size) { return scaled.Width(size); };
+    if (auto scaled = ScaledSample::For(font, kSample, anchor)) {
+        // One sample for every copy of the measure, so each size is scaled once.
+        auto shared = std::make_shared<const ScaledSample>(std::move(*scaled));
+        return [shared](double size) { return shared->Width(size); };
+    }
     return [font](double size) { return TextWidthTwips(font, size, kSample); };
 }
 

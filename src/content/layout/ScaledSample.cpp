@@ -24,23 +24,40 @@ std::optional<ScaledSample> ScaledSample::For(const BoxFont& font, const QString
     // The font as the twip device resolves it: the engine its metrics measure with.
     QRawFont raw = QRawFont::fromFont(QFont(anchor->Font(), &TwipDevice()));
     if (!raw.isValid()) return std::nullopt;
-    QList<quint32> glyphs = raw.glyphIndexesForString(text);
+    const QList<quint32> glyphs = raw.glyphIndexesForString(text);
     if (glyphs.isEmpty() || glyphs.contains(0)) return std::nullopt;
-    ScaledSample sample(std::move(raw), std::move(glyphs));
+    // Each glyph is scaled once, however often it occurs.
+    QList<quint32> distinct;
+    QList<int> counts;
+    for (const quint32 glyph : glyphs) {
+        const qsizetype at = distinct.indexOf(glyph);
+        if (at >= 0) {
+            ++counts[at];
+        } else {
+            distinct << glyph;
+            counts << 1;
+        }
+    }
+    ScaledSample sample(std::move(raw), std::move(distinct), std::move(counts));
     if (sample.Width(anchorSizePt) != anchor->Width(text)) return std::nullopt;
     return sample;
 }
 
-ScaledSample::ScaledSample(QRawFont font, QList<quint32> glyphs)
-    : font_(std::move(font)), glyphs_(std::move(glyphs)) {}
+ScaledSample::ScaledSample(QRawFont font, QList<quint32> glyphs, QList<int> counts)
+    : font_(std::move(font)), glyphs_(std::move(glyphs)), counts_(std::move(counts)) {}
 
 double ScaledSample::Width(double sizePt) const {
+    // The search asks for some sizes twice (the design size is often its reference).
+    if (const auto known = widths_.constFind(sizePt); known != widths_.cend()) return *known;
     QRawFont sized = font_;
     const QPaintDevice& device = TwipDevice();
     const int dpi = device.logicalDpiY();
     // A size the anchor already has is the anchor itself.
     sized.setPixelSize(DatabasePixelSize(TwipPointSize(sizePt, dpi), dpi));
+    // Advances are whole 1/64 twips, so the sum is exact in any order.
+    const QList<QPointF> advances = sized.advancesForGlyphIndexes(glyphs_);
     double width = 0;
-    for (const QPointF& advance : sized.advancesForGlyphIndexes(glyphs_)) width += advance.x();
+    for (qsizetype i = 0; i < advances.size(); ++i) width += counts_[i] * advances[i].x();
+    widths_.insert(sizePt, width);
     return width;
 }

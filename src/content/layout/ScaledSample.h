@@ -4,6 +4,7 @@
 // configuration again and prepares its shaping anew, far more work than scaling
 // outlines that are loaded already; the widths are the same wherever the text engine
 // places the glyphs at their own advances, which For checks.
+#include <QHash>
 #include <QList>
 #include <QRawFont>
 #include <QString>
@@ -24,8 +25,10 @@ public:
     double Width(double sizePt) const;
 
 private:
-    ScaledSample(QRawFont font, QList<quint32> glyphs);
+    ScaledSample(QRawFont font, QList<quint32> glyphs, QList<int> counts);
 
     QRawFont font_;
-    QList<quint32> glyphs_;
+    QList<quint32> glyphs_; // each once
+    QList<int> counts_;     // how often each occurs in the text
+    mutable QHash<double, double> widths_; // by size, as measured
 };
