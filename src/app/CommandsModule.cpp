@@ -2,6 +2,7 @@
 // a command runs with the application object it needs, never with a window.
 #include "app/CommandsModule.h"
 
+#include "app/FontConfigurationStart.h"
 #include "app/WindowModuleLoader.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandStart.h"
@@ -52,6 +53,7 @@ extern "C" __attribute__((visibility("default"))) int VellumarkRunProgram(int* a
             if (!app) return ExitCode::kFailed;
         } else
             app = std::make_unique<QGuiApplication>(*argc, argv);
+        AwaitFontConfiguration();
         InstallChineseFontSubstitutions();
     } else
         app = std::make_unique<QCoreApplication>(*argc, argv);

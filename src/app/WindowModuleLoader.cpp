@@ -1,6 +1,7 @@
 #include "app/WindowModuleLoader.h"
 
 #include "app/CommandsModule.h"
+#include "app/FontConfigurationStart.h"
 #include "app/PrintersModule.h"
 #include "app/SheetsModule.h"
 #include "app/WindowModule.h"
@@ -62,6 +63,7 @@ int RunProgramFromModule(int& argc, char** argv) {
 
 int RunWindowFromModule(int& argc, char** argv, QTextStream& err) {
     const auto run = reinterpret_cast<RunWindowEntry>(Entry(kWindowModule, kRunWindowEntry, err));
+    AwaitFontConfiguration();
     return run ? run(&argc, argv) : 1;
 }
 
