@@ -94,14 +94,14 @@ SampleMeasure SampleMeasureFor(const BoxFont& font, double designToPaper) {
 }
 
 // The sample's width at the sizes the search tries, as far as it is compared with
-// `target`. Each size measured builds a font, a font lookup every time, while unhinted
-// text grows with its size: so the width is scaled from one font, of the design size
-// (whose font the target was measured with) when that is a whole number of twips per
-// em, else of kReferenceSize. A font is made in whole twips per em, so a measured width
-// strays from the scaled one by at most half an em per character, plus the 1/64-twip
-// rounding of advances at both sizes; where the scaled width is not clearly on one side
-// of the target, the size is measured, so the search takes every turn it would take
-// measuring each size.
+// `target`. Each size measured costs a font at that size (a lookup every time where the
+// sample cannot be scaled), while unhinted text grows with its size: so the width is
+// scaled linearly from one size, the design size (whose width the target was measured
+// with) when that is a whole number of twips per em, else kReferenceSize. A font is
+// made in whole twips per em, so a measured width strays from the scaled one by at most
+// half an em per character, plus the 1/64-twip rounding of advances at both sizes;
+// where the scaled width is not clearly on one side of the target, the size is
+// measured, so the search takes every turn it would take measuring each size.
 SampleMeasure SampleWidthFor(const BoxFont& font, double target, const SampleMeasure& measure) {
     const double designTwips = font.designSize * kTwipsPerPoint;
     const bool designIsWhole = font.designSize > 0 && std::fabs(designTwips - std::round(designTwips)) < 1e-9;

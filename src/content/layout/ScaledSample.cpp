@@ -39,6 +39,7 @@ std::optional<ScaledSample> ScaledSample::For(const BoxFont& font, const QString
         }
     }
     ScaledSample sample(std::move(raw), std::move(distinct), std::move(counts));
+    // Also proves the pixel size arithmetic (DatabasePixelSize) at the anchor.
     if (sample.Width(anchorSizePt) != anchor->Width(text)) return std::nullopt;
     return sample;
 }
