@@ -2,7 +2,6 @@
 // a command runs with the application object it needs, never with a window.
 #include "app/CommandsModule.h"
 
-#include "app/FontConfigurationStart.h"
 #include "app/WindowModuleLoader.h"
 #include "cli/CliTexts.h"
 #include "cli/CommandStart.h"
@@ -53,7 +52,6 @@ extern "C" __attribute__((visibility("default"))) int VellumarkRunProgram(int* a
             if (!app) return ExitCode::kFailed;
         } else
             app = std::make_unique<QGuiApplication>(*argc, argv);
-        AwaitFontConfiguration();
         InstallChineseFontSubstitutions();
     } else
         app = std::make_unique<QCoreApplication>(*argc, argv);

@@ -1,7 +1,6 @@
 #include "app/WindowModuleLoader.h"
 
 #include "app/CommandsModule.h"
-#include "app/FontConfigurationStart.h"
 #include "app/PrintersModule.h"
 #include "app/SheetsModule.h"
 #include "app/WindowModule.h"
@@ -63,7 +62,6 @@ int RunProgramFromModule(int& argc, char** argv) {
 
 int RunWindowFromModule(int& argc, char** argv, QTextStream& err) {
     const auto run = reinterpret_cast<RunWindowEntry>(Entry(kWindowModule, kRunWindowEntry, err));
-    AwaitFontConfiguration();
     return run ? run(&argc, argv) : 1;
 }
 

@@ -1,11 +1,9 @@
 // The vellumark program. A command on the store alone (cli/StoreCommands.h) runs here,
 // with no more than the store's libraries loaded; the window, `help` and every other
 // command are in the commands module (app/CommandsModule.h), loaded for them.
-#include "app/FontConfigurationStart.h"
 #include "app/WindowModuleLoader.h"
 #include "cli/CommandLine.h"
 #include "cli/CommandRun.h"
-#include "cli/DrawingCommands.h"
 #include "cli/StoreCommands.h"
 #include "core/LargeBlocks.h"
 #include "store/CryptoStart.h"
@@ -16,11 +14,10 @@
 
 int main(int argc, char** argv) {
     KeepLargeBlocksForReuse();
-    const ParsedCommandLine parsed = ParseCommandLine(ProgramArguments(argc, argv));
-    const bool inModule = !parsed.error.isEmpty() || !FindSubCommand(StoreSubCommands(), parsed.command);
-    if (inModule && parsed.error.isEmpty() && CommandDraws(parsed.command)) StartReadingFontConfiguration();
     StartCryptoLibrary();
-    if (inModule) return RunProgramFromModule(argc, argv);
+    const ParsedCommandLine parsed = ParseCommandLine(ProgramArguments(argc, argv));
+    if (!parsed.error.isEmpty() || !FindSubCommand(StoreSubCommands(), parsed.command))
+        return RunProgramFromModule(argc, argv);
 
     if (!parsed.dataDir.isEmpty()) DataFolder::SetOverride(parsed.dataDir);
     if (!parsed.store.isEmpty()) StoreLocation::SetOverride(parsed.store);

@@ -49,7 +49,7 @@ TEST_F(ProgramModules, StoreCommandsLoadNoneOfTheDrawingLibrariesTheOthersLoadTh
     // The store's cipher is part of the program, not a shared library bound on each start.
     for (const char* library : {"vellumark-commands.so", "vellumark-window.so", "libQt6PrintSupport",
                                 "libQt6Widgets", "libxlsxwriter", "libzip", "libfreexl", "libsqlcipher",
-                                "libcrypto", "libfontconfig"})
+                                "libcrypto"})
         EXPECT_FALSE(formats.err.contains(QLatin1String(library))) << library;
 
     const Outcome help = RunProgram(program_, {"help"}, true);

@@ -1,8 +1,6 @@
 // Every command's bad arguments: exit code 2, a Chinese message and the usage line,
 // and nothing printed or stored.
 #include "CliFixture.h"
-#include "cli/DrawingCommands.h"
-#include "cli/CommandLine.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -75,14 +73,4 @@ TEST_F(CliTest, TheMessageNamesTheOptionAndTheValue) {
     const QString csv = WriteFile("rows.csv", "收件人\n甲\n");
     const CommandOutcome outcome = Run({"import-data", kLabel, csv, "--interval", "-2"});
     EXPECT_TRUE(outcome.err.startsWith(QStringLiteral("--interval 的值“-2”无效"))) << outcome.err.toStdString();
-}
-
-TEST(CommandNeeds, TheProgramKnowsWhichCommandsDrawBeforeLoadingThem) {
-    // The program starts reading the font configuration for these before it loads the
-    // commands module; a command missing from its list would start slower, one wrongly
-    // on it would read fonts it never uses.
-    for (const SubCommand& command : SubCommands())
-        EXPECT_EQ(CommandDraws(command.name), command.needs != SubCommand::Needs::Core)
-            << command.name.toStdString();
-    EXPECT_TRUE(CommandDraws(QString())); // the window
 }
