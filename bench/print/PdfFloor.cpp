@@ -5,10 +5,14 @@
 //                the offscreen platform, as a command starts without a display; the floor
 //                `vellumark formats` is held to;
 //   --empty      the bare core application of a program linked with QtGui, for reference.
+// With a second argument, a file of "SIZE<TAB>TEXT" lines, the page holds those texts at
+// those point sizes instead: the bench gives it the words of a printed bill, so the same
+// characters at the same number of sizes are drawn and embedded, for reference.
 #include <QCoreApplication>
 #include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
+#include <QFile>
 #include <QPdfWriter>
 
 #include <cstring>
@@ -27,6 +31,20 @@ int main(int argc, char** argv) {
     writer.setPageMargins(QMarginsF());
     QPainter painter(&writer);
     QFont font(QStringLiteral("Noto Serif CJK SC"));
+    if (argc > 2) {
+        QFile lines(QString::fromLocal8Bit(argv[2]));
+        if (!lines.open(QIODevice::ReadOnly)) return 2;
+        double y = 1900;
+        for (const QByteArray& line : lines.readAll().split('\n')) {
+            const qsizetype tab = line.indexOf('\t');
+            if (tab < 0) continue;
+            font.setPointSizeF(line.left(tab).toDouble());
+            painter.setFont(font);
+            painter.drawText(QPointF(1500, y), QString::fromUtf8(line.mid(tab + 1)));
+            y += 400;
+        }
+        return painter.end() ? 0 : 1;
+    }
     font.setPointSizeF(12);
     painter.setFont(font);
     painter.drawText(QPointF(1500, 1900), QStringLiteral("收款人 张三 金额 壹仟贰佰叁拾肆元伍角整 ￥1234.50"));
