@@ -5,7 +5,7 @@
 # to the print's work saves; the kernel's share (page faults, system calls, flushes to
 # disk) is not in it, so single-bill.sh stays the measure of the target.
 #   bench/single-bill-instructions.sh [BUILD_DIR]     (BUILD_DIR defaults to build-bench)
-# Also writes the two profiles (callgrind.bill, callgrind.floor) into the current folder
+# Also writes the profiles (callgrind.bill, callgrind.floor, callgrind.floor-words) into the current folder
 # for callgrind_annotate.
 set -euo pipefail
 build=${1:-build-bench}
@@ -32,7 +32,15 @@ instructions() {
   valgrind --tool=callgrind --callgrind-out-file="$out" "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
   awk '/^summary:/ { printf "%.1f\n", $2 / 1e6 }' "$out"
 }
+# The bill's words for the floor's reference page, as single-bill.sh reads them.
+pdftotext -bbox "$work/warm.pdf" - |
+  sed -n 's/.*yMin="\([0-9.]*\)".*yMax="\([0-9.]*\)">\(.*\)<\/word>/\1 \2 \3/p' |
+  awk '{ printf "%.1f\t%s\n", $2 - $1, $3 }' >"$work/words.txt"
 bill=$(instructions callgrind.bill "$vm" --data-dir "$work/data" print "$format" "${set_values[@]}" --pdf "$work/bill.pdf")
 floorCount=$(instructions callgrind.floor "$floor" "$work/floor.pdf")
-printf '%-34s %8.1f M instructions\n' "vellumark print (one bill, PDF)" "$bill" "floor: one PDF page of CJK text" "$floorCount"
-awk -v b="$bill" -v f="$floorCount" 'BEGIN { printf "single bill / floor, instructions: %.2f (reference)\n", b / f }'
+wordsCount=$(instructions callgrind.floor-words "$floor" "$work/floor-words.pdf" "$work/words.txt")
+printf '%-40s %8.1f M instructions\n' "vellumark print (one bill, PDF)" "$bill" "floor: one PDF page of CJK text" "$floorCount" \
+  "reference: floor with the bill's words" "$wordsCount"
+awk -v b="$bill" -v f="$floorCount" -v w="$wordsCount" 'BEGIN {
+  printf "single bill / floor, instructions: %.2f (reference)\n", b / f
+  printf "single bill / floor with the bill'"'"'s words, instructions: %.2f (reference)\n", b / w }'
