@@ -5,8 +5,8 @@
 # to the print's work saves; the kernel's share (page faults, system calls, flushes to
 # disk) is not in it, so single-bill.sh stays the measure of the target.
 #   bench/single-bill-instructions.sh [BUILD_DIR]     (BUILD_DIR defaults to build-bench)
-# Also writes the profiles (callgrind.bill, callgrind.floor, callgrind.floor-words) into the current folder
-# for callgrind_annotate.
+# Also writes the profiles (callgrind.bill, callgrind.floor, callgrind.floor-words) into
+# the current folder for callgrind_annotate.
 set -euo pipefail
 build=${1:-build-bench}
 vm="$build/vellumark"
