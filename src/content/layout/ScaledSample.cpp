@@ -5,6 +5,7 @@
 #include "content/layout/TwipSurface.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QPaintDevice>
 #include <cmath>
 
@@ -23,7 +24,10 @@ std::optional<ScaledSample> ScaledSample::For(const BoxFont& font, const QString
     const std::shared_ptr<SurfaceFont> anchor = SurfaceFont::For(font, anchorSizePt, TwipDevice());
     // The font as the twip device resolves it: the engine its metrics measure with.
     QRawFont raw = QRawFont::fromFont(QFont(anchor->Font(), &TwipDevice()));
-    if (!raw.isValid()) return std::nullopt;
+    // A bitmap font has sizes of its own, not scaled outlines: the database picks the
+    // nearest for each size.
+    if (!raw.isValid() || !QFontDatabase::isSmoothlyScalable(raw.familyName(), raw.styleName()))
+        return std::nullopt;
     const QList<quint32> glyphs = raw.glyphIndexesForString(text);
     if (glyphs.isEmpty() || glyphs.contains(0)) return std::nullopt;
     // Each glyph is scaled once, however often it occurs.
