@@ -16,8 +16,9 @@ class ScaledSample {
 public:
     // Null where scaled widths could differ from the text engine's: a bitmap font, a
     // character the font lacks (drawn from a fallback font) or shaping that moves
-    // glyphs (kerning), the last two seen as a different width at `anchorSizePt`. The anchor's font
-    // is the one a box of that size draws with, so it is looked up once either way.
+    // glyphs (kerning), the last two seen as a different width at `anchorSizePt`. The
+    // anchor's font is the one a box of that size draws with, so it is looked up once
+    // either way.
     static std::optional<ScaledSample> For(const BoxFont& font, const QString& text,
                                            double anchorSizePt);
 
