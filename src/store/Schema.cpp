@@ -33,7 +33,6 @@ const QStringList kCreateTables = {
 const QStringList kCreateIndexes = {
     QStringLiteral("CREATE INDEX IF NOT EXISTS Fmt_Fmt ON Fmt(Fmt)"),
     QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_Fmt ON 历史(Fmt, ID)"),
-    QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_CID ON 历史(CID)"),
     // A box's newest value (numbering), and its bills by value (linked boxes and
     // autocompletion), without reading the rest of the format's history.
     QStringLiteral("CREATE INDEX IF NOT EXISTS 历史_FmtCid ON 历史(Fmt, CID, ID)"),
@@ -42,6 +41,15 @@ const QStringList kCreateIndexes = {
     QStringLiteral("CREATE INDEX IF NOT EXISTS 参数_Var ON 参数(Var)"),
     QStringLiteral("CREATE INDEX IF NOT EXISTS 映射_Fmt ON 映射(Fmt, ID)"),
 };
+
+namespace {
+// Indexes of older layouts that no lookup uses. 历史_CID (the box alone): every lookup
+// of the history names the format first, so the index only cost each printed box one
+// more page to write.
+const QStringList kDropIndexes = {
+    QStringLiteral("DROP INDEX IF EXISTS 历史_CID"),
+};
+} // namespace
 
 bool RunAll(Database& db, const QStringList& statements) {
     for (const QString& sql : statements)
@@ -72,7 +80,7 @@ bool UpgradeSchema(Database& db) {
                                              QStringLiteral("REAL"))
                     && db.AddColumnIfMissing(QStringLiteral("Fmt"), QStringLiteral("RCtl1"),
                                              QStringLiteral("INTEGER"))
-                    && RunAll(db, kCreateIndexes) && EnsureLastUseRow(db)
+                    && RunAll(db, kCreateIndexes) && RunAll(db, kDropIndexes) && EnsureLastUseRow(db)
                     && db.SetSchemaVersion(kSchemaVersion);
     return ok && transaction.Commit();
 }

@@ -1,18 +1,19 @@
 #pragma once
 // The tables of DATA.db and the start-up upgrade. The layout version lives in
 // PRAGMA user_version: 0 is a file from before versioning, kSchemaVersion the
-// current layout, which the upgrade leaves untouched.
+// current layout, which the upgrade leaves untouched. Version 3 dropped the history
+// index on the box alone, which no lookup used.
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 class Database;
 
-inline constexpr int kSchemaVersion = 2;
+inline constexpr int kSchemaVersion = 3;
 
 // Creates the tables of a new file, or brings an older file up to the current layout
-// (missing tables and indexes, the columns SumID, SumID1 and RCtl1 filled with 0, the
-// last-use row). One transaction: a failure leaves the file as it was.
+// (missing tables and indexes, unused indexes dropped, the columns SumID, SumID1 and
+// RCtl1 filled with 0, the last-use row). One transaction: a failure leaves the file as it was.
 // A server store has its own layout and version (ServerSchema.h).
 bool UpgradeSchema(Database& db);
 
