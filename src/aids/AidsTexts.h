@@ -1,6 +1,7 @@
 #pragma once
 // The entry aids' own texts, shown to the user exactly as written.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace AidsText {
 // Per-format custom data types in the parameter store: format name + this + code.
@@ -20,3 +21,4 @@ inline const QString kPasswordSegments = QStringLiteral("共几段：");
 inline const QString kPasswordSeparator = QStringLiteral("段间隔符：");
 inline const QString kPasswordLineBreak = QStringLiteral("换行符");
 } // namespace AidsText
+#pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #pragma once
 // The texts the window module shows, kept in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace AppText {
 inline const QString kNoConnection = QStringLiteral("无法建立数据库连接！");
@@ -55,3 +56,4 @@ inline const QString kBarcodeOptions[] = {QStringLiteral(" 39码"), QStringLiter
                                           QStringLiteral(" 二维码")};
 inline const QString kBarcodeButton = QStringLiteral("确     定");
 } // namespace AppText
+#pragma GCC visibility pop

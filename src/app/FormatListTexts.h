@@ -2,6 +2,7 @@
 // The texts of the format list dialog and the selection dialog, in one place.
 #include <QString>
 #include <QStringList>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace FormatListText {
 
@@ -36,3 +37,4 @@ inline const QStringList kBoxKinds = {QStringLiteral("0｜文本框"), QStringLi
                                       QStringLiteral("4｜标签")};
 
 } // namespace FormatListText
+#pragma GCC visibility pop

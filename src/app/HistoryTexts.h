@@ -1,6 +1,7 @@
 #pragma once
 // The texts of the history tab and its column-order dialog.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace HistoryText {
 // The history tab.
@@ -20,3 +21,4 @@ inline const QString kMoveDown = QStringLiteral("下移");
 inline const QString kOkButton = QStringLiteral("确  定");
 inline const QString kCancelButton = QStringLiteral("取  消");
 } // namespace HistoryText
+#pragma GCC visibility pop

@@ -3,6 +3,7 @@
 // they call; these are about the arguments.
 #include <QString>
 #include <QStringList>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace CliText {
 
@@ -73,3 +74,4 @@ inline QString BillsDeleted(int count) { return QStringLiteral("已删除 %1 张
 namespace CliText {
 inline const QString kDefaultsReadFailed = QStringLiteral("默认数据读取失败！");
 } // namespace CliText
+#pragma GCC visibility pop

@@ -2,6 +2,7 @@
 // The designer's own texts, in one place. They are shown to the user exactly as written.
 #include <QString>
 #include <QStringList>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace DesignerText {
 // Page size and new formats.
@@ -166,3 +167,4 @@ inline const QString kZoomIn = QStringLiteral("放大");
 inline const QString kZoomOut = QStringLiteral("缩小");
 inline const QString kFitWidth = QStringLiteral("适合宽度");
 } // namespace DesignerText
+#pragma GCC visibility pop

@@ -3,6 +3,7 @@
 // left, failed saves, and the notes the window shows in its status bar and the command
 // line prints.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace ControllerText {
 inline const QString kSaveFailed = QStringLiteral("格式保存失败！");
@@ -23,3 +24,4 @@ inline QString FormatSaved(const QString& formatName) {
 inline QString PagesPrinted(int pages) { return QStringLiteral("已打印 %1 页").arg(pages); }
 inline QString BillAdded(qint64 number) { return QStringLiteral("已添加第 %1 张单据").arg(number); }
 } // namespace ControllerText
+#pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #pragma once
 // The names of the arranging steps on the undo stack, as the undo menu shows them.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace EditStep {
 inline const QString kMove = QStringLiteral("移动内容框");
@@ -12,3 +13,4 @@ inline const QString kPullOnto = QStringLiteral("检查凭据外内容框");
 // The progress caption while boxes are pulled back onto the page.
 inline const QString kCheckingBoxes = QStringLiteral("正在检查所有内容框...");
 } // namespace EditStep
+#pragma GCC visibility pop

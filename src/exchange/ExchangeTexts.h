@@ -1,6 +1,7 @@
 #pragma once
 // The texts the import, the bill-data grid and the export show, kept in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace ExchangeText {
 // Settings store: the row settings of the import, shared by all formats.
@@ -102,3 +103,4 @@ inline QString SavedAsXlsx(const QString& path) {
     return QStringLiteral("Excel文件已按xlsx格式保存为：“%1”").arg(path);
 }
 } // namespace ExchangeText
+#pragma GCC visibility pop

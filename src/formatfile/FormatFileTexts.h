@@ -1,6 +1,7 @@
 #pragma once
 // The texts the format-file code writes, shows or asks, in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace FormatFileTexts {
 
@@ -60,3 +61,4 @@ inline QString CannotOpen(const QString& path) {
 }
 
 } // namespace FormatFileTexts
+#pragma GCC visibility pop

@@ -3,6 +3,7 @@
 #include "store/StoreTexts.h"
 
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace FormatTreeTexts {
 
@@ -44,3 +45,4 @@ inline QString DeleteFailed(const QString& name) {
 }
 
 } // namespace FormatTreeTexts
+#pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #pragma once
 // The texts of saving a bill as a picture, kept in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace PictureText {
 inline const QString kCaption = QStringLiteral("导出图片");
@@ -12,3 +13,4 @@ inline QString OverwriteQuestion(const QString& path) {
     return QStringLiteral("文件“") + path + QStringLiteral("”已存在，是否覆盖？");
 }
 } // namespace PictureText
+#pragma GCC visibility pop

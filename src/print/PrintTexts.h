@@ -1,6 +1,7 @@
 #pragma once
 // The texts the print job shows, kept in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace PrintText {
 inline const QString kCustomPaperName = QStringLiteral("Marrowby格式");
@@ -79,3 +80,4 @@ inline const QString kDefaultCrlf = QStringLiteral("//");
 // Parameter store: the rounding method of amounts.
 inline const QString kNumCutParam = QStringLiteral("NumCutMethod");
 } // namespace PrintText
+#pragma GCC visibility pop

@@ -2,6 +2,7 @@
 // The texts of printer profiles and the calibration sheet, kept in one place.
 #include <QString>
 #include <QStringList>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace ProfileText {
 inline QString Heading(const QString& queue, const QString& seat) {
@@ -84,3 +85,4 @@ inline QString OutsidePrintableArea(const QString& queue, double marginMm, const
 inline QString CrossNumber(int n) { return QString::number(n); }
 inline QString BillMark(int bill) { return QStringLiteral("第%1张").arg(bill); }
 } // namespace ProfileText
+#pragma GCC visibility pop

@@ -2,6 +2,7 @@
 // The statements on table 历史, in one place so that a test can check that each one
 // finds its rows through an index rather than reading the table.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace HistorySql {
 inline const QString kHighestNumber = QStringLiteral("SELECT max(ID) FROM 历史 WHERE Fmt=?");
@@ -45,3 +46,4 @@ inline const QString kNewestBills = QStringLiteral(
 inline const QString kNewestFirst = QStringLiteral(" ORDER BY ID DESC");
 inline const QString kRowLimit = QStringLiteral(" LIMIT ?");
 } // namespace HistorySql
+#pragma GCC visibility pop

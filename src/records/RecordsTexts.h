@@ -1,6 +1,7 @@
 #pragma once
 // The texts the records module shows or asks, in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace RecordsText {
 inline const QString kSavingDefaults = QStringLiteral("正在保存默认数据...");
@@ -24,3 +25,4 @@ inline const QString kAscending = QStringLiteral("△");
 inline const QString kDescending = QStringLiteral("▽");
 inline const QString kColumnOrderSuffix = QStringLiteral("_列顺序");
 } // namespace RecordsText
+#pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #pragma once
 // The texts of the design from a scan.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace ScanTexts {
 inline const QString kStep = QStringLiteral("从扫描图生成内容框");
@@ -30,3 +31,4 @@ inline const QString kDpiPrompt = QStringLiteral("扫描分辨率（dpi，%1–%
 inline const QString kBadSize = QStringLiteral("纸张尺寸应写成 宽x高（毫米），例如 210x297");
 inline const QString kBadDpi = QStringLiteral("分辨率应为 %1 到 %2 之间的整数");
 } // namespace ScanTexts
+#pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #pragma once
 // The statistics' own texts, shown to the user exactly as written here.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace StatsText {
 inline const QString kTitle = QStringLiteral("数据统计分析");
@@ -60,3 +61,4 @@ inline const QString kSettingsApp = QStringLiteral("QMX");
 inline const QString kSettingsSection = QStringLiteral("位置");
 inline const QString kSplitterKey = QStringLiteral("统计_分界线");
 } // namespace StatsText
+#pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #pragma once
 // The texts of the login password that the window and the command line share.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace PasswordText {
 inline const QString kSetWarning = QStringLiteral(
@@ -38,3 +39,4 @@ inline const QString kPasswordRemoved = QStringLiteral("登录密码已清除。
 inline const QString kNewOrClear = QStringLiteral("须给出 --new-file 文件 或 --clear 之一");
 inline const QString kEmptyNewPassword = QStringLiteral("新密码文件是空的；清除密码请用 --clear");
 } // namespace PasswordText
+#pragma GCC visibility pop

@@ -1,6 +1,7 @@
 #pragma once
 // The texts the store shows or asks, in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace StoreTexts {
 inline const QString kNoConnection = QStringLiteral("无法建立数据库连接！");
@@ -119,3 +120,4 @@ inline const QString kNameHasControlCharacters =
     QStringLiteral("名称不能包含换行符等控制字符！");
 inline const QString kNameTooLongForFile = QStringLiteral("名称太长，无法用作文件名！");
 } // namespace StoreTexts
+#pragma GCC visibility pop

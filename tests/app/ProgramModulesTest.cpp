@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
@@ -152,3 +153,19 @@ TEST_F(ProgramModules, WithoutItsModulesTheProgramStillRunsStoreCommandsAndNames
 }
 
 } // namespace
+
+// Each part keeps its own copy of the fixed texts it uses: a text shared by name would be
+// one more symbol the loader looks up every time a module loads.
+TEST_F(ProgramModules, NoPartSharesItsFixedTextsByName) {
+    const QDir folder = QFileInfo(program_).dir();
+    for (const QString& part : {program_, folder.filePath(QStringLiteral("vellumark-commands.so")),
+                                folder.filePath(QStringLiteral("vellumark-window.so"))}) {
+        const Outcome symbols = RunProgram(QStringLiteral("readelf"), {"--dyn-syms", "--wide", "--demangle", part});
+        if (symbols.code == -1) GTEST_SKIP() << "readelf not found";
+        ASSERT_EQ(symbols.code, 0) << symbols.err.toStdString();
+        // Texts live in namespaces named after their module: PrintText::kNoPrinter.
+        static const QRegularExpression text(QStringLiteral(R"(\b\w+Texts?::k\w+)"));
+        const QRegularExpressionMatch shared = text.match(symbols.out);
+        EXPECT_FALSE(shared.hasMatch()) << part.toStdString() << " shares " << shared.captured().toStdString();
+    }
+}

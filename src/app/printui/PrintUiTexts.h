@@ -1,6 +1,7 @@
 #pragma once
 // The texts of the printing dialogs, kept in one place.
 #include <QString>
+#pragma GCC visibility push(hidden) // each part keeps its own copy (docs/ARCHITECTURE.md)
 
 namespace PrintUiText {
 inline const QString kSelectPrinterTitle = QStringLiteral("选择打印机");
@@ -35,3 +36,4 @@ inline QString PreviewPage(int page, int pages) {
     return QStringLiteral("第%1/%2页").arg(page).arg(pages);
 }
 } // namespace PrintUiText
+#pragma GCC visibility pop
