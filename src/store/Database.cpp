@@ -1,6 +1,7 @@
 #include "store/Database.h"
 
 #include "store/DatabaseKey.h"
+#include "store/InPlaceEmptying.h"
 #include "store/ServerEngine.h"
 #include "store/ServerSql.h"
 #include "store/StoreTexts.h"
@@ -182,6 +183,7 @@ std::unique_ptr<Database> Database::OpenServer(const QString& location, QString*
 
 std::unique_ptr<Database> Database::OpenKeyed(const QString& path, bool (*applyKey)(sqlite3*),
                                               int* code) {
+    EmptyIndexAndLogInPlace();
     sqlite3* db = nullptr;
     const QByteArray file = path.toUtf8();
     if (sqlite3_open_v2(file.constData(), &db, SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr)

@@ -3,6 +3,7 @@
 #include "store/Backups.h"
 #include "store/Database.h"
 #include "store/DatabaseKey.h"
+#include "store/InPlaceEmptying.h"
 #include "store/LoginDelay.h"
 #include "store/ParamStore.h"
 
@@ -91,6 +92,7 @@ bool IsRawKeyText(const QByteArray& text) {
 
 // Re-keys each backup that opens with `oldKey`, so the backups are keyed as the store.
 void RekeyBackups(const QByteArray& oldKey, const QByteArray& newKey) {
+    EmptyIndexAndLogInPlace();
     for (const QString& backup : BackupFiles()) {
         sqlite3* raw = nullptr;
         if (sqlite3_open_v2(backup.toUtf8().constData(), &raw, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
@@ -120,6 +122,7 @@ QByteArray PasswordKeyFor(const QString& storePath, const QString& password) {
 }
 
 bool FileOpensWith(const QString& path, const QByteArray& rawKey) {
+    EmptyIndexAndLogInPlace();
     sqlite3* raw = nullptr;
     const bool opens =
         QFileInfo::exists(path)

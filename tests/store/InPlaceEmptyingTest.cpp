@@ -1,0 +1,38 @@
+// Emptying a store's index and log keeps their blocks; any other file is cut as before.
+#include "common/TempDataFolder.h"
+#include "store/InPlaceEmptying.h"
+
+#include <gtest/gtest.h>
+#include <sqlcipher/sqlite3.h>
+
+#include <QFile>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+
+// `path` filled with 64 KB of 0x5A, then emptied by the store's file layer.
+QByteArray EmptiedThroughTheFileLayer(const QString& path) {
+    EmptyIndexAndLogInPlace();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) || file.write(QByteArray(65536, '\x5A')) != 65536) return "?";
+    file.flush();
+    sqlite3_vfs* files = sqlite3_vfs_find(nullptr);
+    const auto truncate = reinterpret_cast<int (*)(int, off_t)>(files->xGetSystemCall(files, "ftruncate"));
+    if (truncate(file.handle(), 0) != 0) return "?";
+    file.close();
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+} // namespace
+
+TEST(InPlaceEmptying, TheIndexIsZeroedTheLogLosesItsHeaderAndOtherFilesAreCut) {
+    TempDataFolder folder;
+    EXPECT_EQ(EmptiedThroughTheFileLayer(folder.File("DATA.db-shm")), QByteArray(65536, '\0'));
+    const QByteArray log = EmptiedThroughTheFileLayer(folder.File("DATA.db-wal"));
+    EXPECT_EQ(log, QByteArray(32, '\0') + QByteArray(65536 - 32, '\x5A'));
+    EXPECT_EQ(EmptiedThroughTheFileLayer(folder.File("DATA.db")), QByteArray());
+    EXPECT_EQ(EmptiedThroughTheFileLayer(folder.File("notes-wal.txt")), QByteArray());
+}
