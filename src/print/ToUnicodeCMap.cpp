@@ -1,7 +1,7 @@
 #include "print/ToUnicodeCMap.h"
 
 #include <QList>
-#include <QRegularExpression>
+#include <QByteArrayView>
 
 namespace {
 
@@ -65,14 +65,48 @@ struct Token {
     bool Is(const char* word) const { return !hex && text == word; }
 };
 
-// Splits the mapping sections into hex strings, brackets and words.
+// PDF's white-space characters.
+bool IsSpace(char c) { return c == ' ' || c == '\n' || c == '\r' || c == '\t' || c == '\f' || c == '\0'; }
+
+bool IsHexDigit(char c) {
+    return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F') || (c >= 'a' && c <= 'f');
+}
+
+bool IsDelimiter(char c) { return c == '<' || c == '>' || c == '[' || c == ']'; }
+
+// Splits the mapping sections into hex strings (spaces inside dropped), brackets and
+// words; anything else (a stray '>' or a '<' that opens no hex string) is passed over.
+// Scanned by hand: a pattern would be compiled first in every process that prints.
 QList<Token> Tokens(const QByteArray& text) {
-    static const QRegularExpression kToken(QStringLiteral(R"(<[0-9A-Fa-f\s]*>|\[|\]|[^\s<>\[\]]+)"));
     QList<Token> tokens;
-    for (auto it = kToken.globalMatch(QString::fromLatin1(text)); it.hasNext();) {
-        const QByteArray token = it.next().captured().toLatin1();
-        if (!token.startsWith('<')) tokens.append({token, false});
-        else tokens.append({token.mid(1, token.size() - 2).simplified().replace(" ", ""), true});
+    const qsizetype size = text.size();
+    for (qsizetype i = 0; i < size;) {
+        const char c = text[i];
+        if (IsSpace(c)) {
+            ++i;
+        } else if (c == '[' || c == ']') {
+            tokens.append({QByteArray(1, c), false});
+            ++i;
+        } else if (c == '<') {
+            QByteArray digits;
+            qsizetype end = i + 1;
+            while (end < size && (IsHexDigit(text[end]) || IsSpace(text[end]))) {
+                if (!IsSpace(text[end])) digits.append(text[end]);
+                ++end;
+            }
+            if (end < size && text[end] == '>') {
+                tokens.append({digits, true});
+                i = end + 1;
+            } else {
+                ++i;
+            }
+        } else if (c == '>') {
+            ++i;
+        } else {
+            const qsizetype start = i;
+            while (i < size && !IsSpace(text[i]) && !IsDelimiter(text[i])) ++i;
+            tokens.append({text.mid(start, i - start), false});
+        }
     }
     return tokens;
 }
@@ -165,16 +199,34 @@ struct CMapBody {
     Mappings mappings;
 };
 
+// Where the first mapping section starts: its entry count, then "beginbfchar" or
+// "beginbfrange" after white space; -1 when there is none.
+qsizetype FirstSectionStart(const QByteArray& cmap) {
+    for (qsizetype at = cmap.indexOf("beginbf"); at >= 0; at = cmap.indexOf("beginbf", at + 1)) {
+        const QByteArrayView kind = QByteArrayView(cmap).sliced(at + 7);
+        if (!kind.startsWith("char") && !kind.startsWith("range")) continue;
+        qsizetype start = at;
+        while (start > 0 && IsSpace(cmap[start - 1])) --start;
+        if (start == at) continue;
+        const qsizetype spaces = start;
+        while (start > 0 && cmap[start - 1] >= '0' && cmap[start - 1] <= '9') --start;
+        if (start < spaces) return start;
+    }
+    return -1;
+}
+
+// Where the last mapping section ends, just after its "endbfchar" or "endbfrange".
+qsizetype LastSectionEnd(const QByteArray& cmap) {
+    const qsizetype chars = cmap.lastIndexOf("endbfchar"), ranges = cmap.lastIndexOf("endbfrange");
+    if (chars < 0 && ranges < 0) return -1;
+    return chars > ranges ? chars + 9 : ranges + 10;
+}
+
 std::optional<CMapBody> ParseCMap(const QByteArray& cmap) {
-    static const QRegularExpression kFirst(QStringLiteral(R"(\d+\s+begin(bfchar|bfrange))"));
-    static const QRegularExpression kLast(QStringLiteral(R"(end(bfchar|bfrange))"));
-    const QString latin = QString::fromLatin1(cmap);
     CMapBody body;
-    body.start = latin.indexOf(kFirst);
-    if (body.start < 0) return std::nullopt;
-    QRegularExpressionMatch last;
-    if (latin.lastIndexOf(kLast, -1, &last) < body.start) return std::nullopt;
-    body.end = last.capturedEnd();
+    body.start = FirstSectionStart(cmap);
+    body.end = LastSectionEnd(cmap);
+    if (body.start < 0 || body.end < body.start) return std::nullopt;
     std::optional<Mappings> mappings = ParseSections(cmap.mid(body.start, body.end - body.start));
     if (!mappings) return std::nullopt;
     body.mappings = std::move(*mappings);
