@@ -5,12 +5,15 @@
 #include "exchange/SpreadsheetFiles.h"
 #include "print/PrintSystem.h"
 #include "print/PrinterSystem.h"
+#include "store/CryptoStart.h"
 #include "store/Database.h"
 
 #include <QApplication>
 #include <gtest/gtest.h>
 
 int main(int argc, char** argv) {
+    // The cipher library set up as the program sets it up, before anything uses it.
+    StartCryptoLibrary();
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setOrganizationName(QStringLiteral("VellumarkTests"));
