@@ -22,6 +22,10 @@ Truncate systemTruncate = &::ftruncate;
 // The log's header: its first 32 bytes (magic number, page size, salts, checksum).
 constexpr size_t kLogHeaderBytes = 32;
 
+// Larger files are cut after all: a session that wrote this much (a batch, a
+// compaction) gives the space back to the disk.
+constexpr off_t kMostKeptBytes = 1 << 20;
+
 // Which of a store's side files `fd` is, by the name it was opened under: "-shm" or
 // "-wal", or empty for any other file (or when the name cannot be read).
 std::string_view SideFileKind(int fd) {
@@ -50,7 +54,7 @@ bool WriteZeros(int fd, off_t from, off_t to) {
 
 bool EmptyInPlace(int fd, std::string_view kind) {
     struct stat status {};
-    if (::fstat(fd, &status) != 0) return false;
+    if (::fstat(fd, &status) != 0 || status.st_size > kMostKeptBytes) return false;
     if (kind == "-wal") return WriteZeros(fd, 0, std::min<off_t>(status.st_size, off_t(kLogHeaderBytes)));
     return WriteZeros(fd, 0, status.st_size);
 }

@@ -10,6 +10,7 @@
 // - the log's header is overwritten with zeros. A log without a header holds nothing
 //   for any session; the next one starts it again under new salts, so the frames left
 //   after the header are never read as its own.
-// Any other file is cut as before. Installed once, before the first store file opens
+// Any other file is cut as before, and so is an index or log of more than 1 MiB, so
+// that a big session (a batch, a compaction) gives its space back to the disk. Installed once, before the first store file opens
 // (every opening calls this).
 void EmptyIndexAndLogInPlace();

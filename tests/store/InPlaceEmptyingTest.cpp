@@ -12,11 +12,11 @@
 
 namespace {
 
-// `path` filled with 64 KB of 0x5A, then emptied by the store's file layer.
-QByteArray EmptiedThroughTheFileLayer(const QString& path) {
+// `path` filled with `size` bytes of 0x5A, then emptied by the store's file layer.
+QByteArray EmptiedThroughTheFileLayer(const QString& path, qsizetype size = 65536) {
     EmptyIndexAndLogInPlace();
     QFile file(path);
-    if (!file.open(QIODevice::ReadWrite) || file.write(QByteArray(65536, '\x5A')) != 65536) return "?";
+    if (!file.open(QIODevice::ReadWrite) || file.write(QByteArray(size, '\x5A')) != size) return "?";
     file.flush();
     sqlite3_vfs* files = sqlite3_vfs_find(nullptr);
     const auto truncate = reinterpret_cast<int (*)(int, off_t)>(files->xGetSystemCall(files, "ftruncate"));
@@ -35,4 +35,6 @@ TEST(InPlaceEmptying, TheIndexIsZeroedTheLogLosesItsHeaderAndOtherFilesAreCut) {
     EXPECT_EQ(log, QByteArray(32, '\0') + QByteArray(65536 - 32, '\x5A'));
     EXPECT_EQ(EmptiedThroughTheFileLayer(folder.File("DATA.db")), QByteArray());
     EXPECT_EQ(EmptiedThroughTheFileLayer(folder.File("notes-wal.txt")), QByteArray());
+    // A big session's log gives its space back.
+    EXPECT_EQ(EmptiedThroughTheFileLayer(folder.File("BIG.db-wal"), 2 << 20), QByteArray());
 }
