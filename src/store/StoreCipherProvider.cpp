@@ -10,6 +10,7 @@
 namespace {
 
 constexpr char kProviderName[] = "vellumark-store-cipher";
+constexpr char kProviderProperty[] = "provider=vellumark-store-cipher";
 
 // The library's built-in provider and the one cipher of it offered again, with the
 // list's end marker after it.
@@ -61,7 +62,8 @@ EVP_CIPHER* FetchBuiltInCipherAlone(const char* name) {
     const OSSL_ALGORITHM* all = OSSL_PROVIDER_query_operation(builtIn, OSSL_OP_CIPHER, &noCache);
     const OSSL_ALGORITHM* found = Find(all, name);
     if (!found) return nullptr;
-    offered[0] = *found;
+    // Its own provider's name, not the built-in one's, in case a lookup asks for it.
+    offered[0] = {found->algorithm_names, kProviderProperty, found->implementation, found->algorithm_description};
     OSSL_LIB_CTX* own = OSSL_LIB_CTX_new();
     if (!own || !OSSL_PROVIDER_add_builtin(own, kProviderName, &StartProvider)
         || !OSSL_PROVIDER_load(own, kProviderName))
