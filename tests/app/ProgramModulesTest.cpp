@@ -18,11 +18,13 @@ struct Outcome {
     QString out, err;
 };
 
-Outcome RunProgram(const QString& program, const QStringList& args, bool listLoads = false) {
+// `loaderReport`: what the loader lists on stderr (LD_DEBUG): "files" for the libraries
+// loaded, "bindings" for which object each symbol was taken from.
+Outcome RunProgram(const QString& program, const QStringList& args, const char* loaderReport = nullptr) {
     QProcess process;
-    if (listLoads) {
+    if (loaderReport) {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert(QStringLiteral("LD_DEBUG"), QStringLiteral("files"));
+        environment.insert(QStringLiteral("LD_DEBUG"), QLatin1String(loaderReport));
         process.setProcessEnvironment(environment);
     }
     process.start(program, args);
@@ -43,7 +45,7 @@ protected:
 };
 
 TEST_F(ProgramModules, StoreCommandsLoadNoneOfTheDrawingLibrariesTheOthersLoadTheirModule) {
-    const Outcome formats = RunProgram(program_, {"--data-dir", data_.path(), "formats"}, true);
+    const Outcome formats = RunProgram(program_, {"--data-dir", data_.path(), "formats"}, "files");
     ASSERT_EQ(formats.code, 0) << formats.err.toStdString();
     EXPECT_TRUE(formats.out.contains(QStringLiteral("示例-银行进账单")));
     EXPECT_TRUE(formats.err.contains(QStringLiteral("libQt6Core"))) << "the loads are listed";
@@ -53,7 +55,7 @@ TEST_F(ProgramModules, StoreCommandsLoadNoneOfTheDrawingLibrariesTheOthersLoadTh
                                 "libcrypto"})
         EXPECT_FALSE(formats.err.contains(QLatin1String(library))) << library;
 
-    const Outcome help = RunProgram(program_, {"help"}, true);
+    const Outcome help = RunProgram(program_, {"help"}, "files");
     ASSERT_EQ(help.code, 0);
     EXPECT_TRUE(help.out.contains(QStringLiteral("vellumark print"))) << "help lists every command";
     EXPECT_TRUE(help.err.contains(QStringLiteral("vellumark-commands.so")));
@@ -65,7 +67,7 @@ TEST_F(ProgramModules, OnlyAPrintToAQueueLoadsThePrinters) {
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("bill.pdf"));
     const Outcome toFile = RunProgram(program_, {"--data-dir", data_.path(), "print", QStringLiteral("示例-银行进账单"),
-                                                 "--set", QStringLiteral("收款人=甲"), "--pdf", pdf}, true);
+                                                 "--set", QStringLiteral("收款人=甲"), "--pdf", pdf}, "files");
     ASSERT_EQ(toFile.code, 0) << toFile.err.toStdString();
     EXPECT_TRUE(QFileInfo::exists(pdf));
     for (const char* library : {"vellumark-printers.so", "libQt6PrintSupport", "libQt6Widgets", "vellumark-sheets.so",
@@ -74,7 +76,7 @@ TEST_F(ProgramModules, OnlyAPrintToAQueueLoadsThePrinters) {
 
     const Outcome toQueue = RunProgram(program_, {"--data-dir", data_.path(), "print", QStringLiteral("示例-银行进账单"),
                                                   "--set", QStringLiteral("收款人=甲"), "--printer",
-                                                  QStringLiteral("没有这台打印机")}, true);
+                                                  QStringLiteral("没有这台打印机")}, "files");
     EXPECT_EQ(toQueue.code, 1);
     EXPECT_TRUE(toQueue.err.contains(QStringLiteral("vellumark-printers.so"))) << "the queue is looked up";
     EXPECT_TRUE(toQueue.err.contains(QStringLiteral("没有正常连接打印机"))) << toQueue.err.toStdString();
@@ -96,6 +98,28 @@ TEST_F(ProgramModules, OnlyAPrintToAQueueLoadsThePrinters) {
               0);
 }
 
+// Qt's font engines look characters up through the program's tables (fontlookup/), and
+// the bill they draw reads back whole.
+TEST_F(ProgramModules, QtsFontEnginesLookCharactersUpThroughTheProgram) {
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("bill.pdf"));
+    const Outcome print = RunProgram(program_, {"--data-dir", data_.path(), "print", QStringLiteral("示例-银行进账单"),
+                                                "--set", QStringLiteral("收款人=张三丰贸易𠮷祥公司"), "--pdf", pdf},
+                                     "bindings");
+    ASSERT_EQ(print.code, 0) << print.err.toStdString();
+    for (const char* symbol : {"FT_Get_Char_Index'", "FT_Done_Face'", "FT_Done_FreeType'"}) {
+        static const QRegularExpression binding(QStringLiteral(R"(binding file \S*libQt6Gui\S* \[0\] to (\S+) .*`)"));
+        const auto lines = print.err.split(QLatin1Char('\n')).filter(QLatin1String(symbol));
+        const QStringList gui = lines.filter(QStringLiteral("libQt6Gui"));
+        ASSERT_EQ(gui.size(), 1) << symbol;
+        EXPECT_EQ(binding.match(gui.first()).captured(1), program_) << gui.first().toStdString();
+    }
+    QProcess text;
+    text.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+    ASSERT_TRUE(text.waitForFinished(30000));
+    EXPECT_TRUE(QString::fromUtf8(text.readAllStandardOutput()).contains(QStringLiteral("张三丰贸易𠮷祥公司")));
+}
+
 TEST_F(ProgramModules, OnlyAWorkbookLoadsTheSpreadsheetModule) {
     QTemporaryDir files;
     const QString csv = files.filePath(QStringLiteral("数据.csv"));
@@ -109,7 +133,7 @@ TEST_F(ProgramModules, OnlyAWorkbookLoadsTheSpreadsheetModule) {
     const auto import = [&](const QString& program, const QString& file, bool listLoads) {
         return RunProgram(program, {"--data-dir", data_.path(), "import-data", QStringLiteral("示例-银行进账单"), file,
                                     "--map", QStringLiteral("收款人=A"), "--rows", "2-2"},
-                          listLoads);
+                          listLoads ? "files" : nullptr);
     };
 
     const Outcome fromCsv = import(program_, csv, true);
