@@ -49,12 +49,17 @@ CharIndexTables::~CharIndexTables() { gGeneration.fetch_add(1, std::memory_order
 
 unsigned CharIndexTables::CharIndex(FT_Face face, unsigned long code) {
     if (face == nullptr || face->charmap == nullptr || code > kLastOfPlane) return calls_.charIndex(face, code);
-    const FT_CharMap charmap = face->charmap;
     const unsigned generation = gGeneration.load(std::memory_order_acquire);
     if (gRecent.owner == this && gRecent.generation == generation && gRecent.face == face &&
-        gRecent.charmap == charmap)
+        gRecent.charmap == face->charmap)
         return gRecent.glyphs[code];
+    return CharIndexOnceMore(face, code, generation);
+}
 
+// The lookups the recent table does not answer, apart so that the run of answered ones
+// stays a few instructions each.
+unsigned CharIndexTables::CharIndexOnceMore(FT_Face face, unsigned long code, unsigned generation) {
+    const FT_CharMap charmap = face->charmap;
     unsigned long serial = 0;
     {
         const std::lock_guard lock(state_->mutex);

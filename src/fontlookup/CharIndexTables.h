@@ -21,7 +21,7 @@ public:
     };
     // Lookups of one face and map before its table is read: drawing a page's text asks
     // about tens of characters, naming its glyphs about all of them.
-    static constexpr int kLookupsBeforeTable = 4096;
+    static constexpr int kLookupsBeforeTable = 1024;
 
     explicit CharIndexTables(FreeTypeCalls calls);
     ~CharIndexTables();
@@ -37,6 +37,7 @@ public:
 
 private:
     struct State;
+    [[gnu::noinline]] unsigned CharIndexOnceMore(FT_FaceRec_* face, unsigned long code, unsigned generation);
     FreeTypeCalls calls_;
     std::unique_ptr<State> state_;
 };
