@@ -4,6 +4,7 @@
 #include FT_FREETYPE_H
 
 #include <atomic>
+#include <cstdint>
 #include <map>
 #include <mutex>
 #include <utility>
@@ -11,6 +12,8 @@
 namespace {
 
 constexpr unsigned long kLastOfPlane = 0xFFFF;
+using Glyph = std::uint16_t;
+constexpr long kGlyphsOfTable = 0x10000;
 
 // Bumped whenever a table may be freed (a face or library forgotten, a set of tables
 // destroyed), so that no thread answers from a table it remembers after that.
@@ -23,7 +26,7 @@ struct RecentTable {
     unsigned generation = 0;
     FT_Face face = nullptr;
     FT_CharMap charmap = nullptr;
-    const FT_UInt* glyphs = nullptr;
+    const Glyph* glyphs = nullptr;
 };
 thread_local RecentTable gRecent;
 
@@ -32,7 +35,7 @@ struct Entry {
     unsigned long serial = 0; // tells this entry from a later one of a face at the same address
     int lookups = 0;
     bool reading = false;
-    std::unique_ptr<FT_UInt[]> glyphs;
+    std::unique_ptr<Glyph[]> glyphs;
 };
 
 } // namespace
@@ -73,7 +76,8 @@ unsigned CharIndexTables::CharIndexOnceMore(FT_Face face, unsigned long code, un
             gRecent = {this, generation, face, charmap, entry.glyphs.get()};
             return entry.glyphs[code];
         }
-        if (entry.reading || ++entry.lookups != kLookupsBeforeTable)
+        // A glyph number of a table is 16 bits, as a font file's glyph count is.
+        if (entry.reading || face->num_glyphs > kGlyphsOfTable || ++entry.lookups != kLookupsBeforeTable)
             return calls_.charIndex(face, code);
         entry.reading = true;
         serial = entry.serial;
@@ -81,11 +85,11 @@ unsigned CharIndexTables::CharIndexOnceMore(FT_Face face, unsigned long code, un
 
     // FreeType's walk of the map, outside the lock: the map's own order, each character
     // with the glyph FT_Get_Char_Index gives it (glyphs past the face's count read as 0).
-    auto glyphs = std::make_unique<FT_UInt[]>(kLastOfPlane + 1);
+    auto glyphs = std::make_unique<Glyph[]>(kLastOfPlane + 1);
     FT_UInt glyph = 0;
     for (unsigned long c = calls_.firstChar(face, &glyph); glyph != 0 && c <= kLastOfPlane;
          c = calls_.nextChar(face, c, &glyph))
-        glyphs[c] = glyph;
+        glyphs[c] = Glyph(glyph);
     const FT_UInt answer = glyphs[code];
 
     const std::lock_guard lock(state_->mutex);
