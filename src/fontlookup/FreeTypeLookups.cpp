@@ -17,14 +17,19 @@
 
 namespace {
 
-// FreeType's own definition of `name`, from the library itself (already loaded by
-// whoever calls into FreeType).
-template <typename Function>
-Function FreeTypeOwn(const char* name) {
+// The FreeType library itself, already loaded by whoever calls into it.
+void* FreeTypeLibrary() {
     static void* const library = [] {
         void* loaded = dlopen("libfreetype.so.6", RTLD_LAZY | RTLD_NOLOAD);
         return loaded ? loaded : dlopen("libfreetype.so.6", RTLD_LAZY);
     }();
+    return library;
+}
+
+// FreeType's own definition of `name`, from the library itself.
+template <typename Function>
+Function FreeTypeOwn(const char* name) {
+    void* const library = FreeTypeLibrary();
     void* const function = library ? dlsym(library, name) : nullptr;
     if (function == nullptr) {
         std::fprintf(stderr, "vellumark: FreeType's %s is missing: %s\n", name, dlerror());
