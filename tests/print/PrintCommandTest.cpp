@@ -215,7 +215,7 @@ TEST(PrintCommand, ABatchReachesACupsQueueAsOneJob) {
     }
     QThread::msleep(1000); // a second job, were there one, would be here by now
     for (const QString& name : outputDir.entryList({"*.pdf"}, QDir::Files))
-        if (!before.contains(name) && !arrived.contains(outputDir.filePath(name))) arrived << name;
+        if (!before.contains(name) && !arrived.contains(outputDir.filePath(name))) arrived << outputDir.filePath(name);
     ASSERT_EQ(arrived.size(), 1);
     EXPECT_EQ(ReadPdf(arrived[0]).size(), 3);
 }
